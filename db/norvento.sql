@@ -1,0 +1,413 @@
+-- Norvento point-of-sale schema: the tables and columns Travesa reads and writes,
+-- plus the warehouse history that the host layer records. No rows, no USE:
+--   mariadb DBNAME < db/norvento.sql
+-- Money and quantities are DECIMAL(14,4); dates are DATE; times are "hh:nn:ss" text.
+
+SET NAMES utf8mb4;
+
+CREATE TABLE vendedores (
+  Clave VARCHAR(10) NOT NULL,
+  Nombre VARCHAR(60) NOT NULL DEFAULT '',
+  NIP VARCHAR(10) NOT NULL DEFAULT '',
+  PRIMARY KEY (Clave)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
+
+-- Joined to productos by the catalogue query: holds nothing productos also has.
+CREATE TABLE medidas (
+  Id INT NOT NULL,
+  Medida VARCHAR(30) NOT NULL DEFAULT '',
+  PRIMARY KEY (Id)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
+
+CREATE TABLE productos (
+  Clave VARCHAR(15) NOT NULL,
+  Descrip VARCHAR(120) DEFAULT '',
+  UnidadMedida INT NOT NULL DEFAULT 0,
+  Precio1 DECIMAL(14,4) NOT NULL DEFAULT 0,
+  Precio2 DECIMAL(14,4) NOT NULL DEFAULT 0,
+  Precio3 DECIMAL(14,4) NOT NULL DEFAULT 0,
+  Precio4 DECIMAL(14,4) NOT NULL DEFAULT 0,
+  Precio5 DECIMAL(14,4) NOT NULL DEFAULT 0,
+  Costo DECIMAL(14,4) NOT NULL DEFAULT 0,
+  CostoProm DECIMAL(14,4) NOT NULL DEFAULT 0,
+  Existencia DECIMAL(14,4) NOT NULL DEFAULT 0,
+  PorVender DECIMAL(14,4) NOT NULL DEFAULT 0,
+  EnLista TINYINT NOT NULL DEFAULT 1,
+  IVA DECIMAL(6,2) NOT NULL DEFAULT 0,
+  ImpuestoAd DECIMAL(6,2) NOT NULL DEFAULT 0,
+  PesoProm DECIMAL(14,4) NOT NULL DEFAULT 0,
+  PRIMARY KEY (Clave)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
+
+CREATE TABLE clientes (
+  Clave VARCHAR(10) NOT NULL,
+  Nombre VARCHAR(80) DEFAULT '',
+  Precio TINYINT UNSIGNED NOT NULL DEFAULT 1,
+  Vendedor VARCHAR(10) NOT NULL DEFAULT '',
+  Calle VARCHAR(80) DEFAULT '',
+  NumExterior VARCHAR(15) DEFAULT '',
+  NumInterior VARCHAR(15) DEFAULT '',
+  Colonia VARCHAR(60) DEFAULT '',
+  CP VARCHAR(10) DEFAULT '',
+  Ciudad VARCHAR(60) DEFAULT '',
+  Estado VARCHAR(60) DEFAULT '',
+  Telefono1 VARCHAR(20) DEFAULT '',
+  Telefono2 VARCHAR(20) DEFAULT '',
+  Telefono3 VARCHAR(20) DEFAULT '',
+  Telefono4 VARCHAR(20) DEFAULT '',
+  Atencion VARCHAR(60) DEFAULT '',
+  DCredito SMALLINT UNSIGNED NOT NULL DEFAULT 0,
+  Domicilio VARCHAR(150) DEFAULT '',
+  RFC VARCHAR(15) DEFAULT '',
+  ReferenciaDomic VARCHAR(150) DEFAULT '',
+  Localidad VARCHAR(60) DEFAULT '',
+  Pais VARCHAR(40) DEFAULT '',
+  PRIMARY KEY (Clave),
+  KEY (Vendedor)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
+
+-- Open receivables. Tipo: F invoice, R remission, A layaway, C charge.
+CREATE TABLE cxc (
+  Id INT NOT NULL AUTO_INCREMENT,
+  Clave VARCHAR(10) NOT NULL DEFAULT '',
+  Tipo CHAR(1) NOT NULL DEFAULT 'C',
+  Numero INT NOT NULL DEFAULT 0,
+  Vencimiento DATE DEFAULT NULL,
+  Saldo DECIMAL(14,4) NOT NULL DEFAULT 0,
+  numpago INT NOT NULL DEFAULT 1,
+  PRIMARY KEY (Id),
+  KEY (Clave),
+  KEY (Tipo, Numero)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
+
+-- Customer account statement. AutoInc is the row key; Id is the entry number
+-- drawn from the counter "Foliote", Folio the movement folio ("Movimiento").
+CREATE TABLE edoctacli (
+  AutoInc INT NOT NULL AUTO_INCREMENT,
+  Id INT NOT NULL DEFAULT 0,
+  Folio INT NOT NULL DEFAULT 0,
+  Fecha DATE DEFAULT NULL,
+  Hora VARCHAR(8) NOT NULL DEFAULT '',
+  Clave VARCHAR(10) NOT NULL DEFAULT '',
+  CantidadCargo DECIMAL(14,4) NOT NULL DEFAULT 0,
+  CantidadPago DECIMAL(14,4) NOT NULL DEFAULT 0,
+  Concepto VARCHAR(150) NOT NULL DEFAULT '',
+  MontoTotal DECIMAL(14,4) NOT NULL DEFAULT 0,
+  FechaDePago DATE DEFAULT NULL,
+  Efectivo DECIMAL(14,4) NOT NULL DEFAULT 0,
+  FPago2 DECIMAL(14,4) NOT NULL DEFAULT 0,
+  FPago3 DECIMAL(14,4) NOT NULL DEFAULT 0,
+  FPago4 DECIMAL(14,4) NOT NULL DEFAULT 0,
+  FPago5 DECIMAL(14,4) NOT NULL DEFAULT 0,
+  FPago6 DECIMAL(14,4) NOT NULL DEFAULT 0,
+  FPago7 DECIMAL(14,4) NOT NULL DEFAULT 0,
+  FPago8 DECIMAL(14,4) NOT NULL DEFAULT 0,
+  Saldo DECIMAL(14,4) NOT NULL DEFAULT 0,
+  PRIMARY KEY (AutoInc),
+  KEY (Id),
+  KEY (Folio),
+  KEY (Clave, Fecha)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
+
+-- One row per paid document; the document column named by the receivable kind.
+CREATE TABLE anexopagosctes (
+  Id INT NOT NULL AUTO_INCREMENT,
+  FolioDelPago INT NOT NULL DEFAULT 0,
+  Cantidad DECIMAL(14,4) NOT NULL DEFAULT 0,
+  CantidadReal DECIMAL(14,4) NOT NULL DEFAULT 0,
+  Factura INT NOT NULL DEFAULT 0,
+  Remision INT NOT NULL DEFAULT 0,
+  Apartado INT NOT NULL DEFAULT 0,
+  Cargo INT NOT NULL DEFAULT 0,
+  FechaReal DATE DEFAULT NULL,
+  Hora VARCHAR(8) NOT NULL DEFAULT '',
+  FechaAplicacion DATE DEFAULT NULL,
+  SaldoAnterior DECIMAL(14,4) NOT NULL DEFAULT 0,
+  PRIMARY KEY (Id),
+  KEY (FolioDelPago),
+  KEY (Factura), KEY (Remision), KEY (Apartado), KEY (Cargo)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
+
+CREATE TABLE saldoscli (
+  Clave VARCHAR(10) NOT NULL,
+  Cargos DECIMAL(14,4) NOT NULL DEFAULT 0,
+  Abonos DECIMAL(14,4) NOT NULL DEFAULT 0,
+  Saldo DECIMAL(14,4) NOT NULL DEFAULT 0,
+  UltimoMovimiento DATE DEFAULT NULL,
+  PRIMARY KEY (Clave)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
+
+CREATE TABLE facturas (
+  Id INT NOT NULL AUTO_INCREMENT,
+  Serie VARCHAR(5) NOT NULL DEFAULT '',
+  Factura INT NOT NULL DEFAULT 0,
+  Fecha DATE DEFAULT NULL,
+  Cliente VARCHAR(10) NOT NULL DEFAULT '',
+  Total DECIMAL(14,4) NOT NULL DEFAULT 0,
+  Saldo DECIMAL(14,4) NOT NULL DEFAULT 0,
+  PRIMARY KEY (Id),
+  KEY (Serie, Factura)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
+
+CREATE TABLE apartados (
+  Id INT NOT NULL AUTO_INCREMENT,
+  Serie VARCHAR(5) NOT NULL DEFAULT '',
+  Factura INT NOT NULL DEFAULT 0,
+  Fecha DATE DEFAULT NULL,
+  Cliente VARCHAR(10) NOT NULL DEFAULT '',
+  Total DECIMAL(14,4) NOT NULL DEFAULT 0,
+  Saldo DECIMAL(14,4) NOT NULL DEFAULT 0,
+  PRIMARY KEY (Id),
+  KEY (Serie, Factura)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
+
+-- Delivery notes. Factura is the folio shown on the document; Folio and Serie
+-- are the columns the folio search of the master tables reads.
+CREATE TABLE remisiones (
+  Id INT NOT NULL AUTO_INCREMENT,
+  Factura INT NOT NULL DEFAULT 0,
+  Serie VARCHAR(5) NOT NULL DEFAULT '',
+  Folio INT NOT NULL DEFAULT 0,
+  Fecha DATE DEFAULT NULL,
+  Vence DATE DEFAULT NULL,
+  Hora VARCHAR(8) NOT NULL DEFAULT '',
+  Vendedor VARCHAR(10) NOT NULL DEFAULT '',
+  FormaPAgo CHAR(1) NOT NULL DEFAULT 'E',
+  Cliente VARCHAR(10) NOT NULL DEFAULT '',
+  Saldo DECIMAL(14,4) NOT NULL DEFAULT 0,
+  Usuario VARCHAR(10) NOT NULL DEFAULT '',
+  SubTotal DECIMAL(14,4) NOT NULL DEFAULT 0,
+  Nombre VARCHAR(80) NOT NULL DEFAULT '',
+  nota VARCHAR(100) NOT NULL DEFAULT '',
+  OtraLlave VARCHAR(50) NOT NULL DEFAULT '',
+  Telefono VARCHAR(20) NOT NULL DEFAULT '',
+  Domicilio VARCHAR(150) NOT NULL DEFAULT '',
+  CP VARCHAR(10) NOT NULL DEFAULT '',
+  Colonia VARCHAR(60) NOT NULL DEFAULT '',
+  Ciudad VARCHAR(60) NOT NULL DEFAULT '',
+  Estado VARCHAR(60) NOT NULL DEFAULT '',
+  RFC VARCHAR(15) NOT NULL DEFAULT '',
+  Calle VARCHAR(80) NOT NULL DEFAULT '',
+  NumExterior VARCHAR(15) NOT NULL DEFAULT '',
+  NumInterior VARCHAR(15) NOT NULL DEFAULT '',
+  ReferenciaDomic VARCHAR(150) NOT NULL DEFAULT '',
+  Localidad VARCHAR(60) NOT NULL DEFAULT '',
+  Pais VARCHAR(40) NOT NULL DEFAULT '',
+  PRIMARY KEY (Id),
+  KEY (Serie, Factura),
+  KEY (Folio, Serie),
+  KEY (Fecha, Cliente, Vendedor)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
+
+-- Lines of a remission; Id is the remission's Id.
+CREATE TABLE remisionesdetalle (
+  Renglon INT NOT NULL AUTO_INCREMENT,
+  Id INT NOT NULL DEFAULT 0,
+  Partida SMALLINT NOT NULL DEFAULT 0,
+  Producto VARCHAR(15) NOT NULL DEFAULT '',
+  Cantidad DECIMAL(14,4) NOT NULL DEFAULT 0,
+  Pedido DECIMAL(14,4) NOT NULL DEFAULT 0,
+  PrecioBruto DECIMAL(14,4) NOT NULL DEFAULT 0,
+  PrecioNeto DECIMAL(14,4) NOT NULL DEFAULT 0,
+  NumeroDePrecio TINYINT UNSIGNED NOT NULL DEFAULT 1,
+  Descripcion VARCHAR(120) NOT NULL DEFAULT '',
+  IVA DECIMAL(6,2) NOT NULL DEFAULT 0,
+  ImpuestoAd DECIMAL(6,2) NOT NULL DEFAULT 0,
+  Bultos DECIMAL(14,4) NOT NULL DEFAULT 0,
+  PRIMARY KEY (Renglon),
+  KEY (Id)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
+
+CREATE TABLE pedidos (
+  Id INT NOT NULL AUTO_INCREMENT,
+  Factura INT NOT NULL DEFAULT 0,
+  Serie VARCHAR(5) NOT NULL DEFAULT '',
+  Folio INT NOT NULL DEFAULT 0,
+  Fecha DATE DEFAULT NULL,
+  Vence DATE DEFAULT NULL,
+  Hora VARCHAR(8) NOT NULL DEFAULT '',
+  Vendedor VARCHAR(10) NOT NULL DEFAULT '',
+  Cliente VARCHAR(10) NOT NULL DEFAULT '',
+  Usuario VARCHAR(10) NOT NULL DEFAULT '',
+  SubTotal DECIMAL(14,4) NOT NULL DEFAULT 0,
+  Nombre VARCHAR(80) NOT NULL DEFAULT '',
+  nota VARCHAR(100) NOT NULL DEFAULT '',
+  OtraLlave VARCHAR(50) NOT NULL DEFAULT '',
+  Telefono VARCHAR(20) NOT NULL DEFAULT '',
+  Domicilio VARCHAR(150) NOT NULL DEFAULT '',
+  CP VARCHAR(10) NOT NULL DEFAULT '',
+  Colonia VARCHAR(60) NOT NULL DEFAULT '',
+  Ciudad VARCHAR(60) NOT NULL DEFAULT '',
+  Estado VARCHAR(60) NOT NULL DEFAULT '',
+  RFC VARCHAR(15) NOT NULL DEFAULT '',
+  Calle VARCHAR(80) NOT NULL DEFAULT '',
+  NumExterior VARCHAR(15) NOT NULL DEFAULT '',
+  NumInterior VARCHAR(15) NOT NULL DEFAULT '',
+  ReferenciaDomic VARCHAR(150) NOT NULL DEFAULT '',
+  Localidad VARCHAR(60) NOT NULL DEFAULT '',
+  Pais VARCHAR(40) NOT NULL DEFAULT '',
+  EstatusWMS TINYINT NOT NULL DEFAULT 0,
+  Afectada TINYINT NOT NULL DEFAULT 0,
+  PRIMARY KEY (Id),
+  KEY (Serie, Factura),
+  KEY (Folio, Serie),
+  KEY (Fecha, Cliente, Vendedor)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
+
+CREATE TABLE pedidosdetalle (
+  Renglon INT NOT NULL AUTO_INCREMENT,
+  Id INT NOT NULL DEFAULT 0,
+  Partida SMALLINT NOT NULL DEFAULT 0,
+  Producto VARCHAR(15) NOT NULL DEFAULT '',
+  Cantidad DECIMAL(14,4) NOT NULL DEFAULT 0,
+  Pedido DECIMAL(14,4) NOT NULL DEFAULT 0,
+  PrecioBruto DECIMAL(14,4) NOT NULL DEFAULT 0,
+  PrecioNeto DECIMAL(14,4) NOT NULL DEFAULT 0,
+  NumeroDePrecio TINYINT UNSIGNED NOT NULL DEFAULT 1,
+  Descripcion VARCHAR(120) NOT NULL DEFAULT '',
+  IVA DECIMAL(6,2) NOT NULL DEFAULT 0,
+  ImpuestoAd DECIMAL(6,2) NOT NULL DEFAULT 0,
+  Bultos DECIMAL(14,4) NOT NULL DEFAULT 0,
+  PRIMARY KEY (Renglon),
+  KEY (Id)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
+
+-- Point-of-sale tickets. Venta is the ticket number (counter "Venta").
+CREATE TABLE tickets (
+  Id INT NOT NULL AUTO_INCREMENT,
+  Venta INT NOT NULL DEFAULT 0,
+  Fecha DATE DEFAULT NULL,
+  Hora VARCHAR(8) NOT NULL DEFAULT '',
+  Vendedor VARCHAR(10) NOT NULL DEFAULT '',
+  Cliente VARCHAR(10) NOT NULL DEFAULT '',
+  Usuario VARCHAR(10) NOT NULL DEFAULT '',
+  total DECIMAL(14,4) NOT NULL DEFAULT 0,
+  Partidas SMALLINT NOT NULL DEFAULT 0,
+  Efectivo DECIMAL(14,4) NOT NULL DEFAULT 0,
+  TC DECIMAL(14,4) NOT NULL DEFAULT 0,
+  FPago3 DECIMAL(14,4) NOT NULL DEFAULT 0,
+  FPago4 DECIMAL(14,4) NOT NULL DEFAULT 0,
+  FPago5 DECIMAL(14,4) NOT NULL DEFAULT 0,
+  FPago6 DECIMAL(14,4) NOT NULL DEFAULT 0,
+  FPago7 DECIMAL(14,4) NOT NULL DEFAULT 0,
+  FPago8 DECIMAL(14,4) NOT NULL DEFAULT 0,
+  PRIMARY KEY (Id),
+  KEY (Venta),
+  KEY (Fecha, Hora, Cliente, Vendedor)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
+
+-- Ticket lines: Id is the line's own key; IdTicket points to the ticket.
+CREATE TABLE ticketsdetalle (
+  Id INT NOT NULL AUTO_INCREMENT,
+  Venta INT NOT NULL DEFAULT 0,
+  Partida SMALLINT NOT NULL DEFAULT 0,
+  Fecha DATE DEFAULT NULL,
+  Hora VARCHAR(8) NOT NULL DEFAULT '',
+  Producto VARCHAR(15) NOT NULL DEFAULT '',
+  Cantidad DECIMAL(14,4) NOT NULL DEFAULT 0,
+  Precio DECIMAL(14,4) NOT NULL DEFAULT 0,
+  NumeroDePrecio TINYINT UNSIGNED NOT NULL DEFAULT 1,
+  Usuario VARCHAR(10) NOT NULL DEFAULT '',
+  Descrip VARCHAR(120) NOT NULL DEFAULT '',
+  CostoProm DECIMAL(14,4) NOT NULL DEFAULT 0,
+  Precio1 DECIMAL(14,4) NOT NULL DEFAULT 0,
+  IVA DECIMAL(6,2) NOT NULL DEFAULT 0,
+  Adicional DECIMAL(6,2) NOT NULL DEFAULT 0,
+  IdTicket INT NOT NULL DEFAULT 0,
+  PRIMARY KEY (Id),
+  KEY (IdTicket)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
+
+-- Stock transfers to a branch. Traspaso is the transfer's number (counter
+-- "TRASPASO"); NumTraspaso its number within the series ("TR-" + series).
+CREATE TABLE traspasos (
+  Traspaso INT NOT NULL,
+  Fecha DATE DEFAULT NULL,
+  Hora VARCHAR(8) NOT NULL DEFAULT '',
+  Destino VARCHAR(10) NOT NULL DEFAULT '',
+  Concepto VARCHAR(100) NOT NULL DEFAULT '',
+  Pendiente TINYINT NOT NULL DEFAULT 1,
+  Serie VARCHAR(5) NOT NULL DEFAULT '',
+  NumTraspaso INT NOT NULL DEFAULT 0,
+  Folio INT NOT NULL DEFAULT 0,
+  PRIMARY KEY (Traspaso),
+  KEY (Folio, Serie)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
+
+CREATE TABLE traspasosdetalle (
+  Id INT NOT NULL AUTO_INCREMENT,
+  Traspaso INT NOT NULL DEFAULT 0,
+  Partida SMALLINT NOT NULL DEFAULT 0,
+  Producto VARCHAR(15) NOT NULL DEFAULT '',
+  Descrip VARCHAR(120) NOT NULL DEFAULT '',
+  Cantidad DECIMAL(14,4) NOT NULL DEFAULT 0,
+  CostoProm DECIMAL(14,4) NOT NULL DEFAULT 0,
+  Costo DECIMAL(14,4) NOT NULL DEFAULT 0,
+  Precio DECIMAL(14,4) NOT NULL DEFAULT 0,
+  Precio1 DECIMAL(14,4) NOT NULL DEFAULT 0,
+  PRIMARY KEY (Id),
+  KEY (Traspaso)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
+
+-- Users: Usuario, Codigo and Modulos1..3 are hexadecimal text, the plain bytes
+-- XOR the row's AlE repeated. The rights string is Modulos1 + Modulos2 + Modulos3.
+CREATE TABLE usuarios (
+  Id INT NOT NULL,
+  Usuario VARCHAR(64) NOT NULL DEFAULT '',
+  Codigo VARCHAR(64) NOT NULL DEFAULT '',
+  AlE VARCHAR(32) NOT NULL DEFAULT '',
+  Modulos1 TEXT,
+  Modulos2 TEXT,
+  Modulos3 TEXT,
+  Nombre VARCHAR(80) NOT NULL DEFAULT '',
+  PRIMARY KEY (Id)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
+
+-- Counters and system values (key/value).
+CREATE TABLE sistema (
+  Dato VARCHAR(40) NOT NULL,
+  Contenido VARCHAR(255) NOT NULL DEFAULT '',
+  PRIMARY KEY (Dato)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
+
+-- Point-of-sale settings (key/value): payment forms FPAGO1..8, FDPEVACDPDV,
+-- SalenTodosEnLista...
+CREATE TABLE configura (
+  Dato VARCHAR(40) NOT NULL,
+  Contenido VARCHAR(255) NOT NULL DEFAULT '',
+  PRIMARY KEY (Dato)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
+
+-- Negotiated prices per customer and product.
+CREATE TABLE listadeprecios (
+  Cliente VARCHAR(10) NOT NULL,
+  Producto VARCHAR(15) NOT NULL,
+  Precio DECIMAL(14,4) NOT NULL DEFAULT 0,
+  PRIMARY KEY (Cliente, Producto)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
+
+-- Price levels beyond the five of productos.
+CREATE TABLE productosmasprecios (
+  Producto VARCHAR(15) NOT NULL,
+  NumeroDePrecio TINYINT UNSIGNED NOT NULL,
+  Precio DECIMAL(14,4) NOT NULL DEFAULT 0,
+  PRIMARY KEY (Producto, NumeroDePrecio)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;
+
+-- Warehouse history: one row per stock movement recorded by the host layer.
+CREATE TABLE histalmacen (
+  Id INT NOT NULL AUTO_INCREMENT,
+  Fecha DATE DEFAULT NULL,
+  Hora VARCHAR(8) NOT NULL DEFAULT '',
+  Vendedor VARCHAR(10) NOT NULL DEFAULT '',
+  Producto VARCHAR(15) NOT NULL DEFAULT '',
+  Tipo TINYINT NOT NULL DEFAULT 0,
+  Cantidad DECIMAL(14,4) NOT NULL DEFAULT 0,
+  Existencia DECIMAL(14,4) NOT NULL DEFAULT 0,
+  Referencia VARCHAR(100) NOT NULL DEFAULT '',
+  Cliente VARCHAR(10) NOT NULL DEFAULT '',
+  NombreCliente VARCHAR(80) NOT NULL DEFAULT '',
+  PRIMARY KEY (Id),
+  KEY (Producto),
+  KEY (Referencia)
+) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;

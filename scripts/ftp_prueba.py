@@ -1,0 +1,100 @@
+#!/usr/bin/python3
+"""FTP site for the tests and the demo: one user with a password, a home folder,
+passive ports on loopback, and optionally an explicit-TLS (FTPS) listener.
+
+    ftp_prueba.py --puerto P --usuario U --password W --carpeta DIR
+                  [--puerto-tls P2 --certificado PEM] [--pasivos A-B] [--limite BYTES_POR_SEG]
+"""
+import argparse
+import os
+import signal
+import sys
+
+from pyftpdlib.authorizers import DummyAuthorizer
+from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler
+from pyftpdlib.servers import FTPServer
+
+
+def manejador(base, args, pasivos):
+    autorizador = DummyAuthorizer()
+    autorizador.add_user(args.usuario, args.password, args.carpeta, perm="elradfmwMT")
+    clase = type("Manejador" + base.__name__, (base,), {})
+    clase.authorizer = autorizador
+    clase.passive_ports = pasivos
+    clase.masquerade_address = None
+    clase.permit_foreign_addresses = False
+    clase.banner = "Sitio FTP de pruebas de Travesa"
+    if args.limite:
+        dtp = type("DTPLento", (ThrottledDTPHandler,), {})
+        dtp.read_limit = args.limite
+        dtp.write_limit = args.limite
+        clase.dtp_handler = dtp
+    return clase
+
+
+def contexto_tls(certificado):
+    """TLS context that lets clients resume the control session on the data
+    channel, as FTPS servers such as vsftpd require."""
+    from OpenSSL import SSL
+    ctx = SSL.Context(SSL.SSLv23_METHOD)
+    ctx.set_options(SSL.OP_NO_SSLv2 | SSL.OP_NO_SSLv3 | SSL.OP_NO_COMPRESSION)
+    ctx.use_certificate_chain_file(certificado)
+    ctx.use_privatekey_file(certificado)
+    ctx.set_session_id(b"travesa-prueba")
+    return ctx
+
+
+def dtp_tls_temprano():
+    """pyftpdlib closes a data connection that is readable before the transfer
+    command arrives; curl starts the TLS handshake right after connecting, so
+    the handshake must be let through."""
+    from pyftpdlib.handlers import TLS_DTPHandler
+
+    class DTPTemprano(TLS_DTPHandler):
+        def readable(self):
+            if not self._initialized and self._ssl_requested:
+                return True
+            return super().readable()
+
+    return DTPTemprano
+
+
+def main():
+    p = argparse.ArgumentParser()
+    p.add_argument("--anfitrion", default="127.0.0.1")
+    p.add_argument("--puerto", type=int, required=True)
+    p.add_argument("--usuario", required=True)
+    p.add_argument("--password", required=True)
+    p.add_argument("--carpeta", required=True)
+    p.add_argument("--puerto-tls", type=int, default=0)
+    p.add_argument("--certificado", default="")
+    p.add_argument("--pasivos", default="")
+    p.add_argument("--limite", type=int, default=0)
+    args = p.parse_args()
+    os.makedirs(args.carpeta, exist_ok=True)
+    pasivos = None
+    if args.pasivos:
+        a, b = (int(x) for x in args.pasivos.split("-"))
+        pasivos = list(range(a, b + 1))
+
+    servidores = [FTPServer((args.anfitrion, args.puerto), manejador(FTPHandler, args, pasivos))]
+    if args.puerto_tls:
+        from pyftpdlib.handlers import TLS_FTPHandler
+        tls = manejador(TLS_FTPHandler, args, pasivos)
+        tls.certfile = args.certificado
+        tls.ssl_context = contexto_tls(args.certificado)
+        tls.dtp_handler = dtp_tls_temprano()
+        servidores.append(FTPServer((args.anfitrion, args.puerto_tls), tls))
+
+    def termina(*_):
+        for s in servidores:
+            s.close_all()
+        sys.exit(0)
+
+    signal.signal(signal.SIGTERM, termina)
+    # Both listeners live on pyftpdlib's one IOLoop: serving the first serves both.
+    servidores[0].serve_forever(handle_exit=False)
+
+
+if __name__ == "__main__":
+    main()

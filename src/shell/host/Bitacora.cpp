@@ -1,0 +1,45 @@
+#include "shell/host/Bitacora.h"
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <iostream>
+#include <mutex>
+
+namespace travesa {
+namespace {
+
+std::mutex gCerrojo;
+std::filesystem::path gArchivo;
+
+std::string Ahora() {
+  const std::time_t t = std::time(nullptr);
+  std::tm tm{};
+  localtime_r(&t, &tm);
+  char buf[32];
+  std::strftime(buf, sizeof buf, "%Y-%m-%d %H:%M:%S", &tm);
+  return buf;
+}
+
+}  // namespace
+
+void Bitacora::Configura(const std::filesystem::path& archivo) {
+  std::lock_guard bloqueo(gCerrojo);
+  gArchivo = archivo;
+}
+
+void Bitacora::Advierte(std::string_view texto) {
+  std::lock_guard bloqueo(gCerrojo);
+  const std::string linea = Ahora() + " AVISO " + std::string(texto);
+  if (!gArchivo.empty()) {
+    std::ofstream f(gArchivo, std::ios::app);
+    if (f) {
+      f << linea << '\n';
+      return;
+    }
+  }
+  std::cerr << linea << '\n';
+}
+
+}  // namespace travesa

@@ -1,0 +1,25 @@
+#pragma once
+// A named database lock (GET_LOCK) held for a whole run, so a second desk's run
+// on the same database waits for the first instead of using its staging table.
+#include <string>
+#include <string_view>
+
+namespace travesa {
+
+class Conexion;
+
+class BloqueoNombrado {
+ public:
+  // Waits up to `segundos`; throws ErrorTravesa with a clear message when the
+  // lock is still held by another run.
+  BloqueoNombrado(Conexion& cn, std::string_view nombre, int segundos);
+  ~BloqueoNombrado();
+  BloqueoNombrado(const BloqueoNombrado&) = delete;
+  BloqueoNombrado& operator=(const BloqueoNombrado&) = delete;
+
+ private:
+  Conexion& cn_;
+  std::string nombre_;
+};
+
+}  // namespace travesa

@@ -1,0 +1,258 @@
+#include "shell/host/Conexion.h"
+
+#include <cstring>
+#include <memory>
+
+#include "shell/host/ErrorTravesa.h"
+#include "shell/host/Texto.h"
+
+namespace travesa {
+namespace {
+
+constexpr unsigned kSegundosConexion = 10;
+
+std::string Describe(const DatosConexion& d) {
+  return d.servidor + ":" + std::to_string(d.puerto);
+}
+
+struct CierraSentencia {
+  void operator()(MYSQL_STMT* s) const { mysql_stmt_close(s); }
+};
+
+std::string Identificador(std::string_view nombre) {
+  std::string out = "`";
+  for (const char c : nombre) {
+    if (c == '`') out += '`';
+    out += c;
+  }
+  return out + "`";
+}
+
+}  // namespace
+
+Conexion::~Conexion() { Cerrar(); }
+
+Conexion::Conexion(Conexion&& otra) noexcept
+    : mysql_(otra.mysql_), datos_(std::move(otra.datos_)), inserciones_(std::move(otra.inserciones_)) {
+  otra.mysql_ = nullptr;
+}
+
+Conexion& Conexion::operator=(Conexion&& otra) noexcept {
+  if (this != &otra) {
+    Cerrar();
+    mysql_ = otra.mysql_;
+    datos_ = std::move(otra.datos_);
+    inserciones_ = std::move(otra.inserciones_);
+    otra.mysql_ = nullptr;
+  }
+  return *this;
+}
+
+void Conexion::Abrir(const DatosConexion& datos) {
+  Cerrar();
+  datos_ = datos;
+  MYSQL* m = mysql_init(nullptr);
+  if (m == nullptr) throw ErrorBD("No hay memoria para abrir la conexión con la base de datos.");
+  const unsigned protocolo = MYSQL_PROTOCOL_TCP;
+  mysql_optionsv(m, MYSQL_OPT_PROTOCOL, &protocolo);
+  mysql_optionsv(m, MYSQL_OPT_CONNECT_TIMEOUT, &kSegundosConexion);
+  mysql_optionsv(m, MYSQL_SET_CHARSET_NAME, "utf8mb4");
+  const char* base = datos.base.empty() ? nullptr : datos.base.c_str();
+  if (mysql_real_connect(m, datos.servidor.c_str(), datos.usuario.c_str(), datos.password.c_str(),
+                         base, datos.puerto, nullptr, 0) == nullptr) {
+    const std::string motivo = mysql_error(m);
+    const unsigned numero = mysql_errno(m);
+    mysql_close(m);
+    std::string mensaje = "No se pudo conectar con el servidor de base de datos " +
+                          Describe(datos) + " (usuario «" + datos.usuario + "»";
+    if (base) mensaje += ", base de datos «" + datos.base + "»";
+    throw ErrorBD(mensaje + "): " + motivo, numero);
+  }
+  mysql_ = m;
+  AjustaModoSql();
+}
+
+void Conexion::AjustaModoSql() {
+  // Texts are escaped with backslashes; a server that ignores them would read
+  // the escapes as data.
+  const std::string modo = Escalar("SELECT @@SESSION.sql_mode").Texto();
+  if (modo.find("NO_BACKSLASH_ESCAPES") == std::string::npos) return;
+  std::string nuevo;
+  std::size_t inicio = 0;
+  while (inicio <= modo.size()) {
+    std::size_t coma = modo.find(',', inicio);
+    if (coma == std::string::npos) coma = modo.size();
+    const std::string parte = modo.substr(inicio, coma - inicio);
+    if (!parte.empty() && parte != "NO_BACKSLASH_ESCAPES") nuevo += (nuevo.empty() ? "" : ",") + parte;
+    inicio = coma + 1;
+  }
+  Execute("SET SESSION sql_mode='" + nuevo + "'");
+}
+
+void Conexion::Cerrar() {
+  if (mysql_ != nullptr) mysql_close(mysql_);
+  mysql_ = nullptr;
+  inserciones_.clear();
+}
+
+MYSQL* Conexion::mysql() {
+  if (mysql_ == nullptr) throw ErrorBD("La conexión con la base de datos no está abierta.");
+  return mysql_;
+}
+
+void Conexion::Falla(std::string_view sql) {
+  const unsigned numero = mysql_errno(mysql_);
+  std::string mensaje = "Error de la base de datos (" + Describe(datos_) + ") " +
+                        std::to_string(numero) + ": " + mysql_error(mysql_);
+  if (!sql.empty()) mensaje += "\nInstrucción: " + std::string(sql.substr(0, 500));
+  throw ErrorBD(mensaje, numero);
+}
+
+unsigned long long Conexion::Execute(std::string_view sql) {
+  MYSQL* m = mysql();
+  if (mysql_real_query(m, sql.data(), sql.size()) != 0) Falla(sql);
+  // A statement that happens to return rows leaves nothing pending.
+  if (MYSQL_RES* r = mysql_store_result(m)) mysql_free_result(r);
+  const my_ulonglong n = mysql_affected_rows(m);
+  return n == static_cast<my_ulonglong>(-1) ? 0 : n;
+}
+
+std::string Conexion::Literal(const Valor& v) {
+  switch (v.tipo()) {
+    case Valor::Tipo::Nulo:
+      return "NULL";
+    case Valor::Tipo::Entero:
+    case Valor::Tipo::Real:
+      return v.Texto();
+    case Valor::Tipo::Texto:
+      break;
+  }
+  const std::string& t = v.Texto();
+  std::string out(t.size() * 2 + 3, '\0');
+  out[0] = '\'';
+  const unsigned long n = mysql_real_escape_string(mysql(), out.data() + 1, t.data(), t.size());
+  out.resize(n + 1);
+  out += '\'';
+  return out;
+}
+
+std::string Conexion::Prepara(std::string_view sql, const std::vector<Valor>& valores) {
+  std::string out;
+  std::size_t k = 0;
+  char comilla = 0;
+  for (std::size_t i = 0; i < sql.size(); ++i) {
+    const char c = sql[i];
+    if (comilla != 0) {
+      out += c;
+      if (c == '\\' && i + 1 < sql.size()) {
+        out += sql[++i];
+      } else if (c == comilla) {
+        comilla = 0;
+      }
+      continue;
+    }
+    if (c == '\'' || c == '"' || c == '`') {
+      comilla = c;
+      out += c;
+    } else if (c == '?') {
+      if (k >= valores.size()) throw ErrorBD("Faltan valores para la instrucción: " + std::string(sql));
+      out += Literal(valores[k++]);
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+Valor Conexion::Escalar(std::string_view sql) {
+  MYSQL* m = mysql();
+  if (mysql_real_query(m, sql.data(), sql.size()) != 0) Falla(sql);
+  MYSQL_RES* r = mysql_store_result(m);
+  if (r == nullptr) {
+    if (mysql_field_count(m) != 0) Falla(sql);
+    return {};
+  }
+  std::unique_ptr<MYSQL_RES, decltype(&mysql_free_result)> res(r, &mysql_free_result);
+  MYSQL_ROW fila = mysql_fetch_row(r);
+  if (fila == nullptr || mysql_num_fields(r) == 0) return {};
+  const unsigned long* largos = mysql_fetch_lengths(r);
+  return Valor::DesdeBD(fila[0], largos[0], Valor::Tipo::Texto);
+}
+
+unsigned long long Conexion::Inserta(std::string_view tabla, const std::vector<std::string>& columnas,
+                                     const std::vector<Valor>& valores) {
+  std::string sql = "INSERT INTO " + Identificador(tabla) + " (";
+  std::string marcas;
+  for (std::size_t i = 0; i < columnas.size(); ++i) {
+    sql += (i ? "," : "") + Identificador(columnas[i]);
+    marcas += i ? ",?" : "?";
+  }
+  sql += ") VALUES (" + marcas + ")";
+  std::unique_ptr<MYSQL_STMT, CierraSentencia> st(mysql_stmt_init(mysql()));
+  if (!st) Falla(sql);
+  if (mysql_stmt_prepare(st.get(), sql.data(), sql.size()) != 0) {
+    throw ErrorBD("Error de la base de datos: " + std::string(mysql_stmt_error(st.get())) +
+                      "\nInstrucción: " + sql,
+                  mysql_stmt_errno(st.get()));
+  }
+  std::vector<MYSQL_BIND> binds(valores.size());
+  std::vector<long long> enteros(valores.size());
+  std::vector<double> reales(valores.size());
+  std::vector<unsigned long> largos(valores.size());
+  std::vector<char> nulos(valores.size());
+  for (std::size_t i = 0; i < valores.size(); ++i) {
+    MYSQL_BIND& b = binds[i];
+    std::memset(&b, 0, sizeof b);
+    const Valor& v = valores[i];
+    switch (v.tipo()) {
+      case Valor::Tipo::Nulo:
+        nulos[i] = 1;
+        b.buffer_type = MYSQL_TYPE_NULL;
+        b.is_null = &nulos[i];
+        break;
+      case Valor::Tipo::Entero:
+        enteros[i] = v.Entero();
+        b.buffer_type = MYSQL_TYPE_LONGLONG;
+        b.buffer = &enteros[i];
+        break;
+      case Valor::Tipo::Real:
+        reales[i] = v.Numero();
+        b.buffer_type = MYSQL_TYPE_DOUBLE;
+        b.buffer = &reales[i];
+        break;
+      case Valor::Tipo::Texto:
+        largos[i] = v.Texto().size();
+        b.buffer_type = MYSQL_TYPE_STRING;
+        b.buffer = const_cast<char*>(v.Texto().data());
+        b.buffer_length = largos[i];
+        b.length = &largos[i];
+        break;
+    }
+  }
+  if (!binds.empty() && mysql_stmt_bind_param(st.get(), binds.data()) != 0) Falla(sql);
+  if (mysql_stmt_execute(st.get()) != 0) {
+    throw ErrorBD("Error de la base de datos (" + Describe(datos_) + ") " +
+                      std::to_string(mysql_stmt_errno(st.get())) + ": " +
+                      mysql_stmt_error(st.get()) + "\nInstrucción: " + sql,
+                  mysql_stmt_errno(st.get()));
+  }
+  return mysql_stmt_insert_id(st.get());
+}
+
+void Conexion::Comienza() { Execute("START TRANSACTION"); }
+void Conexion::Confirma() { Execute("COMMIT"); }
+void Conexion::Deshace() {
+  if (mysql_ != nullptr) mysql_real_query(mysql_, "ROLLBACK", 8);
+}
+
+void Conexion::RecuerdaInsercion(std::string_view tabla, std::string columnaAuto,
+                                 unsigned long long id) {
+  inserciones_[texto::Minusculas(tabla)] = Insercion{std::move(columnaAuto), id};
+}
+
+const Conexion::Insercion* Conexion::UltimaInsercion(std::string_view tabla) const {
+  auto it = inserciones_.find(texto::Minusculas(tabla));
+  return it == inserciones_.end() ? nullptr : &it->second;
+}
+
+}  // namespace travesa

@@ -1,0 +1,75 @@
+#pragma once
+// One connection to the Norvento MariaDB/MySQL server (MariaDB Connector/C).
+#include <mysql.h>
+
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shell/host/Valor.h"
+
+namespace travesa {
+
+struct DatosConexion {
+  std::string servidor;
+  unsigned puerto = 3306;
+  std::string usuario;
+  std::string password;
+  std::string base;  // empty: no database selected
+};
+
+class Conexion {
+ public:
+  Conexion() = default;
+  explicit Conexion(const DatosConexion& datos) { Abrir(datos); }
+  ~Conexion();
+  Conexion(const Conexion&) = delete;
+  Conexion& operator=(const Conexion&) = delete;
+  Conexion(Conexion&& otra) noexcept;
+  Conexion& operator=(Conexion&& otra) noexcept;
+
+  // Throws ErrorBD naming the server, port and user when the server refuses.
+  void Abrir(const DatosConexion& datos);
+  void Cerrar();
+  bool Abierta() const { return mysql_ != nullptr; }
+  const DatosConexion& datos() const { return datos_; }
+
+  // A statement without rows. Returns the number of rows it changed.
+  unsigned long long Execute(std::string_view sql);
+  // The statement with each "?" outside quotes replaced by the escaped literal of the
+  // matching value.
+  std::string Prepara(std::string_view sql, const std::vector<Valor>& valores);
+  // The first column of the first row, NULL when there is no row.
+  Valor Escalar(std::string_view sql);
+  // An INSERT of the given columns with bound parameters; returns the
+  // auto-increment value it produced (0 when the table has none).
+  unsigned long long Inserta(std::string_view tabla, const std::vector<std::string>& columnas,
+                             const std::vector<Valor>& valores);
+  // A value as an SQL literal: NULL, a number, or a quoted and escaped text.
+  std::string Literal(const Valor& v);
+
+  void Comienza();
+  void Confirma();
+  void Deshace();
+
+  // The auto-increment value of the row this connection last added to a table.
+  struct Insercion {
+    std::string columnaAuto;
+    unsigned long long id = 0;
+  };
+  void RecuerdaInsercion(std::string_view tabla, std::string columnaAuto, unsigned long long id);
+  const Insercion* UltimaInsercion(std::string_view tabla) const;
+
+  MYSQL* mysql();
+
+ private:
+  [[noreturn]] void Falla(std::string_view sql);
+  void AjustaModoSql();
+
+  MYSQL* mysql_ = nullptr;
+  DatosConexion datos_;
+  std::map<std::string, Insercion> inserciones_;
+};
+
+}  // namespace travesa

@@ -1,0 +1,168 @@
+#include "shell/host/Texto.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cstdint>
+
+namespace travesa::texto {
+namespace {
+
+// Windows-1252 bytes 0x80..0x9F; 0 marks the five unassigned positions.
+constexpr std::array<char32_t, 32> kCp1252Alto = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+void AgregaUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+std::string CambiaCaso(std::string_view s, bool aMayusculas) {
+  std::string out;
+  out.reserve(s.size());
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    const unsigned char b = static_cast<unsigned char>(s[i]);
+    if (b < 0x80) {
+      out += static_cast<char>(aMayusculas ? std::toupper(b) : std::tolower(b));
+      continue;
+    }
+    // Two-byte sequences C3 80..C3 BF hold U+00C0..U+00FF; the Latin-1 letters
+    // pair lower 0xE0..0xFE with upper 0xC0..0xDE (but the signs 0xF7, 0xD7).
+    if (b == 0xC3 && i + 1 < s.size()) {
+      unsigned char b2 = static_cast<unsigned char>(s[i + 1]);
+      const unsigned cp = 0xC0u + (b2 & 0x3F);
+      if (aMayusculas && cp >= 0xE0 && cp <= 0xFE && cp != 0xF7) b2 -= 0x20;
+      if (!aMayusculas && cp >= 0xC0 && cp <= 0xDE && cp != 0xD7) b2 += 0x20;
+      out += static_cast<char>(b);
+      out += static_cast<char>(b2);
+      ++i;
+      continue;
+    }
+    out += static_cast<char>(b);
+  }
+  return out;
+}
+
+}  // namespace
+
+bool EsUtf8Valido(std::string_view s) {
+  std::size_t i = 0;
+  while (i < s.size()) {
+    const unsigned char b = static_cast<unsigned char>(s[i]);
+    std::size_t n = 0;
+    char32_t cp = 0;
+    if (b < 0x80) {
+      ++i;
+      continue;
+    }
+    if ((b & 0xE0) == 0xC0) {
+      n = 1, cp = b & 0x1F;
+    } else if ((b & 0xF0) == 0xE0) {
+      n = 2, cp = b & 0x0F;
+    } else if ((b & 0xF8) == 0xF0) {
+      n = 3, cp = b & 0x07;
+    } else {
+      return false;
+    }
+    for (std::size_t k = 1; k <= n; ++k) {
+      if (i + k >= s.size()) return false;
+      const unsigned char c = static_cast<unsigned char>(s[i + k]);
+      if ((c & 0xC0) != 0x80) return false;
+      cp = (cp << 6) | (c & 0x3F);
+    }
+    // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
+    if ((n == 1 && cp < 0x80) || (n == 2 && cp < 0x800) || (n == 3 && cp < 0x10000) ||
+        (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF)
+      return false;
+    i += n + 1;
+  }
+  return true;
+}
+
+std::string DeWindows1252(std::string_view s) {
+  std::string out;
+  out.reserve(s.size() * 2);
+  for (const char ch : s) {
+    const unsigned char b = static_cast<unsigned char>(ch);
+    if (b < 0x80) {
+      out += ch;
+    } else if (b < 0xA0) {
+      const char32_t c = kCp1252Alto[b - 0x80];
+      AgregaUtf8(out, c == 0 ? char32_t{0xFFFD} : c);
+    } else {
+      AgregaUtf8(out, b);
+    }
+  }
+  return out;
+}
+
+std::string AUtf8(std::string_view s) {
+  return EsUtf8Valido(s) ? std::string(s) : DeWindows1252(s);
+}
+
+std::string Recorta(std::string_view s) {
+  const auto esBlanco = [](char c) { return c == ' ' || c == '\t'; };
+  std::size_t a = 0, b = s.size();
+  while (a < b && esBlanco(s[a])) ++a;
+  while (b > a && esBlanco(s[b - 1])) --b;
+  return std::string(s.substr(a, b - a));
+}
+
+std::string Mayusculas(std::string_view s) { return CambiaCaso(s, true); }
+std::string Minusculas(std::string_view s) { return CambiaCaso(s, false); }
+
+bool IgualesSinMayusculas(std::string_view a, std::string_view b) {
+  return Mayusculas(a) == Mayusculas(b);
+}
+
+std::string Reemplaza(std::string_view s, std::string_view de, std::string_view a) {
+  if (de.empty()) return std::string(s);
+  std::string out;
+  std::size_t pos = 0;
+  while (true) {
+    const std::size_t hallado = s.find(de, pos);
+    if (hallado == std::string_view::npos) break;
+    out.append(s.substr(pos, hallado - pos));
+    out.append(a);
+    pos = hallado + de.size();
+  }
+  out.append(s.substr(pos));
+  return out;
+}
+
+bool EmpiezaCon(std::string_view s, std::string_view prefijo) {
+  return s.substr(0, prefijo.size()) == prefijo;
+}
+
+bool TerminaCon(std::string_view s, std::string_view sufijo) {
+  return s.size() >= sufijo.size() && s.substr(s.size() - sufijo.size()) == sufijo;
+}
+
+std::string Izquierda(std::string_view s, std::size_t n) {
+  std::size_t i = 0, cuenta = 0;
+  while (i < s.size() && cuenta < n) {
+    ++i;
+    while (i < s.size() && (static_cast<unsigned char>(s[i]) & 0xC0) == 0x80) ++i;
+    ++cuenta;
+  }
+  return std::string(s.substr(0, i));
+}
+
+std::size_t Largo(std::string_view s) {
+  return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  }));
+}
+
+}  // namespace travesa::texto

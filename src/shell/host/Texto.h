@@ -1,0 +1,25 @@
+#pragma once
+// Text helpers shared by every layer. All texts are UTF-8.
+#include <string>
+#include <string_view>
+
+namespace travesa::texto {
+
+bool EsUtf8Valido(std::string_view s);
+// Bytes read as Windows-1252, returned as UTF-8.
+std::string DeWindows1252(std::string_view s);
+// UTF-8 as is; anything else read as Windows-1252.
+std::string AUtf8(std::string_view s);
+
+std::string Recorta(std::string_view s);  // blanks and tabs at both ends
+std::string Mayusculas(std::string_view s);  // ASCII and the Spanish letters
+std::string Minusculas(std::string_view s);
+bool IgualesSinMayusculas(std::string_view a, std::string_view b);
+std::string Reemplaza(std::string_view s, std::string_view de, std::string_view a);
+bool EmpiezaCon(std::string_view s, std::string_view prefijo);
+bool TerminaCon(std::string_view s, std::string_view sufijo);
+// First n characters (code points, not bytes).
+std::string Izquierda(std::string_view s, std::size_t n);
+std::size_t Largo(std::string_view s);  // in characters
+
+}  // namespace travesa::texto

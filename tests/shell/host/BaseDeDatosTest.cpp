@@ -1,0 +1,147 @@
+// Record sets, inserts, sums and key/value reads against the real server.
+#include <gtest/gtest.h>
+
+#include "comun/BaseDePrueba.h"
+#include "comun/Entorno.h"
+#include "shell/host/BasesDD.h"
+#include "shell/host/BloqueoNombrado.h"
+#include "shell/host/ErrorTravesa.h"
+#include "shell/host/Transaccion.h"
+#include "shell/host/Utilerias.h"
+
+namespace travesa {
+namespace {
+
+class BaseDeDatosTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto d = base_.Datos();
+    bd_.cRuta = d.servidor;
+    bd_.cPuerto = std::to_string(d.puerto);
+    bd_.cUsuario = d.usuario;
+    bd_.cPassword = d.password;
+    bd_.cMiBase = d.base;
+    bd_.AbrirBdD(cn_, bd_.cMiBase);
+  }
+
+  prueba::BaseDePrueba base_;
+  BasesDD bd_;
+  Conexion cn_;
+};
+
+TEST_F(BaseDeDatosTest, LeePorNombreDeColumnaSinImportarMayusculas) {
+  base_.Ejecuta("INSERT INTO vendedores VALUES ('V01','  Ana Ruiz ','1234'),('V02','Luis','99')");
+  RecordSet rs;
+  ASSERT_TRUE(bd_.AbrirTabla(rs, cn_, "vendedores order by Clave", "Clave as clave,TRim(Nombre) as nombre, NIP"));
+  EXPECT_EQ(rs.FieldCount(), 3u);
+  EXPECT_EQ(rs.FieldName(0), "clave");
+  EXPECT_EQ(rs.Fields("CLAVE").Texto(), "V01");
+  EXPECT_EQ(rs.Fields("Nombre").Texto(), "Ana Ruiz");
+  rs.MoveNext();
+  EXPECT_EQ(rs.Fields("nip").Texto(), "99");
+  rs.MoveNext();
+  EXPECT_TRUE(rs.Eof());
+  EXPECT_TRUE(rs.Fields("clave").EsNulo());
+  EXPECT_FALSE(bd_.AbrirTabla(rs, cn_, "vendedores where Clave='nadie'"));
+}
+
+TEST_F(BaseDeDatosTest, AgregaValoresDificilesSinAlterarlos) {
+  const std::string raro = "O'Brien \\ \"Peña\" ñÑ «x» %_;--";
+  RecordSet rs;
+  ASSERT_FALSE(bd_.AbrirTabla(rs, cn_, "clientes WHERE Clave='-9'"));
+  rs.AddNew();
+  rs.Set("Clave", Valor("X' OR '1'='1"));
+  rs.Set("nombre", Valor(raro));
+  rs.Set("Calle", Valor());  // NULL
+  rs.Set("DCredito", Valor(30));
+  rs.Update();
+  EXPECT_EQ(rs.Fields("Nombre").Texto(), raro);
+
+  RecordSet leido;
+  ASSERT_TRUE(bd_.AbrirTabla(leido, cn_, Utilerias::CambXXX("clientes where Clave='XXX'", "X' OR '1'='1")));
+  EXPECT_EQ(leido.RecordCount(), 1u);
+  EXPECT_EQ(leido.Fields("Nombre").Texto(), raro);
+  EXPECT_TRUE(leido.Fields("Calle").EsNulo());
+  EXPECT_EQ(leido.Fields("DCredito").Entero(), 30);
+  EXPECT_EQ(leido.Fields("Telefono1").Texto(), "");  // the table's default
+  EXPECT_EQ(bd_.LastRec(cn_, "clientes"), 1);
+}
+
+TEST_F(BaseDeDatosTest, ColumnaInexistenteDaMensajeClaro) {
+  RecordSet rs;
+  bd_.AbrirTabla(rs, cn_, "cxc WHERE Id=-9");
+  rs.AddNew();
+  try {
+    rs.Set("NoExiste", Valor(1));
+    FAIL() << "debió fallar";
+  } catch (const ErrorBD& e) {
+    EXPECT_NE(std::string(e.what()).find("no tiene la columna «NoExiste»"), std::string::npos);
+  }
+  EXPECT_THROW(bd_.AbrirTabla(rs, cn_, "tablainexistente"), ErrorBD);
+}
+
+TEST_F(BaseDeDatosTest, LastIdSumYLeeDato) {
+  RecordSet rs;
+  bd_.AbrirTabla(rs, cn_, "edoctacli WHERE AutoInc=-9");
+  for (int i = 1; i <= 3; ++i) {
+    rs.AddNew();
+    rs.Set("Id", Valor(100 + i));
+    rs.Set("Clave", Valor("C1"));
+    rs.Set("CantidadCargo", Valor(10.25 * i));
+    rs.Update();
+  }
+  EXPECT_EQ(bd_.LastId(cn_, "edoctacli", "Id"), 103);
+  EXPECT_EQ(bd_.LastId(cn_, "edoctacli", "AutoInc"), rs.Fields("AutoInc").Entero());
+  EXPECT_DOUBLE_EQ(bd_.Sum(cn_, "edoctacli where Clave='C1'", "CantidadCargo"), 61.5);
+  EXPECT_DOUBLE_EQ(bd_.Sum(cn_, "edoctacli where Clave='nadie'", "CantidadCargo"), 0);
+  base_.Ejecuta("INSERT INTO configura VALUES ('FDPEVACDPDV','3'),('Raro''s','ñ')");
+  EXPECT_EQ(bd_.LeeDato("FDPEVACDPDV", cn_, "configura"), "3");
+  EXPECT_EQ(bd_.LeeDato("Raro's", cn_, "configura"), "ñ");
+  EXPECT_EQ(bd_.LeeDato("falta", cn_, "configura"), "");
+}
+
+TEST_F(BaseDeDatosTest, TransaccionSinConfirmarSeDeshace) {
+  try {
+    Transaccion t(cn_);
+    cn_.Execute("INSERT INTO vendedores (Clave) VALUES ('V09')");
+    throw ErrorTravesa("corte a la mitad");
+  } catch (const ErrorTravesa&) {
+  }
+  EXPECT_EQ(base_.Dato("SELECT COUNT(*) FROM vendedores"), "0");
+  {
+    Transaccion t(cn_);
+    cn_.Execute("INSERT INTO vendedores (Clave) VALUES ('V10')");
+    t.Confirma();
+  }
+  EXPECT_EQ(base_.Dato("SELECT COUNT(*) FROM vendedores"), "1");
+}
+
+TEST_F(BaseDeDatosTest, BloqueoNombradoHaceEsperarAlSegundo) {
+  Conexion otra = base_.Conecta();
+  BloqueoNombrado primero(cn_, "travesa-prueba-" + base_.nombre(), 1);
+  try {
+    BloqueoNombrado segundo(otra, "travesa-prueba-" + base_.nombre(), 1);
+    FAIL() << "el segundo no debió obtener el bloqueo";
+  } catch (const ErrorTravesa& e) {
+    EXPECT_NE(std::string(e.what()).find("Otro equipo"), std::string::npos);
+  }
+}
+
+TEST(ConexionTest, ServidorQueRechazaDaMensajeConServidorYPuerto) {
+  const prueba::ServidorBD s = prueba::BD();
+  DatosConexion d{s.host, s.puerto, s.usuario, "contraseña-mala", ""};
+  try {
+    Conexion cn(d);
+    FAIL() << "debió rechazarse";
+  } catch (const ErrorBD& e) {
+    const std::string m = e.what();
+    EXPECT_NE(m.find("No se pudo conectar con el servidor de base de datos"), std::string::npos);
+    EXPECT_NE(m.find(s.host + ":" + std::to_string(s.puerto)), std::string::npos);
+  }
+  d.password = s.password;
+  d.puerto = 1;  // nothing listens there
+  EXPECT_THROW(Conexion cn(d), ErrorBD);
+}
+
+}  // namespace
+}  // namespace travesa

@@ -1,13 +1,55 @@
-// travesa: the desktop program without arguments, a headless job with a command.
+// travesa: the desktop program without arguments (or with /sinlogin), one
+// headless job with a command.
 #include <iostream>
 #include <string>
 
+#include "cli/Comandos.h"
+#include "cli/LineaDeComandos.h"
+#include "cli/OperadorConsola.h"
+
+#ifdef TRAVESA_CON_VENTANA
+#include "gui/Escritorio.h"
+#endif
+
+namespace {
+
+bool AbreEscritorio(int argc, char** argv) {
+  return argc == 1 || (argc == 2 && std::string(argv[1]) == "/sinlogin");
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  if (argc > 1 && std::string(argv[1]) == "--version") {
+  using namespace travesa;
+  if (AbreEscritorio(argc, argv)) {
+#ifdef TRAVESA_CON_VENTANA
+    return Escritorio::Ejecuta(argc, argv);
+#else
+    std::cerr << "Esta versión de Travesa no tiene ventana de escritorio; use un comando.\n\n"
+              << LineaDeComandos::Ayuda();
+    return Salida::kUso;
+#endif
+  }
+  Orden orden;
+  try {
+    orden = LineaDeComandos::Interpreta(argc, argv);
+  } catch (const ErrorDeUso& e) {
+    std::cerr << e.what() << "\n";
+    return Salida::kUso;
+  }
+  if (orden.ayuda) {
+    std::cout << LineaDeComandos::Ayuda();
+    return Salida::kExito;
+  }
+  if (orden.version) {
     std::cout << "Travesa v" << TRAVESA_VERSION_MAYOR << "." << TRAVESA_VERSION_MENOR << "."
               << TRAVESA_VERSION_REVISION << "\n";
-    return 0;
+    return Salida::kExito;
   }
-  std::cerr << "Uso: travesa COMANDO [opciones]\n";
-  return 2;
+  if (orden.comando.empty()) {
+    std::cerr << LineaDeComandos::Ayuda();
+    return Salida::kUso;
+  }
+  OperadorConsola operador(orden.si);
+  return Comandos::Ejecuta(orden, operador, argv[0]);
 }

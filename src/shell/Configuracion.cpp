@@ -1,0 +1,86 @@
+#include "shell/Configuracion.h"
+
+#include "shell/ReglasAjustes.h"
+#include "shell/host/Texto.h"
+#include "shell/host/libNalda.h"
+
+namespace travesa {
+namespace {
+
+constexpr std::string_view kSeccionFTP = "FTP";
+
+bool EsCifrado(const Ajustes::Campo& c) { return kSeccionFTP == c.seccion; }
+
+}  // namespace
+
+Configuracion::Configuracion(std::filesystem::path ini, const Utilerias& utilerias)
+    : ini_(std::move(ini)), utilerias_(utilerias) {}
+
+std::string Configuracion::LeeIniConDefecto(std::string_view seccion, std::string_view clave,
+                                            std::string_view porOmision) const {
+  std::string valor = libNalda::LeeIni(seccion, clave, ini_);
+  if (!valor.empty()) return valor;
+  libNalda::EscribeIni(seccion, clave, porOmision, ini_);
+  return std::string(porOmision);
+}
+
+std::string Configuracion::LeeCampo(const Ajustes::Campo& c) const {
+  if (EsCifrado(c)) {
+    return utilerias_.DesEncripta(
+        LeeIniConDefecto(c.seccion, c.clave, utilerias_.Encripta(c.porOmision)));
+  }
+  return texto::Mayusculas(LeeIniConDefecto(c.seccion, c.clave, c.porOmision));
+}
+
+void Configuracion::LeeConfiguracionFTP(Ajustes& a) const {
+  for (const Ajustes::Campo& c : Ajustes::Campos()) {
+    if (EsCifrado(c)) a.*c.miembro = LeeCampo(c);
+  }
+  LeeOpciones(a);
+}
+
+void Configuracion::LeeOpciones(Ajustes& a) const {
+  for (const Ajustes::Campo& c : Ajustes::Campos()) {
+    if (EsCifrado(c) || c.forma == Ajustes::Forma::SoloLectura) continue;
+    std::string v = LeeCampo(c);
+    // A check box is checked for "S" and unchecked for anything else; a
+    // movement kind other than tickets or orders means remissions.
+    if (c.forma == Ajustes::Forma::SiNo && v != "S") v = "N";
+    if (c.forma == Ajustes::Forma::Movimiento && v != "T" && v != "P") v = "R";
+    a.*c.miembro = std::move(v);
+  }
+}
+
+void Configuracion::GuardaCampo(const Ajustes::Campo& c, std::string_view valor) const {
+  std::string v(valor);
+  if (EsCifrado(c)) {
+    v = utilerias_.Encripta(texto::Recorta(valor));
+  } else if (c.forma == Ajustes::Forma::SerieTraspasos && texto::Recorta(valor).empty()) {
+    v = "N/A";
+  } else if (c.forma == Ajustes::Forma::SiNo) {
+    v = Ajustes::Si(texto::Mayusculas(texto::Recorta(valor))) ? "S" : "N";
+  }
+  libNalda::EscribeIni(c.seccion, c.clave, v, ini_);
+}
+
+void Configuracion::Grabar(Ajustes& a) const {
+  for (const Ajustes::Campo& c : Ajustes::Campos()) {
+    if (c.forma == Ajustes::Forma::SoloLectura) continue;
+    a.*c.miembro = ReglasAjustes::ComoQueda(c, a.*c.miembro);
+    GuardaCampo(c, a.*c.miembro);
+  }
+  LeeOpciones(a);
+}
+
+std::string Configuracion::UltimaSubida() const {
+  const Ajustes::Campo* c = Ajustes::BuscaCampo("UltimaSubida");
+  const std::string v = libNalda::LeeIni(c->seccion, c->clave, ini_);
+  return v.empty() ? c->porOmision : v;
+}
+
+void Configuracion::EscribeUltimaSubida(std::string_view sello) const {
+  const Ajustes::Campo* c = Ajustes::BuscaCampo("UltimaSubida");
+  libNalda::EscribeIni(c->seccion, c->clave, sello, ini_);
+}
+
+}  // namespace travesa

@@ -1,0 +1,134 @@
+#include "shell/Programa.h"
+
+#include "shell/host/Bitacora.h"
+#include "shell/host/DeArchivos.h"
+#include "shell/host/Texto.h"
+#include "shell/host/libNalda.h"
+
+namespace travesa {
+namespace {
+
+constexpr const char* kSeccion = "Configuración";
+
+}  // namespace
+
+Programa::Programa(std::filesystem::path carpeta, Operador& operador)
+    : carpeta_(std::move(carpeta)),
+      operador_(operador),
+      utilerias_(carpeta_),
+      configuracion_(carpeta_ / Configuracion::kArchivoIni, utilerias_) {
+  Bitacora::Configura(carpeta_ / "travesa.log");
+}
+
+std::string Programa::TextoVersion() {
+  return "   v " + std::to_string(TRAVESA_VERSION_MAYOR) + "." + std::to_string(TRAVESA_VERSION_MENOR) +
+         "." + std::to_string(TRAVESA_VERSION_REVISION);
+}
+
+bool Programa::Inicia() {
+  std::filesystem::current_path(carpeta_);
+  if (!PreparaConexion()) return false;
+  AbreConexiones();
+  configuracion_.LeeConfiguracionFTP(ajustes_);
+  return true;
+}
+
+std::string Programa::BuscaInstalacion(const std::filesystem::path& carpeta) {
+  try {
+    return registro_.BuscarRegistroNVW(carpeta);
+  } catch (...) {
+    return {};
+  }
+}
+
+bool Programa::PreparaConexion() {
+  const Ajustes::Campo& ruta = *Ajustes::BuscaCampo("RutaNorvento");
+  ajustes_.RutaNorvento = configuracion_.LeeIniConDefecto(ruta.seccion, ruta.clave, ruta.porOmision);
+  if (BuscaInstalacion(ajustes_.RutaNorvento).empty()) {
+    AvisaInstalacionIncorrecta();
+    return false;
+  }
+  bd_.cPuerto = "3306";
+  bd_.cPassword = "";
+  bd_.cUsuario = "root";
+  CompletaRegistro();
+  bd_.cPassword = utilerias_.DesEncripta(registro_.DatosNVW("MySQLPassword"));
+  bd_.cUsuario = utilerias_.DesEncripta(registro_.DatosNVW("MySQLUsuario"));
+  bd_.cPuerto = registro_.DatosNVW("MySQLPuerto");
+  bd_.cRuta = registro_.DatosNVW("MySQLServer");
+  const Ajustes::Campo& base = *Ajustes::BuscaCampo("BaseDeDatos");
+  ajustes_.BaseDeDatos = configuracion_.LeeIniConDefecto(base.seccion, base.clave, base.porOmision);
+  bd_.cMiBase = ajustes_.BaseDeDatos;
+  return true;
+}
+
+// An installation record without MySQL values gets port 3306, the host of
+// "servidor", user root and an empty password, and keeps them.
+void Programa::CompletaRegistro() {
+  if (libNalda::prVal(registro_.DatosNVW("MySQLPuerto")) == 0)
+    registro_.GuardaDatosNVW("MySQLPuerto", bd_.cPuerto);
+  if (texto::Recorta(registro_.DatosNVW("MySQLServer")).empty())
+    registro_.GuardaDatosNVW("MySQLServer", registro_.DatosNVW("servidor"));
+  if (texto::Recorta(registro_.DatosNVW("MySQLUsuario")).empty())
+    registro_.GuardaDatosNVW("MySQLUsuario", utilerias_.Encripta(bd_.cUsuario));
+  if (texto::Recorta(registro_.DatosNVW("MySQLPassword")).empty())
+    registro_.GuardaDatosNVW("MySQLPassword", utilerias_.Encripta(bd_.cPassword));
+}
+
+void Programa::AvisaInstalacionIncorrecta() {
+  const std::string ruta = ini().string();
+  operador_.MensajeSimple("En el archivo de configuración de este programa\r\r(" + ruta +
+                              ")\r\rdebe indicarse la ruta correcta de Norvento.\rRuta indicada e incorrecta: \r\r" +
+                              ajustes_.RutaNorvento,
+                          Botones::kCritico, "Atención");
+  const int r = operador_.MensajeSimple("¿Desea editar el archivo de configuración?",
+                                        Botones::kSiNo | Botones::kPregunta, "Editar INI");
+  if (r != Botones::kRespSi) return;
+  if (!DeArchivos::AbreDocumento(ini()))
+    operador_.MensajeSimple("No se pudo abrir el archivo de configuración; edítelo con cualquier editor de texto: " + ruta,
+                            Botones::kExclamacion, "Editar INI");
+}
+
+void Programa::AbreConexiones() {
+  bd_.AbrirBdD(principal_, bd_.cMiBase);
+  bd_.AbrirBdD(segunda_);
+}
+
+std::vector<std::string> Programa::LlenaSeries(std::string_view prefijo) {
+  std::vector<std::string> series;
+  RecordSet rs;
+  const std::string p(prefijo);
+  const std::string fuente = Utilerias::CambXXX("sistema WHERE Dato LIKE 'XXX%'", p) +
+                             Utilerias::CambXXX(" AND Dato <> 'XXX' ORDER BY Dato", p);
+  if (!bd_.AbrirTabla(rs, principal_, fuente)) return series;
+  for (; !rs.Eof(); rs.MoveNext()) {
+    const std::string dato = rs.Fields("Dato").Texto();
+    // The flag of "RE-B" is the row "RE+A-B".
+    const std::string bandera = dato.substr(0, 2) + "+A" + dato.substr(std::min<std::size_t>(2, dato.size()));
+    if (Utilerias::VarToBool(bd_.LeeDato(bandera, principal_, "sistema")))
+      series.push_back(dato.substr(std::min<std::size_t>(3, dato.size())));
+  }
+  bd_.CierraTabla(rs);
+  series.push_back("N/A");
+  return series;
+}
+
+bool Programa::SalenTodosEnLista() {
+  return Utilerias::VarToBool(bd_.LeeDato("SalenTodosEnLista", principal_, "configura"));
+}
+
+std::vector<Vendedor> Programa::Vendedores() {
+  std::vector<Vendedor> lista;
+  RecordSet rs;
+  bd_.AbrirTabla(rs, principal_, "vendedores ORDER BY Clave", "Clave, Nombre");
+  for (; !rs.Eof(); rs.MoveNext()) lista.push_back({rs.Fields("Clave").Texto(), rs.Fields("Nombre").Texto()});
+  return lista;
+}
+
+std::string Programa::NombreVendedor(std::string_view clave) {
+  RecordSet rs;
+  if (!bd_.AbrirTabla(rs, principal_, Utilerias::CambXXX("vendedores where Clave='XXX'", clave))) return {};
+  return rs.Fields("Nombre").Texto();
+}
+
+}  // namespace travesa

@@ -1,0 +1,76 @@
+#pragma once
+// One run of the program: its folder and INI file, the host objects, the
+// Norvento installation and the two database connections, and the settings.
+// Both the desktop window and the headless commands start through it.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "shell/Ajustes.h"
+#include "shell/Configuracion.h"
+#include "shell/Operador.h"
+#include "shell/host/BasesDD.h"
+#include "shell/host/Conexion.h"
+#include "shell/host/DelRegistro.h"
+#include "shell/host/Utilerias.h"
+
+namespace travesa {
+
+struct Vendedor {
+  std::string clave;
+  std::string nombre;
+};
+
+class Programa {
+ public:
+  Programa(std::filesystem::path carpeta, Operador& operador);
+
+  // The version text: three blanks, "v", a blank and major.minor.revision.
+  static std::string TextoVersion();
+
+  // Start-up: finds the installation, opens both connections and reads every
+  // setting. False (after telling the operator) when the installation is not
+  // where the INI file says; throws ErrorBD when the server refuses.
+  bool Inicia();
+  // Only the installation and the connection settings (no connection yet).
+  bool PreparaConexion();
+  std::string BuscaInstalacion(const std::filesystem::path& carpeta);
+  void AbreConexiones();
+
+  // The series of "PE-" (orders) or "RE-" (remissions) whose flag row is true,
+  // then "N/A"; empty when the database has no series row for the prefix.
+  std::vector<std::string> LlenaSeries(std::string_view prefijo);
+  // "SalenTodosEnLista": when true the "only price-list products" option is off
+  // and cannot be changed.
+  bool SalenTodosEnLista();
+  std::vector<Vendedor> Vendedores();
+  std::string NombreVendedor(std::string_view clave);
+
+  const std::filesystem::path& carpeta() const { return carpeta_; }
+  const std::filesystem::path& ini() const { return configuracion_.ini(); }
+  std::filesystem::path Archivo(std::string_view nombre) const { return carpeta_ / nombre; }
+  Operador& operador() { return operador_; }
+  Utilerias& utilerias() { return utilerias_; }
+  BasesDD& bd() { return bd_; }
+  DelRegistro& registro() { return registro_; }
+  Conexion& principal() { return principal_; }
+  Conexion& segunda() { return segunda_; }
+  Ajustes& ajustes() { return ajustes_; }
+  const Configuracion& configuracion() const { return configuracion_; }
+
+ private:
+  void CompletaRegistro();
+  void AvisaInstalacionIncorrecta();
+
+  std::filesystem::path carpeta_;
+  Operador& operador_;
+  Utilerias utilerias_;
+  Configuracion configuracion_;
+  BasesDD bd_;
+  DelRegistro registro_;
+  Conexion principal_;
+  Conexion segunda_;
+  Ajustes ajustes_;
+};
+
+}  // namespace travesa

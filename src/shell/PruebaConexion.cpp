@@ -1,0 +1,50 @@
+#include "shell/PruebaConexion.h"
+
+#include "ftp/clsFTP.h"
+#include "shell/Operador.h"
+
+namespace travesa {
+
+std::string PruebaConexion::ConDiagonales(std::string_view carpeta) {
+  std::string s(carpeta);
+  if (s.empty() || s.front() != '/') s.insert(s.begin(), '/');
+  if (s.back() != '/') s += '/';
+  return s;
+}
+
+PruebaConexion::Resultado PruebaConexion::Probar(std::string_view sitio, std::string_view usuario,
+                                                 std::string_view password, std::string_view carpeta,
+                                                 bool verificarCertificado, const std::filesystem::path& archivoCA) {
+  Resultado r;
+  r.carpeta = std::string(carpeta);
+  {
+    clsFTP ftp;
+    ftp.SetModePassive();
+    ftp.SetTransferBinary();
+    ftp.SetVerificarCertificado(verificarCertificado);
+    if (!archivoCA.empty()) ftp.SetArchivoCA(archivoCA);
+    r.conecto = ftp.OpenConnection(sitio, usuario, password);
+    if (r.conecto) {
+      r.carpeta = ConDiagonales(carpeta);
+      ftp.SetFTPDirectory(r.carpeta);
+      r.carpetaAlcanzada = ConDiagonales(ftp.GetFTPDirectory());
+      r.correcta = r.carpetaAlcanzada == r.carpeta;
+    }
+    r.error = ftp.GetLastErrorMessage();
+    ftp.CloseConnection();
+  }
+  if (r.correcta) {
+    r.mensaje = "Prueba de conexión correcta";
+    r.titulo = "¡Bien!";
+    r.botones = Botones::kInformacion;
+    r.error.clear();
+    return r;
+  }
+  r.mensaje = "La conexión no pudo ser establecida";
+  if (r.conecto) r.mensaje += "\r\nRuta indicada: " + r.carpeta + "\r\nRuta a la que conectó: " + r.carpetaAlcanzada;
+  r.titulo = "Error";
+  r.botones = Botones::kCritico;
+  return r;
+}
+
+}  // namespace travesa

@@ -1,0 +1,36 @@
+#pragma once
+// The publish run as a command sees it: build and upload the catalogue, then,
+// on success, stamp the time of the last upload and estimate the next run.
+// The desktop window adds its screen effects around it (disabled window, busy
+// pointer, stopped timer); the headless commands call it as it is.
+#include <string>
+#include <string_view>
+
+#include "shell/Ajustes.h"
+#include "shell/Operador.h"
+
+namespace travesa {
+
+class Programa;
+
+class Publicacion {
+ public:
+  struct Resultado {
+    bool ok = false;
+    std::string sello;    // "dd/mmm/yyyy - hh:nn:ss" of this run, when ok
+    std::string proxima;  // "Próxima actualización estimada: ..." when ok and automatic
+  };
+
+  // `ajustes` carries the FTP site as the settings page shows it and the saved
+  // options; `vendedor` the chosen seller's key (empty for all). With
+  // mostrarMensaje the success message "Archivos generados y grabados en el
+  // sitio web" is shown. Progress goes to operador.Aviso/Progreso. Errors of
+  // the database or of local files reach the caller as ErrorTravesa.
+  static Resultado GenerarArchivos(Programa& programa, Operador& operador, const Ajustes& ajustes,
+                                   std::string_view vendedor, bool mostrarMensaje);
+
+  // The label texts the window shows.
+  static std::string TextoUltimaSubida(std::string_view sello);  // "Última vez que se subieron archivos: ..."
+};
+
+}  // namespace travesa

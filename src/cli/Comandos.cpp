@@ -7,7 +7,9 @@
 #include <iostream>
 
 #include "cli/ComandoAjustes.h"
+#include "cli/ComandoGenerar.h"
 #include "cli/ComandoRegistro.h"
+#include "cli/ComandoServicio.h"
 #include "cli/CredencialesConsola.h"
 #include "shell/Permisos.h"
 #include "shell/Programa.h"
@@ -27,6 +29,8 @@ struct DefComando {
 
 const DefComando kComandos[] = {
     {"ajustes", Permisos::kConfigurar, &ComandoAjustes::Ejecuta},
+    {"generar", Permisos::kGenerar, &ComandoGenerar::Ejecuta},
+    {"servicio", Permisos::kGenerar, &ComandoServicio::Ejecuta},
 };
 
 const DefComando* Busca(const std::string& nombre) {

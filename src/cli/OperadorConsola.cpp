@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <chrono>
 #include <iostream>
 
 #include "shell/host/Texto.h"
@@ -18,11 +19,13 @@ std::string OperadorConsola::ParaTerminal(std::string_view texto) {
 }
 
 int OperadorConsola::Mensaje(std::string_view texto, int botones, std::string_view titulo) {
-  (void)titulo;
   LimpiaAviso();
   if (Botones::EsPregunta(botones)) return Pregunta(texto);
+  // Errors and alerts go to standard error: by their icon, or by a title such as
+  // "Error de conexión" on a plain box.
   const int icono = Botones::Icono(botones);
-  std::ostream& salida = (icono == Botones::kCritico || icono == Botones::kExclamacion) ? std::cerr : std::cout;
+  const bool esError = icono == Botones::kCritico || icono == Botones::kExclamacion || texto::EmpiezaCon(titulo, "Error");
+  std::ostream& salida = esError ? std::cerr : std::cout;
   salida << ParaTerminal(texto) << std::endl;
   return Botones::kRespAceptar;
 }
@@ -49,6 +52,10 @@ void OperadorConsola::Aviso(std::string_view texto) {
     LimpiaAviso();
     return;
   }
+  // A terminal cannot show every row of a large catalogue; a few times a second is enough.
+  const auto ahora = std::chrono::steady_clock::now();
+  if (avisoEnPantalla_ && ahora - ultimoAviso_ < std::chrono::milliseconds(100)) return;
+  ultimoAviso_ = ahora;
   std::cerr << "\r\033[K" << texto::Izquierda(ParaTerminal(texto), 100) << std::flush;
   avisoEnPantalla_ = true;
 }

@@ -2,6 +2,7 @@
 // The operator on a terminal: messages printed with their text (errors and
 // alerts on standard error), questions answered with --si, at the terminal
 // (s/N) or, with no terminal, No. Progress is drawn only on a terminal.
+#include <chrono>
 #include <string>
 
 #include "shell/Operador.h"
@@ -25,6 +26,7 @@ class OperadorConsola : public Operador {
 
   bool siATodo_;
   bool avisoEnPantalla_ = false;
+  std::chrono::steady_clock::time_point ultimoAviso_;
 };
 
 }  // namespace travesa

@@ -19,6 +19,7 @@ class Publicacion {
     bool ok = false;
     std::string sello;    // "dd/mmm/yyyy - hh:nn:ss" of this run, when ok
     std::string proxima;  // "Próxima actualización estimada: ..." when ok and automatic
+    std::string motivo;   // when not ok: the FTP client's text of the failure
   };
 
   // `ajustes` carries the FTP site as the settings page shows it and the saved

@@ -94,6 +94,11 @@ void Programa::AbreConexiones() {
   bd_.AbrirBdD(segunda_);
 }
 
+void Programa::AseguraConexiones() {
+  if (!principal_.Vive()) bd_.AbrirBdD(principal_, bd_.cMiBase);
+  if (!segunda_.Vive()) bd_.AbrirBdD(segunda_);
+}
+
 std::vector<std::string> Programa::LlenaSeries(std::string_view prefijo) {
   std::vector<std::string> series;
   RecordSet rs;

@@ -36,6 +36,9 @@ class Programa {
   bool PreparaConexion();
   std::string BuscaInstalacion(const std::filesystem::path& carpeta);
   void AbreConexiones();
+  // Reopens a connection the server dropped (a long-running service outlives
+  // the server's idle timeout).
+  void AseguraConexiones();
 
   // The series of "PE-" (orders) or "RE-" (remissions) whose flag row is true,
   // then "N/A"; empty when the database has no series row for the prefix.

@@ -95,6 +95,8 @@ void Conexion::Cerrar() {
   inserciones_.clear();
 }
 
+bool Conexion::Vive() { return mysql_ != nullptr && mysql_ping(mysql_) == 0; }
+
 MYSQL* Conexion::mysql() {
   if (mysql_ == nullptr) throw ErrorBD("La conexión con la base de datos no está abierta.");
   return mysql_;

@@ -33,6 +33,8 @@ class Conexion {
   void Abrir(const DatosConexion& datos);
   void Cerrar();
   bool Abierta() const { return mysql_ != nullptr; }
+  // Open and answering.
+  bool Vive();
   const DatosConexion& datos() const { return datos_; }
 
   // A statement without rows. Returns the number of rows it changed.

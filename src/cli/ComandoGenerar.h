@@ -1,0 +1,16 @@
+#pragma once
+// `travesa generar [--vendedor CLAVE]`: one publish run without its question.
+#include "cli/LineaDeComandos.h"
+
+namespace travesa {
+
+class Programa;
+
+class ComandoGenerar {
+ public:
+  static int Ejecuta(Programa& programa, const Orden& orden);
+  // The chosen seller must exist; false (after saying so) when it does not.
+  static bool VendedorValido(Programa& programa, const std::string& vendedor);
+};
+
+}  // namespace travesa

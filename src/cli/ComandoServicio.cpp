@@ -1,0 +1,86 @@
+#include "cli/ComandoServicio.h"
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <thread>
+
+#include "cli/ComandoGenerar.h"
+#include "publish/Publicacion.h"
+#include "shell/ContadorMinutos.h"
+#include "shell/Formatos.h"
+#include "shell/Programa.h"
+#include "shell/host/ErrorTravesa.h"
+
+namespace travesa {
+namespace {
+
+std::atomic<bool> gTerminar{false};
+
+extern "C" void PideTerminar(int) { gTerminar = true; }
+
+// One tick of the timer; TRAVESA_TIC_MS shortens it for tests.
+std::chrono::milliseconds Tic() {
+  if (const char* v = std::getenv("TRAVESA_TIC_MS")) {
+    const long ms = std::strtol(v, nullptr, 10);
+    if (ms > 0) return std::chrono::milliseconds(ms);
+  }
+  return std::chrono::seconds(1);
+}
+
+}  // namespace
+
+void ComandoServicio::Publica(Programa& programa, const Orden& orden) {
+  Operador& op = programa.operador();
+  try {
+    programa.AseguraConexiones();
+    const auto r = Publicacion::GenerarArchivos(programa, op, programa.ajustes(), orden.vendedor, false);
+    if (r.ok) {
+      op.Mensaje(r.sello + " Archivos generados y grabados en el sitio web. " + r.proxima, Botones::kInformacion,
+                 "Servicio");
+      return;
+    }
+    op.Mensaje(formatos::SelloSubida(formatos::Reloj::now()) + " La publicación no se completó" +
+                   (r.motivo.empty() ? "." : ": " + r.motivo),
+               Botones::kExclamacion, "Servicio");
+  } catch (const ErrorTravesa& e) {
+    op.Mensaje(formatos::SelloSubida(formatos::Reloj::now()) + " La publicación falló: " + e.what(),
+               Botones::kExclamacion, "Servicio");
+  }
+}
+
+int ComandoServicio::Ejecuta(Programa& programa, const Orden& orden) {
+  Operador& op = programa.operador();
+  if (!Ajustes::Si(programa.ajustes().Automatico)) {
+    op.Mensaje("La generación automática de archivos está desactivada; actívela con «travesa ajustes Automatico=S».",
+               Botones::kCritico, "Servicio");
+    return Salida::kUso;
+  }
+  if (!ComandoGenerar::VendedorValido(programa, orden.vendedor)) return Salida::kUso;
+  gTerminar = false;
+  std::signal(SIGTERM, PideTerminar);
+  std::signal(SIGINT, PideTerminar);
+  ContadorMinutos contador;
+  Publica(programa, orden);
+  const auto tic = Tic();
+  auto siguiente = std::chrono::steady_clock::now() + tic;
+  while (!gTerminar) {
+    std::this_thread::sleep_until(siguiente);
+    if (gTerminar) break;
+    siguiente += tic;
+    if (!contador.Tic(programa.ajustes().Minutos)) continue;
+    // Settings changed meanwhile (with `ajustes` or the desktop) take effect now.
+    programa.configuracion().LeeConfiguracionFTP(programa.ajustes());
+    if (!Ajustes::Si(programa.ajustes().Automatico)) {
+      op.Mensaje("La generación automática se desactivó; el servicio termina.", Botones::kInformacion, "Servicio");
+      break;
+    }
+    Publica(programa, orden);
+    // The timer does not run during a publish run.
+    siguiente = std::chrono::steady_clock::now() + tic;
+  }
+  return Salida::kExito;
+}
+
+}  // namespace travesa

@@ -1,0 +1,20 @@
+#pragma once
+// `travesa servicio [--vendedor CLAVE]`: automatic publishing without a window.
+// Publishes at start and then every «Minutos» minutes, counted as the desktop
+// timer counts them, while «Automatico» is "S"; a failed run is reported and
+// the next one awaited; SIGTERM or SIGINT end it after the run in progress.
+#include "cli/LineaDeComandos.h"
+
+namespace travesa {
+
+class Programa;
+
+class ComandoServicio {
+ public:
+  static int Ejecuta(Programa& programa, const Orden& orden);
+
+ private:
+  static void Publica(Programa& programa, const Orden& orden);
+};
+
+}  // namespace travesa

@@ -1,0 +1,200 @@
+#include "publish/clsXMLs.h"
+
+#include <openssl/evp.h>
+
+#include "publish/ConsultasCatalogo.h"
+#include "publish/DocumentoXML.h"
+#include "publish/DocumentosDeCxc.h"
+#include "shell/Formatos.h"
+#include "shell/Programa.h"
+#include "shell/ReglasAjustes.h"
+#include "shell/host/RecordSet.h"
+#include "shell/host/Texto.h"
+
+namespace travesa {
+namespace {
+
+// The application password travels as the lowercase hex MD5 of its UTF-8 bytes.
+std::string Md5Hex(std::string_view texto) {
+  unsigned char resumen[EVP_MAX_MD_SIZE];
+  unsigned int largo = 0;
+  EVP_Digest(texto.data(), texto.size(), resumen, &largo, EVP_md5(), nullptr);
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string out;
+  for (unsigned int i = 0; i < largo; ++i) {
+    out += kHex[resumen[i] >> 4];
+    out += kHex[resumen[i] & 0x0F];
+  }
+  return out;
+}
+
+std::string RenglonEnAviso(const RecordSet& rs) {
+  if (rs.FieldCount() == 1) return rs.Fields(0).Texto();
+  return rs.Fields(0).Texto() + ", " + rs.Fields(1).Texto();
+}
+
+std::string SN(std::string_view valor) { return Ajustes::Si(valor) ? "S" : "N"; }
+
+}  // namespace
+
+clsXMLs::clsXMLs(Programa& programa, Operador& objLabel, const Ajustes& ajustes)
+    : programa_(programa), objLabel_(objLabel), ajustes_(ajustes) {
+  mFTP_.SetModePassive();
+  mFTP_.SetTransferBinary();
+  mFTP_.SetVerificarCertificado(ajustes.VerificarCertificado != "N");
+  mFTP_.SetIntervaloProgreso(std::chrono::milliseconds(50));
+  mFTP_.FileTransferProgress = [this](std::int64_t actual, std::int64_t total) { AlProgreso(actual, total); };
+}
+
+clsXMLs::~clsXMLs() { mFTP_.CloseConnection(); }
+
+void clsXMLs::EscribirXML(const std::filesystem::path& ruta, RecordSet& rs, std::string_view raiz,
+                          std::string_view registro) {
+  DocumentoXML doc(raiz);
+  for (; !rs.Eof(); rs.MoveNext()) {
+    objLabel_.Aviso(RenglonEnAviso(rs));
+    objLabel_.Ceder();
+    pugi::xml_node r = doc.Agrega(doc.raiz(), registro);
+    for (std::size_t i = 0; i < rs.FieldCount(); ++i) doc.AgregaTexto(r, rs.FieldName(i), rs.Fields(i).Texto());
+  }
+  std::filesystem::path archivo = ruta;
+  archivo += ".xml";
+  doc.Guarda(archivo);
+}
+
+void clsXMLs::EscribirCxc(const std::filesystem::path& ruta, RecordSet& rs, std::string_view raiz,
+                          std::string_view registro) {
+  DocumentosDeCxc documentos;
+  documentos.Carga(programa_.bd(), programa_.principal());
+  DocumentoXML doc(raiz);
+  for (; !rs.Eof(); rs.MoveNext()) {
+    objLabel_.Aviso(rs.Fields(0).Texto() + ", " + rs.Fields(1).Texto());
+    objLabel_.Ceder();
+    const std::string tipo = rs.Fields("Tipo").Texto();
+    const std::string numero = std::to_string(rs.Fields("Numero").Entero());
+    std::string documento;
+    std::string fecha = "FECHA";
+    if (tipo == "C") {
+      documento = "CARGO " + rs.Fields("Numero").Texto();
+      if (const auto f = documentos.FechaDeCargo(numero)) {
+        documento += " del " + *f;
+        fecha = *f;
+      }
+    } else {
+      const bool factura = tipo == "F", apartado = tipo == "A";
+      const std::string prefijo = factura ? "FACTURA " : apartado ? "APARTADO " : "REMISION ";
+      const std::string tabla = factura ? "facturas" : apartado ? "apartados" : "remisiones";
+      if (const auto d = documentos.Busca(tabla, numero)) {
+        documento = prefijo + d->serie + " " + d->factura;
+        fecha = d->fecha;
+      } else {
+        documento = prefijo + "Id " + rs.Fields("Numero").Texto();
+      }
+    }
+    pugi::xml_node r = doc.Agrega(doc.raiz(), registro);
+    doc.AgregaTexto(r, "id", rs.Fields("Id").Texto());
+    doc.AgregaTexto(r, "cliente", rs.Fields("Clave").Texto());
+    doc.AgregaTexto(r, "documento", documento);
+    doc.AgregaTexto(r, "fecha", fecha);
+    doc.AgregaTexto(r, "vencimiento", rs.Fields("Vencimiento").Texto());
+    doc.AgregaTexto(r, "saldo", rs.Fields("Saldo").Texto());
+    doc.AgregaTexto(r, "tipo", tipo);
+    doc.AgregaTexto(r, "numero", rs.Fields("Numero").Texto());
+  }
+  std::filesystem::path archivo = ruta;
+  archivo += ".xml";
+  doc.Guarda(archivo);
+}
+
+void clsXMLs::EscribirConfiguracion(const std::filesystem::path& ruta) {
+  DocumentoXML doc("Configuracion");
+  doc.AgregaTexto(doc.raiz(), "modificaprecios", SN(ajustes_.EtiqModificaPrecios));
+  doc.AgregaTexto(doc.raiz(), "vercxc", SN(ajustes_.EtiqVerCxc));
+  doc.AgregaTexto(doc.raiz(), "capturapagos", SN(ajustes_.EtiqCapturaPagos));
+  doc.AgregaTexto(doc.raiz(), "asistencia", SN(ajustes_.EtiqAsistencia));
+  // The password as saved in the INI file (the default stored when absent).
+  const Ajustes::Campo& campo = *Ajustes::BuscaCampo("ContrasenaApp");
+  Utilerias& u = programa_.utilerias();
+  const std::string clave = u.DesEncripta(
+      programa_.configuracion().LeeIniConDefecto(campo.seccion, campo.clave, u.Encripta(campo.porOmision)));
+  doc.AgregaTexto(doc.raiz(), "claveconfiguracion", Md5Hex(clave));
+  std::filesystem::path archivo = ruta;
+  archivo += ".xml";
+  doc.Guarda(archivo);
+}
+
+bool clsXMLs::Escribe(RecordSet& rs, const Consulta& consulta, std::string_view raiz, std::string_view registro,
+                      bool siempre) {
+  const bool hayFilas = programa_.bd().AbrirTabla(rs, programa_.principal(), consulta.fuente, consulta.columnas);
+  if (!hayFilas && !siempre) return false;
+  const std::filesystem::path ruta = programa_.carpeta() / raiz;
+  if (std::string_view(registro) == "cxc")
+    EscribirCxc(ruta, rs, raiz, registro);
+  else
+    EscribirXML(ruta, rs, raiz, registro);
+  return true;
+}
+
+clsXMLs::Opcionales clsXMLs::GeneraArchivos() {
+  RecordSet rs;
+  Opcionales o;
+  Escribe(rs, ConsultasCatalogo::Vendedores(), "vendedores", "vendedor", true);
+  Escribe(rs, ConsultasCatalogo::Productos(ajustes_), "productos", "producto", true);
+  Escribe(rs, ConsultasCatalogo::Clientes(ajustes_, Vendedor), "clientes", "cliente", true);
+  Escribe(rs, ConsultasCatalogo::Cxc(), "cxcs", "cxc", true);
+  EscribirConfiguracion(programa_.carpeta() / "configuracion");
+  if (Ajustes::Si(ajustes_.PreciosNegociados))
+    o.listadeprecios = Escribe(rs, ConsultasCatalogo::ListaDePrecios(), "listadeprecios", "PrecioNegociado", false);
+  o.preciosadicionales =
+      Escribe(rs, ConsultasCatalogo::PreciosAdicionales(), "preciosadicionales", "producto", false);
+  o.formasdepago = Escribe(rs, ConsultasCatalogo::FormasDePago(), "formasdepago", "forma", false);
+  programa_.bd().CierraTabla(rs);
+  return o;
+}
+
+bool clsXMLs::Procesar() {
+  const Opcionales escritos = GeneraArchivos();
+  objLabel_.Aviso("");
+  if (!texto::TerminaCon(FTPcarpeta, "/")) FTPcarpeta += "/";
+  if (!mFTP_.OpenConnection(ftpSitio, ftpUsuario, FTPcontraseña)) {
+    motivo_ = mFTP_.GetLastErrorMessage();
+    objLabel_.Mensaje("No se pudo establecer conexión con el sitio", Botones::kSoloAceptar, "Error de conexión");
+    return false;
+  }
+  for (const char* nombre : {"vendedores", "productos", "clientes", "cxcs", "configuracion"})
+    if (!SubirXML(nombre)) return false;
+  if (escritos.listadeprecios) SubirXML("listadeprecios");
+  if (escritos.preciosadicionales) SubirXML("preciosadicionales");
+  if (escritos.formasdepago && !SubirXML("formasdepago")) return false;
+  return true;
+}
+
+// Uploaded under a temporary name and renamed over the published one, so a
+// device never reads a half-written file. Servers that refuse to rename over an
+// existing file get the old one deleted first.
+bool clsXMLs::SubirXML(std::string_view nombre) {
+  archivoActual_ = std::string(nombre) + ".xml";
+  const std::string remoto = FTPcarpeta + archivoActual_;
+  const std::string temporal = remoto + ".tmp";
+  mFTP_.DeleteFTPFile(temporal);
+  if (!mFTP_.FTPUploadFile((programa_.carpeta() / archivoActual_).string(), temporal)) {
+    motivo_ = mFTP_.GetLastErrorMessage();
+    return false;
+  }
+  if (mFTP_.RenameFTPFile(temporal, remoto)) return true;
+  mFTP_.DeleteFTPFile(remoto);
+  if (mFTP_.RenameFTPFile(temporal, remoto)) return true;
+  motivo_ = mFTP_.GetLastErrorMessage();
+  return false;
+}
+
+void clsXMLs::AlProgreso(std::int64_t actual, std::int64_t total) {
+  if (total >= actual) {
+    objLabel_.Aviso("De '" + archivoActual_ + "': bytes copiados " + formatos::Miles(actual) + " de " +
+                    formatos::Miles(total));
+    objLabel_.Progreso(actual, total);
+  }
+  objLabel_.Ceder();
+}
+
+}  // namespace travesa

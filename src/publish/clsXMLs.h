@@ -1,0 +1,63 @@
+#pragma once
+// The publish run: builds every catalogue file from the Norvento database in
+// the program folder, then uploads them to the FTP folder.
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "ftp/clsFTP.h"
+#include "shell/Ajustes.h"
+#include "shell/Operador.h"
+
+namespace travesa {
+
+class Programa;
+class RecordSet;
+struct Consulta;
+
+class clsXMLs {
+ public:
+  // objLabel is the operator's progress label; `ajustes` gives the options.
+  clsXMLs(Programa& programa, Operador& objLabel, const Ajustes& ajustes);
+  ~clsXMLs();
+
+  std::string Vendedor;  // key of the chosen seller, trimmed; empty for all
+  std::string ftpSitio;
+  std::string ftpUsuario;
+  std::string FTPcontraseña;
+  std::string FTPcarpeta;
+
+  // True when every counted upload succeeded.
+  bool Procesar();
+
+  // The files, written to ruta + ".xml".
+  void EscribirXML(const std::filesystem::path& ruta, RecordSet& rs, std::string_view raiz, std::string_view registro);
+  void EscribirCxc(const std::filesystem::path& ruta, RecordSet& rs, std::string_view raiz, std::string_view registro);
+  void EscribirConfiguracion(const std::filesystem::path& ruta);
+
+  // Which optional files the last build wrote.
+  struct Opcionales {
+    bool listadeprecios = false;
+    bool preciosadicionales = false;
+    bool formasdepago = false;
+  };
+  Opcionales GeneraArchivos();
+
+  // Why the last upload failed (the FTP client's text), for the headless face.
+  const std::string& MotivoDeFalla() const { return motivo_; }
+
+ private:
+  bool Escribe(RecordSet& rs, const Consulta& consulta, std::string_view raiz, std::string_view registro,
+               bool siempre);
+  bool SubirXML(std::string_view nombre);
+  void AlProgreso(std::int64_t actual, std::int64_t total);
+
+  Programa& programa_;
+  Operador& objLabel_;
+  Ajustes ajustes_;
+  clsFTP mFTP_;
+  std::string archivoActual_;
+  std::string motivo_;
+};
+
+}  // namespace travesa

@@ -1,0 +1,97 @@
+#include "ftp/ErrorFTP.h"
+
+#include <map>
+
+#include "ftp/SesionCurl.h"
+
+namespace travesa {
+namespace {
+
+const std::map<CURLcode, std::string_view>& Descripciones() {
+  static const std::map<CURLcode, std::string_view> textos = {
+      {CURLE_UNSUPPORTED_PROTOCOL, "Protocolo no admitido"},
+      {CURLE_FAILED_INIT, "No se pudo iniciar el cliente FTP"},
+      {CURLE_URL_MALFORMAT, "La dirección del sitio FTP no es válida"},
+      {CURLE_COULDNT_RESOLVE_HOST, "No se encontró el servidor con ese nombre"},
+      {CURLE_COULDNT_CONNECT, "No se pudo conectar con el servidor"},
+      {CURLE_WEIRD_SERVER_REPLY, "El servidor dio una respuesta no reconocida"},
+      {CURLE_REMOTE_ACCESS_DENIED, "El servidor negó el acceso"},
+      {CURLE_FTP_ACCEPT_FAILED, "El servidor no abrió la conexión de datos (modo activo)"},
+      {CURLE_FTP_ACCEPT_TIMEOUT, "El servidor no abrió la conexión de datos a tiempo (modo activo)"},
+      {CURLE_FTP_WEIRD_PASV_REPLY, "El servidor respondió mal al modo pasivo"},
+      {CURLE_FTP_WEIRD_227_FORMAT, "El servidor respondió mal al modo pasivo"},
+      {CURLE_FTP_CANT_GET_HOST, "No se pudo abrir la conexión de datos"},
+      {CURLE_FTP_COULDNT_SET_TYPE, "El servidor no aceptó el tipo de transferencia"},
+      {CURLE_PARTIAL_FILE, "La transferencia quedó incompleta"},
+      {CURLE_FTP_COULDNT_RETR_FILE, "No se pudo leer el archivo remoto"},
+      {CURLE_QUOTE_ERROR, "El servidor rechazó la orden"},
+      {CURLE_WRITE_ERROR, "No se pudieron guardar los datos recibidos"},
+      {CURLE_UPLOAD_FAILED, "El servidor rechazó el envío"},
+      {CURLE_READ_ERROR, "No se pudo leer el archivo local"},
+      {CURLE_OUT_OF_MEMORY, "Memoria insuficiente"},
+      {CURLE_OPERATION_TIMEDOUT, "El servidor dejó de responder (se agotó el tiempo de espera)"},
+      {CURLE_FTP_PORT_FAILED, "El servidor rechazó el modo activo"},
+      {CURLE_SSL_CONNECT_ERROR, "Falló la negociación TLS con el servidor"},
+      {CURLE_ABORTED_BY_CALLBACK, "Transferencia cancelada"},
+      {CURLE_GOT_NOTHING, "El servidor no respondió nada"},
+      {CURLE_SEND_ERROR, "Falló el envío de datos por la red"},
+      {CURLE_RECV_ERROR, "Falló la recepción de datos por la red"},
+      {CURLE_PEER_FAILED_VERIFICATION, "No se pudo verificar el certificado del servidor"},
+      {CURLE_USE_SSL_FAILED, "El servidor no admite conexiones cifradas (TLS)"},
+      {CURLE_LOGIN_DENIED, "El servidor rechazó el usuario o la contraseña"},
+      {CURLE_SSL_CACERT_BADFILE, "No se pudo leer el archivo de certificados de confianza"},
+      {CURLE_REMOTE_FILE_NOT_FOUND, "No existe el archivo o la carpeta en el sitio"},
+      {CURLE_FTP_BAD_FILE_LIST, "El listado de archivos no es válido"},
+  };
+  return textos;
+}
+
+}  // namespace
+
+std::string ErrorFTP::Texto(std::string_view etiqueta, long numero, std::string_view mensaje) {
+  return std::string(etiqueta) + " error code: " + std::to_string(numero) + " Message: " + std::string(mensaje);
+}
+
+std::string ErrorFTP::Descripcion(CURLcode codigo) {
+  const auto& textos = Descripciones();
+  if (const auto it = textos.find(codigo); it != textos.end()) return std::string(it->second);
+  return curl_easy_strerror(codigo);
+}
+
+std::string ErrorFTP::SinConexion(std::string_view etiqueta) {
+  return Texto(etiqueta, CURLE_COULDNT_CONNECT, "No hay conexión abierta con el sitio FTP");
+}
+
+bool ErrorFTP::RespondioElServidor(CURLcode codigo) {
+  switch (codigo) {
+    case CURLE_WEIRD_SERVER_REPLY:
+    case CURLE_REMOTE_ACCESS_DENIED:
+    case CURLE_FTP_WEIRD_PASS_REPLY:
+    case CURLE_FTP_WEIRD_PASV_REPLY:
+    case CURLE_FTP_COULDNT_SET_TYPE:
+    case CURLE_FTP_COULDNT_RETR_FILE:
+    case CURLE_QUOTE_ERROR:
+    case CURLE_UPLOAD_FAILED:
+    case CURLE_FTP_PORT_FAILED:
+    case CURLE_FTP_COULDNT_USE_REST:
+    case CURLE_USE_SSL_FAILED:
+    case CURLE_LOGIN_DENIED:
+    case CURLE_REMOTE_FILE_NOT_FOUND:
+    case CURLE_FTP_PRET_FAILED:
+      return true;
+    default:
+      return false;
+  }
+}
+
+std::string ErrorFTP::DeCurl(std::string_view etiqueta, CURLcode codigo, const SesionCurl& sesion) {
+  const RespuestaFTP* respuesta = sesion.UltimaRespuesta();
+  if (RespondioElServidor(codigo) && respuesta != nullptr && respuesta->codigo >= 400) return respuesta->texto;
+  std::string mensaje = Descripcion(codigo);
+  if (!sesion.fallaInterna().empty()) mensaje += ": " + sesion.fallaInterna();
+  const std::string detalle = sesion.detalle();
+  if (!detalle.empty() && detalle != curl_easy_strerror(codigo)) mensaje += " (" + detalle + ")";
+  return Texto(etiqueta, codigo, mensaje);
+}
+
+}  // namespace travesa

@@ -1,0 +1,29 @@
+#pragma once
+// The texts of FTP failures, in one shape: label + " error code: " + number +
+// " Message: " + text, where the label names the step that failed and the
+// number is libcurl's code (or the system's errno for a local file). When the
+// failure is the server's answer (a refused login, a missing file...), the text
+// is that answer alone, as the server wrote it.
+#include <curl/curl.h>
+
+#include <string>
+#include <string_view>
+
+namespace travesa {
+
+class SesionCurl;
+
+class ErrorFTP {
+ public:
+  static std::string Texto(std::string_view etiqueta, long numero, std::string_view mensaje);
+  static std::string DeCurl(std::string_view etiqueta, CURLcode codigo, const SesionCurl& sesion);
+  // What the code means, in the operator's words.
+  static std::string Descripcion(CURLcode codigo);
+  // The text used when there is no open connection.
+  static std::string SinConexion(std::string_view etiqueta);
+
+ private:
+  static bool RespondioElServidor(CURLcode codigo);
+};
+
+}  // namespace travesa

@@ -1,0 +1,28 @@
+#pragma once
+// The FTP site as the operator types it: "host", "host:port", "ftp://host[:port]"
+// or "ftps://host[:port]". ftps:// means FTP with explicit TLS (AUTH TLS on the
+// usual port 21), not the old implicit TLS on port 990.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace travesa {
+
+class SitioFTP {
+ public:
+  // Nothing when the text is not one of the accepted forms.
+  static std::optional<SitioFTP> Lee(std::string_view sitio);
+
+  const std::string& host() const { return host_; }
+  unsigned puerto() const { return puerto_; }
+  bool tls() const { return tls_; }
+  // "ftp://host:port" with IPv6 literals in brackets; curl is told about TLS apart.
+  std::string Url() const;
+
+ private:
+  std::string host_;
+  unsigned puerto_ = 21;
+  bool tls_ = false;
+};
+
+}  // namespace travesa

@@ -1,0 +1,87 @@
+#include "ServidorPropio.h"
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <thread>
+#include <vector>
+
+#include "comun/Entorno.h"
+
+namespace travesa::prueba {
+namespace {
+
+sockaddr_in Local(unsigned puerto) {
+  sockaddr_in dir{};
+  dir.sin_family = AF_INET;
+  dir.sin_port = htons(static_cast<uint16_t>(puerto));
+  dir.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  return dir;
+}
+
+bool Escucha(unsigned puerto) {
+  const int s = ::socket(AF_INET, SOCK_STREAM, 0);
+  const sockaddr_in dir = Local(puerto);
+  const bool si = ::connect(s, reinterpret_cast<const sockaddr*>(&dir), sizeof dir) == 0;
+  ::close(s);
+  return si;
+}
+
+}  // namespace
+
+unsigned PuertoLibre() {
+  const int s = ::socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in dir = Local(0);
+  ::bind(s, reinterpret_cast<const sockaddr*>(&dir), sizeof dir);
+  socklen_t largo = sizeof dir;
+  ::getsockname(s, reinterpret_cast<sockaddr*>(&dir), &largo);
+  ::close(s);
+  return ntohs(dir.sin_port);
+}
+
+ServidorPropio::ServidorPropio(int bytesPorSegundo) : puerto_(PuertoLibre()) {
+  const std::string guion = (Fuentes() / "scripts" / "ftp_prueba.py").string();
+  std::vector<std::string> args = {"/usr/bin/python3", guion,      "--puerto", std::to_string(puerto_),
+                                   "--usuario",        kUsuario,   "--password", kPassword,
+                                   "--carpeta",        raiz_.ruta().string(), "--limite",
+                                   std::to_string(bytesPorSegundo)};
+  std::vector<char*> argv;
+  for (auto& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  pid_ = ::fork();
+  if (pid_ == 0) {
+    const int nulo = ::open("/dev/null", O_WRONLY);
+    ::dup2(nulo, STDOUT_FILENO);
+    ::dup2(nulo, STDERR_FILENO);
+    ::execv(argv[0], argv.data());
+    ::_exit(127);
+  }
+  const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(15);
+  while (pid_ > 0 && !listo_ && std::chrono::steady_clock::now() < limite) {
+    listo_ = Escucha(puerto_);
+    if (!listo_) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+}
+
+ServidorPropio::~ServidorPropio() { Mata(); }
+
+std::string ServidorPropio::sitio() const { return "127.0.0.1:" + std::to_string(puerto_); }
+
+void ServidorPropio::Mata() {
+  if (pid_ <= 0) return;
+  ::kill(pid_, SIGKILL);
+  ::waitpid(pid_, nullptr, 0);
+  pid_ = -1;
+}
+
+void ServidorPropio::Congela() {
+  if (pid_ > 0) ::kill(pid_, SIGSTOP);
+}
+
+}  // namespace travesa::prueba

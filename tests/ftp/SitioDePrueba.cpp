@@ -1,0 +1,50 @@
+#include "SitioDePrueba.h"
+
+#include <gtest/gtest.h>
+
+#include "comun/CarpetaTemporal.h"
+
+namespace travesa::prueba {
+
+SitioDePrueba::SitioDePrueba() : servidor_(FTP()) {
+  const auto* prueba = ::testing::UnitTest::GetInstance()->current_test_info();
+  std::string nombre = std::string(prueba->test_suite_name()) + "." + prueba->name();
+  for (char& c : nombre) {
+    if (c == '/') c = '_';
+  }
+  carpeta_ = "/" + nombre;
+  enDisco_ = servidor_.carpeta / nombre;
+  std::filesystem::remove_all(enDisco_);
+  std::filesystem::create_directories(enDisco_);
+}
+
+SitioDePrueba::~SitioDePrueba() {
+  std::error_code ec;
+  std::filesystem::remove_all(enDisco_, ec);
+}
+
+std::string SitioDePrueba::sitio() const { return servidor_.host + ":" + std::to_string(servidor_.puerto); }
+
+std::string SitioDePrueba::sitioTls() const {
+  return "ftps://" + servidor_.host + ":" + std::to_string(servidor_.puertoTls);
+}
+
+std::filesystem::path SitioDePrueba::EnDisco(std::string_view nombre) const { return enDisco_ / nombre; }
+
+void SitioDePrueba::Escribe(std::string_view nombre, std::string_view contenido) const {
+  EscribeArchivo(EnDisco(nombre), contenido);
+}
+
+bool SitioDePrueba::Conecta(clsFTP& ftp) const {
+  ftp.SetModePassive();
+  ftp.SetTransferBinary();
+  return ftp.OpenConnection(sitio(), servidor_.usuario, servidor_.password) && ftp.SetFTPDirectory(carpeta_);
+}
+
+std::string Bytes(std::size_t n) {
+  std::string s(n, '\0');
+  for (std::size_t i = 0; i < n; ++i) s[i] = static_cast<char>('A' + (i * 7 + i / 26) % 26);
+  return s;
+}
+
+}  // namespace travesa::prueba

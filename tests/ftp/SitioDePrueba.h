@@ -1,0 +1,42 @@
+#pragma once
+// The shared test FTP site seen from one test: a folder of its own under the
+// FTP home, named after the running test and emptied at the start, so that
+// tests can run in parallel.
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "comun/Entorno.h"
+#include "ftp/clsFTP.h"
+
+namespace travesa::prueba {
+
+class SitioDePrueba {
+ public:
+  SitioDePrueba();
+  ~SitioDePrueba();
+  SitioDePrueba(const SitioDePrueba&) = delete;
+  SitioDePrueba& operator=(const SitioDePrueba&) = delete;
+
+  const ServidorFTP& servidor() const { return servidor_; }
+  std::string sitio() const;     // "127.0.0.1:port"
+  std::string sitioTls() const;  // "ftps://127.0.0.1:port"
+  // The test's folder as the FTP client sees it: "/Suite.Prueba".
+  const std::string& carpeta() const { return carpeta_; }
+  // A file of the test's folder on the server's disk.
+  std::filesystem::path EnDisco(std::string_view nombre) const;
+  void Escribe(std::string_view nombre, std::string_view contenido) const;
+
+  // Passive, binary, logged in and standing in the test's folder.
+  bool Conecta(clsFTP& ftp) const;
+
+ private:
+  ServidorFTP servidor_;
+  std::string carpeta_;
+  std::filesystem::path enDisco_;
+};
+
+// `n` bytes of varied content.
+std::string Bytes(std::size_t n);
+
+}  // namespace travesa::prueba

@@ -62,6 +62,9 @@ class clsFTP {
   // The entries of the current (or named) folder that match the pattern, in the
   // server's order; nullptr when none matches (no error text) or on a failure.
   std::shared_ptr<const cDirList> GetDirectoryListing(std::string_view sFilter);
+  // ASCII (TYPE A): downloaded text gets this system's line ends (LF) and
+  // uploaded text the network's (CRLF), so sizes may differ from the server's.
+  // Binary (TYPE I): every byte as it is; the jobs always use it.
   void SetTransferASCII() { binario_ = false; }
   void SetTransferBinary() { binario_ = true; }
   void SetModeActive();

@@ -8,6 +8,7 @@
 
 #include "cli/ComandoAjustes.h"
 #include "cli/ComandoGenerar.h"
+#include "cli/ComandoProbar.h"
 #include "cli/ComandoRegistro.h"
 #include "cli/ComandoServicio.h"
 #include "cli/CredencialesConsola.h"
@@ -29,6 +30,7 @@ struct DefComando {
 
 const DefComando kComandos[] = {
     {"ajustes", Permisos::kConfigurar, &ComandoAjustes::Ejecuta},
+    {"probar", Permisos::kConfigurar, &ComandoProbar::Ejecuta},
     {"generar", Permisos::kGenerar, &ComandoGenerar::Ejecuta},
     {"servicio", Permisos::kGenerar, &ComandoServicio::Ejecuta},
 };

@@ -2,15 +2,9 @@
 
 #include "ftp/clsFTP.h"
 #include "shell/Operador.h"
+#include "shell/ReglasAjustes.h"
 
 namespace travesa {
-
-std::string PruebaConexion::ConDiagonales(std::string_view carpeta) {
-  std::string s(carpeta);
-  if (s.empty() || s.front() != '/') s.insert(s.begin(), '/');
-  if (s.back() != '/') s += '/';
-  return s;
-}
 
 PruebaConexion::Resultado PruebaConexion::Probar(std::string_view sitio, std::string_view usuario,
                                                  std::string_view password, std::string_view carpeta,
@@ -25,9 +19,9 @@ PruebaConexion::Resultado PruebaConexion::Probar(std::string_view sitio, std::st
     if (!archivoCA.empty()) ftp.SetArchivoCA(archivoCA);
     r.conecto = ftp.OpenConnection(sitio, usuario, password);
     if (r.conecto) {
-      r.carpeta = ConDiagonales(carpeta);
+      r.carpeta = ReglasAjustes::CarpetaConDiagonales(carpeta);
       ftp.SetFTPDirectory(r.carpeta);
-      r.carpetaAlcanzada = ConDiagonales(ftp.GetFTPDirectory());
+      r.carpetaAlcanzada = ReglasAjustes::CarpetaConDiagonales(ftp.GetFTPDirectory());
       r.correcta = r.carpetaAlcanzada == r.carpeta;
     }
     r.error = ftp.GetLastErrorMessage();

@@ -25,9 +25,6 @@ class PruebaConexion {
   static Resultado Probar(std::string_view sitio, std::string_view usuario, std::string_view password,
                           std::string_view carpeta, bool verificarCertificado,
                           const std::filesystem::path& archivoCA = {});
-
-  // A leading and a trailing "/" when missing: "carpeta" → "/carpeta/", "" → "/".
-  static std::string ConDiagonales(std::string_view carpeta);
 };
 
 }  // namespace travesa

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstring>
 #include <stdexcept>
 
@@ -15,16 +16,13 @@ extern char** environ;
 
 namespace travesa::prueba {
 
-Resultado Ejecuta(const std::vector<std::string>& argumentos,
-                  const std::map<std::string, std::string>& entorno, const std::string& entrada) {
-  CarpetaTemporal dir;
-  EscribeArchivo(dir / "entrada", entrada);
-  std::vector<std::string> args = {Ejecutable().string()};
-  args.insert(args.end(), argumentos.begin(), argumentos.end());
-  std::vector<char*> argv;
-  for (std::string& a : args) argv.push_back(a.data());
-  argv.push_back(nullptr);
+namespace {
 
+struct Lanzamiento {
+  int pid = -1;
+};
+
+std::vector<std::string> Variables(const std::map<std::string, std::string>& entorno) {
   std::map<std::string, std::string> variables;
   for (char** e = environ; *e; ++e) {
     const std::string v = *e;
@@ -34,10 +32,21 @@ Resultado Ejecuta(const std::vector<std::string>& argumentos,
   for (const auto& [k, v] : entorno) variables[k] = v;
   std::vector<std::string> pares;
   for (const auto& [k, v] : variables) pares.push_back(k + "=" + v);
+  return pares;
+}
+
+// Starts travesa with standard input, output and error on files of `dir`.
+int Lanza(const std::filesystem::path& dir, const std::vector<std::string>& argumentos,
+          const std::map<std::string, std::string>& entorno) {
+  std::vector<std::string> args = {Ejecutable().string()};
+  args.insert(args.end(), argumentos.begin(), argumentos.end());
+  std::vector<char*> argv;
+  for (std::string& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  std::vector<std::string> pares = Variables(entorno);
   std::vector<char*> envp;
   for (std::string& p : pares) envp.push_back(p.data());
   envp.push_back(nullptr);
-
   posix_spawn_file_actions_t acciones;
   posix_spawn_file_actions_init(&acciones);
   posix_spawn_file_actions_addopen(&acciones, 0, (dir / "entrada").c_str(), O_RDONLY, 0);
@@ -47,13 +56,66 @@ Resultado Ejecuta(const std::vector<std::string>& argumentos,
   const int rc = posix_spawn(&pid, argv[0], &acciones, nullptr, argv.data(), envp.data());
   posix_spawn_file_actions_destroy(&acciones);
   if (rc != 0) throw std::runtime_error(std::string("No se pudo ejecutar travesa: ") + std::strerror(rc));
-  int estado = 0;
-  waitpid(pid, &estado, 0);
+  return pid;
+}
+
+Resultado Recoge(const std::filesystem::path& dir, int estado) {
   Resultado r;
   r.estado = WIFEXITED(estado) ? WEXITSTATUS(estado) : 128 + WTERMSIG(estado);
   r.salida = LeeArchivo(dir / "salida");
   r.errores = LeeArchivo(dir / "errores");
   return r;
+}
+
+}  // namespace
+
+Resultado Ejecuta(const std::vector<std::string>& argumentos,
+                  const std::map<std::string, std::string>& entorno, const std::string& entrada) {
+  CarpetaTemporal dir;
+  EscribeArchivo(dir / "entrada", entrada);
+  const int pid = Lanza(dir.ruta(), argumentos, entorno);
+  int estado = 0;
+  waitpid(pid, &estado, 0);
+  return Recoge(dir.ruta(), estado);
+}
+
+ProcesoEnFondo::ProcesoEnFondo(const std::vector<std::string>& argumentos,
+                               const std::map<std::string, std::string>& entorno) {
+  std::string plantilla = (std::filesystem::temp_directory_path() / "travesa-fondo-XXXXXX").string();
+  if (mkdtemp(plantilla.data()) == nullptr) throw std::runtime_error("mkdtemp falló");
+  dir_ = plantilla;
+  EscribeArchivo(std::filesystem::path(dir_) / "entrada", "");
+  pid_ = Lanza(dir_, argumentos, entorno);
+}
+
+ProcesoEnFondo::~ProcesoEnFondo() {
+  if (pid_ > 0) {
+    kill(pid_, SIGKILL);
+    waitpid(pid_, nullptr, 0);
+  }
+  std::error_code ec;
+  std::filesystem::remove_all(dir_, ec);
+}
+
+std::string ProcesoEnFondo::Salida() const { return LeeArchivo(std::filesystem::path(dir_) / "salida"); }
+
+void ProcesoEnFondo::Senal(int senal) {
+  if (pid_ > 0) kill(pid_, senal);
+}
+
+Resultado ProcesoEnFondo::Espera(int segundos) {
+  int estado = 0;
+  for (int i = 0; i < segundos * 20; ++i) {
+    if (waitpid(pid_, &estado, WNOHANG) == pid_) {
+      pid_ = -1;
+      return Recoge(dir_, estado);
+    }
+    usleep(50000);
+  }
+  kill(pid_, SIGKILL);
+  waitpid(pid_, &estado, 0);
+  pid_ = -1;
+  return Recoge(dir_, estado);
 }
 
 }  // namespace travesa::prueba

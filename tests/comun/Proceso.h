@@ -18,4 +18,23 @@ struct Resultado {
 Resultado Ejecuta(const std::vector<std::string>& argumentos,
                   const std::map<std::string, std::string>& entorno = {}, const std::string& entrada = "");
 
+// travesa running in the background, for commands that run until told to stop.
+class ProcesoEnFondo {
+ public:
+  ProcesoEnFondo(const std::vector<std::string>& argumentos, const std::map<std::string, std::string>& entorno = {});
+  ~ProcesoEnFondo();
+  ProcesoEnFondo(const ProcesoEnFondo&) = delete;
+  ProcesoEnFondo& operator=(const ProcesoEnFondo&) = delete;
+
+  // What it has printed so far on standard output.
+  std::string Salida() const;
+  void Senal(int senal);
+  // Waits for the end (killing it after `segundos`) and gives what it printed.
+  Resultado Espera(int segundos = 30);
+
+ private:
+  std::string dir_;
+  int pid_ = -1;
+};
+
 }  // namespace travesa::prueba

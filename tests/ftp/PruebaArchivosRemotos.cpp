@@ -1,7 +1,7 @@
 // Deleting and renaming remote files, creating and removing folders.
 #include <gtest/gtest.h>
 
-#include "SitioDePrueba.h"
+#include "comun/SitioDePrueba.h"
 #include "comun/CarpetaTemporal.h"
 #include "ftp/clsFTP.h"
 

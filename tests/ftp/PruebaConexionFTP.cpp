@@ -1,8 +1,8 @@
 // Logging in to the site, plain and with TLS, and moving between folders.
 #include <gtest/gtest.h>
 
-#include "ServidorPropio.h"
-#include "SitioDePrueba.h"
+#include "comun/ServidorPropio.h"
+#include "comun/SitioDePrueba.h"
 #include "ftp/clsFTP.h"
 
 namespace travesa {

@@ -4,8 +4,8 @@
 
 #include <chrono>
 
-#include "ServidorPropio.h"
-#include "SitioDePrueba.h"
+#include "comun/ServidorPropio.h"
+#include "comun/SitioDePrueba.h"
 #include "comun/CarpetaTemporal.h"
 #include "ftp/clsFTP.h"
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "SitioDePrueba.h"
+#include "comun/SitioDePrueba.h"
 #include "ftp/clsFTP.h"
 
 namespace travesa {

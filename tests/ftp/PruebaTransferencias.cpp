@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "SitioDePrueba.h"
+#include "comun/SitioDePrueba.h"
 #include "comun/CarpetaTemporal.h"
 #include "ftp/clsFTP.h"
 

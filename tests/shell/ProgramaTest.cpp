@@ -76,6 +76,7 @@ TEST(ReglasAjustesTest, CamposDeLaPagina) {
   EXPECT_EQ(ReglasAjustes::NormalizaCarpeta(" carpeta\\sub "), "carpeta/sub/");
   EXPECT_EQ(ReglasAjustes::NormalizaCarpeta(""), "/");
   EXPECT_EQ(ReglasAjustes::CarpetaConDiagonales("carpeta/"), "/carpeta/");
+  EXPECT_EQ(ReglasAjustes::CarpetaConDiagonales(""), "/");
   EXPECT_EQ(ReglasAjustes::ValidaPrecioSugerido("7"), "5");
   EXPECT_EQ(ReglasAjustes::ValidaPrecioSugerido("3"), "3");
   EXPECT_EQ(ReglasAjustes::ValidaMinutos("0"), "1");

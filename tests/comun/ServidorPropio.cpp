@@ -1,4 +1,4 @@
-#include "ServidorPropio.h"
+#include "comun/ServidorPropio.h"
 
 #include <arpa/inet.h>
 #include <fcntl.h>

@@ -1,4 +1,4 @@
-#include "SitioDePrueba.h"
+#include "comun/SitioDePrueba.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,198 @@
+// The publish run against the real FTP server: what reaches the site, the
+// counted and uncounted uploads, the stamp, and files never seen half-written.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <regex>
+#include <set>
+#include <thread>
+
+#include "comun/Instalacion.h"
+#include "comun/OperadorDePrueba.h"
+#include "comun/ServidorPropio.h"
+#include "comun/SitioDePrueba.h"
+#include "publish/Publicacion.h"
+#include "shell/Programa.h"
+#include "shell/host/libNalda.h"
+
+namespace travesa {
+namespace {
+
+using prueba::LeeArchivo;
+
+class PublicacionTest : public ::testing::Test {
+ protected:
+  PublicacionTest() : inst_(true), programa_(inst_.programa(), op_) {}
+
+  void SetUp() override {
+    ASSERT_TRUE(programa_.Inicia());
+    Ajustes& a = programa_.ajustes();
+    a.ftpSitio = sitio_.sitio();
+    a.ftpUsuario = sitio_.servidor().usuario;
+    a.FTPcontraseña = sitio_.servidor().password;
+    a.FTPcarpeta = sitio_.carpeta().substr(1);  // relative to the login folder, no final "/"
+  }
+
+  Publicacion::Resultado Publica(bool mensaje = false) {
+    return Publicacion::GenerarArchivos(programa_, op_, programa_.ajustes(), "", mensaje);
+  }
+  bool EnSitio(const std::string& archivo) { return std::filesystem::exists(sitio_.EnDisco(archivo)); }
+  std::string Sello() { return libNalda::LeeIni("Configuración", "Última subida de archivos", programa_.ini()); }
+
+  prueba::OperadorDePrueba op_;
+  prueba::Instalacion inst_;
+  prueba::SitioDePrueba sitio_;
+  Programa programa_;
+};
+
+TEST_F(PublicacionTest, SubeCadaArchivoYSellaLaHora) {
+  programa_.ajustes().PreciosNegociados = "S";
+  const auto r = Publica(true);
+  ASSERT_TRUE(r.ok) << r.motivo;
+  for (const char* f : {"vendedores.xml", "productos.xml", "clientes.xml", "cxcs.xml", "configuracion.xml",
+                        "listadeprecios.xml", "preciosadicionales.xml", "formasdepago.xml"}) {
+    ASSERT_TRUE(EnSitio(f)) << f;
+    EXPECT_EQ(LeeArchivo(sitio_.EnDisco(f)), LeeArchivo(programa_.carpeta() / f)) << f;
+    EXPECT_FALSE(EnSitio(std::string(f) + ".tmp")) << f;
+  }
+  EXPECT_TRUE(std::regex_match(Sello(), std::regex(R"(\d\d/(ene|feb|mar|abr|may|jun|jul|ago|sep|oct|nov|dic)/\d{4} - \d\d:\d\d:\d\d)")))
+      << Sello();
+  EXPECT_EQ(r.sello, Sello());
+  EXPECT_TRUE(r.proxima.empty());  // automatic publishing is off
+  ASSERT_EQ(op_.cajas.size(), 1u);
+  EXPECT_EQ(op_.cajas[0].texto, "Archivos generados y grabados en el sitio web");
+  EXPECT_EQ(op_.cajas[0].titulo, "Atención");
+  // The label showed the rows, then the bytes of each upload.
+  const auto productos = std::filesystem::file_size(programa_.carpeta() / "productos.xml");
+  EXPECT_NE(std::find(op_.progresos.begin(), op_.progresos.end(),
+                      std::pair<long long, long long>(productos, productos)),
+            op_.progresos.end());
+  EXPECT_TRUE(std::any_of(op_.avisos.begin(), op_.avisos.end(), [](const std::string& a) {
+    return a.rfind("De 'productos.xml': bytes copiados ", 0) == 0;
+  }));
+  EXPECT_EQ(op_.avisos.back(), "");
+}
+
+TEST_F(PublicacionTest, FalloContadoDetieneLasSubidasSinSello) {
+  // A folder where the customers file's temporary copy would go makes its upload fail.
+  std::filesystem::create_directory(sitio_.EnDisco("clientes.xml.tmp"));
+  const auto r = Publica(true);
+  EXPECT_FALSE(r.ok);
+  EXPECT_TRUE(EnSitio("vendedores.xml") && EnSitio("productos.xml"));
+  for (const char* f : {"clientes.xml", "cxcs.xml", "configuracion.xml", "formasdepago.xml"}) EXPECT_FALSE(EnSitio(f)) << f;
+  EXPECT_EQ(Sello(), "");
+  EXPECT_TRUE(op_.cajas.empty());  // a failed upload is silent
+  EXPECT_FALSE(r.motivo.empty());
+  // The files were built all the same.
+  EXPECT_TRUE(std::filesystem::exists(programa_.carpeta() / "formasdepago.xml"));
+}
+
+TEST_F(PublicacionTest, FalloDeArchivoSinContarNoImporta) {
+  programa_.ajustes().PreciosNegociados = "S";
+  std::filesystem::create_directory(sitio_.EnDisco("listadeprecios.xml.tmp"));
+  const auto r = Publica();
+  EXPECT_TRUE(r.ok) << r.motivo;
+  EXPECT_FALSE(EnSitio("listadeprecios.xml"));
+  EXPECT_TRUE(EnSitio("preciosadicionales.xml") && EnSitio("formasdepago.xml"));
+  EXPECT_FALSE(Sello().empty());
+}
+
+TEST_F(PublicacionTest, SinPreciosNegociadosNiFormasDePago) {
+  inst_.base().Ejecuta("DELETE FROM configura WHERE Dato LIKE 'FPAGO%'");
+  const auto r = Publica();
+  EXPECT_TRUE(r.ok) << r.motivo;
+  EXPECT_FALSE(EnSitio("listadeprecios.xml"));
+  EXPECT_FALSE(EnSitio("formasdepago.xml"));
+  EXPECT_FALSE(std::filesystem::exists(programa_.carpeta() / "formasdepago.xml"));
+}
+
+TEST_F(PublicacionTest, SitioQueRechazaOCarpetaQueNoExiste) {
+  programa_.ajustes().FTPcontraseña = "equivocada";
+  auto r = Publica(true);
+  EXPECT_FALSE(r.ok);
+  ASSERT_EQ(op_.cajas.size(), 1u);
+  EXPECT_EQ(op_.cajas[0].texto, "No se pudo establecer conexión con el sitio");
+  EXPECT_EQ(op_.cajas[0].titulo, "Error de conexión");
+  EXPECT_EQ(op_.cajas[0].botones, 0);
+  EXPECT_EQ(Sello(), "");
+  programa_.ajustes().FTPcontraseña = sitio_.servidor().password;
+  programa_.ajustes().FTPcarpeta = sitio_.carpeta() + "/no/existe";
+  r = Publica();
+  EXPECT_FALSE(r.ok);
+  EXPECT_EQ(Sello(), "");
+}
+
+TEST_F(PublicacionTest, ConPublicacionAutomaticaEstimaLaSiguiente) {
+  programa_.ajustes().Automatico = "S";
+  programa_.ajustes().Minutos = "5";
+  const auto r = Publica();
+  ASSERT_TRUE(r.ok) << r.motivo;
+  EXPECT_EQ(r.proxima.rfind("Próxima actualización estimada: ", 0), 0u) << r.proxima;
+  EXPECT_TRUE(op_.cajas.empty());
+}
+
+TEST(PublicacionRaizTest, CarpetaVaciaSubeALaRaizDelSitio) {
+  prueba::ServidorPropio servidor(50 * 1024 * 1024);
+  ASSERT_TRUE(servidor.enMarcha());
+  prueba::OperadorDePrueba op;
+  prueba::Instalacion inst(true);
+  Programa programa(inst.programa(), op);
+  ASSERT_TRUE(programa.Inicia());
+  Ajustes& a = programa.ajustes();
+  a.ftpSitio = servidor.sitio();
+  a.ftpUsuario = prueba::ServidorPropio::kUsuario;
+  a.FTPcontraseña = prueba::ServidorPropio::kPassword;
+  a.FTPcarpeta = "";
+  ASSERT_TRUE(Publicacion::GenerarArchivos(programa, op, a, "", false).ok);
+  EXPECT_TRUE(std::filesystem::exists(servidor.EnDisco("vendedores.xml")));
+  EXPECT_TRUE(std::filesystem::exists(servidor.EnDisco("cxcs.xml")));
+}
+
+// While a large file is uploaded slowly, whoever reads the published name gets
+// the old whole file or the new whole file, never a part.
+TEST(PublicacionRaizTest, QuienLeeDuranteLaSubidaNuncaVeUnArchivoAMedias) {
+  prueba::ServidorPropio servidor(400 * 1024);
+  ASSERT_TRUE(servidor.enMarcha());
+  prueba::OperadorDePrueba op;
+  prueba::Instalacion inst(false);
+  inst.base().Ejecuta(
+      "INSERT INTO productos (Clave, Descrip, Precio1) SELECT CONCAT('P', seq), "
+      "CONCAT('Producto con una descripción larga para que el archivo pese ', seq), seq FROM seq_1_to_6000");
+  Programa programa(inst.programa(), op);
+  ASSERT_TRUE(programa.Inicia());
+  Ajustes& a = programa.ajustes();
+  a.ftpSitio = servidor.sitio();
+  a.ftpUsuario = prueba::ServidorPropio::kUsuario;
+  a.FTPcontraseña = prueba::ServidorPropio::kPassword;
+  a.FTPcarpeta = "/";
+  ASSERT_TRUE(Publicacion::GenerarArchivos(programa, op, a, "", false).ok);
+  const std::string viejo = LeeArchivo(servidor.EnDisco("productos.xml"));
+  inst.base().Ejecuta("UPDATE productos SET Precio1 = Precio1 + 1");
+
+  std::atomic<bool> termino{false};
+  bool ok = false;
+  std::thread publicacion([&] {
+    ok = Publicacion::GenerarArchivos(programa, op, a, "", false).ok;
+    termino = true;
+  });
+  std::set<std::string> vistos;
+  bool vioTemporal = false;
+  int lecturas = 0;
+  while (!termino) {
+    vioTemporal = vioTemporal || std::filesystem::exists(servidor.EnDisco("productos.xml.tmp"));
+    const std::string ahora = LeeArchivo(servidor.EnDisco("productos.xml"));
+    if (ahora != viejo) vistos.insert(ahora);
+    ++lecturas;
+  }
+  publicacion.join();
+  ASSERT_TRUE(ok);
+  const std::string nuevo = LeeArchivo(servidor.EnDisco("productos.xml"));
+  EXPECT_NE(nuevo, viejo);
+  EXPECT_TRUE(vioTemporal) << "la subida terminó antes de poder observarla";
+  for (const std::string& v : vistos) EXPECT_EQ(v.size(), nuevo.size());
+  EXPECT_LE(vistos.size(), 1u);
+  EXPECT_GT(lecturas, 10);
+}
+
+}  // namespace
+}  // namespace travesa

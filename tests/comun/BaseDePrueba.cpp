@@ -71,6 +71,17 @@ DatosConexion BaseDePrueba::Datos() const {
   return d;
 }
 
+BasesDD BaseDePrueba::Host() const {
+  const DatosConexion d = Datos();
+  BasesDD bd;
+  bd.cRuta = d.servidor;
+  bd.cPuerto = std::to_string(d.puerto);
+  bd.cUsuario = d.usuario;
+  bd.cPassword = d.password;
+  bd.cMiBase = d.base;
+  return bd;
+}
+
 Conexion BaseDePrueba::Conecta() const { return Conexion(Datos()); }
 
 void BaseDePrueba::Ejecuta(std::string_view guion) { EjecutaGuion(cn_, guion); }

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "shell/host/BasesDD.h"
 #include "shell/host/Conexion.h"
 
 namespace travesa::prueba {
@@ -18,6 +19,8 @@ class BaseDePrueba {
 
   const std::string& nombre() const { return nombre_; }
   DatosConexion Datos() const;
+  // The host's connection settings pointing at this database.
+  BasesDD Host() const;
   // A new connection on this database.
   Conexion Conecta() const;
   // Runs a script of several statements on this database.

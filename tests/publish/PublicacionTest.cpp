@@ -131,6 +131,14 @@ TEST_F(PublicacionTest, ConPublicacionAutomaticaEstimaLaSiguiente) {
   EXPECT_TRUE(op_.cajas.empty());
 }
 
+// Settings pointing at a private server's root folder.
+void AlServidorPropio(Ajustes& a, const prueba::ServidorPropio& servidor, std::string carpeta) {
+  a.ftpSitio = servidor.sitio();
+  a.ftpUsuario = prueba::ServidorPropio::kUsuario;
+  a.FTPcontraseña = prueba::ServidorPropio::kPassword;
+  a.FTPcarpeta = std::move(carpeta);
+}
+
 TEST(PublicacionRaizTest, CarpetaVaciaSubeALaRaizDelSitio) {
   prueba::ServidorPropio servidor(50 * 1024 * 1024);
   ASSERT_TRUE(servidor.enMarcha());
@@ -139,10 +147,7 @@ TEST(PublicacionRaizTest, CarpetaVaciaSubeALaRaizDelSitio) {
   Programa programa(inst.programa(), op);
   ASSERT_TRUE(programa.Inicia());
   Ajustes& a = programa.ajustes();
-  a.ftpSitio = servidor.sitio();
-  a.ftpUsuario = prueba::ServidorPropio::kUsuario;
-  a.FTPcontraseña = prueba::ServidorPropio::kPassword;
-  a.FTPcarpeta = "";
+  AlServidorPropio(a, servidor, "");
   ASSERT_TRUE(Publicacion::GenerarArchivos(programa, op, a, "", false).ok);
   EXPECT_TRUE(std::filesystem::exists(servidor.EnDisco("vendedores.xml")));
   EXPECT_TRUE(std::filesystem::exists(servidor.EnDisco("cxcs.xml")));
@@ -161,10 +166,7 @@ TEST(PublicacionRaizTest, QuienLeeDuranteLaSubidaNuncaVeUnArchivoAMedias) {
   Programa programa(inst.programa(), op);
   ASSERT_TRUE(programa.Inicia());
   Ajustes& a = programa.ajustes();
-  a.ftpSitio = servidor.sitio();
-  a.ftpUsuario = prueba::ServidorPropio::kUsuario;
-  a.FTPcontraseña = prueba::ServidorPropio::kPassword;
-  a.FTPcarpeta = "/";
+  AlServidorPropio(a, servidor, "/");
   ASSERT_TRUE(Publicacion::GenerarArchivos(programa, op, a, "", false).ok);
   const std::string viejo = LeeArchivo(servidor.EnDisco("productos.xml"));
   inst.base().Ejecuta("UPDATE productos SET Precio1 = Precio1 + 1");

@@ -32,12 +32,7 @@ class AccesoTest : public ::testing::Test {
   void SetUp() override {
     Usuario(1, "jefe", "uno", "NNN");
     Usuario(2, "ana", "dos", std::string(549, 'N') + "SS");
-    const auto d = base_.Datos();
-    bd_.cRuta = d.servidor;
-    bd_.cPuerto = std::to_string(d.puerto);
-    bd_.cUsuario = d.usuario;
-    bd_.cPassword = d.password;
-    bd_.cMiBase = d.base;
+    bd_ = base_.Host();
     bd_.AbrirBdD(segunda_);  // no database, as at start-up
   }
   void Usuario(int id, const std::string& u, const std::string& c, const std::string& m) {

@@ -15,12 +15,7 @@ namespace {
 class BaseDeDatosTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    const auto d = base_.Datos();
-    bd_.cRuta = d.servidor;
-    bd_.cPuerto = std::to_string(d.puerto);
-    bd_.cUsuario = d.usuario;
-    bd_.cPassword = d.password;
-    bd_.cMiBase = d.base;
+    bd_ = base_.Host();
     bd_.AbrirBdD(cn_, bd_.cMiBase);
   }
 

@@ -84,9 +84,15 @@ void Programa::AvisaInstalacionIncorrecta() {
   const int r = operador_.MensajeSimple("¿Desea editar el archivo de configuración?",
                                         Botones::kSiNo | Botones::kPregunta, "Editar INI");
   if (r != Botones::kRespSi) return;
-  if (!DeArchivos::AbreDocumento(ini()))
-    operador_.MensajeSimple("No se pudo abrir el archivo de configuración; edítelo con cualquier editor de texto: " + ruta,
-                            Botones::kExclamacion, "Editar INI");
+  EditaIni();
+}
+
+bool Programa::EditaIni() {
+  if (DeArchivos::AbreDocumento(ini())) return true;
+  operador_.MensajeSimple(
+      "No se pudo abrir el archivo de configuración; edítelo con cualquier editor de texto: " + ini().string(),
+      Botones::kExclamacion, "Editar INI");
+  return false;
 }
 
 void Programa::AbreConexiones() {

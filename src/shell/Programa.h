@@ -47,6 +47,9 @@ class Programa {
   // and cannot be changed.
   bool SalenTodosEnLista();
   std::vector<Vendedor> Vendedores();
+  // Opens the INI file in the program associated with it; when that cannot
+  // be done the operator is told where the file is.
+  bool EditaIni();
   std::string NombreVendedor(std::string_view clave);
 
   const std::filesystem::path& carpeta() const { return carpeta_; }

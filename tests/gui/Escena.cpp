@@ -24,7 +24,7 @@ void Escena::Ini(const std::string& seccion, const std::string& clave, const std
   libNalda::EscribeIni(seccion, clave, valor, inst_.ini());
 }
 
-std::string Escena::CarpetaFTP() const { return "gui_" + const_cast<Instalacion&>(inst_).base().nombre(); }
+std::string Escena::CarpetaFTP() { return "gui_" + inst_.base().nombre(); }
 
 std::filesystem::path Escena::SitioDePrueba() {
   const ServidorFTP ftp = FTP();
@@ -45,7 +45,10 @@ bool Escena::Abre(frmInicial::Opciones opciones) {
   QSignalSpy terminada(ventana_.get(), &frmInicial::PrimeraVistaTerminada);
   ventana_->show();
   if (!terminada.wait(kEsperaMs) && terminada.isEmpty()) return false;
-  return terminada.first().first().toBool();
+  if (!terminada.first().first().toBool()) return false;
+  // The focus moves between fields only in the active window.
+  ventana_->activateWindow();
+  return QTest::qWaitForWindowActive(ventana_.get());
 }
 
 bool Escena::EntraComoAdmin() {

@@ -31,7 +31,7 @@ class Escena {
   // The "FTP" section pointing at the test FTP server and a folder of this
   // test's own there (created on disk). Returns that folder on disk.
   std::filesystem::path SitioDePrueba();
-  std::string CarpetaFTP() const;
+  std::string CarpetaFTP();
 
   // Starts the program, shows the main window and waits for its first display,
   // the login answered with the scripted actions. True when the user got in.

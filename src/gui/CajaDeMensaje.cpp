@@ -1,0 +1,87 @@
+#include "gui/CajaDeMensaje.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <algorithm>
+#include <vector>
+
+#include "gui/TextoQt.h"
+#include "shell/Operador.h"
+
+namespace travesa {
+namespace {
+
+using Boton = QMessageBox::StandardButton;
+
+constexpr int kBotonesMascara = 0x0F;
+constexpr int kPorOmisionMascara = 0x300;
+constexpr const char* kTituloPorOmision = "Travesa";
+
+// The buttons of each flag value, in their order on the box.
+std::vector<Boton> BotonesDe(int botones) {
+  switch (botones & kBotonesMascara) {
+    case 1: return {QMessageBox::Ok, QMessageBox::Cancel};
+    case 2: return {QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore};
+    case 3: return {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
+    case Botones::kSiNo: return {QMessageBox::Yes, QMessageBox::No};
+    case 5: return {QMessageBox::Retry, QMessageBox::Cancel};
+    default: return {QMessageBox::Ok};
+  }
+}
+
+QMessageBox::Icon IconoDe(int botones) {
+  switch (Botones::Icono(botones)) {
+    case Botones::kCritico: return QMessageBox::Critical;
+    case Botones::kPregunta: return QMessageBox::Question;
+    case Botones::kExclamacion: return QMessageBox::Warning;
+    case Botones::kInformacion: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+  }
+}
+
+// The buttons speak Spanish whatever translations the system has.
+QString TextoDe(Boton b) {
+  switch (b) {
+    case QMessageBox::Ok: return QStringLiteral("Aceptar");
+    case QMessageBox::Cancel: return QStringLiteral("Cancelar");
+    case QMessageBox::Abort: return QStringLiteral("Anular");
+    case QMessageBox::Retry: return QStringLiteral("&Reintentar");
+    case QMessageBox::Ignore: return QStringLiteral("&Omitir");
+    case QMessageBox::Yes: return QStringLiteral("&Sí");
+    case QMessageBox::No: return QStringLiteral("&No");
+    default: return {};
+  }
+}
+
+int Codigo(int respuesta) {
+  switch (respuesta) {
+    case QMessageBox::Ok: return Botones::kRespAceptar;
+    case QMessageBox::Cancel: return Botones::kRespCancelar;
+    case QMessageBox::Abort: return 3;
+    case QMessageBox::Retry: return 4;
+    case QMessageBox::Ignore: return 5;
+    case QMessageBox::Yes: return Botones::kRespSi;
+    case QMessageBox::No: return Botones::kRespNo;
+    default: return 0;
+  }
+}
+
+}  // namespace
+
+int CajaDeMensaje::Muestra(QWidget* padre, std::string_view texto, int botones, std::string_view titulo) {
+  const QString t = titulo.empty() ? QString::fromUtf8(kTituloPorOmision) : textoqt::AQt(titulo);
+  QMessageBox caja(IconoDe(botones), t, textoqt::AQt(texto), QMessageBox::NoButton, padre);
+  const std::vector<Boton> lista = BotonesDe(botones);
+  for (Boton b : lista) caja.addButton(b)->setText(TextoDe(b));
+  const std::size_t porOmision = static_cast<std::size_t>((botones & kPorOmisionMascara) >> 8);
+  caja.setDefaultButton(lista[std::min(porOmision, lista.size() - 1)]);
+  // A job may be running under the busy pointer; the box takes the normal one.
+  QApplication::setOverrideCursor(Qt::ArrowCursor);
+  const int respuesta = caja.exec();
+  QApplication::restoreOverrideCursor();
+  return Codigo(respuesta);
+}
+
+}  // namespace travesa

@@ -1,0 +1,53 @@
+#pragma once
+// The operator at the desk: message boxes over the main window, the progress
+// label and bar. A job runs on a thread of its own; what it says is brought to
+// the window's thread here: questions wait there for the answer, progress is
+// handed over without waiting (only the latest text counts).
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <mutex>
+
+#include "shell/Operador.h"
+
+namespace travesa {
+
+class OperadorVentana : public QObject, public Operador {
+  Q_OBJECT
+
+ public:
+  explicit OperadorVentana(QObject* padre = nullptr);
+
+  // The window the boxes belong to.
+  void setVentana(QWidget* ventana) { ventana_ = ventana; }
+
+  int Mensaje(std::string_view texto, int botones, std::string_view titulo) override;
+  int MensajeSimple(std::string_view texto, int botones, std::string_view titulo) override;
+  void Aviso(std::string_view texto) override;
+  void Progreso(long long actual, long long total) override;
+  void Ceder() override;
+  void Pitido() override;
+
+ signals:
+  void AvisoCambiado(const QString& texto);
+  void ProgresoCambiado(qint64 actual, qint64 total);
+
+ private:
+  bool EnHiloDeVentana() const;
+  int EnHiloDeVentana(const std::function<int()>& accion);
+  void EntregaAviso();
+  void EntregaProgreso();
+
+  QPointer<QWidget> ventana_;
+  std::mutex pendientes_;
+  QString aviso_;
+  bool avisoEnCamino_ = false;
+  qint64 actual_ = 0;
+  qint64 total_ = 0;
+  bool progresoEnCamino_ = false;
+};
+
+}  // namespace travesa

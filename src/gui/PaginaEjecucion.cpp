@@ -1,0 +1,207 @@
+#include "gui/PaginaEjecucion.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+
+#include "gui/TextoQt.h"
+
+namespace travesa {
+namespace {
+
+constexpr int kEscalaDeBarra = 1000;
+constexpr int kAnchoDeVendedores = 120;
+
+template <typename W>
+W* Con(W* control, const char* nombre) {
+  control->setObjectName(QString::fromLatin1(nombre));
+  return control;
+}
+
+QLabel* Etiqueta(const char* nombre, QWidget* padre, const QString& texto = {}) {
+  return Con(new QLabel(texto, padre), nombre);
+}
+
+QPushButton* Comando(const QString& texto, const char* nombre, QWidget* padre) {
+  QPushButton* boton = Con(new QPushButton(texto, padre), nombre);
+  boton->setMinimumHeight(32);
+  boton->hide();
+  return boton;
+}
+
+// The label stays readable while the window is disabled for a job.
+void LegibleSinHabilitar(QWidget* w) {
+  QPalette p = w->palette();
+  p.setColor(QPalette::Disabled, QPalette::WindowText, p.color(QPalette::Active, QPalette::WindowText));
+  p.setColor(QPalette::Disabled, QPalette::Text, p.color(QPalette::Active, QPalette::Text));
+  p.setColor(QPalette::Disabled, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
+  w->setPalette(p);
+}
+
+}  // namespace
+
+PaginaEjecucion::PaginaEjecucion(QWidget* padre)
+    : QWidget(padre),
+      dtcVendedores_(Con(new QComboBox(this), "dtcVendedores")),
+      lblNombre_(Etiqueta("lblEtiq1", this)),
+      lblMuestra_(Etiqueta("lblMuestra", this)),
+      lblUltSubida_(Etiqueta("lblUltSubida", this)),
+      lblActProgramada_(Etiqueta("lblActProgramada", this)),
+      lblWMS_(Etiqueta("lblWMS", this, QStringLiteral("Conectado con WMS"))),
+      lblAviso_(Etiqueta("lblAviso", this)),
+      barAviso_(Con(new QProgressBar(this), "barAviso")),
+      cmdGenerar_(Comando(QStringLiteral("&Generar archivos"), "cmdGenerar", this)),
+      cmdLeer_(Comando(QStringLiteral("&Leer archivos"), "cmdLeer", this)),
+      cmdPagos_(Comando(QStringLiteral("Aplicar &pagos"), "cmdPagos", this)),
+      cmdBorrar_(Comando(QStringLiteral("Borrar archivos"), "cmdBorrar", this)),
+      cmdConfigurar_(Comando(QStringLiteral("&Configurar conexión"), "cmdConfigurar", this)) {
+  setObjectName(QStringLiteral("Ejecucion"));
+  dtcVendedores_->setEditable(true);
+  dtcVendedores_->setInsertPolicy(QComboBox::NoInsert);
+  dtcVendedores_->setMinimumWidth(kAnchoDeVendedores);
+  lblNombre_->setMinimumWidth(260);
+  lblWMS_->setStyleSheet(QStringLiteral("color: #1a6b2f; font-weight: bold;"));
+  lblUltSubida_->setWordWrap(true);
+  lblAviso_->hide();
+  lblAviso_->setMinimumWidth(200);
+  LegibleSinHabilitar(lblAviso_);
+  LegibleSinHabilitar(barAviso_);
+  barAviso_->setRange(0, kEscalaDeBarra);
+  barAviso_->setTextVisible(false);
+  barAviso_->setMaximumWidth(160);
+  barAviso_->hide();
+
+  auto* vendedor = new QHBoxLayout;
+  vendedor->addWidget(Etiqueta("lblEtiq0", this, QStringLiteral("Vendedor:")));
+  vendedor->addWidget(dtcVendedores_);
+  vendedor->addWidget(lblNombre_, 1);
+
+  auto* datos = new QVBoxLayout;
+  datos->addLayout(vendedor);
+  datos->addSpacing(12);
+  datos->addWidget(lblMuestra_);
+  datos->addSpacing(8);
+  datos->addWidget(lblUltSubida_);
+  datos->addWidget(lblActProgramada_);
+  datos->addStretch();
+  datos->addWidget(lblWMS_);
+
+  auto* arriba = new QHBoxLayout;
+  arriba->addLayout(datos, 1);
+  arriba->addWidget(CreaComandos());
+
+  auto* aviso = new QHBoxLayout;
+  aviso->addWidget(lblAviso_, 1);
+  aviso->addWidget(barAviso_);
+
+  auto* todo = new QVBoxLayout(this);
+  todo->addLayout(arriba, 1);
+  todo->addLayout(aviso);
+  todo->addWidget(CreaOpcionesGuardadas());
+
+  connect(dtcVendedores_, &QComboBox::currentTextChanged, this,
+          [this](const QString& clave) { emit VendedorElegido(clave.trimmed()); });
+  connect(cmdGenerar_, &QPushButton::clicked, this, &PaginaEjecucion::Generar);
+  connect(cmdLeer_, &QPushButton::clicked, this, &PaginaEjecucion::Leer);
+  connect(cmdPagos_, &QPushButton::clicked, this, &PaginaEjecucion::Pagos);
+  connect(cmdBorrar_, &QPushButton::clicked, this, &PaginaEjecucion::Borrar);
+  connect(cmdConfigurar_, &QPushButton::clicked, this, &PaginaEjecucion::Configurar);
+}
+
+QWidget* PaginaEjecucion::CreaComandos() {
+  auto* panel = new QWidget(this);
+  auto* columna = new QVBoxLayout(panel);
+  columna->setContentsMargins(0, 0, 0, 0);
+  for (QPushButton* b : {cmdGenerar_, cmdLeer_, cmdPagos_, cmdBorrar_, cmdConfigurar_}) columna->addWidget(b);
+  columna->addStretch();
+  panel->setMinimumWidth(180);
+  return panel;
+}
+
+// The options as last saved; the jobs read them here, never from the
+// settings page the operator may be editing.
+QWidget* PaginaEjecucion::CreaOpcionesGuardadas() {
+  auto* frame1 = Con(new QGroupBox(QStringLiteral(" Movimientos a generar "), this), "Frame1");
+  optTickets_ = Con(new QRadioButton(QStringLiteral("Tickets (punto de venta)"), frame1), "optTickets");
+  optPedidos_ = Con(new QRadioButton(QStringLiteral("Pedidos"), frame1), "optPedidos");
+  optRemisiones_ = Con(new QRadioButton(QStringLiteral("Remisiones"), frame1), "OptRemisiones");
+  chkDomics_ = Con(new QCheckBox(QStringLiteral("Enviar domicilios de clientes"), frame1), "chkDomics");
+  chkSinExist_ =
+      Con(new QCheckBox(QStringLiteral("Pasar productos aunque no tengan existencia"), frame1), "chkSinExist");
+  chkConPresentacion_ = Con(
+      new QCheckBox(QStringLiteral("Concatenar presentación a la descripción de prods."), frame1), "chkConPresentacion");
+  auto* lista = new QVBoxLayout(frame1);
+  for (QWidget* w : std::initializer_list<QWidget*>{optTickets_, optPedidos_, optRemisiones_, chkDomics_,
+                                                    chkSinExist_, chkConPresentacion_})
+    lista->addWidget(w);
+  frame1->hide();
+  return frame1;
+}
+
+void PaginaEjecucion::LlenaVendedores(const std::vector<travesa::Vendedor>& vendedores) {
+  const QSignalBlocker sinAvisar(dtcVendedores_);
+  dtcVendedores_->clear();
+  for (const travesa::Vendedor& v : vendedores) dtcVendedores_->addItem(textoqt::AQt(v.clave));
+  dtcVendedores_->setCurrentIndex(-1);
+  dtcVendedores_->setEditText(QString());
+}
+
+QString PaginaEjecucion::Vendedor() const { return dtcVendedores_->currentText().trimmed(); }
+void PaginaEjecucion::setNombreVendedor(const QString& nombre) { lblNombre_->setText(nombre); }
+void PaginaEjecucion::EnfocaVendedores() { dtcVendedores_->setFocus(Qt::OtherFocusReason); }
+void PaginaEjecucion::setMuestra(const QString& texto) { lblMuestra_->setText(texto); }
+void PaginaEjecucion::setUltSubida(const QString& texto) { lblUltSubida_->setText(texto); }
+void PaginaEjecucion::setActProgramada(const QString& texto) { lblActProgramada_->setText(texto); }
+void PaginaEjecucion::MuestraActProgramada(bool visible) { lblActProgramada_->setVisible(visible); }
+
+void PaginaEjecucion::MuestraComandos(const Permisos& permisos) {
+  cmdConfigurar_->setVisible(permisos.configurar);
+  cmdGenerar_->setVisible(permisos.generar);
+  // Reading sales, applying payments and deleting sales files join the page
+  // with their jobs; until then their places stay empty.
+  cmdLeer_->setVisible(false);
+  cmdPagos_->setVisible(false);
+  cmdBorrar_->setVisible(false);
+}
+
+void PaginaEjecucion::MuestraOpciones(const Ajustes& a) {
+  optTickets_->setChecked(a.TipoMovimiento == "T");
+  optPedidos_->setChecked(a.TipoMovimiento == "P");
+  optRemisiones_->setChecked(a.TipoMovimiento != "T" && a.TipoMovimiento != "P");
+  chkDomics_->setChecked(Ajustes::Si(a.EnviarDomicilios));
+  chkSinExist_->setChecked(Ajustes::Si(a.SinExistencia));
+  chkConPresentacion_->setChecked(Ajustes::Si(a.ConPresentacion));
+}
+
+void PaginaEjecucion::IniciaAviso() {
+  lblAviso_->clear();
+  lblAviso_->show();
+  barAviso_->setValue(0);
+  barAviso_->hide();
+}
+
+void PaginaEjecucion::setAviso(const QString& texto) {
+  lblAviso_->setText(texto);
+  lblAviso_->setVisible(!texto.isEmpty());
+}
+
+void PaginaEjecucion::setProgreso(qint64 actual, qint64 total) {
+  if (total <= 0 || actual > total) return;
+  barAviso_->setValue(static_cast<int>(actual * kEscalaDeBarra / total));
+  barAviso_->show();
+}
+
+void PaginaEjecucion::TerminaAviso() {
+  lblAviso_->clear();
+  lblAviso_->hide();
+  barAviso_->hide();
+}
+
+}  // namespace travesa

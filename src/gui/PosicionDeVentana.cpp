@@ -1,0 +1,29 @@
+#include "gui/PosicionDeVentana.h"
+
+#include <QWidget>
+
+#include "gui/TextoQt.h"
+#include "shell/PosicionVentana.h"
+
+namespace travesa {
+namespace {
+
+std::string SeccionDe(const QWidget& ventana) {
+  return PosicionVentana::Seccion(textoqt::DeQt(ventana.property("Tag").toString()),
+                                  textoqt::DeQt(ventana.objectName()));
+}
+
+}  // namespace
+
+void PosicionDeVentana::GuardaPosicion(const QWidget& ventana, const std::filesystem::path& ini, bool conTamano) {
+  const Geometria g{ventana.x(), ventana.y(), ventana.width(), ventana.height()};
+  PosicionVentana::GuardaPosicion(ini, SeccionDe(ventana), textoqt::DeQt(ventana.windowTitle()), g, conTamano);
+}
+
+void PosicionDeVentana::LeePosicion(QWidget& ventana, const std::filesystem::path& ini, bool conTamano) {
+  const PosicionLeida p = PosicionVentana::LeePosicion(ini, SeccionDe(ventana), conTamano);
+  ventana.move(p.izquierda.value_or(ventana.x()), p.arriba.value_or(ventana.y()));
+  if (p.ancho && p.alto) ventana.resize(*p.ancho, *p.alto);
+}
+
+}  // namespace travesa

@@ -1,0 +1,319 @@
+#include "gui/frmInicial.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "gui/ArrastreConRaton.h"
+#include "gui/CredencialesVentana.h"
+#include "gui/EncabezadoVentana.h"
+#include "gui/Encogimiento.h"
+#include "gui/MenuUno.h"
+#include "gui/OperadorVentana.h"
+#include "gui/PaginaConfiguracion.h"
+#include "gui/PaginaEjecucion.h"
+#include "gui/TextoQt.h"
+#include "gui/TrabajoEnHilo.h"
+#include "gui/frmDescripcion.h"
+#include "publish/Publicacion.h"
+#include "shell/Dialogos.h"
+#include "shell/Permisos.h"
+#include "shell/PruebaConexion.h"
+#include "shell/clsAcceso.h"
+#include "shell/host/ErrorTravesa.h"
+
+namespace travesa {
+namespace {
+
+constexpr const char* kTitulo = "Travesa";
+constexpr int kPaginaEjecucion = 0;
+constexpr int kPaginaConfiguracion = 1;
+
+}  // namespace
+
+frmInicial::frmInicial(Programa& programa, OperadorVentana& operador, Opciones opciones)
+    : programa_(programa), operador_(operador), opciones_(opciones) {
+  setObjectName(QStringLiteral("frmInicial"));
+  setWindowTitle(QString::fromLatin1(kTitulo).trimmed() + textoqt::AQt(Programa::TextoVersion()));
+  operador_.setVentana(this);
+  contenido_ = CreaContenido();
+  restaurarForma_ = new QPushButton(this);
+  restaurarForma_->setObjectName(QStringLiteral("RestaurarForma"));
+  restaurarForma_->hide();
+  auto* todo = new QVBoxLayout(this);
+  todo->setContentsMargins(0, 0, 0, 0);
+  todo->setSpacing(0);
+  todo->addWidget(contenido_);
+  todo->addWidget(restaurarForma_);
+  menu_ = new MenuUno(this);
+  timer1_.setInterval(opciones_.intervalo);
+  CreaAtajos();
+  Conecta();
+
+  encabezado_->setTitulo(windowTitle());
+  ejecucion_->LlenaVendedores(programa_.Vendedores());
+  const BasesDD& bd = programa_.bd();
+  ejecucion_->setMuestra(textoqt::AQt(" Servidor: " + bd.cRuta + "\r" + "  Base de datos: " + bd.cMiBase));
+  configuracion_->MuestraFTP(programa_.ajustes());
+  MuestraOpciones();
+  stbTabs_->setTabVisible(kPaginaConfiguracion, false);
+  stbTabs_->setCurrentIndex(kPaginaEjecucion);
+}
+
+frmInicial::~frmInicial() {
+  timer1_.stop();
+  delete descripcion_;
+}
+
+QWidget* frmInicial::CreaContenido() {
+  auto* contenido = new QWidget(this);
+  encabezado_ = new EncabezadoVentana(contenido);
+  stbTabs_ = new QTabWidget(contenido);
+  stbTabs_->setObjectName(QStringLiteral("stbTabs"));
+  ejecucion_ = new PaginaEjecucion(stbTabs_);
+  configuracion_ = new PaginaConfiguracion(
+      [this](std::string_view prefijo) { return programa_.LlenaSeries(prefijo); }, stbTabs_);
+  stbTabs_->addTab(ejecucion_, QStringLiteral("Ejecución"));
+  stbTabs_->addTab(configuracion_, QStringLiteral("Configuración"));
+  auto* columna = new QVBoxLayout(contenido);
+  columna->setContentsMargins(0, 0, 0, 0);
+  columna->addWidget(encabezado_);
+  auto* margen = new QVBoxLayout;
+  margen->setContentsMargins(8, 8, 8, 8);
+  margen->addWidget(stbTabs_);
+  columna->addLayout(margen, 1);
+  return contenido;
+}
+
+void frmInicial::CreaAtajos() {
+  auto* ayuda = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(ayuda, &QShortcut::activated, this, &frmInicial::MuestraDescripcion);
+  // Alt+F4 is a close request of the program's own, like CerrarVentana.
+  auto* cerrar = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_F4), this);
+  connect(cerrar, &QShortcut::activated, this, &QWidget::close);
+  auto* arrastre = new ArrastreConRaton(this);
+  arrastre->Agrega(restaurarForma_);
+}
+
+void frmInicial::Conecta() {
+  connect(&timer1_, &QTimer::timeout, this, &frmInicial::Tic);
+  connect(&operador_, &OperadorVentana::AvisoCambiado, ejecucion_, &PaginaEjecucion::setAviso);
+  connect(&operador_, &OperadorVentana::ProgresoCambiado, ejecucion_, &PaginaEjecucion::setProgreso);
+  connect(ejecucion_, &PaginaEjecucion::VendedorElegido, this, &frmInicial::VendedorElegido);
+  connect(ejecucion_, &PaginaEjecucion::Generar, this, &frmInicial::cmdGenerar);
+  connect(ejecucion_, &PaginaEjecucion::Configurar, this, &frmInicial::Configurar);
+  connect(configuracion_, &PaginaConfiguracion::Regresar, this, &frmInicial::Regresar);
+  connect(configuracion_, &PaginaConfiguracion::Grabar, this, &frmInicial::Grabar);
+  connect(configuracion_, &PaginaConfiguracion::Probar, this, &frmInicial::Probar);
+  connect(encabezado_, &EncabezadoVentana::Logo, this, [this] { menu_->popup(encabezado_->BajoElLogo()); });
+  connect(encabezado_, &EncabezadoVentana::Minimizar, this, &frmInicial::Encoger);
+  connect(encabezado_, &EncabezadoVentana::Cerrar, this, &QWidget::close);
+  connect(restaurarForma_, &QPushButton::clicked, this, &frmInicial::Restaurar);
+  connect(menu_, &MenuUno::Descripcion, this, &frmInicial::MuestraDescripcion);
+  connect(menu_, &MenuUno::EditarIni, this, &frmInicial::EditarIni);
+}
+
+// Every option from the saved settings: the configuration page and the run
+// page's saved copies.
+void frmInicial::MuestraOpciones() {
+  configuracion_->MuestraOpciones(programa_.ajustes());
+  ejecucion_->MuestraOpciones(programa_.ajustes());
+}
+
+void frmInicial::showEvent(QShowEvent* evento) {
+  QWidget::showEvent(evento);
+  if (!primeraVez_) return;
+  primeraVez_ = false;
+  // Once the window is on screen, not while it is being shown.
+  QTimer::singleShot(0, this, &frmInicial::PrimeraVista);
+}
+
+void frmInicial::PrimeraVista() {
+  try {
+    configuracion_->AplicaSalenTodosEnLista(programa_.SalenTodosEnLista());
+    if (!ValidaAcceso()) {
+      emit PrimeraVistaTerminada(false);
+      return;
+    }
+    ejecucion_->MuestraActProgramada(configuracion_->Automatico());
+    MuestraUltimaSubida();
+  } catch (const std::exception& e) {
+    operador_.MensajeSimple(e.what(), Botones::kCritico, "Error");
+    emit PrimeraVistaTerminada(false);
+    return;
+  }
+  emit PrimeraVistaTerminada(true);
+  // The timer starts with a user at the desk: a scheduled run never happens
+  // before the login.
+  if (configuracion_->Automatico()) GenerarArchivos(false);
+  IniciaTemporizador();
+}
+
+bool frmInicial::ValidaAcceso() {
+  CredencialesVentana ventana(this);
+  clsAcceso acceso(operador_, ventana);
+  if (!acceso.PuedeEntrar(programa_.bd(), programa_.segunda(), Permisos::kEntrar)) return false;
+  ejecucion_->MuestraComandos(Permisos::De(acceso.Modulos()));
+  return true;
+}
+
+void frmInicial::MuestraUltimaSubida() {
+  const Ajustes::Campo& c = *Ajustes::BuscaCampo("UltimaSubida");
+  const std::string sello = programa_.configuracion().LeeIniConDefecto(c.seccion, c.clave, c.porOmision);
+  ejecucion_->setUltSubida(textoqt::AQt(Publicacion::TextoUltimaSubida(sello)));
+}
+
+void frmInicial::VendedorElegido(const QString& clave) {
+  try {
+    ejecucion_->setNombreVendedor(textoqt::AQt(programa_.NombreVendedor(textoqt::DeQt(clave))));
+  } catch (const ErrorTravesa& e) {
+    operador_.Mensaje(e.what(), Botones::kCritico, "Error");
+  }
+}
+
+void frmInicial::IniciaTemporizador() {
+  if (configuracion_->Automatico()) timer1_.start();
+}
+
+void frmInicial::Tic() {
+  if (!timer1_.isActive()) return;
+  if (!contador_.Tic(textoqt::DeQt(configuracion_->Minutos()))) return;
+  GenerarArchivos(false);
+}
+
+void frmInicial::cmdGenerar() {
+  if (!Confirmar(operador_, "¿Desea generar los archivos XML según los datos indicados?", "Generar archivos")) return;
+  GenerarArchivos(true);
+}
+
+void frmInicial::GenerarArchivos(bool mostrarMensaje) {
+  timer1_.stop();
+  // The FTP site as the settings page shows it; every option as saved.
+  Ajustes a = programa_.ajustes();
+  a.ftpSitio = textoqt::DeQt(configuracion_->Sitio());
+  a.ftpUsuario = textoqt::DeQt(configuracion_->Usuario());
+  a.FTPcontraseña = textoqt::DeQt(configuracion_->Contrasena());
+  a.FTPcarpeta = textoqt::DeQt(configuracion_->Carpeta());
+  const std::string vendedor = textoqt::DeQt(ejecucion_->Vendedor());
+  Publicacion::Resultado r;
+  Trabaja([&] { r = Publicacion::GenerarArchivos(programa_, operador_, a, vendedor, mostrarMensaje); });
+  if (r.ok) {
+    ejecucion_->MuestraActProgramada(configuracion_->Automatico());
+    ejecucion_->setUltSubida(textoqt::AQt(Publicacion::TextoUltimaSubida(r.sello)));
+    if (configuracion_->Automatico()) ejecucion_->setActProgramada(textoqt::AQt(r.proxima));
+  }
+  ejecucion_->EnfocaVendedores();
+  IniciaTemporizador();
+  emit PublicacionTerminada(r.ok);
+}
+
+void frmInicial::Configurar() {
+  timer1_.stop();
+  stbTabs_->setTabVisible(kPaginaConfiguracion, true);
+  stbTabs_->setTabVisible(kPaginaEjecucion, false);
+  stbTabs_->setCurrentIndex(kPaginaConfiguracion);
+  configuracion_->EnfocaSitio();
+}
+
+// The page keeps whatever the operator typed; nothing is read back.
+void frmInicial::Regresar() {
+  stbTabs_->setTabVisible(kPaginaEjecucion, true);
+  stbTabs_->setTabVisible(kPaginaConfiguracion, false);
+  stbTabs_->setCurrentIndex(kPaginaEjecucion);
+  IniciaTemporizador();
+}
+
+void frmInicial::Grabar() {
+  configuracion_->NormalizaCarpeta();
+  Ajustes a = programa_.ajustes();
+  configuracion_->LeeEn(a);
+  try {
+    programa_.configuracion().Grabar(a);
+  } catch (const ErrorTravesa& e) {
+    operador_.Mensaje(e.what(), Botones::kCritico, "Error");
+    return;
+  }
+  programa_.ajustes() = a;
+  ejecucion_->MuestraActProgramada(configuracion_->Automatico());
+  MuestraOpciones();
+  Regresar();
+  ejecucion_->EnfocaVendedores();
+}
+
+void frmInicial::Probar() {
+  const std::string sitio = textoqt::DeQt(configuracion_->Sitio());
+  const std::string usuario = textoqt::DeQt(configuracion_->Usuario());
+  const std::string contrasena = textoqt::DeQt(configuracion_->Contrasena());
+  const std::string carpeta = textoqt::DeQt(configuracion_->Carpeta());
+  const bool verificar = programa_.ajustes().VerificarCertificado != "N";
+  PruebaConexion::Resultado r;
+  if (!Trabaja([&] { r = PruebaConexion::Probar(sitio, usuario, contrasena, carpeta, verificar); })) return;
+  if (r.conecto) configuracion_->setCarpeta(textoqt::AQt(r.carpeta));
+  operador_.Mensaje(r.mensaje, r.botones, r.titulo);
+}
+
+bool frmInicial::Trabaja(const std::function<void()>& trabajo) {
+  Ocupada(true);
+  std::string error;
+  try {
+    TrabajoEnHilo::Ejecuta(trabajo);
+  } catch (const std::exception& e) {
+    error = e.what();
+  }
+  Ocupada(false);
+  if (error.empty()) return true;
+  operador_.Mensaje(error, Botones::kCritico, "Error");
+  return false;
+}
+
+void frmInicial::Ocupada(bool ocupada) {
+  if (ocupada) {
+    ejecucion_->IniciaAviso();
+    contenido_->setEnabled(false);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    return;
+  }
+  ejecucion_->TerminaAviso();
+  contenido_->setEnabled(true);
+  QApplication::restoreOverrideCursor();
+}
+
+// The window system's close box minimises; any other request (CerrarVentana,
+// Alt+F4, the program ending) asks first, unless started with "/sinlogin".
+void frmInicial::closeEvent(QCloseEvent* evento) {
+  if (evento->spontaneous()) {
+    evento->ignore();
+    showMinimized();
+    return;
+  }
+  if (TrabajoEnHilo::EnCurso() ||
+      (!opciones_.sinLogin && !Confirmar(operador_, "¿Desea cerrar este programa?", "Finalizar"))) {
+    evento->ignore();
+    return;
+  }
+  timer1_.stop();
+  if (descripcion_) descripcion_->close();
+  evento->accept();
+}
+
+void frmInicial::mouseDoubleClickEvent(QMouseEvent* evento) {
+  QWidget::mouseDoubleClickEvent(evento);
+  EditarIni();
+}
+
+void frmInicial::Encoger() { Encogimiento::EncogerVentana(*this, *contenido_, *restaurarForma_); }
+
+void frmInicial::Restaurar() { Encogimiento::RestaurarVentana(*this, *contenido_, *restaurarForma_); }
+
+void frmInicial::MuestraDescripcion() {
+  if (!descripcion_) descripcion_ = new frmDescripcion(programa_.ini(), this);
+  descripcion_->show();
+  descripcion_->raise();
+}
+
+void frmInicial::EditarIni() { programa_.EditaIni(); }
+
+}  // namespace travesa

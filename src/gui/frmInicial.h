@@ -1,0 +1,101 @@
+#pragma once
+// The main window "Travesa": the run page with the seller list and the
+// commands the user may use, the configuration page, the one-second timer of
+// automatic publishing, and the rules for closing. Jobs run off the window's
+// thread while the window stays disabled under the busy pointer.
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <chrono>
+#include <functional>
+
+#include "shell/ContadorMinutos.h"
+#include "shell/Programa.h"
+
+class QPushButton;
+class QTabWidget;
+
+namespace travesa {
+
+class EncabezadoVentana;
+class MenuUno;
+class OperadorVentana;
+class PaginaConfiguracion;
+class PaginaEjecucion;
+class frmDescripcion;
+
+class frmInicial : public QWidget {
+  Q_OBJECT
+
+ public:
+  struct Opciones {
+    bool sinLogin = false;                        // "/sinlogin": closing without the question
+    std::chrono::milliseconds intervalo{1000};  // the timer's tick
+  };
+
+  frmInicial(Programa& programa, OperadorVentana& operador, Opciones opciones);
+  ~frmInicial() override;
+
+  // The publish run with its screen effects; the final message only with
+  // mostrarMensaje (the timer's runs are silent).
+  void GenerarArchivos(bool mostrarMensaje);
+  // One tick of the timer: counts, and publishes when the minutes are up.
+  // Nothing while the timer is stopped.
+  void Tic();
+  bool TemporizadorActivo() const { return timer1_.isActive(); }
+
+ signals:
+  // The first display ended: with the user logged in, or not (the program ends).
+  void PrimeraVistaTerminada(bool acceso);
+  void PublicacionTerminada(bool ok);
+
+ protected:
+  void showEvent(QShowEvent* evento) override;
+  void closeEvent(QCloseEvent* evento) override;
+  void mouseDoubleClickEvent(QMouseEvent* evento) override;
+
+ private:
+  QWidget* CreaContenido();
+  void CreaAtajos();
+  void Conecta();
+  void PrimeraVista();
+  bool ValidaAcceso();
+  void MuestraOpciones();
+  void MuestraUltimaSubida();
+
+  void cmdGenerar();
+  void Configurar();
+  void Regresar();
+  void Grabar();
+  void Probar();
+  void VendedorElegido(const QString& clave);
+  void IniciaTemporizador();
+
+  // Runs the job off the window's thread with the window disabled; an error
+  // it raises is shown and ends it. False after an error.
+  bool Trabaja(const std::function<void()>& trabajo);
+  void Ocupada(bool ocupada);
+
+  void Encoger();
+  void Restaurar();
+  void MuestraDescripcion();
+  void EditarIni();
+
+  Programa& programa_;
+  OperadorVentana& operador_;
+  Opciones opciones_;
+  EncabezadoVentana* encabezado_ = nullptr;
+  QTabWidget* stbTabs_ = nullptr;
+  PaginaEjecucion* ejecucion_ = nullptr;
+  PaginaConfiguracion* configuracion_ = nullptr;
+  QWidget* contenido_ = nullptr;
+  QPushButton* restaurarForma_ = nullptr;
+  MenuUno* menu_ = nullptr;
+  QPointer<frmDescripcion> descripcion_;
+  QTimer timer1_;
+  ContadorMinutos contador_;
+  bool primeraVez_ = true;
+};
+
+}  // namespace travesa

@@ -1,0 +1,200 @@
+// The configuration page: what Grabar stores, the fields' filters and rules,
+// the series list of orders and remissions, and Probar against the FTP server.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include "Escena.h"
+#include "comun/Entorno.h"
+#include "shell/host/Utilerias.h"
+#include "shell/host/libNalda.h"
+
+namespace travesa {
+
+using prueba::Escena;
+
+namespace {
+
+QStringList Elementos(const QComboBox* c) {
+  QStringList l;
+  for (int i = 0; i < c->count(); ++i) l << c->itemText(i);
+  return l;
+}
+
+// Types into a field as the operator does: its text selected and replaced.
+void Escribe(QLineEdit* campo, const QString& texto) {
+  campo->selectAll();
+  QTest::keyClicks(campo, texto);
+}
+
+// Leaves the field with Enter, which moves to the next control.
+void Sale(QLineEdit* campo) {
+  campo->setFocus(Qt::OtherFocusReason);
+  QTest::keyClick(campo, Qt::Key_Return);
+}
+
+void AbrePagina(Escena& e) {
+  e.Busca<QPushButton>("cmdConfigurar")->click();
+  QVERIFY(e.Busca<QTabWidget>("stbTabs")->isTabVisible(1));
+  QVERIFY(!e.Busca<QTabWidget>("stbTabs")->isTabVisible(0));
+}
+
+}  // namespace
+
+class ConfiguracionTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void GrabarNormalizaLaCarpetaYVuelve();
+  void FiltrosYReglasDeLosCampos();
+  void SeriesSegunElMovimiento();
+  void ProbarConCarpetaBuenaYMala();
+};
+
+void ConfiguracionTest::GrabarNormalizaLaCarpetaYVuelve() {
+  Escena e;
+  QVERIFY(e.EntraComoAdmin());
+  AbrePagina(e);
+  Escribe(e.Busca<QLineEdit>("txtConfig3"), QStringLiteral("carpeta\\sub"));
+  Escribe(e.Busca<QLineEdit>("txtConfig5"), QString());
+  e.Busca<QCheckBox>("chkPreciosNegociados")->click();
+  e.Busca<QPushButton>("cmdGrabar")->click();
+
+  const Utilerias u(e.inst().programa());
+  QCOMPARE(u.DesEncripta(libNalda::LeeIni("FTP", "Carpeta", e.inst().ini())), std::string("carpeta/sub/"));
+  QCOMPARE(e.Busca<QLineEdit>("txtConfig3")->text(), QStringLiteral("carpeta/sub/"));
+  QCOMPARE(libNalda::LeeIni("Configuración", "Enviar «precios negociados» de clientes", e.inst().ini()), "S");
+  // An empty transfer series is stored as "N/A" and shown empty again.
+  QCOMPARE(libNalda::LeeIni("Configuración", "Serie de traspasos", e.inst().ini()), "N/A");
+  QCOMPARE(e.Busca<QLineEdit>("txtConfig5")->text(), QString());
+  QCOMPARE(e.programa().ajustes().FTPcarpeta, std::string("carpeta/sub/"));
+  QVERIFY(e.Busca<QTabWidget>("stbTabs")->isTabVisible(0));
+  QVERIFY(!e.Busca<QTabWidget>("stbTabs")->isTabVisible(1));
+  QVERIFY(e.piloto().cajas.isEmpty());
+}
+
+void ConfiguracionTest::FiltrosYReglasDeLosCampos() {
+  Escena e;
+  QVERIFY(e.EntraComoAdmin());
+  AbrePagina(e);
+  auto* precio = e.Busca<QLineEdit>("txtConfig7");
+  Escribe(precio, QStringLiteral("7"));
+  Sale(precio);
+  QCOMPARE(precio->text(), QStringLiteral("5"));
+  Escribe(precio, QStringLiteral("x34"));
+  QCOMPARE(precio->text(), QStringLiteral("3"));
+
+  auto* minutos = e.Busca<QLineEdit>("txtTimer");
+  QVERIFY(!minutos->isEnabled());
+  e.Busca<QCheckBox>("chkTimer")->click();
+  QVERIFY(minutos->isEnabled());
+  Escribe(minutos, QStringLiteral("0"));
+  Sale(minutos);
+  QCOMPARE(minutos->text(), QStringLiteral("1"));
+  Escribe(minutos, QStringLiteral("1234"));
+  QCOMPARE(minutos->text(), QStringLiteral("12"));
+
+  auto* carpeta = e.Busca<QLineEdit>("txtConfig3");
+  Escribe(carpeta, QStringLiteral("  ruta\\de\\prueba "));
+  Sale(carpeta);
+  QCOMPARE(carpeta->text(), QStringLiteral("ruta/de/prueba/"));
+
+  // Masked user and passwords until "Ver datos".
+  QCOMPARE(e.Busca<QLineEdit>("txtConfig1")->echoMode(), QLineEdit::Password);
+  QCOMPARE(e.Busca<QLineEdit>("txtConfig2")->echoMode(), QLineEdit::Password);
+  QVERIFY(!e.Busca<QLineEdit>("txtConfig6")->isVisibleTo(&e.ventana()));
+  e.Busca<QCheckBox>("chkVer")->click();
+  QCOMPARE(e.Busca<QLineEdit>("txtConfig1")->echoMode(), QLineEdit::Normal);
+  QCOMPARE(e.Busca<QLineEdit>("txtConfig2")->echoMode(), QLineEdit::Normal);
+  QVERIFY(e.Busca<QLineEdit>("txtConfig6")->isVisibleTo(&e.ventana()));
+  QCOMPARE(e.Busca<QLineEdit>("txtConfig6")->text(), QStringLiteral("MuestraCampos"));
+
+  QVERIFY(!e.Busca<QLineEdit>("txtConfig4")->isEnabled());
+  e.Busca<QCheckBox>("chkTraspaso")->click();
+  QVERIFY(e.Busca<QLineEdit>("txtConfig4")->isEnabled());
+  QVERIFY(e.Busca<QLineEdit>("txtConfig5")->isEnabled());
+  QCOMPARE(e.Busca<QLineEdit>("txtConfig4")->text(), QStringLiteral("SUC"));
+
+  // Regresar keeps what was typed and saves nothing.
+  e.Busca<QPushButton>("cmdRegresar")->click();
+  QCOMPARE(libNalda::LeeIni("Configuración", "Número de precio a sugerir", e.inst().ini()), "0");
+  AbrePagina(e);
+  QCOMPARE(precio->text(), QStringLiteral("3"));
+}
+
+void ConfiguracionTest::SeriesSegunElMovimiento() {
+  Escena e;
+  e.Ini("Configuración", "Generar tickets, pedidos o remisiones", "r");
+  e.Ini("Configuración", "Serie a usar en ventas", "a");
+  e.inst().base().Ejecuta("UPDATE configura SET Contenido='1' WHERE Dato='SalenTodosEnLista'");
+  e.Ini("Configuración", "Solo productos de listas de precios", "S");
+  QVERIFY(e.EntraComoAdmin());
+  AbrePagina(e);
+  auto* serie = e.Busca<QComboBox>("cmbSerie");
+  QVERIFY(e.Busca<QRadioButton>("OptMovs2")->isChecked());
+  QVERIFY(serie->isVisibleTo(&e.ventana()));
+  QCOMPARE(Elementos(serie), (QStringList{QStringLiteral("A"), QStringLiteral("N/A")}));
+  QCOMPARE(serie->currentText(), QStringLiteral("A"));
+  // With every product in the price lists the option is off and locked.
+  QVERIFY(!e.Busca<QCheckBox>("chkSoloProdsLdeP")->isChecked());
+  QVERIFY(!e.Busca<QCheckBox>("chkSoloProdsLdeP")->isEnabled());
+
+  e.Busca<QRadioButton>("OptMovs0")->click();
+  QVERIFY(!serie->isVisibleTo(&e.ventana()));
+  // A series enabled meanwhile in the database shows when remissions are chosen again.
+  e.inst().base().Ejecuta("INSERT INTO sistema (Dato, Contenido) VALUES ('RE-C','1'),('RE+A-C','1')");
+  serie->setCurrentIndex(-1);
+  e.Busca<QRadioButton>("OptMovs2")->click();
+  QVERIFY(serie->isVisibleTo(&e.ventana()));
+  QCOMPARE(Elementos(serie), (QStringList{QStringLiteral("A"), QStringLiteral("C"), QStringLiteral("N/A")}));
+  QCOMPARE(serie->currentText(), QStringLiteral("A"));
+  QCOMPARE(QApplication::focusWidget(), serie);
+
+  e.Busca<QRadioButton>("OptMovs1")->click();
+  QCOMPARE(Elementos(serie), (QStringList{QStringLiteral("A"), QStringLiteral("N/A")}));
+  serie->setCurrentIndex(1);
+  e.Busca<QPushButton>("cmdGrabar")->click();
+  QCOMPARE(libNalda::LeeIni("Configuración", "Generar tickets, pedidos o remisiones", e.inst().ini()), "P");
+  QCOMPARE(libNalda::LeeIni("Configuración", "Serie a usar en ventas", e.inst().ini()), "N/A");
+  QCOMPARE(libNalda::LeeIni("Configuración", "Solo productos de listas de precios", e.inst().ini()), "N");
+  QVERIFY(e.ventana().findChild<QRadioButton*>(QStringLiteral("optPedidos"))->isChecked());
+}
+
+void ConfiguracionTest::ProbarConCarpetaBuenaYMala() {
+  Escena e;
+  e.SitioDePrueba();
+  QVERIFY(e.EntraComoAdmin());
+  AbrePagina(e);
+  auto* carpeta = e.Busca<QLineEdit>("txtConfig3");
+  const QString buena = QString::fromStdString(e.CarpetaFTP());
+  QCOMPARE(carpeta->text(), buena);
+  e.Busca<QPushButton>("cmdProbar")->click();
+  QCOMPARE(carpeta->text(), QStringLiteral("/") + buena + QStringLiteral("/"));
+  QCOMPARE(e.piloto().cajas.size(), 1);
+  QCOMPARE(e.piloto().cajas[0].titulo, QStringLiteral("¡Bien!"));
+  QCOMPARE(e.piloto().cajas[0].texto, QStringLiteral("Prueba de conexión correcta"));
+  QCOMPARE(e.piloto().cajas[0].icono, QMessageBox::Information);
+
+  // The same folder in capitals is another folder for the server.
+  Escribe(carpeta, buena.toUpper());
+  e.Busca<QPushButton>("cmdProbar")->click();
+  QCOMPARE(e.piloto().cajas.size(), 2);
+  const prueba::Piloto::Caja& mala = e.piloto().cajas[1];
+  QCOMPARE(mala.titulo, QStringLiteral("Error"));
+  QCOMPARE(mala.icono, QMessageBox::Critical);
+  QVERIFY2(mala.texto.startsWith(QStringLiteral("La conexión no pudo ser establecida\nRuta indicada: /") +
+                                 buena.toUpper() + QStringLiteral("/\nRuta a la que conectó: /")),
+           qPrintable(mala.texto));
+  // Probar saves nothing.
+  const Utilerias u(e.inst().programa());
+  QCOMPARE(u.DesEncripta(libNalda::LeeIni("FTP", "Carpeta", e.inst().ini())), e.CarpetaFTP());
+}
+
+}  // namespace travesa
+
+QTEST_MAIN(travesa::ConfiguracionTest)
+#include "ConfiguracionTest.moc"

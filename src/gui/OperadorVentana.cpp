@@ -33,53 +33,10 @@ int OperadorVentana::MensajeSimple(std::string_view texto, int botones, std::str
   return EnHiloDeVentana([&t, botones, &ti] { return CajaDeMensaje::Muestra(nullptr, t, botones, ti); });
 }
 
-void OperadorVentana::Aviso(std::string_view texto) {
-  const QString t = textoqt::AQt(texto);
-  if (EnHiloDeVentana()) {
-    emit AvisoCambiado(t);
-    return;
-  }
-  std::lock_guard<std::mutex> bloqueo(pendientes_);
-  aviso_ = t;
-  if (avisoEnCamino_) return;
-  avisoEnCamino_ = true;
-  QMetaObject::invokeMethod(this, &OperadorVentana::EntregaAviso, Qt::QueuedConnection);
-}
+// Emitted from a job's thread, the signals reach the window queued.
+void OperadorVentana::Aviso(std::string_view texto) { emit AvisoCambiado(textoqt::AQt(texto)); }
 
-void OperadorVentana::EntregaAviso() {
-  QString t;
-  {
-    std::lock_guard<std::mutex> bloqueo(pendientes_);
-    t = aviso_;
-    avisoEnCamino_ = false;
-  }
-  emit AvisoCambiado(t);
-}
-
-void OperadorVentana::Progreso(long long actual, long long total) {
-  if (EnHiloDeVentana()) {
-    emit ProgresoCambiado(actual, total);
-    return;
-  }
-  std::lock_guard<std::mutex> bloqueo(pendientes_);
-  actual_ = actual;
-  total_ = total;
-  if (progresoEnCamino_) return;
-  progresoEnCamino_ = true;
-  QMetaObject::invokeMethod(this, &OperadorVentana::EntregaProgreso, Qt::QueuedConnection);
-}
-
-void OperadorVentana::EntregaProgreso() {
-  qint64 actual = 0;
-  qint64 total = 0;
-  {
-    std::lock_guard<std::mutex> bloqueo(pendientes_);
-    actual = actual_;
-    total = total_;
-    progresoEnCamino_ = false;
-  }
-  emit ProgresoCambiado(actual, total);
-}
+void OperadorVentana::Progreso(long long actual, long long total) { emit ProgresoCambiado(actual, total); }
 
 // A job off the window's thread needs no yielding: the window keeps running.
 void OperadorVentana::Ceder() {

@@ -1,15 +1,14 @@
 #pragma once
 // The operator at the desk: message boxes over the main window, the progress
 // label and bar. A job runs on a thread of its own; what it says is brought to
-// the window's thread here: questions wait there for the answer, progress is
-// handed over without waiting (only the latest text counts).
+// the window's thread here: a message or question waits there for the answer,
+// progress is handed over as signals, queued in the order the job gave it.
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
 #include <functional>
-#include <mutex>
 
 #include "shell/Operador.h"
 
@@ -38,16 +37,8 @@ class OperadorVentana : public QObject, public Operador {
  private:
   bool EnHiloDeVentana() const;
   int EnHiloDeVentana(const std::function<int()>& accion);
-  void EntregaAviso();
-  void EntregaProgreso();
 
   QPointer<QWidget> ventana_;
-  std::mutex pendientes_;
-  QString aviso_;
-  bool avisoEnCamino_ = false;
-  qint64 actual_ = 0;
-  qint64 total_ = 0;
-  bool progresoEnCamino_ = false;
 };
 
 }  // namespace travesa

@@ -29,6 +29,8 @@ namespace travesa {
 namespace {
 
 constexpr const char* kTitulo = "Travesa";
+constexpr int kAnchoDeDiseno = 820;
+constexpr int kAltoDeDiseno = 560;
 constexpr int kPaginaEjecucion = 0;
 constexpr int kPaginaConfiguracion = 1;
 
@@ -61,6 +63,7 @@ frmInicial::frmInicial(Programa& programa, OperadorVentana& operador, Opciones o
   MuestraOpciones();
   stbTabs_->setTabVisible(kPaginaConfiguracion, false);
   stbTabs_->setCurrentIndex(kPaginaEjecucion);
+  resize(kAnchoDeDiseno, kAltoDeDiseno);
 }
 
 frmInicial::~frmInicial() {

@@ -42,6 +42,10 @@ bool Escena::Abre(frmInicial::Opciones opciones) {
   programa_ = std::make_unique<Programa>(inst_.programa(), operador_);
   if (!programa_->Inicia()) return false;
   ventana_ = std::make_unique<frmInicial>(*programa_, operador_, opciones);
+  QObject::connect(ventana_.get(), &frmInicial::PublicacionTerminada, ventana_.get(), [this](bool ok) {
+    ++publicaciones_;
+    if (ok) ++correctas_;
+  });
   QSignalSpy terminada(ventana_.get(), &frmInicial::PrimeraVistaTerminada);
   ventana_->show();
   if (!terminada.wait(kEsperaMs) && terminada.isEmpty()) return false;

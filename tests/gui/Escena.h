@@ -38,6 +38,10 @@ class Escena {
   bool Abre(frmInicial::Opciones opciones = {.sinLogin = false, .intervalo = kSinTicReal});
   bool EntraComoAdmin();
 
+  // Publish runs the window finished since it was created, and how many of them succeeded.
+  int publicaciones() const { return publicaciones_; }
+  int publicacionesCorrectas() const { return correctas_; }
+
   template <typename T>
   T* Busca(const char* nombre) {
     return ventana_->findChild<T*>(QString::fromLatin1(nombre));
@@ -52,6 +56,8 @@ class Escena {
   OperadorVentana operador_;
   std::unique_ptr<Programa> programa_;
   std::unique_ptr<frmInicial> ventana_;
+  int publicaciones_ = 0;
+  int correctas_ = 0;
 };
 
 }  // namespace travesa::prueba

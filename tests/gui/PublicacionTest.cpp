@@ -1,0 +1,143 @@
+// "Generar archivos" from the window and the timer of automatic publishing,
+// against the real database and FTP site.
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+
+#include "Escena.h"
+#include "shell/host/libNalda.h"
+
+namespace travesa {
+
+using prueba::Escena;
+
+class PublicacionTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void GenerarArchivosConConfirmacionAvisoYSello();
+  void ElTemporizadorPublicaAlTic300YNuncaEnLaConfiguracion();
+};
+
+namespace {
+
+// What the run page showed each time the job reported progress.
+struct Vistazo {
+  QString aviso;
+  bool avisoVisible = false;
+  bool barraVisible = false;
+  int barra = 0;
+  bool paginasHabilitadas = true;
+  bool relojDeEspera = false;
+};
+
+}  // namespace
+
+void PublicacionTest::GenerarArchivosConConfirmacionAvisoYSello() {
+  Escena e;
+  const std::filesystem::path sitio = e.SitioDePrueba();
+  QVERIFY(e.EntraComoAdmin());
+  QSignalSpy publicadas(&e.ventana(), &frmInicial::PublicacionTerminada);
+
+  // Answered No: nothing runs.
+  e.Busca<QPushButton>("cmdGenerar")->click();
+  QCOMPARE(e.piloto().cajas.size(), 1);
+  QCOMPARE(e.piloto().cajas[0].titulo, QStringLiteral("Generar archivos"));
+  QCOMPARE(e.piloto().cajas[0].texto, QStringLiteral("¿Desea generar los archivos XML según los datos indicados?"));
+  QCOMPARE(e.piloto().cajas[0].icono, QMessageBox::Question);
+  QVERIFY(e.piloto().cajas[0].noPorOmision);
+  QCOMPARE(publicadas.count(), 0);
+  QVERIFY(!std::filesystem::exists(sitio / "vendedores.xml"));
+
+  QList<Vistazo> vistos;
+  auto mira = [&] {
+    vistos.append({e.Busca<QLabel>("lblAviso")->text(), e.Busca<QLabel>("lblAviso")->isVisibleTo(&e.ventana()),
+                   e.Busca<QProgressBar>("barAviso")->isVisibleTo(&e.ventana()),
+                   e.Busca<QProgressBar>("barAviso")->value(), e.Busca<QTabWidget>("stbTabs")->isEnabled(),
+                   QApplication::overrideCursor() != nullptr &&
+                       QApplication::overrideCursor()->shape() == Qt::WaitCursor});
+  };
+  // Connected after the window's own, so the page has already changed.
+  connect(&e.operador(), &OperadorVentana::AvisoCambiado, this, mira);
+  connect(&e.operador(), &OperadorVentana::ProgresoCambiado, this, mira);
+  e.piloto().respuestas.push_back(QMessageBox::Yes);
+  e.Busca<QPushButton>("cmdGenerar")->click();
+
+  QCOMPARE(publicadas.count(), 1);
+  QVERIFY(publicadas.first().first().toBool());
+  QCOMPARE(e.piloto().cajas.size(), 3);
+  QCOMPARE(e.piloto().cajas[2].titulo, QStringLiteral("Atención"));
+  QCOMPARE(e.piloto().cajas[2].texto, QStringLiteral("Archivos generados y grabados en el sitio web"));
+  for (const char* archivo : {"vendedores.xml", "productos.xml", "clientes.xml", "cxcs.xml", "configuracion.xml"})
+    QVERIFY2(std::filesystem::exists(sitio / archivo), archivo);
+
+  // The label showed the rows and the transfers, the bar moved, the window
+  // stayed disabled under the busy pointer.
+  QVERIFY(!vistos.isEmpty());
+  bool filas = false, transferencia = false, barraEnMarcha = false;
+  for (const Vistazo& v : vistos) {
+    QVERIFY(!v.paginasHabilitadas);
+    QVERIFY(v.relojDeEspera);
+    QCOMPARE(v.avisoVisible, !v.aviso.isEmpty());
+    if (v.aviso == QStringLiteral("V02, María Guadalupe Torres Salinas")) filas = true;
+    if (v.aviso == QStringLiteral("De 'vendedores.xml': bytes copiados 436 de 436")) transferencia = true;
+    if (v.barraVisible && v.barra > 0) barraEnMarcha = true;
+  }
+  QVERIFY(filas);
+  QVERIFY(transferencia);
+  QVERIFY(barraEnMarcha);
+
+  QVERIFY(!e.Busca<QLabel>("lblAviso")->isVisibleTo(&e.ventana()));
+  QVERIFY(!e.Busca<QProgressBar>("barAviso")->isVisibleTo(&e.ventana()));
+  QVERIFY(e.Busca<QTabWidget>("stbTabs")->isEnabled());
+  QCOMPARE(QApplication::overrideCursor(), nullptr);
+  const std::string sello = libNalda::LeeIni("Configuración", "Última subida de archivos", e.inst().ini());
+  QCOMPARE(e.Busca<QLabel>("lblUltSubida")->text(),
+           QStringLiteral("Última vez que se subieron archivos: ") + QString::fromStdString(sello));
+  // Automatic publishing is off: no next-run estimate.
+  QVERIFY(!e.Busca<QLabel>("lblActProgramada")->isVisibleTo(&e.ventana()));
+}
+
+void PublicacionTest::ElTemporizadorPublicaAlTic300YNuncaEnLaConfiguracion() {
+  Escena e;
+  e.SitioDePrueba();
+  e.Ini("Configuración", "Generar automaticamente archivos en la nube", "S");
+  e.Ini("Configuración", "Minutos para generar archivos", "5");
+  QVERIFY(e.EntraComoAdmin());
+  frmInicial& v = e.ventana();
+  // Automatic publishing publishes once at the first display, silently.
+  QCOMPARE(e.publicaciones(), 1);
+  QCOMPARE(e.publicacionesCorrectas(), 1);
+  QVERIFY(e.piloto().cajas.isEmpty());
+  QVERIFY(e.Busca<QLabel>("lblActProgramada")->isVisibleTo(&v));
+  QVERIFY(e.Busca<QLabel>("lblActProgramada")->text().startsWith(QStringLiteral("Próxima actualización estimada: ")));
+  QVERIFY(v.TemporizadorActivo());
+
+  for (int tic = 1; tic < 300; ++tic) v.Tic();
+  QCOMPARE(e.publicaciones(), 1);
+  v.Tic();
+  QCOMPARE(e.publicaciones(), 2);
+  QVERIFY(v.TemporizadorActivo());
+
+  // The configuration page stops the timer: no tick counts there.
+  e.Busca<QPushButton>("cmdConfigurar")->click();
+  QVERIFY(!v.TemporizadorActivo());
+  for (int tic = 0; tic < 600; ++tic) v.Tic();
+  QCOMPARE(e.publicaciones(), 2);
+  e.Busca<QPushButton>("cmdRegresar")->click();
+  QVERIFY(v.TemporizadorActivo());
+  for (int tic = 1; tic < 300; ++tic) v.Tic();
+  QCOMPARE(e.publicaciones(), 2);
+  v.Tic();
+  QCOMPARE(e.publicaciones(), 3);
+  QCOMPARE(e.publicacionesCorrectas(), 3);
+  QVERIFY(e.piloto().cajas.isEmpty());
+}
+
+}  // namespace travesa
+
+QTEST_MAIN(travesa::PublicacionTest)
+#include "PublicacionTest.moc"

@@ -16,17 +16,23 @@ namespace {
 using Boton = QMessageBox::StandardButton;
 
 constexpr int kBotonesMascara = 0x0F;
+constexpr int kAnularReintentarOmitir = 2;
+constexpr int kSiNoCancelar = 3;
+constexpr int kReintentarCancelar = 5;
+constexpr int kRespAnular = 3;
+constexpr int kRespReintentar = 4;
+constexpr int kRespOmitir = 5;
 constexpr int kPorOmisionMascara = 0x300;
 constexpr const char* kTituloPorOmision = "Travesa";
 
 // The buttons of each flag value, in their order on the box.
 std::vector<Boton> BotonesDe(int botones) {
   switch (botones & kBotonesMascara) {
-    case 1: return {QMessageBox::Ok, QMessageBox::Cancel};
-    case 2: return {QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore};
-    case 3: return {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
+    case Botones::kAceptarCancelar: return {QMessageBox::Ok, QMessageBox::Cancel};
+    case kAnularReintentarOmitir: return {QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore};
+    case kSiNoCancelar: return {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
     case Botones::kSiNo: return {QMessageBox::Yes, QMessageBox::No};
-    case 5: return {QMessageBox::Retry, QMessageBox::Cancel};
+    case kReintentarCancelar: return {QMessageBox::Retry, QMessageBox::Cancel};
     default: return {QMessageBox::Ok};
   }
 }
@@ -59,9 +65,9 @@ int Codigo(int respuesta) {
   switch (respuesta) {
     case QMessageBox::Ok: return Botones::kRespAceptar;
     case QMessageBox::Cancel: return Botones::kRespCancelar;
-    case QMessageBox::Abort: return 3;
-    case QMessageBox::Retry: return 4;
-    case QMessageBox::Ignore: return 5;
+    case QMessageBox::Abort: return kRespAnular;
+    case QMessageBox::Retry: return kRespReintentar;
+    case QMessageBox::Ignore: return kRespOmitir;
     case QMessageBox::Yes: return Botones::kRespSi;
     case QMessageBox::No: return Botones::kRespNo;
     default: return 0;

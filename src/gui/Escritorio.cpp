@@ -53,11 +53,17 @@ int Escritorio::Ejecuta(int argc, char** argv) {
   OperadorVentana operador;
   Programa programa(CarpetaDelPrograma(), operador);
   if (const int fallo = Arranca(programa, operador); fallo != 0) return fallo;
-  frmInicial ventana(programa, operador, {.sinLogin = SinLogin(argc, argv)});
-  QObject::connect(&ventana, &frmInicial::PrimeraVistaTerminada, &ventana, [](bool acceso) {
+  std::unique_ptr<frmInicial> ventana;
+  try {
+    ventana = std::make_unique<frmInicial>(programa, operador, frmInicial::Opciones{.sinLogin = SinLogin(argc, argv)});
+  } catch (const ErrorTravesa& e) {
+    operador.MensajeSimple(e.what(), Botones::kCritico, "Error");
+    return kSalidaArranque;
+  }
+  QObject::connect(ventana.get(), &frmInicial::PrimeraVistaTerminada, ventana.get(), [](bool acceso) {
     if (!acceso) QCoreApplication::exit(kSalidaAcceso);
   });
-  ventana.show();
+  ventana->show();
   return QApplication::exec();
 }
 

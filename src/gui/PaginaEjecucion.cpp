@@ -5,12 +5,14 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 
+#include "gui/NavegacionConTeclas.h"
 #include "gui/TextoQt.h"
 
 namespace travesa {
@@ -18,6 +20,11 @@ namespace {
 
 constexpr int kEscalaDeBarra = 1000;
 constexpr int kAnchoDeVendedores = 120;
+constexpr int kAnchoDelNombre = 260;
+constexpr int kAltoDeComando = 32;
+constexpr int kAnchoDeComandos = 180;
+constexpr int kAnchoDelAviso = 200;
+constexpr int kAnchoDeLaBarra = 160;
 
 template <typename W>
 W* Con(W* control, const char* nombre) {
@@ -31,7 +38,7 @@ QLabel* Etiqueta(const char* nombre, QWidget* padre, const QString& texto = {}) 
 
 QPushButton* Comando(const QString& texto, const char* nombre, QWidget* padre) {
   QPushButton* boton = Con(new QPushButton(texto, padre), nombre);
-  boton->setMinimumHeight(32);
+  boton->setMinimumHeight(kAltoDeComando);
   boton->hide();
   return boton;
 }
@@ -66,16 +73,19 @@ PaginaEjecucion::PaginaEjecucion(QWidget* padre)
   dtcVendedores_->setEditable(true);
   dtcVendedores_->setInsertPolicy(QComboBox::NoInsert);
   dtcVendedores_->setMinimumWidth(kAnchoDeVendedores);
-  lblNombre_->setMinimumWidth(260);
+  auto* teclas = new NavegacionConTeclas(this);
+  teclas->AvanzaConEnter(dtcVendedores_);
+  teclas->AvanzaConEnter(dtcVendedores_->lineEdit());
+  lblNombre_->setMinimumWidth(kAnchoDelNombre);
   lblWMS_->setStyleSheet(QStringLiteral("color: #1a6b2f; font-weight: bold;"));
   lblUltSubida_->setWordWrap(true);
   lblAviso_->hide();
-  lblAviso_->setMinimumWidth(200);
+  lblAviso_->setMinimumWidth(kAnchoDelAviso);
   LegibleSinHabilitar(lblAviso_);
   LegibleSinHabilitar(barAviso_);
   barAviso_->setRange(0, kEscalaDeBarra);
   barAviso_->setTextVisible(false);
-  barAviso_->setMaximumWidth(160);
+  barAviso_->setMaximumWidth(kAnchoDeLaBarra);
   barAviso_->hide();
 
   auto* vendedor = new QHBoxLayout;
@@ -121,7 +131,7 @@ QWidget* PaginaEjecucion::CreaComandos() {
   columna->setContentsMargins(0, 0, 0, 0);
   for (QPushButton* b : {cmdGenerar_, cmdLeer_, cmdPagos_, cmdBorrar_, cmdConfigurar_}) columna->addWidget(b);
   columna->addStretch();
-  panel->setMinimumWidth(180);
+  panel->setMinimumWidth(kAnchoDeComandos);
   return panel;
 }
 

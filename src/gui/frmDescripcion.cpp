@@ -5,6 +5,8 @@
 #include <QVBoxLayout>
 
 #include "gui/PosicionDeVentana.h"
+#include "shell/host/Bitacora.h"
+#include "shell/host/ErrorTravesa.h"
 
 namespace travesa {
 namespace {
@@ -49,7 +51,12 @@ frmDescripcion::frmDescripcion(std::filesystem::path ini, QWidget* padre)
 }
 
 void frmDescripcion::closeEvent(QCloseEvent* evento) {
-  PosicionDeVentana::GuardaPosicion(*this, ini_, true);
+  try {
+    PosicionDeVentana::GuardaPosicion(*this, ini_, true);
+  } catch (const ErrorTravesa& e) {
+    // A place not remembered is no reason to keep the window open.
+    Bitacora::Advierte(e.what());
+  }
   QWidget::closeEvent(evento);
 }
 

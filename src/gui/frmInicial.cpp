@@ -77,8 +77,7 @@ QWidget* frmInicial::CreaContenido() {
   stbTabs_ = new QTabWidget(contenido);
   stbTabs_->setObjectName(QStringLiteral("stbTabs"));
   ejecucion_ = new PaginaEjecucion(stbTabs_);
-  configuracion_ = new PaginaConfiguracion(
-      [this](std::string_view prefijo) { return programa_.LlenaSeries(prefijo); }, stbTabs_);
+  configuracion_ = new PaginaConfiguracion([this](std::string_view prefijo) { return Series(prefijo); }, stbTabs_);
   stbTabs_->addTab(ejecucion_, QStringLiteral("Ejecución"));
   stbTabs_->addTab(configuracion_, QStringLiteral("Configuración"));
   auto* columna = new QVBoxLayout(contenido);
@@ -169,6 +168,15 @@ void frmInicial::MuestraUltimaSubida() {
   ejecucion_->setUltSubida(textoqt::AQt(Publicacion::TextoUltimaSubida(sello)));
 }
 
+std::vector<std::string> frmInicial::Series(std::string_view prefijo) {
+  try {
+    return programa_.LlenaSeries(prefijo);
+  } catch (const ErrorTravesa& e) {
+    operador_.Mensaje(e.what(), Botones::kCritico, "Error");
+    return {};
+  }
+}
+
 void frmInicial::VendedorElegido(const QString& clave) {
   try {
     ejecucion_->setNombreVendedor(textoqt::AQt(programa_.NombreVendedor(textoqt::DeQt(clave))));
@@ -202,7 +210,11 @@ void frmInicial::GenerarArchivos(bool mostrarMensaje) {
   a.FTPcarpeta = textoqt::DeQt(configuracion_->Carpeta());
   const std::string vendedor = textoqt::DeQt(ejecucion_->Vendedor());
   Publicacion::Resultado r;
-  Trabaja([&] { r = Publicacion::GenerarArchivos(programa_, operador_, a, vendedor, mostrarMensaje); });
+  Trabaja([&] {
+    // The window stays open for days; the server may have dropped an idle connection.
+    programa_.AseguraConexiones();
+    r = Publicacion::GenerarArchivos(programa_, operador_, a, vendedor, mostrarMensaje);
+  });
   if (r.ok) {
     ejecucion_->MuestraActProgramada(configuracion_->Automatico());
     ejecucion_->setUltSubida(textoqt::AQt(Publicacion::TextoUltimaSubida(r.sello)));

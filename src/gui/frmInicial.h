@@ -69,6 +69,7 @@ class frmInicial : public QWidget {
   void Regresar();
   void Grabar();
   void Probar();
+  std::vector<std::string> Series(std::string_view prefijo);
   void VendedorElegido(const QString& clave);
   void IniciaTemporizador();
 

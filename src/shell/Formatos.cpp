@@ -20,9 +20,14 @@ std::tm Local(Reloj::time_point momento) {
   return tm;
 }
 
-std::string ConSeparadores(std::string digitos) {
-  for (int i = static_cast<int>(digitos.size()) - 3; i > 0; i -= 3) digitos.insert(static_cast<std::size_t>(i), ",");
-  return digitos;
+std::string ConSeparadores(const std::string& digitos) {
+  std::string out;
+  out.reserve(digitos.size() + digitos.size() / 3);
+  for (std::size_t i = 0; i < digitos.size(); ++i) {
+    if (i > 0 && (digitos.size() - i) % 3 == 0) out += ',';
+    out += digitos[i];
+  }
+  return out;
 }
 
 }  // namespace

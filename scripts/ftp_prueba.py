@@ -4,15 +4,17 @@ passive ports on loopback, and optionally an explicit-TLS (FTPS) listener.
 
     ftp_prueba.py --puerto P --usuario U --password W --carpeta DIR
                   [--puerto-tls P2 --certificado PEM] [--pasivos A-B] [--limite BYTES_POR_SEG]
+                  [--procesos]
 """
 import argparse
+import faulthandler
 import os
 import signal
 import sys
 
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler
-from pyftpdlib.servers import FTPServer
+from pyftpdlib.servers import FTPServer, MultiprocessFTPServer
 
 
 def manejador(base, args, pasivos):
@@ -70,6 +72,7 @@ def main():
     p.add_argument("--certificado", default="")
     p.add_argument("--pasivos", default="")
     p.add_argument("--limite", type=int, default=0)
+    p.add_argument("--procesos", action="store_true")
     args = p.parse_args()
     os.makedirs(args.carpeta, exist_ok=True)
     pasivos = None
@@ -77,14 +80,20 @@ def main():
         a, b = (int(x) for x in args.pasivos.split("-"))
         pasivos = list(range(a, b + 1))
 
-    servidores = [FTPServer((args.anfitrion, args.puerto), manejador(FTPHandler, args, pasivos))]
+    # With --procesos every session runs in a process of its own, with its own
+    # event loop and working folder: a session that breaks off (a client dropping
+    # a transfer halfway) cannot stall the others, as it can on pyftpdlib's one
+    # shared loop. Without it, one process serves all, so a test that kills or
+    # freezes the server kills or freezes its sessions too.
+    Servidor = MultiprocessFTPServer if args.procesos else FTPServer
+    servidores = [Servidor((args.anfitrion, args.puerto), manejador(FTPHandler, args, pasivos))]
     if args.puerto_tls:
         from pyftpdlib.handlers import TLS_FTPHandler
         tls = manejador(TLS_FTPHandler, args, pasivos)
         tls.certfile = args.certificado
         tls.ssl_context = contexto_tls(args.certificado)
         tls.dtp_handler = dtp_tls_temprano()
-        servidores.append(FTPServer((args.anfitrion, args.puerto_tls), tls))
+        servidores.append(Servidor((args.anfitrion, args.puerto_tls), tls))
 
     def termina(*_):
         for s in servidores:
@@ -92,7 +101,9 @@ def main():
         sys.exit(0)
 
     signal.signal(signal.SIGTERM, termina)
-    # Both listeners live on pyftpdlib's one IOLoop: serving the first serves both.
+    # `kill -USR1` writes where the server is stuck, should it ever stop answering.
+    faulthandler.register(signal.SIGUSR1, all_threads=True)
+    # Both listeners accept on pyftpdlib's main IOLoop: serving the first serves both.
     servidores[0].serve_forever(handle_exit=False)
 
 

@@ -99,6 +99,8 @@ void SesionCurl::Prepara(std::string_view rutaUrl) {
 
 CURLcode SesionCurl::Ejecuta() {
   const CURLcode resultado = Corre();
+  long nuevas = 0;
+  if (curl_easy_getinfo(curl_.get(), CURLINFO_NUM_CONNECTS, &nuevas) == CURLE_OK) conexionesAbiertas_ += nuevas;
   detalle_ = bufferError_;
   receptor_ = nullptr;
   emisor_ = nullptr;
@@ -142,8 +144,10 @@ CURLcode SesionCurl::Comandos(const std::vector<std::string>& comandos) {
   if (!valida()) return CURLE_FAILED_INIT;
   Prepara(RutaFTP::ParaUrl("/", true));
   curl_slist* lista = nullptr;
+  // "*": a command the server refuses does not make libcurl drop the
+  // connection; the caller judges the replies (PrimerRechazo).
   for (const auto& comando : comandos) {
-    curl_slist* nueva = curl_slist_append(lista, comando.c_str());
+    curl_slist* nueva = curl_slist_append(lista, ("*" + comando).c_str());
     if (nueva == nullptr) {
       curl_slist_free_all(lista);
       return CURLE_OUT_OF_MEMORY;
@@ -185,6 +189,13 @@ CURLcode SesionCurl::Envia(std::string_view absoluta, bool ascii, std::int64_t t
 
 const RespuestaFTP* SesionCurl::UltimaRespuesta() const {
   return respuestas_.empty() ? nullptr : &respuestas_.back();
+}
+
+const RespuestaFTP* SesionCurl::PrimerRechazo() const {
+  for (const RespuestaFTP& r : respuestas_) {
+    if (r.codigo >= 400) return &r;
+  }
+  return nullptr;
 }
 
 const RespuestaFTP* SesionCurl::Respuesta(int codigo) const {

@@ -67,6 +67,10 @@ class SesionCurl {
   const RespuestaFTP* UltimaRespuesta() const;
   // The last reply with that code (257 for PWD...), or nullptr.
   const RespuestaFTP* Respuesta(int codigo) const;
+  // The first reply of the last operation that refused something (4xx, 5xx).
+  const RespuestaFTP* PrimerRechazo() const;
+  // Control connections opened so far (a refused command keeps the one in use).
+  long conexionesAbiertas() const { return conexionesAbiertas_; }
   // libcurl's own account of the last failure.
   std::string detalle() const { return detalle_; }
   // True once the server accepted the transfer command (a 125 or 150 reply).
@@ -103,6 +107,7 @@ class SesionCurl {
   std::unique_ptr<curl_slist, LiberaLista> comandos_;
   char bufferError_[CURL_ERROR_SIZE] = {};
   std::string detalle_;
+  long conexionesAbiertas_ = 0;
   std::vector<RespuestaFTP> respuestas_;
   std::string enCurso_;  // lines of a multi-line reply not finished yet
   int codigoEnCurso_ = 0;

@@ -260,9 +260,15 @@ void clsFTP::SetTiempoEspera(std::chrono::seconds conexion, std::chrono::seconds
 
 // ---- private ----------------------------------------------------------------
 
+// A refusal is the server's reply alone, as for any other refused operation;
+// the connection stays for the next operation.
 bool clsFTP::Orden(std::string_view etiqueta, const std::vector<std::string>& comandos) {
   const CURLcode codigo = sesion_->Comandos(comandos);
-  return codigo == CURLE_OK || Falla(etiqueta, codigo);
+  if (codigo != CURLE_OK) return Falla(etiqueta, codigo);
+  const RespuestaFTP* rechazo = sesion_->PrimerRechazo();
+  if (rechazo == nullptr) return true;
+  error_ = rechazo->texto;
+  return false;
 }
 
 bool clsFTP::LeeCarpetaActual(std::string_view etiqueta, const std::string& destino) {
@@ -381,6 +387,8 @@ int clsFTP::Lista(const std::string& carpeta, Entradas& entradas, bool& recibioA
 }
 
 std::string clsFTP::Absoluta(std::string_view ruta) const { return RutaFTP::Absoluta(actual_, ruta); }
+
+long clsFTP::ConexionesAbiertas() const { return sesion_ ? sesion_->conexionesAbiertas() : 0; }
 
 bool clsFTP::Falla(std::string_view etiqueta, int codigoCurl) {
   error_ = ErrorFTP::DeCurl(etiqueta, static_cast<CURLcode>(codigoCurl), *sesion_);

@@ -84,6 +84,8 @@ class clsFTP {
   // Progress events closer together than this are left out (0: every chunk).
   void SetIntervaloProgreso(std::chrono::milliseconds intervalo) { intervaloProgreso_ = intervalo; }
   bool Conectado() const { return sesion_ != nullptr; }
+  // Control connections opened since OpenConnection (1 while the first holds).
+  long ConexionesAbiertas() const;
 
  private:
   struct Etiquetas {

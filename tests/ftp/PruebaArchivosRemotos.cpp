@@ -30,6 +30,9 @@ TEST(ftpArchivosRemotos, BorraYRenombra) {
   EXPECT_FALSE(std::filesystem::exists(s.EnDisco("catalogo.xml.tmp")));
   EXPECT_FALSE(ftp.RenameFTPFile("no-existe.xml", "otro.xml"));
   EXPECT_EQ(ftp.GetLastErrorMessage().substr(0, 1), "5") << ftp.GetLastErrorMessage();
+  // Refusals do not cost a new login: the whole job ran on one connection.
+  EXPECT_TRUE(ftp.DeleteFTPFile("catalogo.xml"));
+  EXPECT_EQ(ftp.ConexionesAbiertas(), 1);
 }
 
 TEST(ftpArchivosRemotos, CreaYQuitaCarpetas) {

@@ -1,5 +1,6 @@
 // travesa: the desktop program without arguments (or with /sinlogin), one
 // headless job with a command.
+#include <cstdlib>
 #include <iostream>
 #include <string>
 
@@ -17,13 +18,25 @@ bool AbreEscritorio(int argc, char** argv) {
   return argc == 1 || (argc == 2 && std::string(argv[1]) == "/sinlogin");
 }
 
+// Qt would abort without a screen to draw on; a server gets a plain answer.
+bool Definida(const char* variable) {
+  const char* v = std::getenv(variable);
+  return v != nullptr && *v != '\0';
+}
+
+bool HayPantalla() { return Definida("DISPLAY") || Definida("WAYLAND_DISPLAY") || Definida("QT_QPA_PLATFORM"); }
+
 }  // namespace
 
 int main(int argc, char** argv) {
   using namespace travesa;
   if (AbreEscritorio(argc, argv)) {
 #ifdef TRAVESA_CON_VENTANA
-    return Escritorio::Ejecuta(argc, argv);
+    if (HayPantalla()) return Escritorio::Ejecuta(argc, argv);
+    std::cerr << "No hay pantalla para abrir el programa de escritorio (falta DISPLAY). "
+                 "Sin pantalla, use un comando:\n\n"
+              << LineaDeComandos::Ayuda();
+    return Salida::kArranque;
 #else
     std::cerr << "Esta versión de Travesa no tiene ventana de escritorio; use un comando.\n\n"
               << LineaDeComandos::Ayuda();

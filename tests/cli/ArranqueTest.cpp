@@ -118,6 +118,10 @@ TEST(ArranqueTest, VersionAyudaYUsoIncorrecto) {
   EXPECT_EQ(r.estado, 2);
   r = prueba::Ejecuta({"--carpeta", "/no/existe", "ajustes"});
   EXPECT_EQ(r.estado, 4);
+  // Without a screen the desktop program says so instead of aborting.
+  r = prueba::Ejecuta({}, {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}});
+  EXPECT_EQ(r.estado, 4);
+  EXPECT_NE(r.errores.find("No hay pantalla para abrir el programa de escritorio"), std::string::npos) << r.Todo();
 }
 
 }  // namespace

@@ -10,6 +10,18 @@
 
 #ifdef TRAVESA_CON_VENTANA
 #include "gui/Escritorio.h"
+
+namespace {
+
+bool Definida(const char* variable) {
+  const char* v = std::getenv(variable);
+  return v != nullptr && *v != '\0';
+}
+
+// Qt would abort without a screen to draw on; a server gets a plain answer.
+bool HayPantalla() { return Definida("DISPLAY") || Definida("WAYLAND_DISPLAY") || Definida("QT_QPA_PLATFORM"); }
+
+}  // namespace
 #endif
 
 namespace {
@@ -17,14 +29,6 @@ namespace {
 bool AbreEscritorio(int argc, char** argv) {
   return argc == 1 || (argc == 2 && std::string(argv[1]) == "/sinlogin");
 }
-
-// Qt would abort without a screen to draw on; a server gets a plain answer.
-bool Definida(const char* variable) {
-  const char* v = std::getenv(variable);
-  return v != nullptr && *v != '\0';
-}
-
-bool HayPantalla() { return Definida("DISPLAY") || Definida("WAYLAND_DISPLAY") || Definida("QT_QPA_PLATFORM"); }
 
 }  // namespace
 

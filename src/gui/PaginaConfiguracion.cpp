@@ -12,6 +12,7 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
+#include "gui/ConNombre.h"
 #include "gui/NavegacionConTeclas.h"
 #include "gui/ReglaAlSalir.h"
 #include "gui/TextoQt.h"
@@ -28,14 +29,8 @@ constexpr const char* kPrefijoRemisiones = "RE-";
 constexpr int kTxtSitio = 0, kTxtUsuario = 1, kTxtContrasena = 2, kTxtCarpeta = 3, kTxtEmpresa = 4,
               kTxtSerieTraspasos = 5, kTxtContrasenaApp = 6, kTxtPrecio = 7;
 
-template <typename W>
-W* Con(W* control, const QString& nombre) {
-  control->setObjectName(nombre);
-  return control;
-}
-
 QCheckBox* Casilla(const QString& texto, const char* nombre, QWidget* padre) {
-  return Con(new QCheckBox(texto, padre), QString::fromLatin1(nombre));
+  return ConNombre(new QCheckBox(texto, padre), QString::fromLatin1(nombre));
 }
 
 std::string SN(const QCheckBox* c) { return c->isChecked() ? "S" : "N"; }
@@ -48,7 +43,7 @@ void SoloDigitos(QLineEdit* campo, int largo) {
 }
 
 QPushButton* Boton(const QString& texto, const char* nombre, QWidget* padre) {
-  QPushButton* b = Con(new QPushButton(texto, padre), QString::fromLatin1(nombre));
+  QPushButton* b = ConNombre(new QPushButton(texto, padre), QString::fromLatin1(nombre));
   b->setAutoDefault(false);
   b->setMinimumWidth(100);
   return b;
@@ -60,7 +55,7 @@ PaginaConfiguracion::PaginaConfiguracion(FuenteDeSeries series, QWidget* padre)
     : QWidget(padre), series_(std::move(series)), teclas_(new NavegacionConTeclas(this)) {
   setObjectName(QStringLiteral("Configuracion"));
   for (std::size_t i = 0; i < txtConfig_.size(); ++i) {
-    txtConfig_[i] = Con(new QLineEdit(this), QStringLiteral("txtConfig%1").arg(i));
+    txtConfig_[i] = ConNombre(new QLineEdit(this), QStringLiteral("txtConfig%1").arg(i));
     teclas_->CampoDeTexto(txtConfig_[i]);
   }
   auto* columnaIzquierda = new QVBoxLayout;
@@ -86,7 +81,7 @@ QWidget* PaginaConfiguracion::CreaSitio() {
   auto* grupo = new QGroupBox(QStringLiteral("Sitio FTP"), this);
   auto* f = new QFormLayout(grupo);
   chkVer_ = Casilla(QStringLiteral("Ver datos"), "chkVer", grupo);
-  lblContrasenaApp_ = Con(new QLabel(QStringLiteral("Contraseña app:"), grupo), QStringLiteral("lblContrasenaApp"));
+  lblContrasenaApp_ = ConNombre(new QLabel(QStringLiteral("Contraseña app:"), grupo), QStringLiteral("lblContrasenaApp"));
   f->addRow(QStringLiteral("Sitio FTP:"), txtConfig_[kTxtSitio]);
   f->addRow(QStringLiteral("Usuario:"), txtConfig_[kTxtUsuario]);
   f->addRow(QStringLiteral("Contraseña:"), txtConfig_[kTxtContrasena]);
@@ -104,12 +99,12 @@ QWidget* PaginaConfiguracion::CreaMovimientos() {
                             QStringLiteral("Remisiones")};
   auto* opciones = new QVBoxLayout;
   for (std::size_t i = 0; i < OptMovs_.size(); ++i) {
-    OptMovs_[i] = Con(new QRadioButton(textos[i], grupo), QStringLiteral("OptMovs%1").arg(i));
+    OptMovs_[i] = ConNombre(new QRadioButton(textos[i], grupo), QStringLiteral("OptMovs%1").arg(i));
     teclas_->AvanzaConEnter(OptMovs_[i]);
     opciones->addWidget(OptMovs_[i]);
   }
-  lblSerie_ = Con(new QLabel(QStringLiteral("Serie a usar:"), grupo), QStringLiteral("lblSerie"));
-  cmbSerie_ = Con(new QComboBox(grupo), QStringLiteral("cmbSerie"));
+  lblSerie_ = ConNombre(new QLabel(QStringLiteral("Serie a usar:"), grupo), QStringLiteral("lblSerie"));
+  cmbSerie_ = ConNombre(new QComboBox(grupo), QStringLiteral("cmbSerie"));
   cmbSerie_->setMinimumWidth(80);
   auto* serie = new QVBoxLayout;
   serie->addWidget(lblSerie_);
@@ -163,7 +158,7 @@ QWidget* PaginaConfiguracion::CreaEtiquetas() {
   const char* etiquetas[] = {"modificaprecios", "vercxc", "capturapagos", "asistencia"};
   auto* lista = new QVBoxLayout(grupo);
   for (std::size_t i = 0; i < chkEtiqs_.size(); ++i) {
-    chkEtiqs_[i] = Con(new QCheckBox(QStringLiteral("Etiqueta «%1»").arg(QString::fromLatin1(etiquetas[i])), grupo),
+    chkEtiqs_[i] = ConNombre(new QCheckBox(QStringLiteral("Etiqueta «%1»").arg(QString::fromLatin1(etiquetas[i])), grupo),
                        QStringLiteral("chkEtiqs%1").arg(i));
     teclas_->AvanzaConEnter(chkEtiqs_[i]);
     lista->addWidget(chkEtiqs_[i]);
@@ -174,7 +169,7 @@ QWidget* PaginaConfiguracion::CreaEtiquetas() {
 QWidget* PaginaConfiguracion::CreaTemporizador() {
   auto* fila = new QWidget(this);
   chkTimer_ = Casilla(QStringLiteral("Generar automáticamente archivos en la nube cada"), "chkTimer", fila);
-  txtTimer_ = Con(new QLineEdit(fila), QStringLiteral("txtTimer"));
+  txtTimer_ = ConNombre(new QLineEdit(fila), QStringLiteral("txtTimer"));
   SoloDigitos(txtTimer_, 2);
   txtTimer_->setMaximumWidth(40);
   teclas_->AvanzaConEnter(chkTimer_);

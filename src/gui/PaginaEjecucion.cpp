@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 
+#include "gui/ConNombre.h"
 #include "gui/NavegacionConTeclas.h"
 #include "gui/TextoQt.h"
 
@@ -26,18 +27,12 @@ constexpr int kAnchoDeComandos = 180;
 constexpr int kAnchoDelAviso = 200;
 constexpr int kAnchoDeLaBarra = 160;
 
-template <typename W>
-W* Con(W* control, const char* nombre) {
-  control->setObjectName(QString::fromLatin1(nombre));
-  return control;
-}
-
 QLabel* Etiqueta(const char* nombre, QWidget* padre, const QString& texto = {}) {
-  return Con(new QLabel(texto, padre), nombre);
+  return ConNombre(new QLabel(texto, padre), nombre);
 }
 
 QPushButton* Comando(const QString& texto, const char* nombre, QWidget* padre) {
-  QPushButton* boton = Con(new QPushButton(texto, padre), nombre);
+  QPushButton* boton = ConNombre(new QPushButton(texto, padre), nombre);
   boton->setMinimumHeight(kAltoDeComando);
   boton->hide();
   return boton;
@@ -56,14 +51,14 @@ void LegibleSinHabilitar(QWidget* w) {
 
 PaginaEjecucion::PaginaEjecucion(QWidget* padre)
     : QWidget(padre),
-      dtcVendedores_(Con(new QComboBox(this), "dtcVendedores")),
+      dtcVendedores_(ConNombre(new QComboBox(this), "dtcVendedores")),
       lblNombre_(Etiqueta("lblEtiq1", this)),
       lblMuestra_(Etiqueta("lblMuestra", this)),
       lblUltSubida_(Etiqueta("lblUltSubida", this)),
       lblActProgramada_(Etiqueta("lblActProgramada", this)),
       lblWMS_(Etiqueta("lblWMS", this, QStringLiteral("Conectado con WMS"))),
       lblAviso_(Etiqueta("lblAviso", this)),
-      barAviso_(Con(new QProgressBar(this), "barAviso")),
+      barAviso_(ConNombre(new QProgressBar(this), "barAviso")),
       cmdGenerar_(Comando(QStringLiteral("&Generar archivos"), "cmdGenerar", this)),
       cmdLeer_(Comando(QStringLiteral("&Leer archivos"), "cmdLeer", this)),
       cmdPagos_(Comando(QStringLiteral("Aplicar &pagos"), "cmdPagos", this)),
@@ -138,14 +133,14 @@ QWidget* PaginaEjecucion::CreaComandos() {
 // The options as last saved; the jobs read them here, never from the
 // settings page the operator may be editing.
 QWidget* PaginaEjecucion::CreaOpcionesGuardadas() {
-  auto* frame1 = Con(new QGroupBox(QStringLiteral(" Movimientos a generar "), this), "Frame1");
-  optTickets_ = Con(new QRadioButton(QStringLiteral("Tickets (punto de venta)"), frame1), "optTickets");
-  optPedidos_ = Con(new QRadioButton(QStringLiteral("Pedidos"), frame1), "optPedidos");
-  optRemisiones_ = Con(new QRadioButton(QStringLiteral("Remisiones"), frame1), "OptRemisiones");
-  chkDomics_ = Con(new QCheckBox(QStringLiteral("Enviar domicilios de clientes"), frame1), "chkDomics");
+  auto* frame1 = ConNombre(new QGroupBox(QStringLiteral(" Movimientos a generar "), this), "Frame1");
+  optTickets_ = ConNombre(new QRadioButton(QStringLiteral("Tickets (punto de venta)"), frame1), "optTickets");
+  optPedidos_ = ConNombre(new QRadioButton(QStringLiteral("Pedidos"), frame1), "optPedidos");
+  optRemisiones_ = ConNombre(new QRadioButton(QStringLiteral("Remisiones"), frame1), "OptRemisiones");
+  chkDomics_ = ConNombre(new QCheckBox(QStringLiteral("Enviar domicilios de clientes"), frame1), "chkDomics");
   chkSinExist_ =
-      Con(new QCheckBox(QStringLiteral("Pasar productos aunque no tengan existencia"), frame1), "chkSinExist");
-  chkConPresentacion_ = Con(
+      ConNombre(new QCheckBox(QStringLiteral("Pasar productos aunque no tengan existencia"), frame1), "chkSinExist");
+  chkConPresentacion_ = ConNombre(
       new QCheckBox(QStringLiteral("Concatenar presentación a la descripción de prods."), frame1), "chkConPresentacion");
   auto* lista = new QVBoxLayout(frame1);
   for (QWidget* w : std::initializer_list<QWidget*>{optTickets_, optPedidos_, optRemisiones_, chkDomics_,

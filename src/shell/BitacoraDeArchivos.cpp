@@ -1,0 +1,33 @@
+#include "shell/BitacoraDeArchivos.h"
+
+#include <string>
+
+#include "shell/host/ErrorTravesa.h"
+
+namespace travesa {
+
+BitacoraDeArchivos::BitacoraDeArchivos(const std::filesystem::path& carpetaPrograma)
+    : archivo_(carpetaPrograma / kNombre) {
+  salida_.open(archivo_, std::ios::binary | std::ios::trunc);
+  if (!salida_) {
+    throw ErrorTravesa("No se pudo crear la bitácora «" + archivo_.string() + "».");
+  }
+}
+
+void BitacoraDeArchivos::Escribe(std::string_view entrada) {
+  if (!salida_.is_open()) return;
+  salida_ << entrada << "\r\n";
+  salida_.flush();
+}
+
+void BitacoraDeArchivos::Escribe(int sangria, std::string_view entrada) {
+  std::string linea(static_cast<std::size_t>(sangria > 0 ? sangria : 0), ' ');
+  linea += entrada;
+  Escribe(linea);
+}
+
+void BitacoraDeArchivos::Cierra() {
+  if (salida_.is_open()) salida_.close();
+}
+
+}  // namespace travesa

@@ -204,9 +204,12 @@ void EdicionGrid::AgregaRenglonNuevo() {
 void EdicionGrid::Borrarlo(int lnReng) {
   if (lnReng < 1 || lnReng >= reja_.Renglones()) return;
   Cancela();
+  const int columna = reja_.Columna();
   if (reja_.Renglones() == 2) reja_.FijaRenglones(1);
   else reja_.QuitaRenglon(lnReng);
   if (reja_.Renglones() == 1) reja_.FijaRenglones(2);
+  // The current cell stays on a data row, as a flex grid keeps it.
+  if (reja_.Renglon() < 1) reja_.VeA(std::min(lnReng, reja_.Renglones() - 1), columna);
   if (!numerar_) return;
   for (int r = 1; r < reja_.Renglones(); ++r) {
     reja_.FijaTexto(r, 0, std::to_string(r));
@@ -363,7 +366,9 @@ void EdicionGrid::Avanza(int renglon, int columna) {
   const auto d = ReglasDeAvance::Siguiente(columnas_, renglon, columna, reja_.Renglones() - 1, agregarRenglones_);
   if (d.paso == ReglasDeAvance::Paso::RenglonNuevo) AgregaRenglonNuevo();
   else reja_.VeA(d.renglon, d.columna);
-  if (d.abrirEditor) TeclaEscrita(teclas::kEnter);
+  // Arriving on a check mark only goes there: an Enter would flip it.
+  const clsColumnasGrid* destino = Descriptor(d.columna);
+  if (d.abrirEditor && destino && destino->TipoControl != TipoDeEditor::kMarca) TeclaEscrita(teclas::kEnter);
 }
 
 // --- Call-backs.

@@ -176,6 +176,7 @@ TEST_F(Pagos, BorrarPreguntaYDejaSiempreUnRenglon) {
   EXPECT_EQ(reja.Renglones(), 2);
   EXPECT_EQ(reja.Texto(1, 11), "");
   EXPECT_EQ(reja.Texto(1, 8), "");
+  EXPECT_EQ(reja.Renglon(), 1);  // the current cell stays on the data row
   g.BorrarReglon();
   EXPECT_EQ(op.cajas.size(), 3U);
   EXPECT_EQ(reja.Renglones(), 2);
@@ -374,6 +375,18 @@ TEST(Editores, MarcaComboYMascara) {
   g.EnterEnEditor();
   EXPECT_EQ(reja.Texto(1, 3), "08/dic/2026");
   EXPECT_EQ(reja.Renglon(), 1);  // no advancing
+
+  // Advancing onto a check mark goes there without flipping it.
+  g.CambioAutomatico(true);
+  reja.VeA(2, 3);
+  g.TeclaEscrita(teclas::kEnter);
+  reja.FijaTextoEditor("01/01/2027");
+  g.EnterEnEditor();
+  EXPECT_EQ(reja.Renglones(), 4);
+  EXPECT_EQ(reja.Renglon(), 3);
+  EXPECT_EQ(reja.Columna(), 1);
+  EXPECT_EQ(reja.Texto(3, 1), "");
+  EXPECT_FALSE(reja.abierto);
 }
 
 }  // namespace

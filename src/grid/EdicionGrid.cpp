@@ -279,10 +279,13 @@ bool EdicionGrid::Valida() {
   const std::string texto = reja_.TextoEditor();
   if (col->TipoControl == TipoDeEditor::kMascara && !FormatoCelda::EsFecha(texto)) return false;
   if (col->Validador.Vacia()) return true;
-  validando_ = true;
-  const bool valido = LlamaValidador(col->Validador, texto, renglonEd_, columnaEd_);
-  validando_ = false;
-  return valido;
+  // Cleared however the validator ends, a failure thrown through it included.
+  struct Validando {
+    bool& bandera;
+    explicit Validando(bool& b) : bandera(b) { bandera = true; }
+    ~Validando() { bandera = false; }
+  } validando(validando_);
+  return LlamaValidador(col->Validador, texto, renglonEd_, columnaEd_);
 }
 
 void EdicionGrid::Escribe(bool enfocarReja) {

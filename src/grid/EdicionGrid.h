@@ -18,6 +18,9 @@
 //   g.AgregarRenglones(false);
 //   g.AgregaColumna(8, TipoDeEditor::kTexto, "9", 0, "#,0.00", "", "Validar", {}, {}, 0, "Totaliza");
 //
+// RejaEditable hands the grid's keys and double clicks to the controller
+// itself: the window need not pass its key presses to EditaCelda.
+//
 // Keys on the grid: a typed character, Enter, Backspace or a double click
 // opens the editor of the current cell's column; Insert adds a row (or goes
 // to the empty last one); Delete asks "¿Desea eliminar el renglón N?" and

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include <deque>
+#include <stdexcept>
 
 #include "grid/FormatoCelda.h"
 #include "gui/RejaEditable.h"
@@ -243,7 +244,15 @@ void RejaTest::ElAvisoDelValidadorSaleUnaVezPorIntento() {
   QTRY_COMPARE(p.ventana.focusWidget(), p.Texto());
   QCOMPARE(avisos, 2);
   QCOMPARE(p.Celda(1, 8), QStringLiteral("12.50"));
+  // A check that fails (a lost connection) is said, and refuses.
+  p.metodos.Validador("Validar", [](const std::string&, int, int) -> bool {
+    throw std::runtime_error("Se perdió la conexión con el servidor");
+  });
   Reactiva(p.ventana);
+  QTest::keyClick(p.Texto(), Qt::Key_Return);
+  QVERIFY(p.Abierto());
+  QCOMPARE(p.op.preguntas, QStringList{QStringLiteral("Se perdió la conexión con el servidor | Error")});
+  p.metodos.Validador("Validar", [](const std::string&, int, int) { return true; });
   QTest::keyClick(p.Texto(), Qt::Key_Backspace);
   QTest::keyClick(p.Texto(), Qt::Key_Return);
   QCOMPARE(avisos, 2);

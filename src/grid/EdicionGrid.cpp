@@ -305,13 +305,16 @@ void EdicionGrid::Cancela() {
   reja_.CierraEditor(true);
 }
 
+// Valid, or refused with a beep and the editor keeping the focus.
+bool EdicionGrid::Acepta() {
+  if (Valida()) return true;
+  op_.Pitido();
+  if (editando_) reja_.EnfocaEditor();
+  return false;
+}
+
 void EdicionGrid::EnterEnEditor() {
-  if (!editando_ || validando_) return;
-  if (!Valida()) {
-    op_.Pitido();
-    if (editando_) reja_.EnfocaEditor();
-    return;
-  }
+  if (!editando_ || validando_ || !Acepta()) return;
   Escribe(true);
   if (cambioAutomatico_ && renglonEd_ < reja_.Renglones()) Avanza(renglonEd_, columnaEd_);
 }
@@ -330,11 +333,12 @@ void EdicionGrid::AbajoEnEditor() { MueveEnEditor(1); }
 void EdicionGrid::MueveEnEditor(int paso) {
   if (!editando_ || validando_) return;
   const int destino = renglonEd_ + paso;
-  if (destino < 1 || destino >= reja_.Renglones() || !Valida()) {
+  if (destino < 1 || destino >= reja_.Renglones()) {
     op_.Pitido();
-    if (editando_) reja_.EnfocaEditor();
+    reja_.EnfocaEditor();
     return;
   }
+  if (!Acepta()) return;
   Escribe(true);
   reja_.VeA(destino, columnaEd_);
 }
@@ -356,12 +360,7 @@ char32_t EdicionGrid::TeclaEnEditor(char32_t tecla) {
 }
 
 void EdicionGrid::EditorPierdeFoco() {
-  if (!editando_ || validando_) return;
-  if (!Valida()) {
-    op_.Pitido();
-    if (editando_) reja_.EnfocaEditor();
-    return;
-  }
+  if (!editando_ || validando_ || !Acepta()) return;
   Escribe(false);
 }
 

@@ -122,6 +122,7 @@ class EdicionGrid {
   void Abre(const clsColumnasGrid& col, int renglon, int columna, char32_t tecla, const std::string* texto);
   void Marca(const clsColumnasGrid& col, int renglon, int columna, char32_t tecla);
   bool Valida();
+  bool Acepta();
   // Writes the editor's value into the cell and closes the editor.
   void Escribe(bool enfocarReja);
   void Avanza(int renglon, int columna);

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "shell/Formatos.h"
 #include "shell/host/Texto.h"
 
 namespace travesa {
@@ -22,27 +23,6 @@ constexpr std::array<const char*, 12> kMesesLargos = {"enero", "febrero", "marzo
                                                      "septiembre", "octubre", "noviembre", "diciembre"};
 
 bool EsDigito(char c) { return c >= '0' && c <= '9'; }
-
-// Digits of a whole number text plus one: "199" gives "200".
-std::string MasUno(std::string digitos) {
-  for (std::size_t i = digitos.size(); i-- > 0;) {
-    if (digitos[i] != '9') {
-      ++digitos[i];
-      return digitos;
-    }
-    digitos[i] = '0';
-  }
-  return "1" + digitos;
-}
-
-std::string ConSeparadores(const std::string& digitos) {
-  std::string out;
-  for (std::size_t i = 0; i < digitos.size(); ++i) {
-    if (i > 0 && (digitos.size() - i) % 3 == 0) out += ',';
-    out += digitos[i];
-  }
-  return out;
-}
 
 // A number picture: literal text around digit places, thousands commas,
 // mandatory ("0") and optional ("#") places on both sides of the point.
@@ -83,7 +63,7 @@ Figura LeeFigura(std::string_view f) {
 
 std::string ConFigura(double n, const Figura& g) {
   if (g.porciento) n *= 100;
-  std::string texto = FormatoCelda::Numero(n, g.decimalesFijos + g.decimalesOpcionales, false);
+  std::string texto = formatos::Numero(n, g.decimalesFijos + g.decimalesOpcionales, false);
   const bool negativo = !texto.empty() && texto[0] == '-';
   if (negativo) texto.erase(0, 1);
   const std::size_t punto = texto.find('.');
@@ -93,7 +73,7 @@ std::string ConFigura(double n, const Figura& g) {
   if (enteros == "0" && g.enterosMinimos == 0) enteros.clear();
   if (enteros.size() < static_cast<std::size_t>(g.enterosMinimos))
     enteros.insert(0, g.enterosMinimos - enteros.size(), '0');
-  if (g.miles) enteros = ConSeparadores(enteros);
+  if (g.miles) enteros = formatos::ConSeparadores(enteros);
   std::string cuerpo = enteros + (fraccion.empty() ? "" : "." + fraccion);
   return (negativo ? "-" : "") + g.antes + cuerpo + g.despues;
 }
@@ -239,27 +219,6 @@ bool LeeHora(std::string_view s, FormatoCelda::FechaHora& v) {
 }
 
 }  // namespace
-
-std::string FormatoCelda::Numero(double n, int decimales, bool miles) {
-  if (!std::isfinite(n)) n = 0;
-  // Rounded on the shortest decimal text of the number, so 2.675 gives 2.68
-  // as the operator reads it.
-  char buf[400];
-  const auto [fin, ec] = std::to_chars(buf, buf + sizeof buf, std::fabs(n), std::chars_format::fixed);
-  const std::string texto = ec == std::errc() ? std::string(buf, fin) : "0";
-  const std::size_t punto = texto.find('.');
-  std::string enteros = texto.substr(0, punto);
-  std::string fraccion = punto == std::string::npos ? "" : texto.substr(punto + 1);
-  fraccion.resize(std::max<std::size_t>(fraccion.size(), decimales + 1), '0');
-  const bool sube = fraccion[decimales] >= '5';
-  std::string digitos = enteros + fraccion.substr(0, decimales);
-  if (sube) digitos = MasUno(digitos);
-  enteros = digitos.substr(0, digitos.size() - decimales);
-  fraccion = digitos.substr(digitos.size() - decimales);
-  const bool cero = digitos.find_first_not_of('0') == std::string::npos;
-  std::string cuerpo = (miles ? ConSeparadores(enteros) : enteros) + (decimales > 0 ? "." + fraccion : "");
-  return n < 0 && !cero ? "-" + cuerpo : cuerpo;
-}
 
 std::optional<double> FormatoCelda::LeeNumero(std::string_view texto) {
   const std::string s = texto::Recorta(texto);

@@ -31,10 +31,6 @@ class FormatoCelda {
   // "13:45[:09]"; or "13:45[:09]" alone. Only real calendar dates.
   static std::optional<FechaHora> LeeFecha(std::string_view texto);
   static bool EsFecha(std::string_view texto) { return LeeFecha(texto).has_value(); }
-
-  // A number with `decimales` places, halves away from zero, thousands
-  // commas when asked.
-  static std::string Numero(double n, int decimales, bool miles);
 };
 
 }  // namespace travesa

@@ -316,6 +316,20 @@ TEST_F(Captura, ShiftF1PasaLaConsultaPorElEditor) {
   EXPECT_EQ(reja.editor, "Bolillo");
 }
 
+TEST_F(Captura, EspacioConPorEspacioLlamaALaVentana) {
+  std::vector<std::pair<int, int>> espacios;
+  g.PorEspacio("Marcar");
+  ObjetoDeMetodos metodos;
+  metodos.Celda("Marcar", [&](int r, int c) { espacios.emplace_back(r, c); });
+  g.ObjetoDeMetodos(metodos);
+  reja.FijaTexto(1, 1, "P1");
+  reja.VeA(1, 2);
+  EXPECT_TRUE(g.TeclaEspecial(teclas::Especial::Espacio));
+  EXPECT_TRUE(g.TeclaEscrita(teclas::kEspacio));  // swallowed, no editor
+  EXPECT_EQ(espacios, (std::vector<std::pair<int, int>>{{1, 2}}));
+  EXPECT_FALSE(reja.abierto);
+}
+
 TEST_F(Captura, BorrarRenumera) {
   reja.FijaRenglones(4);
   for (int r = 1; r <= 3; ++r) reja.FijaTexto(r, 1, "P" + std::to_string(r));

@@ -143,12 +143,19 @@ void EdicionGrid::Inserta() {
   const int ultimo = reja_.Renglones() - 1;
   if (reja_.Renglon() >= 1 && ultimo >= 1 && RenglonVacio(ultimo)) {
     reja_.VeA(ultimo, primeraColumna_);
-    TeclaEscrita(teclas::kEnter);
+    AbreAlLlegar(primeraColumna_);
     return;
   }
   if (!agregarRenglones_) return;
   AgregaRenglonNuevo();
-  TeclaEscrita(teclas::kEnter);
+  AbreAlLlegar(primeraColumna_);
+}
+
+// Arriving on a cell opens its editor as Enter would; on a check mark it
+// only goes there, since an Enter would flip it.
+void EdicionGrid::AbreAlLlegar(int columna) {
+  const clsColumnasGrid* col = Descriptor(columna);
+  if (col && col->TipoControl != TipoDeEditor::kMarca) TeclaEscrita(teclas::kEnter);
 }
 
 void EdicionGrid::Suprime() {
@@ -368,9 +375,7 @@ void EdicionGrid::Avanza(int renglon, int columna) {
   const auto d = ReglasDeAvance::Siguiente(columnas_, renglon, columna, reja_.Renglones() - 1, agregarRenglones_);
   if (d.paso == ReglasDeAvance::Paso::RenglonNuevo) AgregaRenglonNuevo();
   else reja_.VeA(d.renglon, d.columna);
-  // Arriving on a check mark only goes there: an Enter would flip it.
-  const clsColumnasGrid* destino = Descriptor(d.columna);
-  if (d.abrirEditor && destino && destino->TipoControl != TipoDeEditor::kMarca) TeclaEscrita(teclas::kEnter);
+  if (d.abrirEditor) AbreAlLlegar(d.columna);
 }
 
 // --- Call-backs.

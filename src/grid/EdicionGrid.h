@@ -126,6 +126,7 @@ class EdicionGrid {
   // Writes the editor's value into the cell and closes the editor.
   void Escribe(bool enfocarReja);
   void Avanza(int renglon, int columna);
+  void AbreAlLlegar(int columna);
   void AgregaRenglonNuevo();
   void Suprime();
   void Inserta();

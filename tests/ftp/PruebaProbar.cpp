@@ -3,7 +3,7 @@
 
 #include "comun/SitioDePrueba.h"
 #include "shell/Operador.h"
-#include "shell/PruebaConexion.h"
+#include "ftp/PruebaConexion.h"
 
 namespace travesa {
 namespace {

@@ -24,7 +24,9 @@ struct Contenido {
   bool utf8 = true;
   std::vector<Linea> lineas;
 
-  std::string Texto(const std::string& crudo) const { return utf8 ? crudo : texto::DeWindows1252(crudo); }
+  // Line by line: a line typed in Windows-1252 into a UTF-8 file does not
+  // change how the others read.
+  static std::string Texto(const std::string& crudo) { return texto::AUtf8(crudo); }
   // The line end that new lines take: the file's own.
   std::string Fin() const {
     for (const Linea& l : lineas)
@@ -50,7 +52,7 @@ Contenido Analiza(const std::filesystem::path& archivo, std::string_view datos) 
     throw ErrorTravesa("El archivo «" + archivo.string() + "» tiene un byte nulo en la línea " + std::to_string(linea) +
                        "; no se usa ni se modifica. Corríjalo con un editor de texto.");
   }
-  c.utf8 = texto::EsUtf8Valido(datos);
+  c.utf8 = texto::EsUtf8Valido(datos);  // the encoding new lines take
   std::size_t inicio = 0;
   while (inicio < datos.size()) {
     const auto salto = datos.find('\n', inicio);
@@ -124,7 +126,7 @@ std::string Codifica(const Contenido& c, const std::filesystem::path& archivo, c
 
 void AUtf8(Contenido& c) {
   if (c.utf8) return;
-  for (Linea& l : c.lineas) l.texto = texto::DeWindows1252(l.texto);
+  for (Linea& l : c.lineas) l.texto = texto::AUtf8(l.texto);
   c.utf8 = true;
 }
 

@@ -78,6 +78,13 @@ TEST(ArchivoIniTest, ValoresQueNoSonUtf8OConSaltosNoSeEscriben) {
   // Still UTF-8, so the accented names read back as written.
   EXPECT_EQ(ArchivoIni::Lee(ini, "Configuración", "Serie a usar en ventas"), "CAMIÑO");
   EXPECT_EQ(LeeArchivo(ini), "[Configuración]\nSerie a usar en ventas=CAMIÑO\n");
+  // One line typed by hand in Windows-1252 does not make the accented names of
+  // the other lines unreadable; the rewrite turns that line into UTF-8.
+  EscribeArchivo(ini, "[Configuración]\nSerie a usar en ventas=CAMI\xd1O\n[Enviar configuración]\nEtiqueta «vercxc»=S\n");
+  EXPECT_EQ(ArchivoIni::Lee(ini, "Configuración", "Serie a usar en ventas"), "CAMIÑO");
+  EXPECT_EQ(ArchivoIni::Lee(ini, "Enviar configuración", "Etiqueta «vercxc»"), "S");
+  ArchivoIni::Escribe(ini, "Enviar configuración", "Etiqueta «vercxc»", "N");
+  EXPECT_EQ(LeeArchivo(ini), "[Configuración]\nSerie a usar en ventas=CAMIÑO\n[Enviar configuración]\nEtiqueta «vercxc»=N\n");
 }
 
 TEST(ArchivoIniTest, ArchivoConByteNuloNoSeUsaNiSeEscribe) {

@@ -54,6 +54,11 @@ TEST(ftpProbar, SinConexionSoloElAviso) {
   EXPECT_EQ(r.mensaje, "La conexión no pudo ser establecida\r\nMotivo: " + r.error);
   EXPECT_EQ(r.titulo, "Error");
   EXPECT_FALSE(r.error.empty());
+  // A certificate the system does not trust: the reason is in the message too.
+  const auto t = PruebaConexion::Probar(s.sitioTls(), srv.usuario, srv.password, "/", true);
+  EXPECT_FALSE(t.conecto);
+  EXPECT_FALSE(t.error.empty());
+  EXPECT_EQ(t.mensaje, "La conexión no pudo ser establecida\r\nMotivo: " + t.error);
 }
 
 TEST(ftpProbar, CarpetaSinPermisoDeEscrituraNoEsCorrecta) {

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fstream>
 #include <mutex>
 
 #include "shell/host/ErrorTravesa.h"
@@ -79,10 +80,15 @@ bool EscribeTodo(int fd, const std::string& contenido) {
   return true;
 }
 
+// The mode a new file gets from the process's umask, read without changing it
+// (umask() would, for a moment, for every thread).
 mode_t PermisosNuevos() {
-  const mode_t mascara = ::umask(0);
-  ::umask(mascara);
-  return 0666 & ~mascara;
+  std::ifstream estado("/proc/self/status");
+  std::string linea;
+  while (std::getline(estado, linea)) {
+    if (linea.rfind("Umask:", 0) == 0) return 0666 & ~static_cast<mode_t>(std::stoul(linea.substr(6), nullptr, 8));
+  }
+  return 0644;
 }
 
 }  // namespace

@@ -81,7 +81,9 @@ int ComandoAjustes::Ejecuta(Programa& programa, const Orden& orden) {
   }
   const auto asignaciones = Interpreta(programa, orden.argumentos);
   if (!asignaciones) return Salida::kUso;
-  for (const Asignacion& a : *asignaciones) programa.configuracion().GuardaCampo(*a.campo, a.valor);
+  std::vector<Configuracion::Asignacion> guardar;
+  for (const Asignacion& a : *asignaciones) guardar.emplace_back(a.campo, a.valor);
+  programa.configuracion().GuardaCampos(guardar);
   for (const Asignacion& a : *asignaciones)
     if (a.nota) programa.operador().Mensaje(*a.nota, Botones::kExclamacion, "Ajustes");
   programa.configuracion().LeeConfiguracionFTP(programa.ajustes());

@@ -1,6 +1,7 @@
 #include "shell/Configuracion.h"
 
 #include "shell/ReglasAjustes.h"
+#include "shell/host/ArchivoIni.h"
 #include "shell/host/Texto.h"
 #include "shell/host/libNalda.h"
 
@@ -68,24 +69,27 @@ void Configuracion::LeeOpciones(Ajustes& a) const {
   }
 }
 
-void Configuracion::GuardaCampo(const Ajustes::Campo& c, std::string_view valor) const {
-  std::string v(valor);
-  if (EsCifrado(c)) {
-    v = utilerias_.Encripta(texto::Recorta(valor));
-  } else if (c.forma == Ajustes::Forma::SerieTraspasos && texto::Recorta(valor).empty()) {
-    v = "N/A";
-  } else if (c.forma == Ajustes::Forma::SiNo) {
-    v = Ajustes::Si(texto::Mayusculas(texto::Recorta(valor))) ? "S" : "N";
-  }
-  libNalda::EscribeIni(c.seccion, c.clave, v, ini_);
+std::string Configuracion::ComoSeGuarda(const Ajustes::Campo& c, std::string_view valor) const {
+  if (EsCifrado(c)) return utilerias_.Encripta(texto::Recorta(valor));
+  if (c.forma == Ajustes::Forma::SerieTraspasos && texto::Recorta(valor).empty()) return "N/A";
+  if (c.forma == Ajustes::Forma::SiNo) return Ajustes::Si(texto::Mayusculas(texto::Recorta(valor))) ? "S" : "N";
+  return std::string(valor);
+}
+
+void Configuracion::GuardaCampos(std::span<const Asignacion> asignaciones) const {
+  std::vector<ArchivoIni::Cambio> cambios;
+  for (const auto& [c, valor] : asignaciones) cambios.push_back({c->seccion, c->clave, ComoSeGuarda(*c, valor)});
+  ArchivoIni::Escribe(ini_, cambios);
 }
 
 void Configuracion::Grabar(Ajustes& a) const {
+  std::vector<Asignacion> asignaciones;
   for (const Ajustes::Campo& c : Ajustes::Campos()) {
     if (c.forma == Ajustes::Forma::SoloLectura) continue;
     a.*c.miembro = ReglasAjustes::ComoQueda(c, a.*c.miembro);
-    GuardaCampo(c, a.*c.miembro);
+    asignaciones.emplace_back(&c, a.*c.miembro);
   }
+  GuardaCampos(asignaciones);
   LeeOpciones(a);
 }
 

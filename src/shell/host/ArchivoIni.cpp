@@ -138,6 +138,25 @@ void Agrega(Contenido& c, const std::filesystem::path& archivo, std::string_view
   c.lineas.push_back({linea, fin});
 }
 
+// The key's line rewritten, or a new one at the end of its section (or of the file).
+void Pon(Contenido& c, const std::filesystem::path& archivo, const ArchivoIni::Cambio& cambio) {
+  const Lugar lugar = Busca(c, cambio.seccion, cambio.clave);
+  if (lugar.clave) {
+    Linea& l = c.lineas[*lugar.clave];
+    const std::string nombre = texto::Recorta(c.Texto(l.texto.substr(0, l.texto.find('='))));
+    l.texto = Codifica(c, archivo, nombre + "=" + cambio.valor);
+    return;
+  }
+  const std::string linea = Codifica(c, archivo, cambio.clave + "=" + cambio.valor);
+  if (!lugar.ultimaDeLaSeccion) {
+    Agrega(c, archivo, cambio.seccion, linea);
+    return;
+  }
+  const std::size_t tras = *lugar.ultimaDeLaSeccion;
+  if (c.lineas[tras].fin.empty()) c.lineas[tras].fin = c.Fin();
+  c.lineas.insert(c.lineas.begin() + static_cast<std::ptrdiff_t>(tras) + 1, Linea{linea, c.Fin()});
+}
+
 }  // namespace
 
 std::string ArchivoIni::Rechazo(std::string_view valor) {
@@ -158,30 +177,24 @@ std::string ArchivoIni::Lee(const std::filesystem::path& archivo, std::string_vi
 
 void ArchivoIni::Escribe(const std::filesystem::path& archivo, std::string_view seccion, std::string_view clave,
                          std::string_view valor, Codificacion codificacion) {
-  for (const std::string_view parte : {seccion, clave, valor}) {
-    const std::string motivo = Rechazo(parte);
-    if (!motivo.empty())
-      throw ErrorTravesa("El valor de «" + std::string(clave) + "» " + motivo + "; no se guardó en «" +
-                         archivo.string() + "».");
+  const Cambio cambio{std::string(seccion), std::string(clave), std::string(valor)};
+  Escribe(archivo, std::span<const Cambio>(&cambio, 1), codificacion);
+}
+
+void ArchivoIni::Escribe(const std::filesystem::path& archivo, std::span<const Cambio> cambios,
+                         Codificacion codificacion) {
+  for (const Cambio& cambio : cambios) {
+    for (const std::string_view parte : {cambio.seccion, cambio.clave, cambio.valor}) {
+      const std::string motivo = Rechazo(parte);
+      if (!motivo.empty())
+        throw ErrorTravesa("El valor de «" + cambio.clave + "» " + motivo + "; no se guardó en «" + archivo.string() +
+                           "».");
+    }
   }
   ArchivoAtomico::Modifica(archivo, [&](const std::optional<std::string>& datos) {
     Contenido c = Carga(archivo, datos);
     if (codificacion == Codificacion::Utf8) AUtf8(c);
-    const Lugar lugar = Busca(c, seccion, clave);
-    if (lugar.clave) {
-      Linea& l = c.lineas[*lugar.clave];
-      const std::string nombre = texto::Recorta(c.Texto(l.texto.substr(0, l.texto.find('='))));
-      l.texto = Codifica(c, archivo, nombre + "=" + std::string(valor));
-      return c.Junta();
-    }
-    const std::string linea = Codifica(c, archivo, std::string(clave) + "=" + std::string(valor));
-    if (!lugar.ultimaDeLaSeccion) {
-      Agrega(c, archivo, seccion, linea);
-      return c.Junta();
-    }
-    const std::size_t tras = *lugar.ultimaDeLaSeccion;
-    if (c.lineas[tras].fin.empty()) c.lineas[tras].fin = c.Fin();
-    c.lineas.insert(c.lineas.begin() + static_cast<std::ptrdiff_t>(tras) + 1, Linea{linea, c.Fin()});
+    for (const Cambio& cambio : cambios) Pon(c, archivo, cambio);
     return c.Junta();
   });
 }

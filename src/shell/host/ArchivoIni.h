@@ -5,6 +5,7 @@
 // cannot be read to its end, or that holds a NUL byte, is neither used nor
 // written: the error says why.
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,12 @@ class ArchivoIni {
     LaDelArchivo  // it stays Windows-1252 (another program's file)
   };
 
+  struct Cambio {
+    std::string seccion;
+    std::string clave;
+    std::string valor;
+  };
+
   // The value of a key (blanks around it removed); empty when the file, the
   // section or the key is absent. Throws ErrorTravesa when the file exists but
   // cannot be read whole or is not a text file.
@@ -28,6 +35,10 @@ class ArchivoIni {
   // cannot be read whole or written; it is then as it was.
   static void Escribe(const std::filesystem::path& archivo, std::string_view seccion,
                       std::string_view clave, std::string_view valor,
+                      Codificacion codificacion = Codificacion::Utf8);
+
+  // Several values in one rewrite: all of them are stored, or none.
+  static void Escribe(const std::filesystem::path& archivo, std::span<const Cambio> cambios,
                       Codificacion codificacion = Codificacion::Utf8);
 
   // Why a text cannot be stored as a value (empty when it can).

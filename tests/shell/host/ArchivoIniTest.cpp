@@ -87,6 +87,18 @@ TEST(ArchivoIniTest, ValoresQueNoSonUtf8OConSaltosNoSeEscriben) {
   EXPECT_EQ(LeeArchivo(ini), "[Configuración]\nSerie a usar en ventas=CAMIÑO\n[Enviar configuración]\nEtiqueta «vercxc»=N\n");
 }
 
+TEST(ArchivoIniTest, VariosValoresTodosONinguno) {
+  CarpetaTemporal dir;
+  const auto ini = dir / "travesa.ini";
+  EscribeArchivo(ini, "[A]\nx=1\n");
+  const std::vector<ArchivoIni::Cambio> malos = {{"A", "x", "2"}, {"B", "y", "linea\nrota"}};
+  EXPECT_THROW(ArchivoIni::Escribe(ini, malos), ErrorTravesa);
+  EXPECT_EQ(LeeArchivo(ini), "[A]\nx=1\n");
+  const std::vector<ArchivoIni::Cambio> buenos = {{"A", "x", "2"}, {"B", "y", "3"}, {"A", "z", "4"}};
+  ArchivoIni::Escribe(ini, buenos);
+  EXPECT_EQ(LeeArchivo(ini), "[A]\nx=2\nz=4\n\n[B]\ny=3\n");
+}
+
 TEST(ArchivoIniTest, ArchivoConByteNuloNoSeUsaNiSeEscribe) {
   CarpetaTemporal dir;
   const auto ini = dir / "travesa.ini";

@@ -43,11 +43,14 @@ void SoloDigitos(QLineEdit* campo, int largo) {
   campo->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), campo));
 }
 
-// The control keeps its room in the layout while hidden.
-void ConservaSuLugar(QWidget* w) {
-  QSizePolicy p = w->sizePolicy();
-  p.setRetainSizeWhenHidden(true);
-  w->setSizePolicy(p);
+// A room that keeps the control's size whether it is shown or hidden.
+QWidget* LugarFijo(QWidget* control, QWidget* padre) {
+  auto* lugar = new QWidget(padre);
+  auto* h = new QHBoxLayout(lugar);
+  h->setContentsMargins(0, 0, 0, 0);
+  h->addWidget(control);
+  lugar->setMinimumSize(control->sizeHint());
+  return lugar;
 }
 
 QPushButton* Boton(const QString& texto, const char* nombre, QWidget* padre) {
@@ -108,13 +111,12 @@ QWidget* PaginaConfiguracion::CreaSitio() {
   f->addRow(QStringLiteral("Usuario:"), txtConfig_[kTxtUsuario]);
   f->addRow(QStringLiteral("Contraseña:"), txtConfig_[kTxtContrasena]);
   f->addRow(QStringLiteral("Carpeta:"), txtConfig_[kTxtCarpeta]);
-  f->addRow(lblContrasenaApp_, txtConfig_[kTxtContrasenaApp]);
-  f->addRow(QString(), chkVer_);
   for (int i : {kTxtUsuario, kTxtContrasena, kTxtContrasenaApp})
     txtConfig_[static_cast<std::size_t>(i)]->setStyleSheet(QString::fromLatin1(kMascara));
-  // "Ver datos" shows the row without moving the fields or growing the window.
-  ConservaSuLugar(lblContrasenaApp_);
-  ConservaSuLugar(txtConfig_[kTxtContrasenaApp]);
+  // "Ver datos" shows the row in a room kept for it: nothing moves and the
+  // window does not grow.
+  f->addRow(LugarFijo(lblContrasenaApp_, grupo), LugarFijo(txtConfig_[kTxtContrasenaApp], grupo));
+  f->addRow(QString(), chkVer_);
   return grupo;
 }
 

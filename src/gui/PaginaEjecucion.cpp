@@ -61,8 +61,10 @@ PaginaEjecucion::PaginaEjecucion(QWidget* padre)
   setObjectName(QStringLiteral("Ejecucion"));
   dtcVendedores_->setEditable(true);
   dtcVendedores_->setInsertPolicy(QComboBox::NoInsert);
-  // Only the list's own codes can be typed.
+  // Only the list's own codes can be typed; without inline completion, which
+  // would put the first code in place of a refused letter.
   dtcVendedores_->setValidator(validador_);
+  dtcVendedores_->setCompleter(nullptr);
   dtcVendedores_->setMinimumWidth(kAnchoDeVendedores);
   auto* teclas = new NavegacionConTeclas(this);
   teclas->AvanzaConEnter(dtcVendedores_);

@@ -196,7 +196,8 @@ void PublicacionTest::UnaSubidaFallidaDiceElMotivo() {
   QVERIFY(!caja.ventanaOcupada);
   const std::string bitacora = prueba::LeeArchivo(e.inst().programa() / "travesa.log");
   QVERIFY2(bitacora.find("La publicación no se completó: ") != std::string::npos, bitacora.c_str());
-  QCOMPARE(libNalda::LeeIni("Configuración", "Última subida de archivos", e.inst().ini()), std::string());
+  QCOMPARE(libNalda::LeeIni("Configuración", "Última subida de archivos", e.inst().ini()),
+           std::string("No se han subido los archivos."));
 }
 
 }  // namespace travesa

@@ -196,6 +196,7 @@ bool clsXMLs::Procesar() {
     objLabel_.Mensaje("No se pudo establecer conexión con el sitio", Botones::kSoloAceptar, "Error de conexión");
     return false;
   }
+  QuitaTemporalesViejos();
   for (const char* nombre : {"vendedores", "productos", "clientes", "cxcs", "configuracion"})
     if (!SubirXML(nombre)) return false;
   // Every upload counts; an optional file not written this run leaves the
@@ -231,6 +232,14 @@ bool clsXMLs::SubirXML(std::string_view nombre) {
     return true;
   mFTP_.DeleteFTPFile(temporal);
   return false;
+}
+
+// Temporary copies that a run broken off (stopped, or cut from the site) left
+// behind. This run holds the site's lock, so no other run is writing them.
+void clsXMLs::QuitaTemporalesViejos() {
+  const auto lista = mFTP_.GetDirectoryListing(FTPcarpeta + "*.xml.*.tmp");
+  if (!lista) return;
+  for (const cDirItem& e : *lista) mFTP_.DeleteFTPFile(FTPcarpeta + e.filename);
 }
 
 bool clsXMLs::QuitaDelSitio(std::string_view nombre) {

@@ -56,6 +56,7 @@ class clsXMLs {
   bool QuitaLocal(std::string_view raiz);
   bool SubirXML(std::string_view nombre);
   bool QuitaDelSitio(std::string_view nombre);
+  void QuitaTemporalesViejos();
   void AlProgreso(std::int64_t actual, std::int64_t total);
 
   Programa& programa_;

@@ -125,6 +125,12 @@ TEST_F(PublicacionConcurrenteTest, ServicioTerminaEnSeguidaConElSitioDetenido) {
   EXPECT_EQ(r.estado, 0) << r.Todo();
   EXPECT_NE(r.errores.find("La publicación no se completó"), std::string::npos) << r.Todo();
   EXPECT_EQ(Publicado(), viejo);
+  // The next run takes away the temporary copy the stopped one left.
+  servidor_.Reanuda();
+  ASSERT_EQ(inst_.ComoAdmin({"generar"}).estado, 0);
+  EXPECT_EQ(Publicado(), LeeArchivo(inst_.programa() / "productos.xml"));
+  for (const auto& e : std::filesystem::directory_iterator(servidor_.EnDisco("")))
+    EXPECT_NE(e.path().extension(), ".tmp") << e.path();
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ class clsXMLs {
   // a site's folder.
   static std::string NombreDeBloqueo(std::string_view sitio, std::string_view carpeta);
 
-  // Why the last upload failed (the FTP client's text), for the headless face.
+  // Why the run failed (the FTP client's text), for the operator and the log.
   const std::string& MotivoDeFalla() const { return motivo_; }
 
  private:

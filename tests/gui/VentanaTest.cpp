@@ -175,16 +175,16 @@ void VentanaTest::LaVentanaPrincipalRecuerdaSuLugar() {
   e.piloto().entradas.push_back(prueba::Piloto::Teclea(QStringLiteral("admin"), QStringLiteral("admin")));
   QVERIFY(e.Abre({.sinLogin = true, .intervalo = Escena::kSinTicReal}));
   e.ventana().move(150, 90);
-  e.ventana().resize(900, 600);
+  e.ventana().resize(900, 700);
   QVERIFY(e.ventana().close());
   const auto ini = e.inst().ini();
   QCOMPARE(libNalda::LeeIni("frmInicial", "Linea", ini), "1350");
   QCOMPARE(libNalda::LeeIni("frmInicial", "Columna", ini), "2250");
   QCOMPARE(libNalda::LeeIni("frmInicial", "Ancho", ini), "13500");
-  QCOMPARE(libNalda::LeeIni("frmInicial", "Alto", ini), "9000");
+  QCOMPARE(libNalda::LeeIni("frmInicial", "Alto", ini), "10500");
   frmInicial otra(e.programa(), e.operador(), {.sinLogin = true, .intervalo = Escena::kSinTicReal});
   QCOMPARE(otra.pos(), QPoint(150, 90));
-  QCOMPARE(otra.size(), QSize(900, 600));
+  QCOMPARE(otra.size(), QSize(900, 700));
 }
 
 }  // namespace travesa

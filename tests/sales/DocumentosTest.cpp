@@ -16,9 +16,12 @@ TEST_F(DocumentosTest, TicketsDeContadoPagadosYACredito) {
   VentaDeTelefono pagado{"Dec 8, 2026 10:00:00 AM", "V01", "C2", "CO", "", 1, {100, 50, 0, 0, 0, 0, 0, 0}};
   VentaDeTelefono credito{"Dec 9, 2026 8:00:00 AM", "V02", "C1", "C", "", 1, {}};
   Sube("ventas_tel1_1.sql", ArchivoDeVentas().TresLineas(contado).Linea(pagado, "P1", 5, 30).Linea(credito, "P3", 1, 10));
+  // A line of another ticket whose own key equals the new ticket's Id stays.
+  Ejecuta("INSERT INTO ticketsdetalle (Id, Venta, Producto, IdTicket) VALUES (1, 7, 'OTRO', 999)");
   const ResultadoVentas r = Lee("T");
   ASSERT_TRUE(r.Completo()) << (r.fallidas.empty() ? "" : r.fallidas[0].motivo);
   ASSERT_EQ(r.posteadas.size(), 3u);
+  EXPECT_EQ(Filas("SELECT Venta, Producto FROM ticketsdetalle WHERE IdTicket = 999"), (Lista{"7|OTRO"}));
   EXPECT_EQ(r.posteadas[0].folio, 42);
   EXPECT_EQ(r.posteadas[0].tipo, "Ticket");
   EXPECT_EQ(r.posteadas[0].nombre, "Abarrotes Uno");

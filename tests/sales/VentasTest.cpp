@@ -283,5 +283,17 @@ TEST_F(VentasTest, OtroEquipoLeyendoHaceEsperarYNoSeTocaNada) {
   EXPECT_EQ(Dato("SELECT COUNT(*) FROM tickets"), "0");
 }
 
+// A read run that already holds the lock (around its other jobs) runs the
+// sales import inside it, and still holds it afterwards.
+TEST_F(VentasTest, LaLecturaQueYaTieneElBloqueoSigue) {
+  Sube("ventas_tel1_1.sql", ArchivoDeVentas().TresLineas(VentaDeTelefono{}));
+  const std::string nombre = clsDescargarSQLs::NombreDelBloqueo(programa_.principal());
+  BloqueoNombrado propio(programa_.principal(), nombre, 1);
+  EXPECT_TRUE(Lee().Completo());
+  EXPECT_EQ(Dato("SELECT COUNT(*) FROM tickets"), "1");
+  Conexion otra = inst_.base().Conecta();
+  EXPECT_THROW(BloqueoNombrado(otra, nombre, 0), ErrorTravesa);
+}
+
 }  // namespace
 }  // namespace travesa

@@ -32,7 +32,7 @@ void PruebaDeVentas::SetUp() {
 ResultadoVentas PruebaDeVentas::Lee(const std::string& tipo, bool sinExistencia, const std::string& serie) {
   Ajustes a = programa_.ajustes();
   a.TipoMovimiento = tipo;
-  a.SinExistencia = sinExistencia ? "S" : "N";
+  a.SinExistencia = std::string(1, sinExistencia ? 'S' : 'N');
   a.Serie = serie;
   return DescargaDeVentas::EjecutaDescarga(programa_, op_, a, 5);
 }
@@ -48,7 +48,7 @@ std::vector<std::string> PruebaDeVentas::Filas(const std::string& sql) {
     std::string fila;
     for (std::size_t i = 0; i < rs.FieldCount(); ++i) {
       if (i) fila += "|";
-      fila += rs.Fields(i).EsNulo() ? "NULL" : rs.Fields(i).Texto();
+      fila += rs.Fields(i).EsNulo() ? std::string("NULL") : rs.Fields(i).Texto();
     }
     filas.push_back(fila);
   }

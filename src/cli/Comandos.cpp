@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "cli/ComandoAjustes.h"
+#include "cli/ComandoBorrar.h"
 #include "cli/ComandoGenerar.h"
 #include "cli/ComandoProbar.h"
 #include "cli/ComandoRegistro.h"
@@ -33,6 +34,7 @@ const DefComando kComandos[] = {
     {"probar", Permisos::kConfigurar, &ComandoProbar::Ejecuta},
     {"generar", Permisos::kGenerar, &ComandoGenerar::Ejecuta},
     {"servicio", Permisos::kGenerar, &ComandoServicio::Ejecuta},
+    {"borrar", Permisos::kBorrar, &ComandoBorrar::Ejecuta},
 };
 
 const DefComando* Busca(const std::string& nombre) {

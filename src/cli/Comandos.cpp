@@ -9,6 +9,7 @@
 #include "cli/ComandoAjustes.h"
 #include "cli/ComandoBorrar.h"
 #include "cli/ComandoGenerar.h"
+#include "cli/ComandoLeer.h"
 #include "cli/ComandoProbar.h"
 #include "cli/ComandoRegistro.h"
 #include "cli/ComandoServicio.h"
@@ -34,6 +35,7 @@ const DefComando kComandos[] = {
     {"probar", Permisos::kConfigurar, &ComandoProbar::Ejecuta},
     {"generar", Permisos::kGenerar, &ComandoGenerar::Ejecuta},
     {"servicio", Permisos::kGenerar, &ComandoServicio::Ejecuta},
+    {"leer", Permisos::kLeer, &ComandoLeer::Ejecuta},
     {"borrar", Permisos::kBorrar, &ComandoBorrar::Ejecuta},
 };
 

@@ -4,9 +4,9 @@
 #include "ftp/DescargaRemota.h"
 #include "ftp/clsFTP.h"
 #include "sales/AvisoDeTransferencia.h"
+#include "sales/DescargaDeVentas.h"
 #include "sales/LectorDeEtiquetas.h"
 #include "sales/SitioDeDispositivos.h"
-#include "shell/BitacoraDeArchivos.h"
 #include "shell/Dialogos.h"
 #include "shell/Programa.h"
 #include "shell/host/DeArchivos.h"
@@ -21,6 +21,11 @@ constexpr const char* kClientesRemoto = "clientes.xml";
 
 LecturaDeArchivos::LecturaDeArchivos(Programa& programa, Operador& operador, ImportaVentas importaVentas)
     : programa_(programa), operador_(operador), importaVentas_(std::move(importaVentas)) {}
+
+LecturaDeArchivos::LecturaDeArchivos(Programa& programa, Operador& operador, int segundosDeEspera)
+    : LecturaDeArchivos(programa, operador, [segundosDeEspera](Programa& p, Operador& o, const Ajustes& a) {
+        return DescargaDeVentas::EjecutaDescarga(p, o, a, segundosDeEspera);
+      }) {}
 
 bool LecturaDeArchivos::Confirma(Operador& operador) {
   return Confirmar(operador, "¿Desea leer los archivos de ventas?", "Descargar archivos");
@@ -67,14 +72,7 @@ void LecturaDeArchivos::ImportaClientes(const Ajustes& ajustes, const std::strin
 }
 
 void LecturaDeArchivos::MensajeFinal(const ResumenLectura& resumen) {
-  if (resumen.ventas.Completo()) {
-    operador_.Mensaje("Archivos descargados y grabados en las tablas de Norvento", Botones::kInformacion, "Atención");
-    return;
-  }
-  const std::filesystem::path bitacora = programa_.Archivo(BitacoraDeArchivos::kNombre);
-  operador_.Mensaje("El proceso no fue concluido. Revise el archivo «" + bitacora.string() +
-                        "» para más información",
-                    Botones::kInformacion, "Alerta");
+  DescargaDeVentas::Avisa(operador_, programa_.carpeta(), resumen.ventas);
 }
 
 void LecturaDeArchivos::Terminar(const Ajustes& ajustes, ResumenLectura& resumen) {

@@ -44,6 +44,9 @@ class LecturaDeArchivos {
   static constexpr const char* kClientesLocal = "clientes2.xml";
 
   LecturaDeArchivos(Programa& programa, Operador& operador, ImportaVentas importaVentas);
+  // With the real sales import, waiting up to `segundosDeEspera` for another
+  // desk's run to end.
+  LecturaDeArchivos(Programa& programa, Operador& operador, int segundosDeEspera);
 
   // The question that starts the run from the window.
   static bool Confirma(Operador& operador);

@@ -10,8 +10,9 @@ using Alin = TablaAlineada::Alineacion;
 
 std::string PrimeraLinea(const std::string& texto) { return texto.substr(0, texto.find('\n')); }
 
-std::string Cuenta(std::string_view titulo, std::size_t n) {
-  return std::string(titulo) + ": " + (n == 0 ? std::string("ninguno") : std::to_string(n)) + "\n";
+// "Título: 3", or "ninguno"/"ninguna" for none.
+std::string Cuenta(std::string_view titulo, std::size_t n, std::string_view ninguno = "ninguno") {
+  return std::string(titulo) + ": " + (n == 0 ? std::string(ninguno) : std::to_string(n)) + "\n";
 }
 
 std::string Documentos(const ResultadoVentas& v) {
@@ -26,8 +27,8 @@ std::string Documentos(const ResultadoVentas& v) {
   for (const VentaPosteada& p : v.posteadas)
     tabla.Agrega({p.tipo, p.serie, std::to_string(p.folio), p.cliente, p.nombre, formatos::Moneda(p.total), p.archivo});
   if (!tabla.Vacia()) t += tabla.Texto();
-  t += Cuenta("Ventas ya grabadas antes (omitidas)", static_cast<std::size_t>(v.yaPosteadas));
-  t += Cuenta("Ventas que no se grabaron", v.fallidas.size());
+  t += Cuenta("Ventas ya grabadas antes (omitidas)", static_cast<std::size_t>(v.yaPosteadas), "ninguna");
+  t += Cuenta("Ventas que no se grabaron", v.fallidas.size(), "ninguna");
   TablaAlineada fallidas({{"Archivo"}, {"Fecha"}, {"Hora"}, {"Cliente"}, {"Motivo"}});
   for (const VentaFallida& f : v.fallidas) fallidas.Agrega({f.archivo, f.fecha, f.hora, f.cliente, PrimeraLinea(f.motivo)});
   if (!fallidas.Vacia()) t += fallidas.Texto();

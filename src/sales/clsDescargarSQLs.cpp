@@ -1,6 +1,5 @@
 #include "sales/clsDescargarSQLs.h"
 
-#include <map>
 #include <optional>
 
 #include "sales/Folios.h"
@@ -190,15 +189,17 @@ void clsDescargarSQLs::CargarArchivo(const std::filesystem::path& ruta, unsigned
   clsArchivoTravesa lector;
   lector.PrepararSQL(ruta);
   bitacora.Escribe(15, "SQL: " + lector.SQL());
-
   // First every line, so that a sale with a line that cannot be taken is
   // left out whole, not staged half.
-  struct Leida {
-    LineaDeVenta linea;
-    std::string clave;
-  };
-  std::vector<Leida> leidas;
-  std::map<std::string, std::string> rechazadas;  // sale -> why
+  std::set<std::string> rechazadas;
+  const std::vector<LineaLeida> leidas = LeeLineas(lector, archivo, bitacora, rechazadas);
+  PonEnEspera(leidas, rechazadas, contador, archivo, bitacora, espera);
+}
+
+std::vector<clsDescargarSQLs::LineaLeida> clsDescargarSQLs::LeeLineas(clsArchivoTravesa& lector, ArchivoLeido& archivo,
+                                                                      BitacoraDeArchivos& bitacora,
+                                                                      std::set<std::string>& rechazadas) {
+  std::vector<LineaLeida> leidas;
   std::vector<std::string> campos, valores;
   while (lector.DadmeLinea(campos, valores)) {
     std::string motivo;
@@ -209,52 +210,57 @@ void clsDescargarSQLs::CargarArchivo(const std::filesystem::path& ruta, unsigned
       leidas.push_back({std::move(*linea), clave});
       continue;
     }
-    const std::string rechazo = "Línea rechazada del archivo " + archivo.nombre + " (" + motivo + "): " + lector.UltimaLinea();
-    bitacora.Escribe(15, rechazo);
-    resultado_.lineasRechazadas.push_back(rechazo);
-    if (rechazadas.emplace(clave, motivo).second) {
-      const std::string cliente = valores.size() > 2 ? clsDescargarSQLs::DesUTF8cizar(valores[2]) : "";
-      std::string fecha, hora;
-      clsArchivoTravesa::FechaHoraEspanich(valores.empty() ? "" : valores[0], fecha, hora);
-      Falla(bitacora, archivo, VentaFallida{archivo.nombre, fecha, hora, cliente, "una línea de la venta no es válida: " + motivo});
-    }
+    Rechaza(bitacora, "Línea rechazada del archivo " + archivo.nombre + " (" + motivo + "): " + lector.UltimaLinea());
+    if (!rechazadas.insert(clave).second) continue;
+    const std::string cliente = valores.size() > 2 ? DesUTF8cizar(valores[2]) : "";
+    std::string fecha, hora;
+    clsArchivoTravesa::FechaHoraEspanich(valores.empty() ? "" : valores[0], fecha, hora);
+    Falla(bitacora, archivo,
+          VentaFallida{archivo.nombre, fecha, hora, cliente, "una línea de la venta no es válida: " + motivo});
   }
-  if (!texto::Recorta(texto::Reemplaza(lector.Resto(), "\r", "")).empty()) {
-    const std::string rechazo = "Línea sin fin de línea, no leída, del archivo " + archivo.nombre + ": " + lector.Resto();
-    bitacora.Escribe(15, rechazo);
-    resultado_.lineasRechazadas.push_back(rechazo);
-  }
+  if (!texto::Recorta(texto::Reemplaza(lector.Resto(), "\r", "")).empty())
+    Rechaza(bitacora, "Línea sin fin de línea, no leída, del archivo " + archivo.nombre + ": " + lector.Resto());
+  return leidas;
+}
 
-  // Then sale by sale: a new sale starts when the client, date or time
-  // changes (the seller is not compared); one already staged is not staged
-  // again.
-  std::vector<LineaDeVenta> grupo;
-  bool guardar = false, rechazada = false;
+void clsDescargarSQLs::Rechaza(BitacoraDeArchivos& bitacora, const std::string& rechazo) {
+  bitacora.Escribe(15, rechazo);
+  resultado_.lineasRechazadas.push_back(rechazo);
+}
+
+// Sale by sale: a new sale starts when the client, date or time changes (the
+// seller is not compared); a sale already staged is not staged again, and a
+// sale with a rejected line is not staged at all.
+void clsDescargarSQLs::PonEnEspera(const std::vector<LineaLeida>& leidas, const std::set<std::string>& rechazadas,
+                                   unsigned& contador, ArchivoLeido& archivo, BitacoraDeArchivos& bitacora,
+                                   VentasEnEspera& espera) {
+  std::vector<LineaDeVenta> venta;
+  bool nueva = false, rechazada = false;
   auto cierra = [&] {
-    if (!guardar || rechazada || grupo.empty()) return;
+    if (!nueva || rechazada || venta.empty()) return;
     try {
-      espera.Agrega(contador, grupo);
+      espera.Agrega(contador, venta);
       archivo.ventas.insert(contador);
     } catch (const ErrorTravesa& e) {
-      const LineaDeVenta& l = grupo.front();
+      const LineaDeVenta& l = venta.front();
       Falla(bitacora, archivo, VentaFallida{archivo.nombre, l.fecha, l.hora, l.cliente, PosteoDeVentas::Motivo(e)});
     }
   };
   const LineaDeVenta* anterior = nullptr;
-  for (const Leida& leida : leidas) {
+  for (const LineaLeida& leida : leidas) {
     const LineaDeVenta& l = leida.linea;
     if (anterior == nullptr || !MismaVenta(*anterior, l)) {
       cierra();
-      grupo.clear();
+      venta.clear();
       ++contador;
       rechazada = false;
       const std::optional<unsigned> yaEsta = espera.YaEsta(l);
-      guardar = !yaEsta;
+      nueva = !yaEsta;
       if (yaEsta) archivo.ventas.insert(*yaEsta);
     }
     anterior = &l;
     if (rechazadas.count(leida.clave)) rechazada = true;
-    if (guardar) grupo.push_back(l);
+    if (nueva) venta.push_back(l);
   }
   cierra();
 }

@@ -15,12 +15,14 @@
 #include <vector>
 
 #include "ftp/clsFTP.h"
+#include "sales/LineaDeVenta.h"
 #include "sales/ResultadoVentas.h"
 #include "shell/Operador.h"
 
 namespace travesa {
 
 class BitacoraDeArchivos;
+class clsArchivoTravesa;
 class Conexion;
 class Programa;
 class VentasEnEspera;
@@ -72,10 +74,22 @@ class clsDescargarSQLs {
     bool conFallas = false;
   };
 
+  // A line of a sales file, with its sale as the phone wrote it (client and
+  // date-time text).
+  struct LineaLeida {
+    LineaDeVenta linea;
+    std::string clave;
+  };
+
   void Descarga(BitacoraDeArchivos& bitacora, VentasEnEspera& espera);
   void LeeArchivo(const std::string& nombre, BitacoraDeArchivos& bitacora, VentasEnEspera& espera);
   void CargarArchivo(const std::filesystem::path& ruta, unsigned& contador, ArchivoLeido& archivo,
                      BitacoraDeArchivos& bitacora, VentasEnEspera& espera);
+  std::vector<LineaLeida> LeeLineas(clsArchivoTravesa& lector, ArchivoLeido& archivo, BitacoraDeArchivos& bitacora,
+                                    std::set<std::string>& rechazadas);
+  void PonEnEspera(const std::vector<LineaLeida>& leidas, const std::set<std::string>& rechazadas, unsigned& contador,
+                   ArchivoLeido& archivo, BitacoraDeArchivos& bitacora, VentasEnEspera& espera);
+  void Rechaza(BitacoraDeArchivos& bitacora, const std::string& rechazo);
   void GrabarVentas(BitacoraDeArchivos& bitacora, VentasEnEspera& espera, std::set<unsigned>& fallidas);
   void BorraLeidos(BitacoraDeArchivos& bitacora, const std::set<unsigned>& fallidas);
   void Falla(BitacoraDeArchivos& bitacora, ArchivoLeido& archivo, VentaFallida falla);

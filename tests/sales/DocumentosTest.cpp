@@ -16,9 +16,12 @@ TEST_F(DocumentosTest, TicketsDeContadoPagadosYACredito) {
   VentaDeTelefono pagado{"Dec 8, 2026 10:00:00 AM", "V01", "C2", "CO", "", 1, {100, 50, 0, 0, 0, 0, 0, 0}};
   VentaDeTelefono credito{"Dec 9, 2026 8:00:00 AM", "V02", "C1", "C", "", 1, {}};
   Sube("ventas_tel1_1.sql", ArchivoDeVentas().TresLineas(contado).Linea(pagado, "P1", 5, 30).Linea(credito, "P3", 1, 10));
+  // A line of another ticket whose own key equals the new ticket's Id stays.
+  Ejecuta("INSERT INTO ticketsdetalle (Id, Venta, Producto, IdTicket) VALUES (1, 7, 'OTRO', 999)");
   const ResultadoVentas r = Lee("T");
   ASSERT_TRUE(r.Completo()) << (r.fallidas.empty() ? "" : r.fallidas[0].motivo);
   ASSERT_EQ(r.posteadas.size(), 3u);
+  EXPECT_EQ(Filas("SELECT Venta, Producto FROM ticketsdetalle WHERE IdTicket = 999"), (Lista{"7|OTRO"}));
   EXPECT_EQ(r.posteadas[0].folio, 42);
   EXPECT_EQ(r.posteadas[0].tipo, "Ticket");
   EXPECT_EQ(r.posteadas[0].nombre, "Abarrotes Uno");
@@ -69,11 +72,14 @@ TEST_F(DocumentosTest, RemisionesDeContadoCreditoYOtraFormaConDatosDelCliente) {
   VentaDeTelefono credito{"Dec 8, 2026 5:00:00 PM", "V01", "C2", "C", "", 1, {}};
   const std::string nota70 = std::string(45, 'a') + "ñáéíóúbbbbbbbbbbbbbbbbbbb";
   VentaDeTelefono otra{"Dec 8, 2026 6:00:00 PM", "V01", "C9", "X", nota70, 1, {}};
-  Sube("ventas_tel1_1.sql", ArchivoDeVentas().TresLineas(contado).Linea(credito, "P1", 10, 30));
+  // An unknown client after a known one gets no credit days of its own.
+  VentaDeTelefono desconocido{"Dec 8, 2026 5:30:00 PM", "V01", "C8", "C", "", 1, {}};
+  Sube("ventas_tel1_1.sql",
+       ArchivoDeVentas().TresLineas(contado).Linea(credito, "P1", 10, 30).Linea(desconocido, "P3", 1, 10));
   Sube("ventas_bajaventaslini0_1.sql", ArchivoDeVentas().Linea(otra, "PX", 1, 12.5));
   const ResultadoVentas r = Lee("R");
   ASSERT_TRUE(r.Completo()) << (r.fallidas.empty() ? "" : r.fallidas[0].motivo);
-  ASSERT_EQ(r.posteadas.size(), 3u);
+  ASSERT_EQ(r.posteadas.size(), 4u);
 
   const std::string cabecera =
       "SELECT Serie, Fecha, Vence, Hora, Vendedor, FormaPAgo, Cliente, Saldo, Usuario, SubTotal, Nombre, nota, OtraLlave, "
@@ -102,27 +108,28 @@ TEST_F(DocumentosTest, RemisionesDeContadoCreditoYOtraFormaConDatosDelCliente) {
                   "USING (Id) WHERE r.Cliente = 'C9'"),
             (Lista{"1|PX||0.0000"}));
   EXPECT_EQ(Dato("SELECT COUNT(*) FROM histalmacen WHERE Cliente = 'C9'"), "0");
-  // The folios 42, 43 and 44 went to the three remissions.
-  EXPECT_EQ(Filas("SELECT Factura FROM remisiones ORDER BY Factura"), (Lista{"42", "43", "44"}));
-  EXPECT_EQ(Dato("SELECT Contenido FROM sistema WHERE Dato = 'RE-'"), "44");
+  // The folios 42 to 45 went to the four remissions.
+  EXPECT_EQ(Filas("SELECT Factura FROM remisiones ORDER BY Factura"), (Lista{"42", "43", "44", "45"}));
+  EXPECT_EQ(Dato("SELECT Contenido FROM sistema WHERE Dato = 'RE-'"), "45");
 
   const std::string idC2 = Dato("SELECT Id FROM remisiones WHERE Cliente = 'C2'");
   EXPECT_EQ(Filas("SELECT Clave, Vencimiento, Tipo, Numero, numpago, Saldo FROM cxc"),
-            (Lista{"C2|2026-12-23|R|" + idC2 + "|1|300.0000"}));
+            (Lista{"C2|2026-12-23|R|" + idC2 + "|1|300.0000",
+                   "C8|2026-12-08|R|" + Dato("SELECT Id FROM remisiones WHERE Cliente = 'C8'") + "|1|10.0000"}));
   EXPECT_EQ(Filas("SELECT Clave, CantidadCargo, CantidadPago FROM edoctacli WHERE Concepto LIKE 'CARGO LA REMISIÓN "
                   "REGISTRADO EN PROGRAMA «TRAVESA» POR  " + folioC1 + "'"),
             (Lista{"C1|115.0000|0.0000"}));
-  EXPECT_EQ(Dato("SELECT COUNT(*) FROM edoctacli"), "3");
+  EXPECT_EQ(Dato("SELECT COUNT(*) FROM edoctacli"), "4");
   EXPECT_EQ(Dato("SELECT COUNT(*) FROM anexopagosctes"), "0");
 
   // Without checking stock the warehouse reference reads "REMISION. ".
   VentaDeTelefono pagada{"Dec 9, 2026 9:00:00 AM", "V01", "C1", "CO", "", 1, {20, 0, 0, 0, 0, 0, 0, 0}};
   Sube("ventas_tel1_2.sql", ArchivoDeVentas().Linea(pagada, "P3", 2, 10));
   ASSERT_TRUE(Lee("R", true).Completo());
-  EXPECT_EQ(Filas("SELECT Referencia FROM histalmacen WHERE Referencia LIKE 'REMISION. %'"), (Lista{"REMISION. 45-1"}));
-  const std::string id45 = Dato("SELECT Id FROM remisiones WHERE Factura = 45");
-  EXPECT_EQ(Filas("SELECT Remision, Cargo, Cantidad FROM anexopagosctes"), (Lista{id45 + "|0|20.0000"}));
-  EXPECT_EQ(Dato("SELECT COUNT(*) FROM cxc"), "1");
+  EXPECT_EQ(Filas("SELECT Referencia FROM histalmacen WHERE Referencia LIKE 'REMISION. %'"), (Lista{"REMISION. 46-1"}));
+  const std::string id46 = Dato("SELECT Id FROM remisiones WHERE Factura = 46");
+  EXPECT_EQ(Filas("SELECT Remision, Cargo, Cantidad FROM anexopagosctes"), (Lista{id46 + "|0|20.0000"}));
+  EXPECT_EQ(Dato("SELECT COUNT(*) FROM cxc"), "2");
 }
 
 TEST_F(DocumentosTest, PedidosApartanLaExistenciaYDejanFueraLoQueNoAlcanza) {
@@ -146,14 +153,16 @@ TEST_F(DocumentosTest, PedidosApartanLaExistenciaYDejanFueraLoQueNoAlcanza) {
   EXPECT_EQ(Dato("SELECT Contenido FROM sistema WHERE Dato = 'PE-'"), "41");
   EXPECT_EQ(Dato("SELECT COUNT(*) FROM edoctacli") + Dato("SELECT COUNT(*) FROM histalmacen"), "00");
 
-  // Without the stock test every line goes in; an unknown product reserves nothing.
+  // Without the stock test every line goes in; an unknown product reserves
+  // nothing. The long line layout takes its price number from position 10.
   v.fecha = "Dec 8, 2026 4:06:00 PM";
-  Sube("ventas_tel3_2.sql", ArchivoDeVentas().Linea(v, "P2", 1, 15).Linea(v, "PX", 1, 5));
+  v.numPrecio = 4;
+  Sube("ventas_tel3_2.sql", ArchivoDeVentas().Linea(v, "P2", 1, 15, true).Linea(v, "PX", 1, 5, true));
   r = Lee("P", true, "N/A");
   ASSERT_TRUE(r.Completo());
-  EXPECT_EQ(Filas("SELECT d.Partida, d.Producto, d.Descripcion FROM pedidosdetalle d JOIN pedidos p USING (Id) "
-                  "WHERE p.Factura = 42 ORDER BY d.Partida"),
-            (Lista{"1|P2|Refresco", "2|PX|"}));
+  EXPECT_EQ(Filas("SELECT d.Partida, d.Producto, d.Descripcion, d.NumeroDePrecio FROM pedidosdetalle d JOIN pedidos p "
+                  "USING (Id) WHERE p.Factura = 42 ORDER BY d.Partida"),
+            (Lista{"1|P2|Refresco|4", "2|PX||4"}));
   EXPECT_EQ(Dato("SELECT PorVender FROM productos WHERE Clave = 'P2'"), "11.0000");
   EXPECT_EQ(Dato("SELECT Serie FROM pedidos WHERE Factura = 42"), "");
 }

@@ -7,8 +7,10 @@
 #include "sales/DescargaDeVentas.h"
 #include "sales/LectorDeEtiquetas.h"
 #include "sales/SitioDeDispositivos.h"
+#include "sales/clsDescargarSQLs.h"
 #include "shell/Dialogos.h"
 #include "shell/Programa.h"
+#include "shell/host/BloqueoNombrado.h"
 #include "shell/host/DeArchivos.h"
 #include "shell/host/ErrorTravesa.h"
 
@@ -19,13 +21,20 @@ constexpr const char* kClientesRemoto = "clientes.xml";
 
 }  // namespace
 
-LecturaDeArchivos::LecturaDeArchivos(Programa& programa, Operador& operador, ImportaVentas importaVentas)
-    : programa_(programa), operador_(operador), importaVentas_(std::move(importaVentas)) {}
+LecturaDeArchivos::LecturaDeArchivos(Programa& programa, Operador& operador, ImportaVentas importaVentas,
+                                     int segundosDeEspera)
+    : programa_(programa),
+      operador_(operador),
+      importaVentas_(std::move(importaVentas)),
+      segundosDeEspera_(segundosDeEspera) {}
 
 LecturaDeArchivos::LecturaDeArchivos(Programa& programa, Operador& operador, int segundosDeEspera)
-    : LecturaDeArchivos(programa, operador, [segundosDeEspera](Programa& p, Operador& o, const Ajustes& a) {
-        return DescargaDeVentas::EjecutaDescarga(p, o, a, segundosDeEspera);
-      }) {}
+    : LecturaDeArchivos(
+          programa, operador,
+          [segundosDeEspera](Programa& p, Operador& o, const Ajustes& a) {
+            return DescargaDeVentas::EjecutaDescarga(p, o, a, segundosDeEspera);
+          },
+          segundosDeEspera) {}
 
 bool LecturaDeArchivos::Confirma(Operador& operador) {
   return Confirmar(operador, "¿Desea leer los archivos de ventas?", "Descargar archivos");
@@ -48,6 +57,8 @@ bool LecturaDeArchivos::Descargar(const Ajustes& ajustes, ResumenLectura& resume
     resumen.conectado = true;
     carpeta = SitioDeDispositivos::Resuelve(ftp, resumen.carpeta);
   }
+  Conexion& cn = programa_.principal();
+  BloqueoNombrado bloqueo(cn, clsDescargarSQLs::NombreDelBloqueo(cn), segundosDeEspera_);
   ImportaClientes(ajustes, carpeta, resumen);
   Ajustes conCarpeta = ajustes;
   conCarpeta.FTPcarpeta = resumen.carpeta;

@@ -43,7 +43,7 @@ class LecturaDeArchivos {
 
   static constexpr const char* kClientesLocal = "clientes2.xml";
 
-  LecturaDeArchivos(Programa& programa, Operador& operador, ImportaVentas importaVentas);
+  LecturaDeArchivos(Programa& programa, Operador& operador, ImportaVentas importaVentas, int segundosDeEspera);
   // With the real sales import, waiting up to `segundosDeEspera` for another
   // desk's run to end.
   LecturaDeArchivos(Programa& programa, Operador& operador, int segundosDeEspera);
@@ -54,8 +54,10 @@ class LecturaDeArchivos {
   // The whole run without its first question.
   ResumenLectura Leer(const Ajustes& ajustes);
 
-  // Customers, then sales. False when the site could not be reached (the
-  // operator was told; nothing else ran).
+  // Customers, then sales, under the sales import's named lock, so that two
+  // desks never read at once. False when the site could not be reached (the
+  // operator was told; nothing else ran). Another desk's run still in progress
+  // after the wait ends it with ErrorTravesa, nothing read.
   bool Descargar(const Ajustes& ajustes, ResumenLectura& resumen);
   // "Archivos descargados y grabados en las tablas de Norvento", or the
   // alert that points to the transfer log.
@@ -69,6 +71,7 @@ class LecturaDeArchivos {
   Programa& programa_;
   Operador& operador_;
   ImportaVentas importaVentas_;
+  int segundosDeEspera_;
 };
 
 }  // namespace travesa

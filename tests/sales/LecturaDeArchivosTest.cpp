@@ -6,6 +6,9 @@
 #include "EscenaDeLectura.h"
 #include "sales/LecturaDeArchivos.h"
 #include "sales/ResumenEnTabla.h"
+#include "sales/clsDescargarSQLs.h"
+#include "shell/host/BloqueoNombrado.h"
+#include "shell/host/ErrorTravesa.h"
 
 namespace travesa {
 namespace {
@@ -34,7 +37,7 @@ class LecturaDeArchivosTest : public prueba::EscenaDeLectura {
       cajasAntesDeVentas_ = op_.cajas.size();
       (void)op;
       return ventas_;
-    });
+    }, 1);
   }
 
   ResultadoVentas ventas_ = Conectado();
@@ -105,6 +108,15 @@ TEST_F(LecturaDeArchivosTest, SinConexionNadaMasCorre) {
   EXPECT_EQ(ventasLlamadas_, 0);
   EXPECT_EQ(Textos(), std::vector<std::string>{"Error inesperado al conectar al servidor."});
   EXPECT_EQ(op_.cajas[0].titulo, "ERROR");
+}
+
+TEST_F(LecturaDeArchivosTest, OtraLecturaEnCursoNoLeeNiLosClientes) {
+  sitio_.Escribe("clientes.xml", "<clientes>" + Cliente("N100", "Nuevo") + "</clientes>");
+  Conexion otra = inst_.base().Conecta();
+  BloqueoNombrado ocupado(otra, clsDescargarSQLs::NombreDelBloqueo(programa_.principal()), 1);
+  EXPECT_THROW(Lectura().Leer(programa_.ajustes()), ErrorTravesa);
+  EXPECT_EQ(ventasLlamadas_, 0);
+  EXPECT_EQ(Dato("SELECT COUNT(*) FROM clientes WHERE Clave='N100'"), "0");
 }
 
 TEST_F(LecturaDeArchivosTest, ConTraspasoDespuesDelMensaje) {

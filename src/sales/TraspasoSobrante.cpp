@@ -77,22 +77,16 @@ std::vector<Producto> LeeProductos(std::string_view contenido) {
   return productos;
 }
 
-std::string HoraCorta() {
+// Today ("yyyy-mm-dd") and the time in hours and minutes, local, of one moment.
+std::pair<std::string, std::string> FechaYHora() {
   const std::time_t ahora = std::time(nullptr);
   std::tm local{};
   localtime_r(&ahora, &local);
+  char fecha[16];
   char hora[8];
+  std::strftime(fecha, sizeof fecha, "%Y-%m-%d", &local);
   std::strftime(hora, sizeof hora, "%H:%M", &local);
-  return hora;
-}
-
-std::string Hoy() {
-  const std::time_t ahora = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&ahora, &local);
-  return libNalda::FechaSQL(std::chrono::year_month_day{std::chrono::year(local.tm_year + 1900),
-                                                        std::chrono::month(static_cast<unsigned>(local.tm_mon + 1)),
-                                                        std::chrono::day(static_cast<unsigned>(local.tm_mday))});
+  return {fecha, hora};
 }
 
 // The series of the transfers: trimmed, empty for "N/A".
@@ -136,8 +130,9 @@ void Graba(Programa& programa, const Ajustes& ajustes, const std::vector<Product
   std::string llave = "Traspaso";
   r.traspaso = Folios::Foliar_(cn, "TRASPASO", tabla, llave);
   r.numTraspaso = Folios::Foliar_(cn, "TR-" + r.serie, tabla, llave);
+  const auto [fecha, hora] = FechaYHora();
   cn.Inserta("traspasos", {"Traspaso", "Fecha", "Hora", "Destino", "Concepto", "Pendiente", "Serie", "NumTraspaso"},
-             {Valor(r.traspaso), Valor(Hoy()), Valor(HoraCorta()), Valor(r.destino), Valor(kConcepto), Valor(1),
+             {Valor(r.traspaso), Valor(fecha), Valor(hora), Valor(r.destino), Valor(kConcepto), Valor(1),
               Valor(r.serie), Valor(r.numTraspaso)});
   for (const Producto& p : productos) {
     if (p.cantidad <= 0) continue;

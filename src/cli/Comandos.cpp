@@ -7,7 +7,9 @@
 #include <iostream>
 
 #include "cli/ComandoAjustes.h"
+#include "cli/ComandoBorrar.h"
 #include "cli/ComandoGenerar.h"
+#include "cli/ComandoLeer.h"
 #include "cli/ComandoProbar.h"
 #include "cli/ComandoRegistro.h"
 #include "cli/ComandoServicio.h"
@@ -33,6 +35,8 @@ const DefComando kComandos[] = {
     {"probar", Permisos::kConfigurar, &ComandoProbar::Ejecuta},
     {"generar", Permisos::kGenerar, &ComandoGenerar::Ejecuta},
     {"servicio", Permisos::kGenerar, &ComandoServicio::Ejecuta},
+    {"leer", Permisos::kLeer, &ComandoLeer::Ejecuta},
+    {"borrar", Permisos::kBorrar, &ComandoBorrar::Ejecuta},
 };
 
 const DefComando* Busca(const std::string& nombre) {

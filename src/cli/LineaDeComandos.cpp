@@ -17,6 +17,8 @@ const Subcomando kSubcomandos[] = {
     {"probar", "prueba la conexión con el sitio FTP", false, false},
     {"generar", "genera los archivos del catálogo y los sube al sitio", true, false},
     {"servicio", "genera y sube el catálogo cada «Minutos» minutos", true, false},
+    {"leer", "lee las ventas de los teléfonos y las graba en Norvento", false, false},
+    {"borrar", "borra del sitio los archivos de ventas (quedan copias en respaldo/)", false, false},
     {"registro", "muestra o escribe los datos de la instalación de Norvento", false, true},
 };
 

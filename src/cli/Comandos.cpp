@@ -8,6 +8,7 @@
 
 #include "cli/ComandoAjustes.h"
 #include "cli/ComandoGenerar.h"
+#include "cli/ComandoPagos.h"
 #include "cli/ComandoProbar.h"
 #include "cli/ComandoRegistro.h"
 #include "cli/ComandoServicio.h"
@@ -33,6 +34,7 @@ const DefComando kComandos[] = {
     {"probar", Permisos::kConfigurar, &ComandoProbar::Ejecuta},
     {"generar", Permisos::kGenerar, &ComandoGenerar::Ejecuta},
     {"servicio", Permisos::kGenerar, &ComandoServicio::Ejecuta},
+    {"pagos", Permisos::kPagos, &ComandoPagos::Ejecuta},
 };
 
 const DefComando* Busca(const std::string& nombre) {

@@ -3,6 +3,7 @@
 // wait in the backup folder until their payments are applied.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <barrier>
 #include <thread>
 
@@ -98,7 +99,9 @@ class PagosTest : public ::testing::Test {
 };
 
 TEST_F(PagosTest, DescargaSoloLosDelVendedorYLoDiceEnLaBitacora) {
-  sitio_.Escribe(kArchivo, Grupo(1001, "100"));
+  std::string largo = Grupo(1001, "100");
+  largo += "-- " + std::string(2500 - largo.size() - 5, 'x') + "\r\n";
+  sitio_.Escribe(kArchivo, largo);
   sitio_.Escribe("cxcs_tel2_V02_17_05_2024_10_00.sql", Grupo(1003, "30"));
   sitio_.Escribe("cxcs_tel3.sql", Grupo(1003, "30"));
   sitio_.Escribe("cxcs_tel4_V01.sql", Grupo(1003, "30"));
@@ -115,8 +118,12 @@ TEST_F(PagosTest, DescargaSoloLosDelVendedorYLoDiceEnLaBitacora) {
             kArchivo + "\r\n",
         std::string("     Archivo cxcs_tel2_V02_17_05_2024_10_00.sql incorrecto\r\n"),
         std::string("     Archivo cxcs_tel4_V01.sql incorrecto\r\n"), "Leyendo de " + respaldo.string() + "\r\n",
-        "     SQL: " + Grupo(1001, "100")})
+        "     SQL: " + largo})
     EXPECT_NE(log.find(linea), std::string::npos) << linea << "\n" << log;
+  EXPECT_NE(std::find(op_.avisos.begin(), op_.avisos.end(),
+                      "De '" + std::string(kArchivo) + "': bytes copiados 2,500 de 2,500"),
+            op_.avisos.end());
+  EXPECT_EQ(op_.avisos.back(), "");
   ASSERT_EQ(revision->Renglones().size(), 1u);
   EXPECT_EQ(revision->Renglones()[0][R::kFechaPago], "2024-05-17");
   EXPECT_EQ(revision->Renglones()[0][R::kHoraPago], "09:30");

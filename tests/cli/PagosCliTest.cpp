@@ -16,9 +16,7 @@ constexpr const char* kArchivo = "cxcs_tel1_V01_17_05_2024_09_30.sql";
 class PagosCliTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    const auto& s = sitio_.servidor();
-    const auto r = inst_.ComoAdmin({"ajustes", "ftpSitio=" + sitio_.sitio(), "ftpUsuario=" + s.usuario,
-                                    "FTPcontraseña=" + s.password, "FTPcarpeta=" + sitio_.carpeta().substr(1)});
+    const auto r = inst_.ComoAdmin(sitio_.ComoAjustes());
     ASSERT_EQ(r.estado, 0) << r.Todo();
     inst_.base().Ejecuta(
         "INSERT INTO facturas (Id, Serie, Factura, Fecha, Cliente, Total, Saldo) VALUES (100, 'A', 123, '2024-04-02', "

@@ -31,17 +31,18 @@ std::string Grupo(long id, std::string_view monto, std::string_view fin = "\r\n"
          std::to_string(id) + "," + std::string(monto) + ",'')" + std::string(fin);
 }
 
+// A reviewed payment of the file of 17/05/2024 09:30.
+PagoAAplicar Pago(std::string cliente, long id, double monto) {
+  return {std::move(cliente), id, monto, "2024-05-17", "09:30"};
+}
+
 class PagosTest : public ::testing::Test {
  protected:
   PagosTest() : programa_(inst_.programa(), op_) {}
 
   void SetUp() override {
     ASSERT_TRUE(programa_.Inicia());
-    Ajustes& a = programa_.ajustes();
-    a.ftpSitio = sitio_.sitio();
-    a.ftpUsuario = sitio_.servidor().usuario;
-    a.FTPcontraseña = sitio_.servidor().password;
-    a.FTPcarpeta = sitio_.carpeta().substr(1);  // no final "/"
+    sitio_.Pon(programa_.ajustes());  // a folder without a final "/"
     // The demo's own payments are left out, so every count here is of this test's rows.
     inst_.base().Ejecuta(R"(
       DELETE FROM anexopagosctes;
@@ -202,8 +203,8 @@ TEST_F(PagosTest, PagoYaAplicadoNoDaRenglon) {
 }
 
 TEST_F(PagosTest, DosPagosDeUnClienteUnaEntradaYDosAnexos) {
-  const std::vector<PagoAAplicar> pagos = {{"C005", 1001, 100, "2024-05-17", "09:30"},
-                                           {"C005", 1002, 50.5, "2024-05-17", "09:30"},
+  const std::vector<PagoAAplicar> pagos = {Pago("C005", 1001, 100),
+                                           Pago("C005", 1002, 50.5),
                                            {"", 0, 0, "", ""}};  // an empty row is never applied
   auto r = Aplica(pagos);
   ASSERT_EQ(r.aplicados.size(), 1u);
@@ -237,15 +238,15 @@ TEST_F(PagosTest, SaldosCargosYCuentasQueYaNoEstan) {
   inst_.base().Ejecuta(
       "INSERT INTO clientes (Clave, Nombre) VALUES ('CLIENTE-LARGO-1', 'Clave larga');"
       "INSERT INTO cxc (Id, Clave, Tipo, Numero, Saldo) VALUES (1020, 'CLIENTE-LARGO-1', 'C', 7777, 500);");
-  const auto r = Aplica({{"C013", 1011, 100, "2024-05-17", "09:30"},
-                         {"C013", 1012, 99.5, "2024-05-17", "09:30"},
-                         {"C013", 1013, 98, "2024-05-17", "09:30"},
-                         {"C009", 1003, 30, "2024-05-17", "09:30"},
-                         {"C009", 1004, 20, "2024-05-17", "09:30"},
-                         {"C009", 1005, 0, "2024-05-17", "09:30"},  // 0 is left out
-                         {"C009", 99999, 5, "2024-05-17", "09:30"},
-                         {"CLIENTE-LARGO-1", 1020, 0.1, "2024-05-17", "09:30"},
-                         {"CLIENTE-LARGO-1", 1020, 0.2, "2024-05-17", "09:30"}});
+  const auto r = Aplica({Pago("C013", 1011, 100),
+                         Pago("C013", 1012, 99.5),
+                         Pago("C013", 1013, 98),
+                         Pago("C009", 1003, 30),
+                         Pago("C009", 1004, 20),
+                         Pago("C009", 1005, 0),  // 0 is left out
+                         Pago("C009", 99999, 5),
+                         Pago("CLIENTE-LARGO-1", 1020, 0.1),
+                         Pago("CLIENTE-LARGO-1", 1020, 0.2)});
   EXPECT_EQ(r.aplicados.size(), 3u);
   EXPECT_TRUE(r.fallidos.empty()) << r.fallidos[0].motivo;
   // 100 paid with 100 and with 99.5 (0.5 left, which rounded down is 0) go; with 98, 2 stay.
@@ -264,8 +265,8 @@ TEST_F(PagosTest, SaldosCargosYCuentasQueYaNoEstan) {
   EXPECT_EQ(Dato("SELECT Saldo FROM apartados WHERE Id=100"), "300.0000");
   // A key longer than ten characters is kept whole; 0.1 + 0.2 is 0.30 in cents.
   EXPECT_EQ(Dato("SELECT CantidadPago FROM edoctacli WHERE Clave='CLIENTE-LARGO-1'"), "0.3000");
-  EXPECT_EQ(Aplica({{"CLIENTE-LARGO-1", 1020, 0.1, "2024-05-17", "09:30"},
-                    {"CLIENTE-LARGO-1", 1020, 0.2, "2024-05-17", "09:30"}})
+  EXPECT_EQ(Aplica({Pago("CLIENTE-LARGO-1", 1020, 0.1),
+                    Pago("CLIENTE-LARGO-1", 1020, 0.2)})
                 .repetidos.size(),
             1u);
 }
@@ -274,9 +275,9 @@ TEST_F(PagosTest, UnClienteQueFallaNoTocaNadaSuyoYLosDemasSeAplican) {
   Conexion cn = inst_.base().Conecta();
   cn.Execute("CREATE TRIGGER falla_de_prueba BEFORE INSERT ON anexopagosctes FOR EACH ROW "
              "IF NEW.Cantidad = 13.13 THEN SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = 'falla de prueba'; END IF");
-  const auto r = Aplica({{"C005", 1001, 10, "2024-05-17", "09:30"},
-                         {"C005", 1002, 13.13, "2024-05-17", "09:30"},
-                         {"C009", 1003, 30, "2024-05-17", "09:30"}});
+  const auto r = Aplica({Pago("C005", 1001, 10),
+                         Pago("C005", 1002, 13.13),
+                         Pago("C009", 1003, 30)});
   ASSERT_EQ(r.fallidos.size(), 1u);
   EXPECT_EQ(r.fallidos[0].clave, "C005");
   EXPECT_NE(r.fallidos[0].motivo.find("falla de prueba"), std::string::npos);
@@ -294,10 +295,10 @@ TEST_F(PagosTest, OtroEscritorioAplicandoHaceEsperarYLuegoAvisa) {
   ASSERT_EQ(otro.Escalar("SELECT GET_LOCK('travesa.tmpcxcs', 0)").Texto(), "1");
   AplicacionDePagos a(programa_.principal(), programa_.bd(), op_);
   a.segundosDeEspera = 1;
-  EXPECT_THROW(a.AplicarPagos({{"C005", 1001, 10, "2024-05-17", "09:30"}}), ErrorTravesa);
+  EXPECT_THROW(a.AplicarPagos({Pago("C005", 1001, 10)}), ErrorTravesa);
   EXPECT_EQ(Dato("SELECT Saldo FROM cxc WHERE Id=1001"), "100.0000");
   otro.Escalar("SELECT RELEASE_LOCK('travesa.tmpcxcs')");
-  EXPECT_EQ(a.AplicarPagos({{"C005", 1001, 10, "2024-05-17", "09:30"}}).aplicados.size(), 1u);
+  EXPECT_EQ(a.AplicarPagos({Pago("C005", 1001, 10)}).aplicados.size(), 1u);
 }
 
 TEST_F(PagosTest, DosEscritoriosALaVezNoAplicanDosVeces) {

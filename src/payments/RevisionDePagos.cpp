@@ -155,10 +155,12 @@ std::optional<double> RevisionDePagos::Monto(std::string_view texto) {
 
 bool RevisionDePagos::Validar(std::string_view stTexto, std::size_t renglon, int columna) {
   (void)columna;
+  return Validar(stTexto, renglon < renglones_.size() ? std::string_view(renglones_[renglon][kSaldo]) : "");
+}
+
+bool RevisionDePagos::Validar(std::string_view stTexto, std::string_view saldo) {
   const auto monto = Monto(stTexto);
-  if (monto && *monto >= 0 && renglon < renglones_.size() &&
-      *monto <= libNalda::prVal(renglones_[renglon][kSaldo]) + 1e-9)
-    return true;
+  if (monto && *monto >= 0 && !saldo.empty() && *monto <= libNalda::prVal(saldo) + 1e-9) return true;
   operador_.Mensaje("El monto del pago excede al saldo de la cuenta, o es incorrecto", Botones::kExclamacion,
                     "Alerta");
   return false;
@@ -176,14 +178,11 @@ void RevisionDePagos::Borra(std::size_t renglon) {
   origen_.erase(origen_.begin() + static_cast<std::ptrdiff_t>(renglon));
 }
 
-double RevisionDePagos::Suma(int columna) const {
+std::string RevisionDePagos::Total(const std::vector<Renglon>& renglones, int columna) {
   double suma = 0;
-  for (const Renglon& r : renglones_) suma += libNalda::prVal(r[static_cast<std::size_t>(columna)]);
-  return suma;
+  for (const Renglon& r : renglones) suma += libNalda::prVal(r[static_cast<std::size_t>(columna)]);
+  return formatos::Moneda(suma);
 }
-
-std::string RevisionDePagos::TotalSaldo() const { return formatos::Moneda(Suma(kSaldo)); }
-std::string RevisionDePagos::TotalAPagar() const { return formatos::Moneda(Suma(kAPagar)); }
 
 bool RevisionDePagos::PuedeCerrar() {
   if (aplicados_) return true;
@@ -205,10 +204,12 @@ std::vector<PagoAAplicar> RevisionDePagos::Pagos(const std::vector<Renglon>& ren
   return pagos;
 }
 
-ResultadoAplicacion RevisionDePagos::Aplicar(int segundosDeEspera) {
+// A file waits on when a customer of one of its rows failed; rows deleted in
+// the review count as the operator's decision.
+ResultadoAplicacion RevisionDePagos::Aplicar(const std::vector<Renglon>& renglones, int segundosDeEspera) {
   AplicacionDePagos aplicacion(programa_.principal(), programa_.bd(), operador_);
   aplicacion.segundosDeEspera = segundosDeEspera;
-  const ResultadoAplicacion r = aplicacion.AplicarPagos(Pagos(renglones_));
+  const ResultadoAplicacion r = aplicacion.AplicarPagos(Pagos(renglones));
   aplicados_ = true;
   std::set<std::string> fallidos;
   for (const auto& c : r.fallidos) fallidos.insert(c.clave);

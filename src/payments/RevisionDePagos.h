@@ -67,13 +67,16 @@ class RevisionDePagos {
   // True when stTexto is a number from 0 to the row's "Saldo"; otherwise the
   // operator is told and the result is false.
   bool Validar(std::string_view stTexto, std::size_t renglon, int columna);
+  // The same against a "Saldo" text (the desktop grid's cell).
+  bool Validar(std::string_view stTexto, std::string_view saldo);
   // Validar, then the cell takes the amount in "#,0.00".
   bool CambiaAPagar(std::size_t renglon, std::string_view stTexto);
   void Borra(std::size_t renglon);
 
   // The totals of "Saldo" and "A pagar", in "#,0.00".
-  std::string TotalSaldo() const;
-  std::string TotalAPagar() const;
+  std::string TotalSaldo() const { return Total(renglones_, kSaldo); }
+  std::string TotalAPagar() const { return Total(renglones_, kAPagar); }
+  static std::string Total(const std::vector<Renglon>& renglones, int columna);
 
   // Applied, or nothing to apply when the files were read.
   bool aplicados() const { return aplicados_; }
@@ -85,7 +88,9 @@ class RevisionDePagos {
   // Applies the rows; the files whose payments all posted are finished. The
   // review is marked applied even when a customer failed: that customer's
   // file stays waiting and the next review shows what did not post.
-  ResultadoAplicacion Aplicar(int segundosDeEspera = 60);
+  ResultadoAplicacion Aplicar(int segundosDeEspera = 60) { return Aplicar(renglones_, segundosDeEspera); }
+  // The same with the rows as the desktop grid holds them after editing.
+  ResultadoAplicacion Aplicar(const std::vector<Renglon>& renglones, int segundosDeEspera = 60);
   // "Pagos aplicados", and a line for each customer that failed.
   void AvisaAplicados(const ResultadoAplicacion& r);
 
@@ -101,7 +106,6 @@ class RevisionDePagos {
   void Completa(Renglon& r, const DocumentoDePago& doc, long long numero);
   void LeeArchivo(const std::filesystem::path& archivo, BitacoraDeArchivos& bitacora,
                   std::vector<std::string>& leidos);
-  double Suma(int columna) const;
 
   Programa& programa_;
   Operador& operador_;

@@ -10,6 +10,7 @@
 #include "cli/ComandoBorrar.h"
 #include "cli/ComandoGenerar.h"
 #include "cli/ComandoLeer.h"
+#include "cli/ComandoPagos.h"
 #include "cli/ComandoProbar.h"
 #include "cli/ComandoRegistro.h"
 #include "cli/ComandoServicio.h"
@@ -37,6 +38,7 @@ const DefComando kComandos[] = {
     {"servicio", Permisos::kGenerar, &ComandoServicio::Ejecuta},
     {"leer", Permisos::kLeer, &ComandoLeer::Ejecuta},
     {"borrar", Permisos::kBorrar, &ComandoBorrar::Ejecuta},
+    {"pagos", Permisos::kPagos, &ComandoPagos::Ejecuta},
 };
 
 const DefComando* Busca(const std::string& nombre) {

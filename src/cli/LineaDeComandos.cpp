@@ -19,6 +19,7 @@ const Subcomando kSubcomandos[] = {
     {"servicio", "genera y sube el catálogo cada «Minutos» minutos", true, false},
     {"leer", "lee las ventas de los teléfonos y las graba en Norvento", false, false},
     {"borrar", "borra del sitio los archivos de ventas (quedan copias en respaldo/)", false, false},
+    {"pagos", "descarga y muestra los pagos de los vendedores; con --aplicar los aplica", true, false},
     {"registro", "muestra o escribe los datos de la instalación de Norvento", false, true},
 };
 
@@ -44,6 +45,10 @@ std::string LineaDeComandos::Ayuda() {
       "  --help         muestra esta ayuda\n"
       "\nOpciones de generar y servicio:\n"
       "  --vendedor CLAVE  solo los clientes de ese vendedor\n"
+      "\nOpciones de pagos:\n"
+      "  --vendedor CLAVE       solo los archivos de pagos de ese vendedor\n"
+      "  --aplicar              aplica los pagos mostrados (tras la pregunta)\n"
+      "  --monto IDCXC=VALOR    lo que se aplica a esa cuenta (0: no se aplica)\n"
       "\nEstado de salida: 0 correcto, 1 el proceso falló, 2 uso incorrecto,\n"
       "3 acceso negado, 4 no se pudo arrancar (instalación o base de datos).\n";
   return t;
@@ -66,6 +71,10 @@ Orden LineaDeComandos::Interpreta(int argc, const char* const* argv) {
     sub->set_help_flag();
     if (s.conVendedor) sub->add_option("--vendedor", o.vendedor);
     if (s.conAsignaciones) sub->add_option("asignaciones", o.argumentos);
+    if (std::string_view(s.nombre) == "pagos") {
+      sub->add_flag("--aplicar", o.aplicar);
+      sub->add_option("--monto", o.montos);
+    }
   }
   try {
     app.parse(argc, argv);

@@ -32,9 +32,26 @@ std::string Configuracion::LeeCampo(const Ajustes::Campo& c) const {
   return texto::Mayusculas(LeeIniConDefecto(c.seccion, c.clave, c.porOmision));
 }
 
+// The stored secrets are opened first: when the key is missing or is another
+// one, no default is encrypted, since that would make a new key over the lost
+// one and the operator could no longer restore it.
 void Configuracion::LeeConfiguracionFTP(Ajustes& a) const {
+  a.ilegibles.clear();
+  std::vector<const Ajustes::Campo*> vacios;
   for (const Ajustes::Campo& c : Ajustes::Campos()) {
-    if (EsCifrado(c)) a.*c.miembro = LeeCampo(c);
+    if (!EsCifrado(c)) continue;
+    const std::string guardado = libNalda::LeeIni(c.seccion, c.clave, ini_);
+    a.*c.miembro = "";
+    if (guardado.empty()) {
+      vacios.push_back(&c);
+      continue;
+    }
+    const auto plano = utilerias_.HayClave() ? utilerias_.Descifra(guardado) : std::nullopt;
+    if (plano) a.*c.miembro = *plano;
+    if (!plano) a.ilegibles.emplace_back(c.nombre);
+  }
+  if (a.ilegibles.empty()) {
+    for (const Ajustes::Campo* c : vacios) a.*c->miembro = LeeCampo(*c);
   }
   LeeOpciones(a);
 }

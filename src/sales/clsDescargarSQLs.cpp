@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "sales/Folios.h"
+#include "sales/LetrasDelTelefono.h"
 #include "sales/PosteoDeVentas.h"
 #include "sales/VentasEnEspera.h"
 #include "sales/clsArchivoTravesa.h"
@@ -19,37 +20,6 @@ namespace {
 
 constexpr const char* kPatron = "ventas_*.sql";
 constexpr std::size_t kInicioDispositivo = 7;  // after "ventas_"
-
-// The two characters a UTF-8 letter becomes when its bytes are read as
-// Windows-1252 (the bytes Windows leaves unassigned keep their own code).
-std::string LeidoComo1252(unsigned char primero, unsigned char segundo) {
-  std::string s = texto::DeWindows1252(std::string(1, static_cast<char>(primero)));
-  const std::string b = texto::DeWindows1252(std::string(1, static_cast<char>(segundo)));
-  if (b != "\xEF\xBF\xBD") return s + b;
-  s += static_cast<char>(0xC2);
-  s += static_cast<char>(segundo);
-  return s;
-}
-
-struct Reparacion {
-  std::string de;
-  std::string a;
-};
-
-const std::vector<Reparacion>& Reparaciones() {
-  // In this order: á é í ó ú ü ñ Á É Í Ó Ú Ü Ñ ¡ ¿
-  static const std::vector<Reparacion> tabla = [] {
-    const unsigned char letras[][2] = {{0xC3, 0xA1}, {0xC3, 0xA9}, {0xC3, 0xAD}, {0xC3, 0xB3}, {0xC3, 0xBA},
-                                       {0xC3, 0xBC}, {0xC3, 0xB1}, {0xC3, 0x81}, {0xC3, 0x89}, {0xC3, 0x8D},
-                                       {0xC3, 0x93}, {0xC3, 0x9A}, {0xC3, 0x9C}, {0xC3, 0x91}, {0xC2, 0xA1},
-                                       {0xC2, 0xBF}};
-    std::vector<Reparacion> t;
-    for (const auto& l : letras)
-      t.push_back({LeidoComo1252(l[0], l[1]), std::string{static_cast<char>(l[0]), static_cast<char>(l[1])}});
-    return t;
-  }();
-  return tabla;
-}
 
 // A sale of the file: its client and date-time text as the phone wrote them.
 std::string ClaveDeVenta(const std::vector<std::string>& valores) {
@@ -73,11 +43,7 @@ clsDescargarSQLs::clsDescargarSQLs(Programa& programa, Operador& objLabel) : pro
 
 clsDescargarSQLs::~clsDescargarSQLs() { mFTP_.CloseConnection(); }
 
-std::string clsDescargarSQLs::DesUTF8cizar(std::string_view xCadena) {
-  std::string s(xCadena);
-  for (const Reparacion& r : Reparaciones()) s = texto::Reemplaza(s, r.de, r.a);
-  return s;
-}
+std::string clsDescargarSQLs::DesUTF8cizar(std::string_view xCadena) { return LetrasDelTelefono::Repara(xCadena); }
 
 std::string clsDescargarSQLs::Dispositivo(std::string_view nombre) {
   if (nombre.size() <= kInicioDispositivo) return "";

@@ -38,7 +38,7 @@ mode_t Modo(const std::filesystem::path& p) {
   return st.st_mode & 07777;
 }
 
-class SecretosTest : public ::testing::Test {
+class SecretosOcultosTest : public ::testing::Test {
  protected:
   std::vector<std::string> Secretos() const {
     return {prueba::FTP().password, kApp, prueba::BD().password, kFtpEquivocada, kBdEquivocada};
@@ -64,7 +64,7 @@ class SecretosTest : public ::testing::Test {
   prueba::SitioDePrueba sitio_;
 };
 
-TEST_F(SecretosTest, NingunComandoNiArchivoDejaVerLosSecretos) {
+TEST_F(SecretosOcultosTest, NingunComandoNiArchivoDejaVerLosSecretos) {
   const auto& ftp = sitio_.servidor();
   // The FTP password and the application password from standard input, as a
   // careful operator gives them.

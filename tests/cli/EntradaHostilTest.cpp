@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 
 #include "comun/ArchivoDeVentas.h"
 #include "comun/CarpetaTemporal.h"
@@ -22,11 +21,6 @@ namespace {
 using prueba::ArchivoDeVentas;
 using prueba::Instalacion;
 using prueba::VentaDeTelefono;
-
-std::string Bytes(const std::filesystem::path& p) {
-  std::ifstream f(p, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-}
 
 bool Contiene(const std::string& texto, const std::string& parte) { return texto.find(parte) != std::string::npos; }
 
@@ -55,7 +49,7 @@ class EntradaHostilTest : public ::testing::Test {
     for (const unsigned char c : s) h += std::string{k[c >> 4], k[c & 15]};
     return h;
   }
-  std::string Bitacora() { return Bytes(inst_.programa() / "BitacoraDeArchivos.txt"); }
+  std::string Bitacora() { return prueba::LeeArchivo(inst_.programa() / "BitacoraDeArchivos.txt"); }
 
   Instalacion inst_;
   prueba::SitioDePrueba sitio_;
@@ -133,7 +127,7 @@ TEST_F(EntradaHostilTest, ClientesConEtiquetasAnidadasOSinCerrar) {
   EXPECT_EQ(Dato("SELECT CONCAT(Nombre, '|', Precio) FROM clientes WHERE Clave='H005'"), "Bien|2");
   // A record cut by an unclosed tag is not added, and the log says which.
   EXPECT_EQ(Dato("SELECT COUNT(*) FROM clientes WHERE Clave IN ('H001', 'H006')"), "0");
-  const std::string log = Bytes(inst_.programa() / "travesa.log");
+  const std::string log = prueba::LeeArchivo(inst_.programa() / "travesa.log");
   EXPECT_TRUE(Contiene(log, "clave «H001»")) << log;
   EXPECT_TRUE(Contiene(log, "clave «H006»")) << log;
   EXPECT_GT(std::stoi(Dato("SELECT COUNT(*) FROM clientes")), 5);
@@ -162,7 +156,7 @@ TEST_F(EntradaHostilTest, NombresDelSitioQueSalenDeLaCarpetaNoSeUsan) {
   }
   EXPECT_TRUE(std::filesystem::is_empty(fuera.ruta()));
   EXPECT_EQ(Dato("SELECT COUNT(*) FROM remisiones WHERE Fecha='2026-12-08'"), "1");
-  const std::string log = Bytes(inst_.programa() / "travesa.log");
+  const std::string log = prueba::LeeArchivo(inst_.programa() / "travesa.log");
   EXPECT_TRUE(Contiene(log, "que no es el nombre de un archivo de la carpeta")) << log;
 }
 

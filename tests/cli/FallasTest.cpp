@@ -10,11 +10,11 @@
 #include <algorithm>
 #include <chrono>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <thread>
 
 #include "comun/ArchivoDeVentas.h"
+#include "comun/CarpetaTemporal.h"
 #include "comun/Instalacion.h"
 #include "comun/ServidorPropio.h"
 #include "comun/SitioDePrueba.h"
@@ -24,11 +24,6 @@ namespace {
 
 using prueba::ArchivoDeVentas;
 using prueba::Instalacion;
-
-std::string Bytes(const std::filesystem::path& p) {
-  std::ifstream f(p, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-}
 
 // Files written by this process and its children stop at `bytes` while it lives.
 class LimiteDeArchivos {
@@ -69,7 +64,7 @@ TEST_F(FallasTest, DiscoLlenoAlEscribirElCatalogoNoDejaArchivosAMedias) {
   std::map<std::string, std::string> publicado;
   std::uintmax_t mayor = 0;
   for (const char* n : kCatalogo) {
-    publicado[n] = Bytes(sitio.EnDisco(n));
+    publicado[n] = prueba::LeeArchivo(sitio.EnDisco(n));
     mayor = std::max<std::uintmax_t>(mayor, publicado[n].size());
   }
   ASSERT_GT(mayor, 8192u);
@@ -83,13 +78,13 @@ TEST_F(FallasTest, DiscoLlenoAlEscribirElCatalogoNoDejaArchivosAMedias) {
   EXPECT_EQ(r.estado, 1) << r.Todo();
   EXPECT_NE(r.Todo().find("No se pudo escribir el archivo"), std::string::npos) << r.Todo();
   // On the site, every file is the one published before, whole; nothing else is there.
-  for (const char* n : kCatalogo) EXPECT_EQ(Bytes(sitio.EnDisco(n)), publicado[n]) << n;
+  for (const char* n : kCatalogo) EXPECT_EQ(prueba::LeeArchivo(sitio.EnDisco(n)), publicado[n]) << n;
   for (const auto& e : std::filesystem::directory_iterator(sitio.EnDisco("")))
     EXPECT_NE(publicado.count(e.path().filename().string()) + (e.path().extension() == ".xml"), 0u) << e.path();
   // With room again, the next run publishes.
   r = inst_.ComoAdmin({"generar"});
   EXPECT_EQ(r.estado, 0) << r.Todo();
-  for (const char* n : kCatalogo) EXPECT_EQ(Bytes(sitio.EnDisco(n)), publicado[n]) << n;
+  for (const char* n : kCatalogo) EXPECT_EQ(prueba::LeeArchivo(sitio.EnDisco(n)), publicado[n]) << n;
 }
 
 TEST_F(FallasTest, ServidorCaidoAMitadDeUnArchivoDeVentasNoGrabaNadaDeEl) {

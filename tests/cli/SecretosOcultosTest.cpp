@@ -7,7 +7,6 @@
 #include <sys/stat.h>
 
 #include <fstream>
-#include <iterator>
 
 #include "comun/ArchivoDeVentas.h"
 #include "comun/CarpetaTemporal.h"
@@ -26,11 +25,6 @@ using prueba::Instalacion;
 constexpr const char* kApp = "Secreto.App-4417";
 constexpr const char* kFtpEquivocada = "Otra.FTP-8812";
 constexpr const char* kBdEquivocada = "Otra.BD-5503";
-
-std::string Bytes(const std::filesystem::path& p) {
-  std::ifstream f(p, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-}
 
 mode_t Modo(const std::filesystem::path& p) {
   struct stat st {};
@@ -54,7 +48,7 @@ class SecretosOcultosTest : public ::testing::Test {
       if (!e.is_regular_file()) continue;
       const std::string nombre = e.path().filename().string();
       if (nombre == "travesa.ini" || nombre == "travesa.clave" || nombre == "registro.ini") continue;
-      const std::string datos = Bytes(e.path());
+      const std::string datos = prueba::LeeArchivo(e.path());
       for (const std::string& s : Secretos())
         EXPECT_EQ(datos.find(s), std::string::npos) << e.path() << " guarda «" << s << "»";
     }
@@ -75,7 +69,7 @@ TEST_F(SecretosOcultosTest, NingunComandoNiArchivoDejaVerLosSecretos) {
   Revisa("ajustes campo=valor", r);
   // The INI holds them encrypted, never as they are.
   for (const std::string& s : {ftp.password, std::string(kApp)})
-    EXPECT_EQ(Bytes(inst_.ini()).find(s), std::string::npos) << "travesa.ini guarda «" << s << "» sin cifrar";
+    EXPECT_EQ(prueba::LeeArchivo(inst_.ini()).find(s), std::string::npos) << "travesa.ini guarda «" << s << "» sin cifrar";
 
   r = inst_.ComoAdmin({"ajustes"});
   EXPECT_EQ(r.estado, 0) << r.Todo();
@@ -149,7 +143,7 @@ TEST(ArchivosSecretosTest, LoQueElProgramaCreaSoloLoLeeSuDueno) {
     ASSERT_TRUE(std::filesystem::exists(creado)) << creado;
     EXPECT_EQ(Modo(creado) & 077, 0u) << creado;
   }
-  EXPECT_EQ(Bytes(norvento / "registro.ini").find("clave.de.prueba"), std::string::npos);
+  EXPECT_EQ(prueba::LeeArchivo(norvento / "registro.ini").find("clave.de.prueba"), std::string::npos);
 }
 
 }  // namespace

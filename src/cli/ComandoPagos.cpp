@@ -3,9 +3,9 @@
 #include <iostream>
 #include <optional>
 
-#include "cli/ComandoGenerar.h"
 #include "payments/DescargaDePagos.h"
 #include "payments/RevisionDePagos.h"
+#include "publish/Publicacion.h"
 #include "shell/Programa.h"
 #include "shell/host/Texto.h"
 #include "shell/host/libNalda.h"
@@ -105,7 +105,7 @@ void AvisaPendientes(Operador& op) {
 
 int ComandoPagos::Ejecuta(Programa& programa, const Orden& orden) {
   Operador& op = programa.operador();
-  if (!ComandoGenerar::VendedorValido(programa, orden.vendedor)) return Salida::kUso;
+  if (!Publicacion::VendedorValido(programa, op, orden.vendedor, kTitulo)) return Salida::kUso;
   const auto montos = Montos(op, orden.montos);
   if (!montos) return Salida::kUso;
   auto descarga = DescargaDePagos::Descargar(programa, op, programa.ajustes(), orden.vendedor);

@@ -222,6 +222,7 @@ std::shared_ptr<const cDirList> clsFTP::GetDirectoryListing(std::string_view sFi
   using Resultado = std::shared_ptr<const cDirList>;
   return Protegido(error_, kFindFirst, Resultado(), [&]() -> Resultado {
     directorio_.reset();
+    error_.clear();  // nothing and no error: the folder holds no such file
     if (!ListoPara(kFindFirst, {sFilter})) return nullptr;
     const auto [carpeta, patron] = RutaFTP::Separa(sFilter);
     Entradas entradas;

@@ -109,10 +109,16 @@ void clsDescargarSQLs::Descarga(BitacoraDeArchivos& bitacora, VentasEnEspera& es
   contador_ = 0;
   mFTP_.SetFTPDirectory(FTPcarpeta);
   std::vector<std::string> nombres;
-  if (const auto listado = mFTP_.GetDirectoryListing(kPatron)) {
-    for (const cDirItem& item : *listado) nombres.push_back(item.filename);
-  }
+  const auto listado = mFTP_.GetDirectoryListing(kPatron);
   bitacora.Escribe("Obteniendo directorio 'ventas_*.sql'");
+  if (!listado && !mFTP_.GetLastErrorMessage().empty()) {
+    // The site stopped answering: the run must not say the files were read.
+    NoLeido(bitacora, kPatron, "no se pudo obtener la lista de archivos del sitio: " + mFTP_.GetLastErrorMessage());
+    objLabel_.Aviso("");
+    return;
+  }
+  if (listado)
+    for (const cDirItem& item : *listado) nombres.push_back(item.filename);
   for (const std::string& nombre : nombres) {
     objLabel_.Ceder();
     archivoActual_ = nombre;
@@ -128,7 +134,10 @@ void clsDescargarSQLs::Descarga(BitacoraDeArchivos& bitacora, VentasEnEspera& es
 
 void clsDescargarSQLs::LeeArchivo(const std::string& nombre, BitacoraDeArchivos& bitacora, VentasEnEspera& espera) {
   const std::filesystem::path local = programa_.carpeta() / nombre;
-  if (!mFTP_.FTPDownloadFile(local.string(), nombre)) return;
+  if (!mFTP_.FTPDownloadFile(local.string(), nombre)) {
+    NoLeido(bitacora, nombre, "no se pudo descargar (queda en el sitio): " + mFTP_.GetLastErrorMessage());
+    return;
+  }
   bitacora.Escribe(10, "Descargado");
   leidos_.push_back(ArchivoLeido{nombre, {}, false});
   ArchivoLeido& archivo = leidos_.back();
@@ -142,6 +151,13 @@ void clsDescargarSQLs::LeeArchivo(const std::string& nombre, BitacoraDeArchivos&
   } catch (const ErrorTravesa& e) {
     bitacora.Escribe(10, e.what());
   }
+}
+
+// A file (or the listing) that could not be read: its sales stay on the site
+// for the next run, and this run ends as failed, with the reason.
+void clsDescargarSQLs::NoLeido(BitacoraDeArchivos& bitacora, const std::string& nombre, const std::string& motivo) {
+  bitacora.Escribe(10, "Archivo " + nombre + " no leído: " + motivo);
+  resultado_.fallidas.push_back(VentaFallida{nombre, "", "", "", motivo});
 }
 
 void clsDescargarSQLs::Falla(BitacoraDeArchivos& bitacora, ArchivoLeido& archivo, VentaFallida falla) {

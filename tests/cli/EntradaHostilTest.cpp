@@ -147,8 +147,8 @@ TEST_F(EntradaHostilTest, NombresDelSitioQueSalenDeLaCarpetaNoSeUsan) {
       << ArchivoDeVentas().Linea(Venta(1, "bien"), "ABA001", 1, 44.5).contenido();
   // What the server hands out for the false name, should anyone ask.
   std::filesystem::create_directories(hostil.EnDisco(fuera.ruta().filename().string()));
-  std::ofstream(hostil.EnDisco(fuera.ruta().filename().string() + "/robado.sql"))
-      << ArchivoDeVentas().Linea(Venta(2, "robado"), "ABA001", 1, 44.5).contenido();
+  // 120 bytes, the size the false listing gives, so that a download of it would complete.
+  std::ofstream(hostil.EnDisco(fuera.ruta().filename().string() + "/robado.sql")) << std::string(119, 'x') << "\n";
   Apunta(hostil.sitio(), prueba::ServidorPropio::kUsuario, prueba::ServidorPropio::kPassword, "carpeta");
   for (const char* orden : {"leer", "pagos"}) {
     const auto r = inst_.ComoAdmin({orden});

@@ -1,8 +1,10 @@
 #include "cli/ComandoLeer.h"
 
 #include <cstdlib>
+#include <iostream>
 
-#include "sales/DescargaDeVentas.h"
+#include "sales/LecturaDeArchivos.h"
+#include "sales/ResumenEnTabla.h"
 #include "sales/clsDescargarSQLs.h"
 #include "shell/Programa.h"
 #include "shell/host/libNalda.h"
@@ -24,10 +26,10 @@ int SegundosDeEspera() {
 
 int ComandoLeer::Ejecuta(Programa& programa, const Orden& orden) {
   (void)orden;
-  const ResultadoVentas r =
-      DescargaDeVentas::EjecutaDescarga(programa, programa.operador(), programa.ajustes(), SegundosDeEspera());
-  DescargaDeVentas::Avisa(programa.operador(), programa.carpeta(), r);
-  return r.Completo() ? Salida::kExito : Salida::kFallo;
+  LecturaDeArchivos lectura(programa, programa.operador(), SegundosDeEspera());
+  const ResumenLectura r = lectura.Leer(programa.ajustes());
+  if (r.conectado) std::cout << "\n" << ResumenEnTabla::Texto(r) << std::flush;
+  return r.Correcto() ? Salida::kExito : Salida::kFallo;
 }
 
 }  // namespace travesa

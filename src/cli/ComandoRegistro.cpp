@@ -1,8 +1,10 @@
 #include "cli/ComandoRegistro.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <array>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <optional>
 
@@ -53,7 +55,10 @@ bool PreparaRegistro(Programa& p, const std::string& ruta) {
   if (!p.BuscaInstalacion(ruta).empty()) return true;
   std::error_code ec;
   if (!std::filesystem::is_directory(ruta, ec)) return false;
-  std::ofstream(std::filesystem::path(ruta) / DelRegistro::kArchivo, std::ios::app);
+  // Empty and its owner's alone: it is going to hold the database's user and password.
+  const int f = ::open((std::filesystem::path(ruta) / DelRegistro::kArchivo).c_str(),
+                       O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
+  if (f >= 0) ::close(f);
   return !p.BuscaInstalacion(ruta).empty();
 }
 

@@ -7,8 +7,10 @@
 #include <iostream>
 
 #include "cli/ComandoAjustes.h"
+#include "cli/ComandoBorrar.h"
 #include "cli/ComandoGenerar.h"
 #include "cli/ComandoLeer.h"
+#include "cli/ComandoPagos.h"
 #include "cli/ComandoProbar.h"
 #include "cli/ComandoRegistro.h"
 #include "cli/ComandoServicio.h"
@@ -38,6 +40,8 @@ const DefComando kComandos[] = {
     {"generar", Permisos::kGenerar, &ComandoGenerar::Ejecuta},
     {"servicio", Permisos::kGenerar, &ComandoServicio::Ejecuta},
     {"leer", Permisos::kLeer, &ComandoLeer::Ejecuta},
+    {"borrar", Permisos::kBorrar, &ComandoBorrar::Ejecuta},
+    {"pagos", Permisos::kPagos, &ComandoPagos::Ejecuta},
 };
 
 const DefComando* Busca(const std::string& nombre) {

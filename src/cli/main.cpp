@@ -1,5 +1,6 @@
 // travesa: the desktop program without arguments (or with /sinlogin), one
 // headless job with a command.
+#include <csignal>
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -34,6 +35,10 @@ bool AbreEscritorio(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   using namespace travesa;
+  // A file that reaches the size limit of the account (or of the disk's quota)
+  // fails its write like a full disk, and the job says which file; without
+  // this the kernel would end the program on the spot, in the middle of a run.
+  std::signal(SIGXFSZ, SIG_IGN);
   if (AbreEscritorio(argc, argv)) {
 #ifdef TRAVESA_CON_VENTANA
     if (HayPantalla()) return Escritorio::Ejecuta(argc, argv);

@@ -14,6 +14,7 @@
 #include "ftp/RutaFTP.h"
 #include "ftp/SesionCurl.h"
 #include "ftp/SitioFTP.h"
+#include "shell/host/Bitacora.h"
 #include "shell/host/Texto.h"
 
 namespace travesa {
@@ -221,6 +222,7 @@ std::shared_ptr<const cDirList> clsFTP::GetDirectoryListing(std::string_view sFi
   using Resultado = std::shared_ptr<const cDirList>;
   return Protegido(error_, kFindFirst, Resultado(), [&]() -> Resultado {
     directorio_.reset();
+    error_.clear();  // nothing and no error: the folder holds no such file
     if (!ListoPara(kFindFirst, {sFilter})) return nullptr;
     const auto [carpeta, patron] = RutaFTP::Separa(sFilter);
     Entradas entradas;
@@ -360,6 +362,18 @@ std::string_view clsFTP::EtiquetaDeFalla(const Etiquetas& etiquetas, const Conta
   return etiquetas.resto;
 }
 
+// An entry of a listing names one thing in the folder listed. A name with a
+// "/" (or a NUL) would lead a download or a local copy out of its folder: it
+// is left out, with a warning, whatever the server meant by it.
+void clsFTP::QuitaNombresConRuta(Entradas& entradas) {
+  std::erase_if(entradas, [](const LectorListado::Entrada& e) {
+    if (e.nombre.find_first_of(std::string_view("/\0", 2)) == std::string::npos) return false;
+    Bitacora::Advierte("El sitio FTP listó «" + texto::Reemplaza(e.nombre, std::string(1, '\0'), "\\0") +
+                       "», que no es el nombre de un archivo de la carpeta; no se usa.");
+    return true;
+  });
+}
+
 int clsFTP::Lista(const std::string& carpeta, Entradas& entradas, bool& recibioAlgo) {
   std::string texto;
   const SesionCurl::Receptor receptor = [&texto](const char* datos, std::size_t largo) {
@@ -373,6 +387,7 @@ int clsFTP::Lista(const std::string& carpeta, Entradas& entradas, bool& recibioA
                              (r->codigo == 500 || r->codigo == 502 || r->codigo == 504);
     if (!desconocido) {
       entradas = LectorListado::DeMlsd(texto, codigo == CURLE_OK);
+      QuitaNombresConRuta(entradas);
       recibioAlgo = !texto.empty();
       return codigo;
     }
@@ -382,6 +397,7 @@ int clsFTP::Lista(const std::string& carpeta, Entradas& entradas, bool& recibioA
   }
   const CURLcode codigo = sesion_->Recibe(carpeta, true, receptor, "LIST");
   entradas = LectorListado::DeList(texto, codigo == CURLE_OK);
+  QuitaNombresConRuta(entradas);
   recibioAlgo = !texto.empty();
   return codigo;
 }

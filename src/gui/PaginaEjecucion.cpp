@@ -5,7 +5,9 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QFontDatabase>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -53,6 +55,7 @@ PaginaEjecucion::PaginaEjecucion(QWidget* padre)
       lblWMS_(Etiqueta("lblWMS", this, QStringLiteral("Conectado con WMS"))),
       lblAviso_(Etiqueta("lblAviso", this)),
       barAviso_(ConNombre(new QProgressBar(this), "barAviso")),
+      txtResumen_(ConNombre(new QPlainTextEdit(this), "txtResumen")),
       cmdGenerar_(Comando(QStringLiteral("&Generar archivos"), "cmdGenerar", this)),
       cmdLeer_(Comando(QStringLiteral("&Leer archivos"), "cmdLeer", this)),
       cmdPagos_(Comando(QStringLiteral("Aplicar &pagos"), "cmdPagos", this)),
@@ -81,6 +84,11 @@ PaginaEjecucion::PaginaEjecucion(QWidget* padre)
   barAviso_->setTextVisible(false);
   barAviso_->setMaximumWidth(kAnchoDeLaBarra);
   barAviso_->hide();
+  txtResumen_->setReadOnly(true);
+  txtResumen_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  txtResumen_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  txtResumen_->setFocusPolicy(Qt::ClickFocus);
+  txtResumen_->hide();
 
   auto* vendedor = new QHBoxLayout;
   vendedor->addWidget(Etiqueta("lblEtiq0", this, QStringLiteral("Vendedor:")));
@@ -107,6 +115,7 @@ PaginaEjecucion::PaginaEjecucion(QWidget* padre)
 
   auto* todo = new QVBoxLayout(this);
   todo->addLayout(arriba, 1);
+  todo->addWidget(txtResumen_, 2);
   todo->addLayout(aviso);
   todo->addWidget(CreaOpcionesGuardadas());
 
@@ -171,11 +180,10 @@ void PaginaEjecucion::MuestraActProgramada(bool visible) { lblActProgramada_->se
 void PaginaEjecucion::MuestraComandos(const Permisos& permisos) {
   cmdConfigurar_->setVisible(permisos.configurar);
   cmdGenerar_->setVisible(permisos.generar);
-  // Reading sales, applying payments and deleting sales files join the page
-  // with their jobs; until then their places stay empty.
-  cmdLeer_->setVisible(false);
+  cmdLeer_->setVisible(permisos.leer);
+  // Applying payments joins the page with its job; until then its place stays empty.
   cmdPagos_->setVisible(false);
-  cmdBorrar_->setVisible(false);
+  cmdBorrar_->setVisible(permisos.borrar);
 }
 
 void PaginaEjecucion::MuestraOpciones(const Ajustes& a) {
@@ -210,5 +218,12 @@ void PaginaEjecucion::TerminaAviso() {
   lblAviso_->hide();
   barAviso_->hide();
 }
+
+void PaginaEjecucion::setResumen(const QString& texto) {
+  txtResumen_->setPlainText(texto);
+  txtResumen_->setVisible(!texto.isEmpty());
+}
+
+QString PaginaEjecucion::Resumen() const { return txtResumen_->toPlainText(); }
 
 }  // namespace travesa

@@ -14,6 +14,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -49,6 +50,11 @@ class PaginaEjecucion : public QWidget {
   void setProgreso(qint64 actual, qint64 total);
   void TerminaAviso();
 
+  // What the last read run did, under the commands until the next run; an
+  // empty text hides it.
+  void setResumen(const QString& texto);
+  QString Resumen() const;
+
  signals:
   void VendedorElegido(const QString& clave);
   void Generar();
@@ -70,6 +76,7 @@ class PaginaEjecucion : public QWidget {
   QLabel* lblWMS_;
   QLabel* lblAviso_;
   QProgressBar* barAviso_;
+  QPlainTextEdit* txtResumen_;
   QPushButton* cmdGenerar_;
   QPushButton* cmdLeer_;
   QPushButton* cmdPagos_;

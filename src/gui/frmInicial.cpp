@@ -20,6 +20,10 @@
 #include "gui/TrabajoEnHilo.h"
 #include "gui/frmDescripcion.h"
 #include "publish/Publicacion.h"
+#include "sales/BorradoDeVentas.h"
+#include "sales/LecturaDeArchivos.h"
+#include "sales/ResumenEnTabla.h"
+#include "sales/clsDescargarSQLs.h"
 #include "shell/Dialogos.h"
 #include "shell/Permisos.h"
 #include "ftp/PruebaConexion.h"
@@ -110,6 +114,8 @@ void frmInicial::Conecta() {
   connect(&operador_, &OperadorVentana::ProgresoCambiado, ejecucion_, &PaginaEjecucion::setProgreso);
   connect(ejecucion_, &PaginaEjecucion::VendedorElegido, this, &frmInicial::VendedorElegido);
   connect(ejecucion_, &PaginaEjecucion::Generar, this, &frmInicial::cmdGenerar);
+  connect(ejecucion_, &PaginaEjecucion::Leer, this, &frmInicial::cmdLeer);
+  connect(ejecucion_, &PaginaEjecucion::Borrar, this, &frmInicial::cmdBorrar);
   connect(ejecucion_, &PaginaEjecucion::Configurar, this, &frmInicial::Configurar);
   connect(configuracion_, &PaginaConfiguracion::Regresar, this, &frmInicial::Regresar);
   connect(configuracion_, &PaginaConfiguracion::Grabar, this, &frmInicial::Grabar);
@@ -233,6 +239,54 @@ void frmInicial::GenerarArchivos(bool mostrarMensaje) {
   ejecucion_->EnfocaVendedores();
   IniciaTemporizador();
   emit PublicacionTerminada(r.ok);
+}
+
+Ajustes frmInicial::AjustesConSitioDeLaPagina() const {
+  Ajustes a = programa_.ajustes();
+  a.ftpSitio = textoqt::DeQt(configuracion_->Sitio());
+  a.ftpUsuario = textoqt::DeQt(configuracion_->Usuario());
+  a.FTPcontraseña = textoqt::DeQt(configuracion_->Contrasena());
+  a.FTPcarpeta = textoqt::DeQt(configuracion_->Carpeta());
+  return a;
+}
+
+// The read run: customers and sales off the window's thread, the final
+// message over the enabled window, then the transfer (its question and
+// download) off the thread again, and the summary under the commands.
+void frmInicial::cmdLeer() {
+  if (!LecturaDeArchivos::Confirma(operador_)) return;
+  timer1_.stop();
+  ejecucion_->setResumen({});
+  const Ajustes a = AjustesConSitioDeLaPagina();
+  LecturaDeArchivos lectura(programa_, operador_, clsDescargarSQLs::kEsperaDelBloqueo);
+  ResumenLectura resumen;
+  bool descargado = false;
+  const bool sinError = Trabaja([&] {
+    programa_.AseguraConexiones();
+    descargado = lectura.Descargar(a, resumen);
+  });
+  if (resumen.conectado) configuracion_->setCarpeta(textoqt::AQt(resumen.carpeta));
+  if (sinError && descargado) {
+    lectura.MensajeFinal(resumen);
+    Ajustes conCarpeta = a;
+    conCarpeta.FTPcarpeta = resumen.carpeta;
+    Trabaja([&] { lectura.Terminar(conCarpeta, resumen); });
+  }
+  if (resumen.conectado) ejecucion_->setResumen(textoqt::AQt(ResumenEnTabla::Texto(resumen)));
+  ejecucion_->EnfocaVendedores();
+  IniciaTemporizador();
+  emit LecturaTerminada(sinError && resumen.Correcto());
+}
+
+void frmInicial::cmdBorrar() {
+  if (!BorradoDeVentas::Confirma(operador_)) return;
+  timer1_.stop();
+  const Ajustes a = AjustesConSitioDeLaPagina();
+  BorradoDeVentas::Resultado r;
+  if (Trabaja([&] { r = BorradoDeVentas::EjecutaBorrado(programa_, operador_, a); }))
+    BorradoDeVentas::MensajeFinal(operador_, r);
+  ejecucion_->EnfocaVendedores();
+  IniciaTemporizador();
 }
 
 void frmInicial::Configurar() {

@@ -49,6 +49,8 @@ class frmInicial : public QWidget {
   // The first display ended: with the user logged in, or not (the program ends).
   void PrimeraVistaTerminada(bool acceso);
   void PublicacionTerminada(bool ok);
+  // A read run ended: everything read and posted (and the transfer, when it ran), or not.
+  void LecturaTerminada(bool correcta);
 
  protected:
   void showEvent(QShowEvent* evento) override;
@@ -65,6 +67,10 @@ class frmInicial : public QWidget {
   void MuestraUltimaSubida();
 
   void cmdGenerar();
+  void cmdLeer();
+  void cmdBorrar();
+  // The settings as saved, with the FTP site as the settings page shows it.
+  Ajustes AjustesConSitioDeLaPagina() const;
   void Configurar();
   void Regresar();
   void Grabar();

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "sales/clsArchivoTravesa.h"
-#include "sales/clsDescargarSQLs.h"
+#include "sales/LetrasDelTelefono.h"
 #include "shell/host/Texto.h"
 #include "shell/host/libNalda.h"
 
@@ -55,14 +55,14 @@ std::optional<LineaDeVenta> LineaDeVenta::DeValores(const std::vector<std::strin
     return std::nullopt;
   }
   l.vendedor = v[1];
-  l.cliente = clsDescargarSQLs::DesUTF8cizar(v[2]);
+  l.cliente = LetrasDelTelefono::Repara(v[2]);
   l.producto = v[3];
   l.cantidad = libNalda::prVal(v[4]);
   l.precio = A4Decimales(libNalda::prVal(v[5]));
   l.importe = A4Decimales(libNalda::prVal(v[6]));
   l.formaPago = texto::Izquierda(texto::Reemplaza(texto::Recorta(v[7]), "'", ""), kLargoFormaPago);
   l.numPrecio = static_cast<int>(std::lround(numPrecio));
-  l.nota = texto::Izquierda(clsDescargarSQLs::DesUTF8cizar(texto::Recorta(v[9])), kLargoNota);
+  l.nota = texto::Izquierda(LetrasDelTelefono::Repara(texto::Recorta(v[9])), kLargoNota);
   // The last eight values: positions 10..17 of the short layout, 13..20 of the long one.
   for (std::size_t k = 0; k < 8; ++k) l.formasDePago[k] = libNalda::prVal(v[u - 7 + k]);
   return l;

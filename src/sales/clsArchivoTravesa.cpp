@@ -132,16 +132,18 @@ void clsArchivoTravesa::PrepararSQL(const std::filesystem::path& stArchivo) {
   const std::string bytes((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
   if (f.bad()) throw ErrorTravesa("No se pudo leer el archivo «" + stArchivo.string() + "».");
   sql_ = texto::Reemplaza(DecodificaBytes(bytes), "\\'", "\"");
-  resto_ = sql_;
+  leido_ = 0;
   ultima_.clear();
 }
 
 bool clsArchivoTravesa::DadmeLinea(std::vector<std::string>& asCampos, std::vector<std::string>& asValors) {
+  // Moves forward through the text instead of cutting the head off it: a file
+  // of many lines is read in one pass, not copied again for every line.
   while (true) {
-    const std::size_t lf = resto_.find('\n');
+    const std::size_t lf = sql_.find('\n', leido_);
     if (lf == std::string::npos) return false;
-    ultima_ = resto_.substr(0, lf);
-    resto_.erase(0, lf + 1);
+    ultima_.assign(sql_, leido_, lf - leido_);
+    leido_ = lf + 1;
     if (!EsBlanca(ultima_)) break;
   }
   if (!ultima_.empty() && ultima_.back() == '\r') ultima_.pop_back();

@@ -31,7 +31,7 @@ class clsArchivoTravesa {
   void PrepararSQL(const std::filesystem::path& stArchivo);
 
   // The text left unread (a last line without its LF).
-  const std::string& Resto() const { return resto_; }
+  std::string Resto() const { return sql_.substr(leido_); }
   // The line DadmeLinea took last, as it was in the file.
   const std::string& UltimaLinea() const { return ultima_; }
 
@@ -41,7 +41,7 @@ class clsArchivoTravesa {
   static void SepararValores(std::string_view texto, std::vector<std::string>& valores, std::size_t cuantos);
 
   std::string sql_;
-  std::string resto_;
+  std::size_t leido_ = 0;  // where the next line starts in sql_
   std::string ultima_;
 };
 

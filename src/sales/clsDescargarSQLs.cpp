@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "sales/Folios.h"
+#include "sales/LetrasDelTelefono.h"
 #include "sales/PosteoDeVentas.h"
 #include "sales/VentasEnEspera.h"
 #include "sales/clsArchivoTravesa.h"
@@ -19,37 +20,6 @@ namespace {
 
 constexpr const char* kPatron = "ventas_*.sql";
 constexpr std::size_t kInicioDispositivo = 7;  // after "ventas_"
-
-// The two characters a UTF-8 letter becomes when its bytes are read as
-// Windows-1252 (the bytes Windows leaves unassigned keep their own code).
-std::string LeidoComo1252(unsigned char primero, unsigned char segundo) {
-  std::string s = texto::DeWindows1252(std::string(1, static_cast<char>(primero)));
-  const std::string b = texto::DeWindows1252(std::string(1, static_cast<char>(segundo)));
-  if (b != "\xEF\xBF\xBD") return s + b;
-  s += static_cast<char>(0xC2);
-  s += static_cast<char>(segundo);
-  return s;
-}
-
-struct Reparacion {
-  std::string de;
-  std::string a;
-};
-
-const std::vector<Reparacion>& Reparaciones() {
-  // In this order: á é í ó ú ü ñ Á É Í Ó Ú Ü Ñ ¡ ¿
-  static const std::vector<Reparacion> tabla = [] {
-    const unsigned char letras[][2] = {{0xC3, 0xA1}, {0xC3, 0xA9}, {0xC3, 0xAD}, {0xC3, 0xB3}, {0xC3, 0xBA},
-                                       {0xC3, 0xBC}, {0xC3, 0xB1}, {0xC3, 0x81}, {0xC3, 0x89}, {0xC3, 0x8D},
-                                       {0xC3, 0x93}, {0xC3, 0x9A}, {0xC3, 0x9C}, {0xC3, 0x91}, {0xC2, 0xA1},
-                                       {0xC2, 0xBF}};
-    std::vector<Reparacion> t;
-    for (const auto& l : letras)
-      t.push_back({LeidoComo1252(l[0], l[1]), std::string{static_cast<char>(l[0]), static_cast<char>(l[1])}});
-    return t;
-  }();
-  return tabla;
-}
 
 // A sale of the file: its client and date-time text as the phone wrote them.
 std::string ClaveDeVenta(const std::vector<std::string>& valores) {
@@ -73,11 +43,7 @@ clsDescargarSQLs::clsDescargarSQLs(Programa& programa, Operador& objLabel) : pro
 
 clsDescargarSQLs::~clsDescargarSQLs() { mFTP_.CloseConnection(); }
 
-std::string clsDescargarSQLs::DesUTF8cizar(std::string_view xCadena) {
-  std::string s(xCadena);
-  for (const Reparacion& r : Reparaciones()) s = texto::Reemplaza(s, r.de, r.a);
-  return s;
-}
+std::string clsDescargarSQLs::DesUTF8cizar(std::string_view xCadena) { return LetrasDelTelefono::Repara(xCadena); }
 
 std::string clsDescargarSQLs::Dispositivo(std::string_view nombre) {
   if (nombre.size() <= kInicioDispositivo) return "";
@@ -143,10 +109,16 @@ void clsDescargarSQLs::Descarga(BitacoraDeArchivos& bitacora, VentasEnEspera& es
   contador_ = 0;
   mFTP_.SetFTPDirectory(FTPcarpeta);
   std::vector<std::string> nombres;
-  if (const auto listado = mFTP_.GetDirectoryListing(kPatron)) {
-    for (const cDirItem& item : *listado) nombres.push_back(item.filename);
-  }
+  const auto listado = mFTP_.GetDirectoryListing(kPatron);
   bitacora.Escribe("Obteniendo directorio 'ventas_*.sql'");
+  if (!listado && !mFTP_.GetLastErrorMessage().empty()) {
+    // The site stopped answering: the run must not say the files were read.
+    NoLeido(bitacora, kPatron, "no se pudo obtener la lista de archivos del sitio: " + mFTP_.GetLastErrorMessage());
+    objLabel_.Aviso("");
+    return;
+  }
+  if (listado)
+    for (const cDirItem& item : *listado) nombres.push_back(item.filename);
   for (const std::string& nombre : nombres) {
     objLabel_.Ceder();
     archivoActual_ = nombre;
@@ -162,7 +134,10 @@ void clsDescargarSQLs::Descarga(BitacoraDeArchivos& bitacora, VentasEnEspera& es
 
 void clsDescargarSQLs::LeeArchivo(const std::string& nombre, BitacoraDeArchivos& bitacora, VentasEnEspera& espera) {
   const std::filesystem::path local = programa_.carpeta() / nombre;
-  if (!mFTP_.FTPDownloadFile(local.string(), nombre)) return;
+  if (!mFTP_.FTPDownloadFile(local.string(), nombre)) {
+    NoLeido(bitacora, nombre, "no se pudo descargar (queda en el sitio): " + mFTP_.GetLastErrorMessage());
+    return;
+  }
   bitacora.Escribe(10, "Descargado");
   leidos_.push_back(ArchivoLeido{nombre, {}, false});
   ArchivoLeido& archivo = leidos_.back();
@@ -176,6 +151,13 @@ void clsDescargarSQLs::LeeArchivo(const std::string& nombre, BitacoraDeArchivos&
   } catch (const ErrorTravesa& e) {
     bitacora.Escribe(10, e.what());
   }
+}
+
+// A file (or the listing) that could not be read: its sales stay on the site
+// for the next run, and this run ends as failed, with the reason.
+void clsDescargarSQLs::NoLeido(BitacoraDeArchivos& bitacora, const std::string& nombre, const std::string& motivo) {
+  bitacora.Escribe(10, "Archivo " + nombre + " no leído: " + motivo);
+  resultado_.fallidas.push_back(VentaFallida{nombre, "", "", "", motivo});
 }
 
 void clsDescargarSQLs::Falla(BitacoraDeArchivos& bitacora, ArchivoLeido& archivo, VentaFallida falla) {

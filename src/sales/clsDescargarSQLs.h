@@ -92,6 +92,7 @@ class clsDescargarSQLs {
   void Rechaza(BitacoraDeArchivos& bitacora, const std::string& rechazo);
   void GrabarVentas(BitacoraDeArchivos& bitacora, VentasEnEspera& espera, std::set<unsigned>& fallidas);
   void BorraLeidos(BitacoraDeArchivos& bitacora, const std::set<unsigned>& fallidas);
+  void NoLeido(BitacoraDeArchivos& bitacora, const std::string& nombre, const std::string& motivo);
   void Falla(BitacoraDeArchivos& bitacora, ArchivoLeido& archivo, VentaFallida falla);
   void AlProgreso(std::int64_t actual, std::int64_t total);
 

@@ -44,9 +44,14 @@ fs::path Respaldo::Carpeta() const {
   return carpeta;
 }
 
-fs::path Respaldo::Guarda(const fs::path& archivo) const {
-  const fs::path destino = NombreLibre(Carpeta(), archivo.filename());
+fs::path Respaldo::Guarda(const fs::path& archivo, std::string_view subcarpeta) const {
+  fs::path carpeta = Carpeta();
   std::error_code ec;
+  if (!subcarpeta.empty()) {
+    carpeta /= subcarpeta;
+    fs::create_directories(carpeta, ec);
+  }
+  const fs::path destino = NombreLibre(carpeta, archivo.filename());
   fs::rename(archivo, destino, ec);
   if (!ec) return destino;
   // Another file system: copy whole, then remove the original.

@@ -19,7 +19,8 @@ class Respaldo {
   // Moves the file into the folder and returns where it landed. A file of the
   // same name already there is kept: the new one gets a numbered name
   // ("name.1.ext", "name.2.ext"...). Throws ErrorTravesa when it cannot move.
-  std::filesystem::path Guarda(const std::filesystem::path& archivo) const;
+  // With a subfolder, the file goes there (created when missing).
+  std::filesystem::path Guarda(const std::filesystem::path& archivo, std::string_view subcarpeta = {}) const;
   // The files in the folder whose name starts with `prefijo` and ends with
   // `extension`, by name.
   std::vector<std::filesystem::path> Archivos(std::string_view prefijo,

@@ -17,9 +17,7 @@ using prueba::Instalacion;
 class PublicacionCliTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    const auto& s = sitio_.servidor();
-    const auto r = inst_.ComoAdmin({"ajustes", "ftpSitio=" + sitio_.sitio(), "ftpUsuario=" + s.usuario,
-                                    "FTPcontraseña=" + s.password, "FTPcarpeta=" + sitio_.carpeta().substr(1)});
+    const auto r = inst_.ComoAdmin(sitio_.ComoAjustes());
     ASSERT_EQ(r.estado, 0) << r.Todo();
   }
   std::map<std::string, std::string> Entorno() const {

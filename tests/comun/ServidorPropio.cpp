@@ -45,12 +45,15 @@ unsigned PuertoLibre() {
   return ntohs(dir.sin_port);
 }
 
-ServidorPropio::ServidorPropio(int bytesPorSegundo) : puerto_(PuertoLibre()) {
-  const std::string guion = (Fuentes() / "scripts" / "ftp_prueba.py").string();
+ServidorPropio::ServidorPropio(int bytesPorSegundo, const std::vector<std::string>& nombresFalsos)
+    : puerto_(PuertoLibre()) {
+  const std::string guion = nombresFalsos.empty() ? (Fuentes() / "scripts" / "ftp_prueba.py").string()
+                                                  : (Fuentes() / "tests" / "comun" / "ftp_hostil.py").string();
   std::vector<std::string> args = {"/usr/bin/python3", guion,      "--puerto", std::to_string(puerto_),
                                    "--usuario",        kUsuario,   "--password", kPassword,
                                    "--carpeta",        raiz_.ruta().string(), "--limite",
                                    std::to_string(bytesPorSegundo)};
+  for (const std::string& n : nombresFalsos) args.insert(args.end(), {"--nombre", n});
   std::vector<char*> argv;
   for (auto& a : args) argv.push_back(a.data());
   argv.push_back(nullptr);

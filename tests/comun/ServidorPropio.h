@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "comun/CarpetaTemporal.h"
 
@@ -15,8 +16,10 @@ class ServidorPropio {
   static constexpr const char* kUsuario = "propio";
   static constexpr const char* kPassword = "clave.Propia1";
 
-  // Data moves at no more than `bytesPorSegundo`.
-  explicit ServidorPropio(int bytesPorSegundo);
+  // Data moves at no more than `bytesPorSegundo`. With `nombresFalsos`, every
+  // listing also names those files (tests/comun/ftp_hostil.py): a server that
+  // lies, naming what no folder can hold ("ventas_x/../../fuera.sql").
+  explicit ServidorPropio(int bytesPorSegundo, const std::vector<std::string>& nombresFalsos = {});
   ~ServidorPropio();
   ServidorPropio(const ServidorPropio&) = delete;
   ServidorPropio& operator=(const ServidorPropio&) = delete;

@@ -41,6 +41,18 @@ bool SitioDePrueba::Conecta(clsFTP& ftp) const {
   return ftp.OpenConnection(sitio(), servidor_.usuario, servidor_.password) && ftp.SetFTPDirectory(carpeta_);
 }
 
+void SitioDePrueba::Pon(Ajustes& a) const {
+  a.ftpSitio = sitio();
+  a.ftpUsuario = servidor_.usuario;
+  a.FTPcontraseña = servidor_.password;
+  a.FTPcarpeta = carpeta_.substr(1);
+}
+
+std::vector<std::string> SitioDePrueba::ComoAjustes() const {
+  return {"ajustes", "ftpSitio=" + sitio(), "ftpUsuario=" + servidor_.usuario, "FTPcontraseña=" + servidor_.password,
+          "FTPcarpeta=" + carpeta_.substr(1)};
+}
+
 std::string Bytes(std::size_t n) {
   std::string s(n, '\0');
   for (std::size_t i = 0; i < n; ++i) s[i] = static_cast<char>('A' + (i * 7 + i / 26) % 26);

@@ -5,9 +5,11 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "comun/Entorno.h"
 #include "ftp/clsFTP.h"
+#include "shell/Ajustes.h"
 
 namespace travesa::prueba {
 
@@ -29,6 +31,11 @@ class SitioDePrueba {
 
   // Passive, binary, logged in and standing in the test's folder.
   bool Conecta(clsFTP& ftp) const;
+
+  // The settings that point a program at the test's folder (relative to the
+  // login folder, no final "/"): in the record, or as `travesa ajustes` arguments.
+  void Pon(Ajustes& a) const;
+  std::vector<std::string> ComoAjustes() const;
 
  private:
   ServidorFTP servidor_;

@@ -2,13 +2,19 @@
 // prepared program folder on a running display (scripts/capturas-ventana runs
 // it under Xvfb over the demo data):
 //   capturas_ventana PROGRAM_FOLDER RUN_PAGE.png CONFIGURATION_PAGE.png
+//                    [READ_RUN.png DEVICE_FILES SITE_FOLDER]
+// With the last three, the files the phones would leave (DEVICE_FILES) are
+// copied into the FTP folder on disk (SITE_FOLDER) once the window is up, a
+// read run is made from the window, and the run page is taken with its summary.
 #include <QApplication>
 #include <QComboBox>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
+#include <filesystem>
 #include <iostream>
 
 #include "Piloto.h"
@@ -39,13 +45,17 @@ bool Guarda(QWidget& ventana, const QString& archivo) {
 int main(int argc, char** argv) {
   using namespace travesa;
   QApplication app(argc, argv);
-  if (argc != 4) {
-    std::cerr << "Uso: capturas_ventana CARPETA_DEL_PROGRAMA EJECUCION.png CONFIGURACION.png\n";
+  if (argc != 4 && argc != 7) {
+    std::cerr << "Uso: capturas_ventana CARPETA_DEL_PROGRAMA EJECUCION.png CONFIGURACION.png"
+                 " [LECTURA.png ARCHIVOS_DE_TELEFONOS CARPETA_DEL_SITIO]\n";
     return 2;
   }
   // Start-up moves to the program folder: the pictures' paths are taken first.
   const QString ejecucion = QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath();
   const QString configuracion = QFileInfo(QString::fromLocal8Bit(argv[3])).absoluteFilePath();
+  const QString lectura = argc == 7 ? QFileInfo(QString::fromLocal8Bit(argv[4])).absoluteFilePath() : QString();
+  const std::filesystem::path telefonos = argc == 7 ? std::filesystem::absolute(argv[5]) : std::filesystem::path();
+  const std::filesystem::path sitio = argc == 7 ? std::filesystem::absolute(argv[6]) : std::filesystem::path();
   OperadorVentana operador;
   Programa programa(argv[1], operador);
   try {
@@ -74,5 +84,15 @@ int main(int argc, char** argv) {
   if (!Guarda(ventana, ejecucion)) return 1;
   ventana.findChild<QPushButton*>(QStringLiteral("cmdConfigurar"))->click();
   if (!Guarda(ventana, configuracion)) return 1;
+  if (lectura.isEmpty()) return 0;
+  ventana.findChild<QPushButton*>(QStringLiteral("cmdRegresar"))->click();
+  for (const auto& archivo : std::filesystem::directory_iterator(telefonos))
+    std::filesystem::copy_file(archivo.path(), sitio / archivo.path().filename(),
+                               std::filesystem::copy_options::overwrite_existing);
+  // Yes to the read run and to the transfer.
+  piloto.respuestas = {QMessageBox::Yes, QMessageBox::Yes};
+  ventana.resize(1060, 700);
+  ventana.findChild<QPushButton*>(QStringLiteral("cmdLeer"))->click();
+  if (!Guarda(ventana, lectura)) return 1;
   return 0;
 }

@@ -41,11 +41,7 @@ class PublicacionTest : public ::testing::Test {
 
   void SetUp() override {
     ASSERT_TRUE(programa_.Inicia());
-    Ajustes& a = programa_.ajustes();
-    a.ftpSitio = sitio_.sitio();
-    a.ftpUsuario = sitio_.servidor().usuario;
-    a.FTPcontraseña = sitio_.servidor().password;
-    a.FTPcarpeta = sitio_.carpeta().substr(1);  // relative to the login folder, no final "/"
+    sitio_.Pon(programa_.ajustes());
   }
 
   Publicacion::Resultado Publica(bool mensaje = false) {

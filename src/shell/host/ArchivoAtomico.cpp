@@ -80,15 +80,17 @@ bool EscribeTodo(int fd, const std::string& contenido) {
   return true;
 }
 
-// The mode a new file gets from the process's umask, read without changing it
-// (umask() would, for a moment, for every thread).
+// The mode of a new file: settings files hold encrypted secrets and where the
+// database is, so a new one is its owner's alone (0600, less what the umask
+// takes away; the umask is read without changing it, as umask() would, for a
+// moment, for every thread). An existing file keeps its own mode.
 mode_t PermisosNuevos() {
   std::ifstream estado("/proc/self/status");
   std::string linea;
   while (std::getline(estado, linea)) {
-    if (linea.rfind("Umask:", 0) == 0) return 0666 & ~static_cast<mode_t>(std::stoul(linea.substr(6), nullptr, 8));
+    if (linea.rfind("Umask:", 0) == 0) return 0600 & ~static_cast<mode_t>(std::stoul(linea.substr(6), nullptr, 8));
   }
-  return 0644;
+  return 0600;
 }
 
 }  // namespace

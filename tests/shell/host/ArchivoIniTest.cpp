@@ -162,11 +162,11 @@ TEST(ArchivoIniTest, ConservaModoDuenoYEnlace) {
   int archivos = 0;
   for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir / "datos")) ++archivos;
   EXPECT_EQ(archivos, 1);
-  // A new file takes the usual mode.
+  // A new file is its owner's alone, within what the umask allows.
   ArchivoIni::Escribe(dir / "nuevo.ini", "a", "b", "c");
   const mode_t mascara = ::umask(0);
   ::umask(mascara);
-  EXPECT_EQ(Estado(dir / "nuevo.ini").st_mode & 0777, 0666u & ~mascara);
+  EXPECT_EQ(Estado(dir / "nuevo.ini").st_mode & 0777, 0600u & ~mascara);
 }
 
 TEST(ArchivoIniTest, EscriturasAlMismoTiempoNoPierdenClaves) {

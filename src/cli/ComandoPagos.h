@@ -1,0 +1,16 @@
+#pragma once
+// `travesa pagos [--vendedor CLAVE] [--aplicar] [--monto IDCXC=VALOR ...]`:
+// downloads the payment files, prints the review rows with their totals and,
+// with --aplicar and after its question, applies them.
+#include "cli/LineaDeComandos.h"
+
+namespace travesa {
+
+class Programa;
+
+class ComandoPagos {
+ public:
+  static int Ejecuta(Programa& programa, const Orden& orden);
+};
+
+}  // namespace travesa

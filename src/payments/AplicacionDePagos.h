@@ -1,0 +1,72 @@
+#pragma once
+// The application of reviewed payments to the Norvento receivables: for every
+// customer one payment entry in the account statement, one annex row per paid
+// document, the balances of the documents and receivables lowered, receivables
+// paid off removed, and the customer's balances recomputed. The payments pass
+// through the staging table tmpcxcs, under a named lock for the whole run;
+// each customer's group is one transaction.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shell/Operador.h"
+
+namespace travesa {
+
+class BasesDD;
+class Conexion;
+
+// One row of the review, as it is applied.
+struct PagoAAplicar {
+  std::string cliente;  // cxc.Clave
+  long idCxc = 0;
+  double monto = 0;     // "A pagar"; 0 or less is not applied
+  std::string fecha;    // "yyyy-mm-dd"
+  std::string hora;     // "hh:mm"
+};
+
+struct ResultadoAplicacion {
+  struct Cliente {
+    std::string clave;
+    double total = 0;
+    std::string motivo;  // why it failed, for `fallidos`
+  };
+  std::vector<Cliente> aplicados;
+  std::vector<Cliente> repetidos;  // already posted: skipped
+  std::vector<Cliente> fallidos;   // nothing of theirs was written
+  bool Completo() const { return fallidos.empty(); }
+};
+
+class AplicacionDePagos {
+ public:
+  static constexpr std::string_view kConcepto = "PAGO REGISTRADO EN PROGRAMA «TRAVESA»";
+  static constexpr std::string_view kBloqueo = "travesa.tmpcxcs";
+
+  // op gets the progress text and the yields.
+  AplicacionDePagos(Conexion& cn, const BasesDD& bd, Operador& op);
+
+  // How long to wait for another desk's run before giving up.
+  int segundosDeEspera = 60;
+
+  // Posts the payments. Throws ErrorTravesa when the lock or the staging
+  // table cannot be had (nothing is posted then); a customer whose group
+  // fails is rolled back, reported in `fallidos`, and the others still post.
+  ResultadoAplicacion AplicarPagos(const std::vector<PagoAAplicar>& pagos);
+
+  // The next free number of a counter (Movimientos.Foliar).
+  static long long ObtenerFolio(Conexion& cn, std::string_view columna, std::string_view tabla,
+                                std::string_view llave);
+
+ private:
+  void Aparta(const std::vector<PagoAAplicar>& pagos);
+  // Posts one customer's group inside the open transaction; false when the
+  // statement already holds it.
+  bool AplicaCliente(const std::string& cliente, double total);
+  void AplicaPago(long long folio, long idCxc, double cantidad, const std::string& fecha, const std::string& hora);
+
+  Conexion& cn_;
+  const BasesDD& bd_;
+  Operador& op_;
+};
+
+}  // namespace travesa

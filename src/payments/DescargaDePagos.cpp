@@ -1,0 +1,37 @@
+#include "payments/DescargaDePagos.h"
+
+#include "payments/clsPagos.h"
+#include "shell/Dialogos.h"
+#include "shell/Programa.h"
+#include "shell/host/Texto.h"
+
+namespace travesa {
+
+bool DescargaDePagos::Pregunta(Operador& operador) {
+  return Confirmar(operador, "¿Desea leer los archivos de pagos, para su aplicación?", "Descargar archivos de pagos");
+}
+
+DescargaDePagos::Resultado DescargaDePagos::Descargar(Programa& programa, Operador& operador, const Ajustes& ajustes,
+                                                      std::string_view vendedor) {
+  operador.Aviso("");
+  clsPagos pagos(programa, operador, ajustes.VerificarCertificado != "N");
+  pagos.ftpSitio = ajustes.ftpSitio;
+  pagos.ftpUsuario = ajustes.ftpUsuario;
+  pagos.FTPcontraseña = ajustes.FTPcontraseña;
+  pagos.FTPcarpeta = ajustes.FTPcarpeta;
+  pagos.stVendedor = texto::Recorta(vendedor);
+  Resultado r;
+  r.ok = pagos.Procesar();
+  r.motivo = pagos.MotivoDeFalla();
+  r.bitacora = pagos.TomaBitacora();
+  operador.Aviso("");
+  return r;
+}
+
+void DescargaDePagos::AvisaFalla(Programa& programa, Operador& operador) {
+  const std::string bitacora = programa.Archivo(BitacoraDeArchivos::kNombre).string();
+  operador.Mensaje("El proceso no fue concluido. Revise el archivo «" + bitacora + "» para más información",
+                   Botones::kInformacion, "Alerta");
+}
+
+}  // namespace travesa

@@ -1,0 +1,88 @@
+#include "payments/clsPagos.h"
+
+#include <chrono>
+
+#include "shell/BitacoraDeArchivos.h"
+#include "shell/Dialogos.h"
+#include "shell/Formatos.h"
+#include "shell/Programa.h"
+#include "shell/host/Texto.h"
+
+namespace travesa {
+namespace {
+
+constexpr std::string_view kPatron = "cxcs_*.sql";
+// The seller's segment begins at the 6th character, after "cxcs_".
+constexpr std::size_t kInicioDelDispositivo = 6;
+
+}  // namespace
+
+clsPagos::clsPagos(Programa& programa, Operador& objLabel, bool verificarCertificado)
+    : programa_(programa), objLabel_(objLabel) {
+  mFTP_.SetModePassive();
+  mFTP_.SetTransferBinary();
+  mFTP_.SetVerificarCertificado(verificarCertificado);
+  mFTP_.SetIntervaloProgreso(std::chrono::milliseconds(50));
+  mFTP_.FileTransferProgress = [this](std::int64_t actual, std::int64_t total) { AlProgreso(actual, total); };
+}
+
+clsPagos::~clsPagos() { mFTP_.CloseConnection(); }
+
+bool clsPagos::Aceptado(std::string_view nombre, std::string_view vendedor) {
+  return ArchivoDelVendedor(nombre, kInicioDelDispositivo, vendedor);
+}
+
+std::unique_ptr<BitacoraDeArchivos> clsPagos::TomaBitacora() { return std::move(bitacora_); }
+
+bool clsPagos::Procesar() {
+  bitacora_ = std::make_unique<BitacoraDeArchivos>(programa_.carpeta());
+  activo_ = true;
+  if (!texto::TerminaCon(FTPcarpeta, "/")) FTPcarpeta += "/";
+  if (!mFTP_.OpenConnection(ftpSitio, ftpUsuario, FTPcontraseña)) {
+    motivo_ = mFTP_.GetLastErrorMessage();
+    const std::string_view texto = "No se pudo establecer conexión con el sitio";
+    bitacora_->Escribe(texto);
+    objLabel_.Mensaje(texto, Botones::kSoloAceptar, "Error de conexión");
+    bitacora_->Cierra();
+    activo_ = false;
+    return false;
+  }
+  bitacora_->Escribe("Conexión correcta al sitio");
+  mFTP_.SetFTPDirectory(FTPcarpeta);
+  const auto listado = mFTP_.GetDirectoryListing(kPatron);
+  bitacora_->Escribe("Obteniendo directorio '" + std::string(kPatron) + "'");
+  if (listado) {
+    for (const cDirItem& item : *listado) {
+      objLabel_.Ceder();
+      if (item.Directory) continue;
+      if (!Aceptado(item.filename, stVendedor)) {
+        bitacora_->Escribe(5, "Archivo " + item.filename + " incorrecto");
+        continue;
+      }
+      bitacora_->Escribe(5, "Archivo " + item.filename + " correcto");
+      Descarga(item.filename);
+    }
+  }
+  activo_ = false;
+  return true;
+}
+
+// A file that fails to arrive stays on the site for the next run.
+void clsPagos::Descarga(const std::string& nombre) {
+  archivoActual_ = nombre;
+  if (!mFTP_.FTPDownloadFile((programa_.carpeta() / nombre).string(), nombre)) return;
+  bitacora_->Escribe(10, "Descargado");
+  bitacora_->Escribe(10, "Intentando borrar " + nombre);
+  mFTP_.DeleteFTPFile(nombre);
+}
+
+void clsPagos::AlProgreso(std::int64_t actual, std::int64_t total) {
+  if (activo_ && total >= actual) {
+    objLabel_.Aviso("De '" + archivoActual_ + "': bytes copiados " + formatos::Miles(actual) + " de " +
+                    formatos::Miles(total));
+    objLabel_.Progreso(actual, total);
+  }
+  objLabel_.Ceder();
+}
+
+}  // namespace travesa

@@ -1,0 +1,59 @@
+#pragma once
+// The download run of the payment files: copies the chosen seller's
+// `cxcs_*.sql` files from the FTP folder into the program folder and removes
+// them from the site. The transfer log it starts stays open for the reading of
+// the files that follows (see RevisionDePagos).
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "ftp/clsFTP.h"
+#include "shell/Operador.h"
+
+namespace travesa {
+
+class BitacoraDeArchivos;
+class Programa;
+
+class clsPagos {
+ public:
+  // objLabel receives the progress text.
+  clsPagos(Programa& programa, Operador& objLabel, bool verificarCertificado = true);
+  ~clsPagos();
+  clsPagos(const clsPagos&) = delete;
+  clsPagos& operator=(const clsPagos&) = delete;
+
+  std::string ftpSitio;
+  std::string ftpUsuario;
+  std::string FTPcontraseña;
+  std::string FTPcarpeta;
+  std::string stVendedor;  // the chosen seller's key, trimmed; empty for every seller
+
+  // True when the site was reached, whatever happened to single files.
+  bool Procesar();
+
+  // The log of this run, still open; empty before Procesar. The reading of
+  // the files writes into it and closes it.
+  std::unique_ptr<BitacoraDeArchivos> TomaBitacora();
+  // Why the site could not be reached (the FTP client's text).
+  const std::string& MotivoDeFalla() const { return motivo_; }
+
+  // Whether a listed name belongs to this run: a device segment after "cxcs_"
+  // and, with a seller chosen, that seller's field in any letter case.
+  static bool Aceptado(std::string_view nombre, std::string_view vendedor);
+
+ private:
+  void Descarga(const std::string& nombre);
+  void AlProgreso(std::int64_t actual, std::int64_t total);
+
+  Programa& programa_;
+  Operador& objLabel_;
+  clsFTP mFTP_;
+  std::unique_ptr<BitacoraDeArchivos> bitacora_;
+  std::string archivoActual_;
+  std::string motivo_;
+  bool activo_ = false;
+};
+
+}  // namespace travesa

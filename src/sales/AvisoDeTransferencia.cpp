@@ -1,0 +1,19 @@
+#include "sales/AvisoDeTransferencia.h"
+
+#include "shell/Formatos.h"
+#include "shell/Operador.h"
+
+namespace travesa {
+
+std::function<void(std::int64_t, std::int64_t)> AvisoDeTransferencia::Para(Operador& operador, std::string archivo) {
+  return [&operador, archivo = std::move(archivo)](std::int64_t actual, std::int64_t total) {
+    if (total >= actual) {
+      operador.Aviso("De '" + archivo + "': bytes copiados " + formatos::Miles(actual) + " de " +
+                     formatos::Miles(total));
+      operador.Progreso(actual, total);
+    }
+    operador.Ceder();
+  };
+}
+
+}  // namespace travesa

@@ -1,0 +1,77 @@
+#pragma once
+// The read run ("Leer archivos") as both faces call it: the customers the
+// phones created, then the sales import and posting, then the final message,
+// then the leftover stock transfer (or the removal of the local products
+// file). It returns a summary of what it did, for the office to see.
+//
+// The window runs it in its three steps, so that the final message appears
+// over an enabled window: Descargar (off the window's thread), MensajeFinal,
+// Terminar (off the window's thread again). The headless command calls Leer.
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "sales/ClientesDelDispositivo.h"
+#include "sales/ResultadoVentas.h"
+#include "sales/TraspasoSobrante.h"
+#include "shell/Ajustes.h"
+
+namespace travesa {
+
+class Operador;
+class Programa;
+
+struct ResumenLectura {
+  bool conectado = false;          // the site was reached for the customers file
+  std::string carpeta;             // the folder setting with its slashes
+  bool clientesDescargados = false;
+  ResultadoClientes clientes;
+  ResultadoVentas ventas;
+  std::optional<ResultadoTraspaso> traspaso;  // when the transfer option is on
+
+  // Every sale was posted or found already posted, and the transfer (when it
+  // ran) did not fail.
+  bool Correcto() const { return conectado && ventas.Completo() && (!traspaso || traspaso->Correcto()); }
+};
+
+class LecturaDeArchivos {
+ public:
+  // The sales import and posting of the device sales files (EjecutaDescarga):
+  // it reads the document kind, the stock option and the FTP site from
+  // `ajustes`.
+  using ImportaVentas = std::function<ResultadoVentas(Programa&, Operador&, const Ajustes&)>;
+
+  static constexpr const char* kClientesLocal = "clientes2.xml";
+
+  LecturaDeArchivos(Programa& programa, Operador& operador, ImportaVentas importaVentas, int segundosDeEspera);
+  // With the real sales import, waiting up to `segundosDeEspera` for another
+  // desk's run to end.
+  LecturaDeArchivos(Programa& programa, Operador& operador, int segundosDeEspera);
+
+  // The question that starts the run from the window.
+  static bool Confirma(Operador& operador);
+
+  // The whole run without its first question.
+  ResumenLectura Leer(const Ajustes& ajustes);
+
+  // Customers, then sales, under the sales import's named lock, so that two
+  // desks never read at once. False when the site could not be reached (the
+  // operator was told; nothing else ran). Another desk's run still in progress
+  // after the wait ends it with ErrorTravesa, nothing read.
+  bool Descargar(const Ajustes& ajustes, ResumenLectura& resumen);
+  // "Archivos descargados y grabados en las tablas de Norvento", or the
+  // alert that points to the transfer log.
+  void MensajeFinal(const ResumenLectura& resumen);
+  // The transfer when `Traspaso` is on, otherwise the local products file removed.
+  void Terminar(const Ajustes& ajustes, ResumenLectura& resumen);
+
+ private:
+  void ImportaClientes(const Ajustes& ajustes, const std::string& carpeta, ResumenLectura& resumen);
+
+  Programa& programa_;
+  Operador& operador_;
+  ImportaVentas importaVentas_;
+  int segundosDeEspera_;
+};
+
+}  // namespace travesa

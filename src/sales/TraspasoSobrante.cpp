@@ -1,0 +1,195 @@
+#include "sales/TraspasoSobrante.h"
+
+#include <openssl/evp.h>
+
+#include <ctime>
+#include <vector>
+
+#include "ftp/clsFTP.h"
+#include "sales/AvisoDeTransferencia.h"
+#include "sales/Folios.h"
+#include "sales/LectorDeEtiquetas.h"
+#include "sales/SitioDeDispositivos.h"
+#include "shell/Ajustes.h"
+#include "shell/Dialogos.h"
+#include "shell/Programa.h"
+#include "shell/host/DeArchivos.h"
+#include "shell/host/ErrorTravesa.h"
+#include "shell/host/RecordSet.h"
+#include "shell/host/Texto.h"
+#include "shell/host/Transaccion.h"
+#include "shell/host/libNalda.h"
+
+namespace travesa {
+namespace {
+
+constexpr const char* kRemoto = "productos.xml";
+constexpr const char* kConcepto = "Traspaso de inventario sobrante «Travesa»";
+// The fingerprint of the last file booked, and its transfer, so that the same
+// file read again is not booked a second time.
+constexpr const char* kHuella = "Travesa: archivo del último traspaso";
+
+struct Producto {
+  std::string clave;
+  std::string descripcion;
+  double cantidad = 0;
+};
+
+struct Danado {
+  std::string motivo;
+};
+
+std::string Huella(std::string_view contenido) {
+  unsigned char resumen[EVP_MAX_MD_SIZE];
+  unsigned int largo = 0;
+  EVP_Digest(contenido.data(), contenido.size(), resumen, &largo, EVP_sha256(), nullptr);
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string hex;
+  for (unsigned int i = 0; i < largo; ++i) {
+    hex += kHex[resumen[i] >> 4];
+    hex += kHex[resumen[i] & 0x0F];
+  }
+  return hex;
+}
+
+std::string Requerido(LectorDeEtiquetas& lector, std::string_view etiqueta) {
+  std::optional<std::string> v = lector.Lee(etiqueta);
+  if (!v) throw LectorDeEtiquetas::TagIncompleto{"<" + std::string(etiqueta) + ">"};
+  return *v;
+}
+
+// Every product of the file, read before anything is written.
+std::vector<Producto> LeeProductos(std::string_view contenido) {
+  std::vector<Producto> productos;
+  LectorDeEtiquetas lector(contenido);
+  while (lector.Siguiente()) {
+    Producto p;
+    try {
+      p.clave = LectorDeEtiquetas::DecodificaXML(Requerido(lector, "clave"));
+      p.descripcion = LectorDeEtiquetas::DecodificaXML(Requerido(lector, "descripcion"));
+      p.cantidad = libNalda::prVal(Requerido(lector, "existencia"));
+    } catch (const LectorDeEtiquetas::TagIncompleto& e) {
+      throw Danado{"en el producto " + std::to_string(lector.Numero()) +
+                   (p.clave.empty() ? std::string() : " («" + p.clave + "»)") + " falta " + e.etiqueta};
+    }
+    productos.push_back(std::move(p));
+  }
+  return productos;
+}
+
+// Today ("yyyy-mm-dd") and the time in hours and minutes, local, of one moment.
+std::pair<std::string, std::string> FechaYHora() {
+  const std::time_t ahora = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&ahora, &local);
+  char fecha[16];
+  char hora[8];
+  std::strftime(fecha, sizeof fecha, "%Y-%m-%d", &local);
+  std::strftime(hora, sizeof hora, "%H:%M", &local);
+  return {fecha, hora};
+}
+
+// The series of the transfers: trimmed, empty for "N/A".
+std::string Serie(const Ajustes& ajustes) {
+  const std::string s = texto::Recorta(ajustes.SerieTraspasos);
+  return s == "N/A" ? std::string() : s;
+}
+
+void AgregaLinea(Programa& programa, Conexion& cn, long traspaso, int partida, const Producto& p) {
+  std::vector<std::string> columnas{"Traspaso", "Partida", "Producto", "Descrip", "Cantidad"};
+  std::vector<Valor> valores{Valor(traspaso), Valor(partida), Valor(p.clave), Valor(p.descripcion),
+                             Valor(p.cantidad)};
+  RecordSet rs;
+  if (programa.bd().AbrirTabla(rs, cn, cn.Prepara("productos WHERE Clave = ? LIMIT 1", {Valor(p.clave)}),
+                               "CostoProm, Costo, Precio1")) {
+    const std::string precio = rs.Fields("Precio1").Texto();
+    columnas.insert(columnas.end(), {"CostoProm", "Costo", "Precio", "Precio1"});
+    valores.insert(valores.end(), {Valor(rs.Fields("CostoProm").Texto()), Valor(rs.Fields("Costo").Texto()),
+                                   Valor(precio), Valor(precio)});
+  }
+  programa.bd().CierraTabla(rs);
+  cn.Inserta("traspasosdetalle", columnas, valores);
+}
+
+// Header and lines in one transaction; Repetido when this file was booked.
+void Graba(Programa& programa, const Ajustes& ajustes, const std::vector<Producto>& productos,
+           const std::string& huella, ResultadoTraspaso& r) {
+  Conexion& cn = programa.principal();
+  cn.Execute(cn.Prepara("INSERT IGNORE INTO sistema (Dato, Contenido) VALUES (?, '')", {Valor(kHuella)}));
+  Transaccion t(cn);
+  const std::string previa =
+      cn.Escalar(cn.Prepara("SELECT Contenido FROM sistema WHERE Dato = ? FOR UPDATE", {Valor(kHuella)})).Texto();
+  if (texto::EmpiezaCon(previa, huella + " ")) {
+    r.estado = ResultadoTraspaso::Estado::Repetido;
+    r.traspaso = static_cast<long>(libNalda::prVal(previa.substr(huella.size() + 1)));
+    return;
+  }
+  r.serie = Serie(ajustes);
+  r.destino = texto::Mayusculas(texto::Recorta(ajustes.EmpresaTraspaso));
+  std::string tabla = "traspasos";
+  std::string llave = "Traspaso";
+  r.traspaso = Folios::Foliar_(cn, "TRASPASO", tabla, llave);
+  r.numTraspaso = Folios::Foliar_(cn, "TR-" + r.serie, tabla, llave);
+  const auto [fecha, hora] = FechaYHora();
+  cn.Inserta("traspasos", {"Traspaso", "Fecha", "Hora", "Destino", "Concepto", "Pendiente", "Serie", "NumTraspaso"},
+             {Valor(r.traspaso), Valor(fecha), Valor(hora), Valor(r.destino), Valor(kConcepto), Valor(1),
+              Valor(r.serie), Valor(r.numTraspaso)});
+  for (const Producto& p : productos) {
+    if (p.cantidad <= 0) continue;
+    AgregaLinea(programa, cn, r.traspaso, ++r.lineas, p);
+  }
+  cn.Execute(cn.Prepara("UPDATE sistema SET Contenido = ? WHERE Dato = ?",
+                        {Valor(huella + " " + std::to_string(r.traspaso)), Valor(kHuella)}));
+  t.Confirma();
+  r.estado = ResultadoTraspaso::Estado::Grabado;
+}
+
+}  // namespace
+
+ResultadoTraspaso TraspasoSobrante::GenerarTraspaso(Programa& programa, Operador& operador, const Ajustes& ajustes) {
+  ResultadoTraspaso r;
+  const std::filesystem::path local = programa.Archivo(kLocal);
+  if (!Confirmar(operador, "¿Desea registrar un traspaso de inventario sobrante?", "Generar traspaso")) {
+    DeArchivos::BorraArchivo(local);
+    return r;
+  }
+  clsFTP ftp;
+  if (!SitioDeDispositivos::Conecta(ftp, operador, ajustes)) {
+    r.estado = ResultadoTraspaso::Estado::SinConexion;
+    return r;
+  }
+  const std::string carpeta = SitioDeDispositivos::Resuelve(ftp, ajustes.FTPcarpeta);
+  DeArchivos::BorraArchivo(local);
+  ftp.FileTransferProgress = AvisoDeTransferencia::Para(operador, kRemoto);
+  const bool bajado = SitioDeDispositivos::TresIntentos(
+      operador, "productos", [&] { return ftp.FTPDownloadFile(local.string(), carpeta + kRemoto); });
+  ftp.CloseConnection();
+  operador.Aviso("");
+  if (!bajado) {
+    r.estado = ResultadoTraspaso::Estado::SinArchivo;
+    return r;
+  }
+  const std::string contenido = LectorDeEtiquetas::LeeArchivo(local);
+  std::vector<Producto> productos;
+  try {
+    productos = LeeProductos(contenido);
+  } catch (const Danado& d) {
+    r.estado = ResultadoTraspaso::Estado::Danado;
+    r.motivo = d.motivo;
+    operador.Mensaje("El archivo de productos del sitio está dañado: " + r.motivo +
+                         ". No se registró el traspaso.",
+                     Botones::kCritico, "Generar traspaso");
+    return r;
+  }
+  Graba(programa, ajustes, productos, Huella(contenido), r);
+  if (r.estado == ResultadoTraspaso::Estado::Repetido) {
+    operador.Mensaje("Este archivo de productos ya se registró en el traspaso " + std::to_string(r.traspaso) +
+                         "; no se registró otra vez.",
+                     Botones::kExclamacion, "Generar traspaso");
+    return r;
+  }
+  operador.Mensaje("Traspaso grabado en las tablas de Norvento", Botones::kInformacion, "Atención");
+  return r;
+}
+
+}  // namespace travesa

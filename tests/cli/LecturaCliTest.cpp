@@ -1,0 +1,138 @@
+// leer and borrar through the real executable, against the real MariaDB and
+// FTP servers: messages, summary, exit statuses and rights.
+#include <gtest/gtest.h>
+
+#include "comun/ArchivoDeVentas.h"
+#include "comun/Instalacion.h"
+#include "comun/SitioDePrueba.h"
+
+namespace travesa {
+namespace {
+
+using prueba::ArchivoDeVentas;
+using prueba::Instalacion;
+using prueba::VentaDeTelefono;
+
+constexpr const char* kBien = "Archivos descargados y grabados en las tablas de Norvento\n";
+
+class LecturaCliTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto& s = sitio_.servidor();
+    const auto r = inst_.ComoAdmin({"ajustes", "ftpSitio=" + sitio_.sitio(), "ftpUsuario=" + s.usuario,
+                                    "FTPcontraseña=" + s.password, "FTPcarpeta=" + sitio_.carpeta().substr(1)});
+    ASSERT_EQ(r.estado, 0) << r.Todo();
+    sitio_.Escribe("clientes.xml",
+                   "<clientes><cliente><clave>C001</clave></cliente><cliente><clave>N200</clave><nombre>Tienda "
+                   "Nueva</nombre><numPrecio>2</numPrecio><diascredito>8</diascredito></cliente></clientes>");
+  }
+  std::string Dato(const std::string& sql) { return inst_.base().Dato(sql); }
+  bool EnSitio(const std::string& f) { return std::filesystem::exists(sitio_.EnDisco(f)); }
+
+  Instalacion inst_;
+  prueba::SitioDePrueba sitio_;
+};
+
+TEST_F(LecturaCliTest, LeerClientesYVentasConSuResumen) {
+  const VentaDeTelefono v{"Dec 8, 2026 1:45:09 PM", "V01", "C001", "CO", "", 1, {}};
+  sitio_.Escribe("ventas_tel1_V01_1.sql", ArchivoDeVentas().Linea(v, "ABA001", 2, 44.5).Linea(v, "ABA005", 1, 24).contenido());
+  auto r = inst_.ComoAdmin({"leer"});
+  ASSERT_EQ(r.estado, 0) << r.Todo();
+  EXPECT_EQ(r.errores, "");
+  EXPECT_EQ(r.salida.rfind(kBien, 0), 0u) << r.salida;
+  const std::string venta = Dato("SELECT Venta FROM tickets WHERE Cliente='C001' AND Fecha='2026-12-08' AND Hora='13:45'");
+  ASSERT_FALSE(venta.empty());
+  EXPECT_EQ(Dato("SELECT total FROM tickets WHERE Venta=" + venta), "113.0000");
+  EXPECT_EQ(Dato("SELECT CONCAT(Nombre, '|', Precio, '|', DCredito) FROM clientes WHERE Clave='N200'"), "Tienda Nueva|2|8");
+  // The summary, as aligned tables, says the same as the database.
+  const std::string fila = "  Ticket             " + venta + "  C001     Abarrotes La Esperanza  113.00  ventas_tel1_V01_1.sql\n";
+  EXPECT_NE(r.salida.find("Documentos grabados: 1\n"
+                          "  Documento  Serie  Folio  Cliente  Nombre                   Total  Archivo\n"
+                          "  ---------  -----  -----  -------  ----------------------  ------  ---------------------\n" +
+                          fila),
+            std::string::npos)
+      << r.salida;
+  EXPECT_NE(r.salida.find("Clientes nuevos agregados: 1\n  Clave  Nombre\n  -----  ------------\n  N200   Tienda Nueva\n"),
+            std::string::npos)
+      << r.salida;
+  EXPECT_FALSE(EnSitio("ventas_tel1_V01_1.sql"));
+
+  // Again: nothing new, and the summary says so.
+  r = inst_.ComoAdmin({"leer"});
+  ASSERT_EQ(r.estado, 0) << r.Todo();
+  EXPECT_NE(r.salida.find("Documentos grabados: ninguno\n"), std::string::npos) << r.salida;
+  EXPECT_NE(r.salida.find("Clientes nuevos agregados: ninguno\n"), std::string::npos) << r.salida;
+  EXPECT_EQ(Dato("SELECT COUNT(*) FROM tickets WHERE Cliente='C001' AND Fecha='2026-12-08'"), "1");
+}
+
+TEST_F(LecturaCliTest, LeerConTraspasoPreguntaPrimero) {
+  inst_.ComoAdmin({"ajustes", "Traspaso=S", "EmpresaTraspaso=suc2", "SerieTraspasos=B"});
+  sitio_.Escribe("productos.xml", "<productos><producto><clave>ABA001</clave><descripcion>Aceite</descripcion>"
+                                  "<existencia>3</existencia></producto></productos>");
+  // No terminal and no --si: the transfer is declined, the rest done.
+  auto r = inst_.ComoAdmin({"leer"});
+  EXPECT_EQ(r.estado, 0) << r.Todo();
+  EXPECT_NE(r.salida.find("¿Desea registrar un traspaso de inventario sobrante? (s/N) n\n"), std::string::npos) << r.salida;
+  EXPECT_NE(r.salida.find("Traspaso: no se registró (no se confirmó)\n"), std::string::npos) << r.salida;
+  EXPECT_EQ(Dato("SELECT COUNT(*) FROM traspasos"), "0");
+  r = inst_.ComoAdmin({"leer", "--si"});
+  EXPECT_EQ(r.estado, 0) << r.Todo();
+  EXPECT_NE(r.salida.find("Traspaso grabado en las tablas de Norvento\n"), std::string::npos) << r.salida;
+  EXPECT_NE(r.salida.find("Traspaso grabado: 8, número B-1, a SUC2, 1 renglón\n"), std::string::npos) << r.salida;
+  EXPECT_EQ(Dato("SELECT CONCAT(Traspaso, Serie, NumTraspaso, Destino) FROM traspasos"), "8B1SUC2");
+}
+
+TEST_F(LecturaCliTest, LeerSinSitioOConVentaFallidaTerminaEnUno) {
+  const VentaDeTelefono v{"Dec 8, 2026 1:45:09 PM", "V01", "C001", "CO", "", 1, {}};
+  // A product code longer than its column: the sale fails and its file stays.
+  sitio_.Escribe("ventas_tel1_V01_1.sql", ArchivoDeVentas().Linea(v, "PRODUCTO-DE-MAS-DE-QUINCE", 1, 10).contenido());
+  auto r = inst_.ComoAdmin({"leer"});
+  EXPECT_EQ(r.estado, 1) << r.Todo();
+  EXPECT_NE(r.salida.find("El proceso no fue concluido. Revise el archivo «" +
+                          (inst_.programa() / "BitacoraDeArchivos.txt").string() + "» para más información\n"),
+            std::string::npos)
+      << r.Todo();
+  EXPECT_NE(r.salida.find("Ventas que no se grabaron: 1\n"), std::string::npos) << r.salida;
+  EXPECT_TRUE(EnSitio("ventas_tel1_V01_1.sql"));
+  inst_.ComoAdmin({"ajustes", "FTPcontraseña=equivocada"});
+  r = inst_.ComoAdmin({"leer"});
+  EXPECT_EQ(r.estado, 1);
+  EXPECT_EQ(r.errores, "Error inesperado al conectar al servidor.\n");
+  EXPECT_EQ(r.salida, "");
+}
+
+TEST_F(LecturaCliTest, BorrarDespuesDeSuPregunta) {
+  sitio_.Escribe("ventas_tel1_V01_1.sql", "a\n");
+  sitio_.Escribe("ventas_tel2_V02_1.sql", "b\n");
+  sitio_.Escribe("cxcs_tel1_V01_1.sql", "c\n");
+  auto r = inst_.ComoAdmin({"borrar"});
+  EXPECT_EQ(r.estado, 1);
+  EXPECT_EQ(r.salida, "¿Está seguro de borrar los archivos de ventas? (s/N) n\nNo se borró ningún archivo.\n");
+  EXPECT_TRUE(EnSitio("ventas_tel1_V01_1.sql"));
+  r = inst_.ComoAdmin({"borrar", "--si"});
+  EXPECT_EQ(r.estado, 0) << r.Todo();
+  EXPECT_EQ(r.salida, "¿Está seguro de borrar los archivos de ventas? (s/N) s\nArchivos eliminados\n");
+  EXPECT_FALSE(EnSitio("ventas_tel1_V01_1.sql"));
+  EXPECT_FALSE(EnSitio("ventas_tel2_V02_1.sql"));
+  EXPECT_TRUE(EnSitio("cxcs_tel1_V01_1.sql"));
+  EXPECT_TRUE(std::filesystem::exists(inst_.programa() / "respaldo" / "ventas_tel2_V02_1.sql"));
+}
+
+TEST_F(LecturaCliTest, LeerYBorrarPidenSusDerechos) {
+  auto derechos = [](std::initializer_list<int> codigos) {
+    std::string m(560, 'N');
+    for (int c : codigos) m[static_cast<std::size_t>(c - 1)] = 'S';
+    return m;
+  };
+  inst_.AgregaUsuario(40, "solo551", "x", derechos({550, 551}));
+  inst_.AgregaUsuario(41, "lector", "y", derechos({550, 552, 555}));
+  sitio_.Escribe("ventas_tel1_V01_1.sql", "a\n");
+  EXPECT_EQ(inst_.Travesa({"--usuario", "solo551", "--codigo", "x", "leer"}).estado, 3);
+  EXPECT_EQ(inst_.Travesa({"--usuario", "solo551", "--codigo", "x", "--si", "borrar"}).estado, 3);
+  EXPECT_TRUE(EnSitio("ventas_tel1_V01_1.sql"));
+  EXPECT_EQ(inst_.Travesa({"--usuario", "lector", "--codigo", "y", "--si", "borrar"}).estado, 0);
+  EXPECT_FALSE(EnSitio("ventas_tel1_V01_1.sql"));
+}
+
+}  // namespace
+}  // namespace travesa

@@ -1,0 +1,1 @@
+INSERT INTO ventas (fecha, vendedor, cliente, producto, cantidad, precio, importe, formapago, numprecio, nota, listaprecio, descuento, ubicacion, efectivo, tarjeta, fpago3, fpago4, fpago5, fpago6, fpago7, fpago8) VALUES ('Dec 8, 2026 11:26:17 AM', 'V01', 'C001', 'P2', 1, 15.5, 15.5, 'C', 1, 'Pagó con billete de $500, dar cambio', 1, 0, '20.67, -103.35', 0, 0, 0, 0, 0, 0, 0, 0);

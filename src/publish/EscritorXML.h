@@ -3,8 +3,9 @@
 // small buffer: the declaration version="1.0" without encoding, then elements
 // holding text, UTF-8 without indentation, each text escaped on the way (and
 // the characters XML cannot carry left out). The bytes are those of the
-// document tree the catalogue was first written with. The file appears under
-// its name, replacing the earlier copy, only once Termina has written it whole.
+// document tree the catalogue was first written with. The file is written
+// under a temporary name of this run's own and appears under its name,
+// replacing the earlier copy, only once Termina has written it whole.
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -32,8 +33,11 @@ class EscritorXML {
   // ErrorTravesa when it cannot be written.
   void Termina();
 
-  // The text escaped for an element, without the characters XML cannot carry.
-  static void AgregaEscapado(std::string& destino, std::string_view texto);
+  // Appends the text without the code points XML 1.0 cannot carry and without
+  // the bytes of any invalid UTF-8 sequence; with `escapar`, escaped as an
+  // element's text.
+  static void AgregaValido(std::string& destino, std::string_view texto, bool escapar);
+  static std::string TextoValido(std::string_view texto);
 
  private:
   void TerminaEtiqueta();

@@ -62,6 +62,30 @@ TEST_F(BaseDeDatosTest, AgregaValoresDificilesSinAlterarlos) {
   EXPECT_EQ(bd_.LastRec(cn_, "clientes"), 1);
 }
 
+// The same insert again reuses its prepared statement: each row keeps its own
+// values and id, a refused row leaves the next one unharmed, and a reopened
+// connection prepares anew.
+TEST_F(BaseDeDatosTest, InsercionesRepetidasConservanCadaValor) {
+  const std::vector<std::string> columnas = {"Clave", "Tipo", "Numero", "Saldo", "Vencimiento"};
+  for (int i = 1; i <= 50; ++i) {
+    const Valor vence = i % 5 ? Valor("2026-01-" + std::to_string(10 + i % 20)) : Valor();
+    const auto id = cn_.Inserta("cxc", columnas, {Valor("C" + std::to_string(i)), Valor(i % 2 ? "F" : "C"), Valor(i),
+                                                  Valor(i * 1.25), vence});
+    ASSERT_EQ(id, static_cast<unsigned long long>(i));
+  }
+  EXPECT_EQ(cn_.Escalar("SELECT CONCAT_WS('|',Clave,Tipo,Numero,Saldo,Vencimiento) FROM cxc WHERE Id=7").Texto(),
+            "C7|F|7|8.7500|2026-01-17");
+  EXPECT_EQ(cn_.Escalar("SELECT COUNT(*) FROM cxc WHERE Vencimiento IS NULL").Entero(), 10);
+  EXPECT_DOUBLE_EQ(cn_.Escalar("SELECT SUM(Saldo) FROM cxc").Numero(), 1593.75);
+  const std::vector<std::string> clave = {"Clave", "Nombre"};
+  cn_.Inserta("vendedores", clave, {Valor("V1"), Valor("Ana")});
+  EXPECT_THROW(cn_.Inserta("vendedores", clave, {Valor("V1"), Valor("Otra")}), ErrorBD);  // duplicate key
+  cn_.Inserta("vendedores", clave, {Valor("V2"), Valor("Luis")});
+  bd_.AbrirBdD(cn_, bd_.cMiBase);
+  cn_.Inserta("vendedores", clave, {Valor("V3"), Valor("Eva")});
+  EXPECT_EQ(cn_.Escalar("SELECT GROUP_CONCAT(Nombre ORDER BY Clave) FROM vendedores").Texto(), "Ana,Luis,Eva");
+}
+
 TEST_F(BaseDeDatosTest, ColumnaInexistenteDaMensajeClaro) {
   RecordSet rs;
   bd_.AbrirTabla(rs, cn_, "cxc WHERE Id=-9");

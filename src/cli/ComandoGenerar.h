@@ -9,8 +9,6 @@ class Programa;
 class ComandoGenerar {
  public:
   static int Ejecuta(Programa& programa, const Orden& orden);
-  // The chosen seller must exist; false (after saying so) when it does not.
-  static bool VendedorValido(Programa& programa, const std::string& vendedor);
 };
 
 }  // namespace travesa

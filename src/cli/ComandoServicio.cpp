@@ -1,24 +1,22 @@
 #include "cli/ComandoServicio.h"
 
-#include <atomic>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <thread>
 
-#include "cli/ComandoGenerar.h"
 #include "publish/Publicacion.h"
 #include "shell/ContadorMinutos.h"
 #include "shell/Formatos.h"
+#include "shell/Interrupcion.h"
 #include "shell/Programa.h"
 #include "shell/host/ErrorTravesa.h"
 
 namespace travesa {
 namespace {
 
-std::atomic<bool> gTerminar{false};
-
-extern "C" void PideTerminar(int) { gTerminar = true; }
+// The flag the run in progress watches: its transfer ends at once.
+extern "C" void PideTerminar(int) { Interrupcion::Pide(); }
 
 // One tick of the timer; TRAVESA_TIC_MS shortens it for tests.
 std::chrono::milliseconds Tic() {
@@ -57,17 +55,17 @@ int ComandoServicio::Ejecuta(Programa& programa, const Orden& orden) {
                Botones::kCritico, "Servicio");
     return Salida::kUso;
   }
-  if (!ComandoGenerar::VendedorValido(programa, orden.vendedor)) return Salida::kUso;
-  gTerminar = false;
+  if (!Publicacion::VendedorValido(programa, op, orden.vendedor, "Servicio")) return Salida::kUso;
+  Interrupcion::Olvida();
   std::signal(SIGTERM, PideTerminar);
   std::signal(SIGINT, PideTerminar);
   ContadorMinutos contador;
   Publica(programa, orden);
   const auto tic = Tic();
   auto siguiente = std::chrono::steady_clock::now() + tic;
-  while (!gTerminar) {
+  while (!Interrupcion::Pedida()) {
     std::this_thread::sleep_until(siguiente);
-    if (gTerminar) break;
+    if (Interrupcion::Pedida()) break;
     siguiente += tic;
     if (!contador.Tic(programa.ajustes().Minutos)) continue;
     // Settings changed meanwhile (with `ajustes` or the desktop) take effect now.

@@ -8,6 +8,7 @@
 
 #include "cli/ComandoAjustes.h"
 #include "cli/ComandoGenerar.h"
+#include "cli/ComandoLeer.h"
 #include "cli/ComandoProbar.h"
 #include "cli/ComandoRegistro.h"
 #include "cli/ComandoServicio.h"
@@ -36,6 +37,7 @@ const DefComando kComandos[] = {
     {"probar", Permisos::kConfigurar, &ComandoProbar::Ejecuta},
     {"generar", Permisos::kGenerar, &ComandoGenerar::Ejecuta},
     {"servicio", Permisos::kGenerar, &ComandoServicio::Ejecuta},
+    {"leer", Permisos::kLeer, &ComandoLeer::Ejecuta},
 };
 
 const DefComando* Busca(const std::string& nombre) {

@@ -46,6 +46,7 @@ const Subcomando kSubcomandos[] = {
     {"probar", "prueba la conexión con el sitio FTP y si se puede escribir en la carpeta", 0, nullptr, nullptr},
     {"generar", "genera los archivos del catálogo y los sube al sitio", kVendedor, nullptr, nullptr},
     {"servicio", "genera y sube el catálogo cada «Minutos» minutos", kVendedor, nullptr, nullptr},
+    {"leer", "lee las ventas de los teléfonos y las graba en Norvento", 0, nullptr, nullptr},
     {"registro", "muestra o escribe los datos de la instalación de Norvento", 0, "nombre=valor", &ValoresDelRegistro},
 };
 

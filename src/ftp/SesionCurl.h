@@ -6,12 +6,14 @@
 // connect and stall timeouts end any operation against a silent server.
 #include <curl/curl.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +38,9 @@ class SesionCurl {
     std::filesystem::path archivoCA;
     std::chrono::seconds conexion{30};
     std::chrono::seconds estancamiento{60};
+    // Once it turns true, the operation in progress ends at once
+    // (CURLE_ABORTED_BY_CALLBACK) and no other starts.
+    const std::atomic<bool>* interrupcion = nullptr;
   };
   // Receives the bytes of a download or listing; false stops the transfer.
   using Receptor = std::function<bool(const char* datos, std::size_t largo)>;
@@ -43,6 +48,8 @@ class SesionCurl {
   using Emisor = std::function<std::optional<std::size_t>(char* destino, std::size_t capacidad)>;
 
   explicit SesionCurl(Parametros parametros);
+  // An interrupted session drops its connection without waiting for the server.
+  ~SesionCurl();
   SesionCurl(const SesionCurl&) = delete;
   SesionCurl& operator=(const SesionCurl&) = delete;
 
@@ -93,13 +100,20 @@ class SesionCurl {
   void Prepara(std::string_view rutaUrl);
   CURLcode Ejecuta();
   CURLcode Corre();
+  bool Interrumpida() const;
   void AnotaLinea(std::string_view linea);
 
   static size_t AlEncabezado(char* datos, size_t tamano, size_t n, void* yo);
+  static curl_socket_t AlAbrirSocket(void* yo, curlsocktype proposito, curl_sockaddr* direccion);
+  static int AlCerrarSocket(void* yo, curl_socket_t socket);
+  static int AlAvanzar(void* yo, curl_off_t, curl_off_t, curl_off_t, curl_off_t);
   static size_t AlRecibir(char* datos, size_t tamano, size_t n, void* yo);
   static size_t AlEnviar(char* destino, size_t tamano, size_t n, void* yo);
 
   Parametros parametros_;
+  // The sockets libcurl holds open; declared before the handles, so that it
+  // outlives their cleanup, which closes them.
+  std::set<curl_socket_t> sockets_;
   // The multi handle keeps the connection between operations; the easy handle
   // is released first.
   std::unique_ptr<CURLM, LiberaMulti> multi_;

@@ -95,7 +95,7 @@ bool clsFTP::OpenConnection(std::string_view sServer, std::string_view sUser, st
     }
     auto sesion = std::make_unique<SesionCurl>(SesionCurl::Parametros{
         *sitio, std::string(sUser), std::string(sPassWord), pasivo_, verificar_, archivoCA_, conexion_,
-        estancamiento_});
+        estancamiento_, interrupcion_});
     if (!sesion->valida()) {
       error_ = ErrorFTP::Texto("InternetOpen", CURLE_FAILED_INIT, ErrorFTP::Descripcion(CURLE_FAILED_INIT));
       return false;

@@ -7,6 +7,7 @@
 // Calling order of every job: SetModePassive, SetTransferBinary,
 // OpenConnection, then any sequence of the other members, then CloseConnection
 // (the destructor closes too).
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
@@ -81,6 +82,10 @@ class clsFTP {
   // Time to reach the server, and time without progress after which an
   // operation gives up. They apply from the next OpenConnection.
   void SetTiempoEspera(std::chrono::seconds conexion, std::chrono::seconds estancamiento);
+  // While the flag is true every operation fails at once ("ABORTED_BY_CALLBACK"),
+  // the one in progress included: a stalled transfer ends within a moment.
+  // Applies from the next OpenConnection.
+  void SetInterrupcion(const std::atomic<bool>* bandera) { interrupcion_ = bandera; }
   // Progress events closer together than this are left out (0: every chunk).
   void SetIntervaloProgreso(std::chrono::milliseconds intervalo) { intervaloProgreso_ = intervalo; }
   bool Conectado() const { return sesion_ != nullptr; }
@@ -121,6 +126,7 @@ class clsFTP {
   std::chrono::seconds conexion_{30};
   std::chrono::seconds estancamiento_{60};
   std::chrono::milliseconds intervaloProgreso_{0};
+  const std::atomic<bool>* interrupcion_ = nullptr;
   std::string error_;
   std::shared_ptr<cDirList> directorio_;
 };

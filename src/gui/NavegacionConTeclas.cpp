@@ -1,5 +1,6 @@
 #include "gui/NavegacionConTeclas.h"
 
+#include <QAbstractButton>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
@@ -9,6 +10,7 @@ namespace travesa {
 namespace {
 
 constexpr const char* kConFlechas = "travesaConFlechas";
+constexpr const char* kBoton = "travesaBoton";
 
 bool EsEnter(int tecla) { return tecla == Qt::Key_Return || tecla == Qt::Key_Enter; }
 
@@ -28,6 +30,11 @@ void Mueve(QWidget* desde, bool adelante) {
 
 void NavegacionConTeclas::AvanzaConEnter(QWidget* control) { control->installEventFilter(this); }
 
+void NavegacionConTeclas::PulsaConEnter(QWidget* boton) {
+  boton->setProperty(kBoton, true);
+  boton->installEventFilter(this);
+}
+
 void NavegacionConTeclas::CampoDeTexto(QWidget* campo) {
   campo->setProperty(kConFlechas, true);
   campo->installEventFilter(this);
@@ -42,12 +49,22 @@ bool NavegacionConTeclas::eventFilter(QObject* objeto, QEvent* evento) {
     return false;
   }
   if (evento->type() != QEvent::KeyPress) return false;
-  const int tecla = static_cast<QKeyEvent*>(evento)->key();
+  const auto* teclazo = static_cast<QKeyEvent*>(evento);
+  const int tecla = teclazo->key();
+  if (EsEnter(tecla) && control->property(kBoton).toBool()) {
+    if (auto* boton = qobject_cast<QAbstractButton*>(control)) boton->click();
+    return true;
+  }
   if (EsEnter(tecla)) {
     Mueve(control, true);
     return true;
   }
   if (!control->property(kConFlechas).toBool()) return false;
+  // A command's Alt shortcut never reaches here; any other Alt+letter would
+  // otherwise be typed into the field.
+  if ((teclazo->modifiers() & Qt::AltModifier) && !(teclazo->modifiers() & Qt::ControlModifier) &&
+      !teclazo->text().isEmpty())
+    return true;
   if (tecla != Qt::Key_Down && tecla != Qt::Key_Up) return false;
   Mueve(control, tecla == Qt::Key_Down);
   return true;

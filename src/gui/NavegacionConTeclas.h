@@ -1,7 +1,8 @@
 #pragma once
 // The keyboard of the program's forms: Enter moves to the next control (and
-// is swallowed), the up and down arrows move between text fields, and a text
-// field that takes the focus has its whole text selected.
+// is swallowed) or presses a button, the up and down arrows move between text
+// fields, a text field that takes the focus has its whole text selected, and
+// Alt with a letter that is no command's shortcut types nothing.
 #include <QObject>
 
 class QWidget;
@@ -18,6 +19,8 @@ class NavegacionConTeclas : public QObject {
   void AvanzaConEnter(QWidget* control);
   // Enter moves on, the arrows move, the text is selected on entering.
   void CampoDeTexto(QWidget* campo);
+  // Enter presses the button, as Space does.
+  void PulsaConEnter(QWidget* boton);
 
  protected:
   bool eventFilter(QObject* objeto, QEvent* evento) override;

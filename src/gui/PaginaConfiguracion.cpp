@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "gui/ConNombre.h"
+#include "gui/LegibleSinHabilitar.h"
 #include "gui/NavegacionConTeclas.h"
 #include "gui/ReglaAlSalir.h"
 #include "gui/TextoQt.h"
@@ -40,6 +41,16 @@ void Marca(QCheckBox* c, const std::string& valor) { c->setChecked(Ajustes::Si(v
 void SoloDigitos(QLineEdit* campo, int largo) {
   campo->setMaxLength(largo);
   campo->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), campo));
+}
+
+// A room that keeps the control's size whether it is shown or hidden.
+QWidget* LugarFijo(QWidget* control, QWidget* padre) {
+  auto* lugar = new QWidget(padre);
+  auto* h = new QHBoxLayout(lugar);
+  h->setContentsMargins(0, 0, 0, 0);
+  h->addWidget(control);
+  lugar->setMinimumSize(control->sizeHint());
+  return lugar;
 }
 
 QPushButton* Boton(const QString& texto, const char* nombre, QWidget* padre) {
@@ -74,7 +85,21 @@ PaginaConfiguracion::PaginaConfiguracion(FuenteDeSeries series, QWidget* padre)
   todo->addWidget(CreaTemporizador());
   todo->addStretch();
   todo->addWidget(CreaBotones());
+  OrdenDeLectura();
   Conecta();
+}
+
+// Tab and Enter go through the page as it is read: the left column (site,
+// movements, transfer), the right one (catalogue options, labels), the
+// timer, then the commands.
+void PaginaConfiguracion::OrdenDeLectura() {
+  const std::vector<QWidget*> orden = {
+      txtConfig_[kTxtSitio], txtConfig_[kTxtUsuario], txtConfig_[kTxtContrasena], txtConfig_[kTxtCarpeta],
+      txtConfig_[kTxtContrasenaApp], chkVer_, OptMovs_[0], OptMovs_[1], OptMovs_[2], cmbSerie_, chkTraspaso_,
+      txtConfig_[kTxtEmpresa], txtConfig_[kTxtSerieTraspasos], chkEnvDomics_, chkPasarProds_, chkPresentacion_,
+      chkPreciosNegociados_, chkSoloProdsLdeP_, txtConfig_[kTxtPrecio], chkEtiqs_[0], chkEtiqs_[1], chkEtiqs_[2],
+      chkEtiqs_[3], chkTimer_, txtTimer_, cmdProbar_, cmdGrabar_, cmdRegresar_};
+  for (std::size_t i = 1; i < orden.size(); ++i) setTabOrder(orden[i - 1], orden[i]);
 }
 
 QWidget* PaginaConfiguracion::CreaSitio() {
@@ -86,10 +111,12 @@ QWidget* PaginaConfiguracion::CreaSitio() {
   f->addRow(QStringLiteral("Usuario:"), txtConfig_[kTxtUsuario]);
   f->addRow(QStringLiteral("Contraseña:"), txtConfig_[kTxtContrasena]);
   f->addRow(QStringLiteral("Carpeta:"), txtConfig_[kTxtCarpeta]);
-  f->addRow(lblContrasenaApp_, txtConfig_[kTxtContrasenaApp]);
-  f->addRow(QString(), chkVer_);
   for (int i : {kTxtUsuario, kTxtContrasena, kTxtContrasenaApp})
     txtConfig_[static_cast<std::size_t>(i)]->setStyleSheet(QString::fromLatin1(kMascara));
+  // "Ver datos" shows the row in a room kept for it: nothing moves and the
+  // window does not grow.
+  f->addRow(LugarFijo(lblContrasenaApp_, grupo), LugarFijo(txtConfig_[kTxtContrasenaApp], grupo));
+  f->addRow(QString(), chkVer_);
   return grupo;
 }
 
@@ -185,12 +212,15 @@ QWidget* PaginaConfiguracion::CreaTemporizador() {
 
 QWidget* PaginaConfiguracion::CreaBotones() {
   auto* fila = new QWidget(this);
-  cmdProbar_ = Boton(QStringLiteral("Probar"), "cmdProbar", fila);
-  cmdGrabar_ = Boton(QStringLiteral("Grabar"), "cmdGrabar", fila);
-  cmdRegresar_ = Boton(QStringLiteral("Regresar"), "cmdRegresar", fila);
+  cmdProbar_ = Boton(QStringLiteral("&Probar"), "cmdProbar", fila);
+  cmdGrabar_ = Boton(QStringLiteral("&Grabar"), "cmdGrabar", fila);
+  cmdRegresar_ = Boton(QStringLiteral("&Regresar"), "cmdRegresar", fila);
+  for (QPushButton* b : {cmdProbar_, cmdGrabar_, cmdRegresar_}) teclas_->PulsaConEnter(b);
+  lblProbando_ = ConNombre(new QLabel(fila), QStringLiteral("lblProbando"));
+  LegibleSinHabilitar(lblProbando_);
   auto* h = new QHBoxLayout(fila);
   h->setContentsMargins(0, 0, 0, 0);
-  h->addStretch();
+  h->addWidget(lblProbando_, 1);
   h->addWidget(cmdProbar_);
   h->addWidget(cmdGrabar_);
   h->addWidget(cmdRegresar_);
@@ -329,5 +359,14 @@ void PaginaConfiguracion::NormalizaCarpeta() {
 bool PaginaConfiguracion::Automatico() const { return chkTimer_->isChecked(); }
 QString PaginaConfiguracion::Minutos() const { return txtTimer_->text(); }
 void PaginaConfiguracion::EnfocaSitio() { txtConfig_[kTxtSitio]->setFocus(Qt::OtherFocusReason); }
+
+// The user and the passwords are never left in clear for the next visit.
+void PaginaConfiguracion::AlSalir() { chkVer_->setChecked(false); }
+
+void PaginaConfiguracion::MuestraProbando(const QString& sitio) {
+  lblProbando_->setText(QStringLiteral("Probando la conexión con «%1»…").arg(sitio));
+}
+
+void PaginaConfiguracion::TerminaProbando() { lblProbando_->clear(); }
 
 }  // namespace travesa

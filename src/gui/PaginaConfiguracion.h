@@ -54,6 +54,11 @@ class PaginaConfiguracion : public QWidget {
   bool Automatico() const;
   QString Minutos() const;
   void EnfocaSitio();
+  // Leaving the page: "Ver datos" is cleared.
+  void AlSalir();
+  // While Probar runs, the page says so.
+  void MuestraProbando(const QString& sitio);
+  void TerminaProbando();
 
  signals:
   void Probar();
@@ -69,6 +74,7 @@ class PaginaConfiguracion : public QWidget {
   QWidget* CreaTemporizador();
   QWidget* CreaBotones();
   void Conecta();
+  void OrdenDeLectura();
 
   void VerDatos(bool ver);
   void MovimientoElegido();
@@ -97,6 +103,7 @@ class PaginaConfiguracion : public QWidget {
   QPushButton* cmdProbar_ = nullptr;
   QPushButton* cmdGrabar_ = nullptr;
   QPushButton* cmdRegresar_ = nullptr;
+  QLabel* lblProbando_ = nullptr;
 };
 
 }  // namespace travesa

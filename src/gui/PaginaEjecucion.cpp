@@ -13,8 +13,10 @@
 
 
 #include "gui/ConNombre.h"
+#include "gui/LegibleSinHabilitar.h"
 #include "gui/NavegacionConTeclas.h"
 #include "gui/TextoQt.h"
+#include "gui/ValidadorDeClaves.h"
 
 namespace travesa {
 namespace {
@@ -38,20 +40,12 @@ QPushButton* Comando(const QString& texto, const char* nombre, QWidget* padre) {
   return boton;
 }
 
-// The label stays readable while the window is disabled for a job.
-void LegibleSinHabilitar(QWidget* w) {
-  QPalette p = w->palette();
-  p.setColor(QPalette::Disabled, QPalette::WindowText, p.color(QPalette::Active, QPalette::WindowText));
-  p.setColor(QPalette::Disabled, QPalette::Text, p.color(QPalette::Active, QPalette::Text));
-  p.setColor(QPalette::Disabled, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
-  w->setPalette(p);
-}
-
 }  // namespace
 
 PaginaEjecucion::PaginaEjecucion(QWidget* padre)
     : QWidget(padre),
       dtcVendedores_(ConNombre(new QComboBox(this), "dtcVendedores")),
+      validador_(new ValidadorDeClaves(this)),
       lblNombre_(Etiqueta("lblEtiq1", this)),
       lblMuestra_(Etiqueta("lblMuestra", this)),
       lblUltSubida_(Etiqueta("lblUltSubida", this)),
@@ -67,10 +61,15 @@ PaginaEjecucion::PaginaEjecucion(QWidget* padre)
   setObjectName(QStringLiteral("Ejecucion"));
   dtcVendedores_->setEditable(true);
   dtcVendedores_->setInsertPolicy(QComboBox::NoInsert);
+  // Only the list's own codes can be typed; without inline completion, which
+  // would put the first code in place of a refused letter.
+  dtcVendedores_->setValidator(validador_);
+  dtcVendedores_->setCompleter(nullptr);
   dtcVendedores_->setMinimumWidth(kAnchoDeVendedores);
   auto* teclas = new NavegacionConTeclas(this);
   teclas->AvanzaConEnter(dtcVendedores_);
   teclas->AvanzaConEnter(dtcVendedores_->lineEdit());
+  for (QPushButton* b : {cmdGenerar_, cmdLeer_, cmdPagos_, cmdBorrar_, cmdConfigurar_}) teclas->PulsaConEnter(b);
   lblNombre_->setMinimumWidth(kAnchoDelNombre);
   lblWMS_->setStyleSheet(QStringLiteral("color: #1a6b2f; font-weight: bold;"));
   lblUltSubida_->setWordWrap(true);
@@ -153,7 +152,10 @@ QWidget* PaginaEjecucion::CreaOpcionesGuardadas() {
 void PaginaEjecucion::LlenaVendedores(const std::vector<travesa::Vendedor>& vendedores) {
   const QSignalBlocker sinAvisar(dtcVendedores_);
   dtcVendedores_->clear();
-  for (const travesa::Vendedor& v : vendedores) dtcVendedores_->addItem(textoqt::AQt(v.clave));
+  QStringList claves;
+  for (const travesa::Vendedor& v : vendedores) claves << textoqt::AQt(v.clave);
+  validador_->setClaves(claves);
+  dtcVendedores_->addItems(claves);
   dtcVendedores_->setCurrentIndex(-1);
   dtcVendedores_->setEditText(QString());
 }

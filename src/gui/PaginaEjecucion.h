@@ -20,6 +20,8 @@ class QRadioButton;
 
 namespace travesa {
 
+class ValidadorDeClaves;
+
 class PaginaEjecucion : public QWidget {
   Q_OBJECT
 
@@ -60,6 +62,7 @@ class PaginaEjecucion : public QWidget {
   QWidget* CreaComandos();
 
   QComboBox* dtcVendedores_;
+  ValidadorDeClaves* validador_;
   QLabel* lblNombre_;
   QLabel* lblMuestra_;
   QLabel* lblUltSubida_;

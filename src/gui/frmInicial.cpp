@@ -15,6 +15,7 @@
 #include "gui/OperadorVentana.h"
 #include "gui/PaginaConfiguracion.h"
 #include "gui/PaginaEjecucion.h"
+#include "gui/PosicionDeVentana.h"
 #include "gui/TextoQt.h"
 #include "gui/TrabajoEnHilo.h"
 #include "gui/frmDescripcion.h"
@@ -23,6 +24,7 @@
 #include "shell/Permisos.h"
 #include "ftp/PruebaConexion.h"
 #include "shell/clsAcceso.h"
+#include "shell/host/Bitacora.h"
 #include "shell/host/ErrorTravesa.h"
 
 namespace travesa {
@@ -33,6 +35,7 @@ constexpr int kAnchoDeDiseno = 820;
 constexpr int kAltoDeDiseno = 560;
 constexpr int kPaginaEjecucion = 0;
 constexpr int kPaginaConfiguracion = 1;
+constexpr std::string_view kTituloGenerar = "Generar archivos";
 
 }  // namespace
 
@@ -64,6 +67,7 @@ frmInicial::frmInicial(Programa& programa, OperadorVentana& operador, Opciones o
   stbTabs_->setTabVisible(kPaginaConfiguracion, false);
   stbTabs_->setCurrentIndex(kPaginaEjecucion);
   resize(kAnchoDeDiseno, kAltoDeDiseno);
+  LeePosicion();
 }
 
 frmInicial::~frmInicial() {
@@ -196,7 +200,7 @@ void frmInicial::Tic() {
 }
 
 void frmInicial::cmdGenerar() {
-  if (!Confirmar(operador_, "¿Desea generar los archivos XML según los datos indicados?", "Generar archivos")) return;
+  if (!Confirmar(operador_, "¿Desea generar los archivos XML según los datos indicados?", kTituloGenerar)) return;
   GenerarArchivos(true);
 }
 
@@ -210,11 +214,17 @@ void frmInicial::GenerarArchivos(bool mostrarMensaje) {
   a.FTPcarpeta = textoqt::DeQt(configuracion_->Carpeta());
   const std::string vendedor = textoqt::DeQt(ejecucion_->Vendedor());
   Publicacion::Resultado r;
-  Trabaja([&] {
-    // The window stays open for days; the server may have dropped an idle connection.
-    programa_.AseguraConexiones();
-    r = Publicacion::GenerarArchivos(programa_, operador_, a, vendedor, mostrarMensaje);
-  });
+  // A seller that does not exist would publish an empty customers file.
+  if (Trabaja([&] {
+        if (!Publicacion::VendedorValido(programa_, operador_, vendedor, kTituloGenerar)) return;
+        // The window stays open for days; the server may have dropped an idle connection.
+        programa_.AseguraConexiones();
+        r = Publicacion::GenerarArchivos(programa_, operador_, a, vendedor, false);
+      })) {
+    // The window is enabled again before anything is said.
+    if (r.ok && mostrarMensaje) Publicacion::MuestraExito(operador_);
+    Publicacion::MuestraFalla(operador_, r, kTituloGenerar);
+  }
   if (r.ok) {
     ejecucion_->MuestraActProgramada(configuracion_->Automatico());
     ejecucion_->setUltSubida(textoqt::AQt(Publicacion::TextoUltimaSubida(r.sello)));
@@ -235,6 +245,7 @@ void frmInicial::Configurar() {
 
 // The page keeps whatever the operator typed; nothing is read back.
 void frmInicial::Regresar() {
+  configuracion_->AlSalir();
   stbTabs_->setTabVisible(kPaginaEjecucion, true);
   stbTabs_->setTabVisible(kPaginaConfiguracion, false);
   stbTabs_->setCurrentIndex(kPaginaEjecucion);
@@ -265,7 +276,10 @@ void frmInicial::Probar() {
   const std::string carpeta = textoqt::DeQt(configuracion_->Carpeta());
   const bool verificar = programa_.ajustes().VerificarCertificado != "N";
   PruebaConexion::Resultado r;
-  if (!Trabaja([&] { r = PruebaConexion::Probar(sitio, usuario, contrasena, carpeta, verificar); })) return;
+  configuracion_->MuestraProbando(configuracion_->Sitio());
+  const bool termino = Trabaja([&] { r = PruebaConexion::Probar(sitio, usuario, contrasena, carpeta, verificar); });
+  configuracion_->TerminaProbando();
+  if (!termino) return;
   if (r.conecto) configuracion_->setCarpeta(textoqt::AQt(r.carpeta));
   operador_.Mensaje(r.mensaje, r.botones, r.titulo);
 }
@@ -311,7 +325,28 @@ void frmInicial::closeEvent(QCloseEvent* evento) {
   }
   timer1_.stop();
   if (descripcion_) descripcion_->close();
+  GuardaPosicion();
   evento->accept();
+}
+
+// The window opens where it was left, as the description window does.
+void frmInicial::LeePosicion() {
+  try {
+    PosicionDeVentana::LeePosicion(*this, programa_.ini(), true);
+  } catch (const std::exception& e) {
+    Bitacora::Advierte(e.what());
+  }
+}
+
+void frmInicial::GuardaPosicion() {
+  // A window collapsed to its bar is remembered as it was before.
+  if (restaurarForma_->isVisible()) Restaurar();
+  try {
+    PosicionDeVentana::GuardaPosicion(*this, programa_.ini(), true);
+  } catch (const std::exception& e) {
+    // A place not remembered is no reason to keep the program open.
+    Bitacora::Advierte(e.what());
+  }
 }
 
 void frmInicial::mouseDoubleClickEvent(QMouseEvent* evento) {

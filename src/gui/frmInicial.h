@@ -78,6 +78,9 @@ class frmInicial : public QWidget {
   bool Trabaja(const std::function<void()>& trabajo);
   void Ocupada(bool ocupada);
 
+  void LeePosicion();
+  void GuardaPosicion();
+
   void Encoger();
   void Restaurar();
   void MuestraDescripcion();

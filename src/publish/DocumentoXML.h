@@ -20,7 +20,8 @@ class DocumentoXML {
   // Throws ErrorTravesa when the file cannot be written.
   void Guarda(const std::filesystem::path& archivo);
 
-  // The text without the control characters XML 1.0 forbids.
+  // The text without the code points XML 1.0 cannot carry and without the
+  // bytes of any invalid UTF-8 sequence.
   static std::string TextoValido(std::string_view texto);
 
  private:

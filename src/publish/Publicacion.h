@@ -24,11 +24,21 @@ class Publicacion {
 
   // `ajustes` carries the FTP site as the settings page shows it and the saved
   // options; `vendedor` the chosen seller's key (empty for all). With
-  // mostrarMensaje the success message "Archivos generados y grabados en el
-  // sitio web" is shown. Progress goes to operador.Aviso/Progreso. Errors of
-  // the database or of local files reach the caller as ErrorTravesa.
+  // mostrarMensaje the success message is shown (MuestraExito). Progress goes
+  // to operador.Aviso/Progreso. Only one run at a time reaches a site's folder:
+  // another one waits for it a while, then ends with ErrorTravesa saying a
+  // publication is in progress. Errors of the database or of local files reach
+  // the caller as ErrorTravesa; a failure is also written to the log.
   static Resultado GenerarArchivos(Programa& programa, Operador& operador, const Ajustes& ajustes,
                                    std::string_view vendedor, bool mostrarMensaje);
+
+  // "Archivos generados y grabados en el sitio web".
+  static void MuestraExito(Operador& operador);
+  // The reason of a failed run, when the FTP client gave one; nothing otherwise.
+  static void MuestraFalla(Operador& operador, const Resultado& r, std::string_view titulo);
+  // True for an empty key or a seller of the table; otherwise the operator is told.
+  static bool VendedorValido(Programa& programa, Operador& operador, std::string_view vendedor,
+                             std::string_view titulo);
 
   // The label texts the window shows.
   static std::string TextoUltimaSubida(std::string_view sello);  // "Última vez que se subieron archivos: ..."

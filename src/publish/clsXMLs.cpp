@@ -1,13 +1,22 @@
 #include "publish/clsXMLs.h"
 
 #include <openssl/evp.h>
+#include <unistd.h>
 
+#include <random>
+#include <sstream>
+#include <utility>
+
+#include "ftp/RutaFTP.h"
+#include "ftp/SitioFTP.h"
 #include "publish/ConsultasCatalogo.h"
 #include "publish/DocumentoXML.h"
 #include "publish/DocumentosDeCxc.h"
 #include "shell/Formatos.h"
+#include "shell/Interrupcion.h"
 #include "shell/Programa.h"
 #include "shell/ReglasAjustes.h"
+#include "shell/host/ErrorTravesa.h"
 #include "shell/host/RecordSet.h"
 #include "shell/host/Texto.h"
 
@@ -35,10 +44,25 @@ std::string RenglonEnAviso(const RecordSet& rs) {
 
 std::string SN(std::string_view valor) { return Ajustes::Si(valor) ? "S" : "N"; }
 
+// The run's mark in the names of its temporary files on the site: two runs
+// never write the same temporary file.
+std::string MarcaDeCorrida() {
+  std::random_device azar;
+  std::ostringstream marca;
+  marca << std::hex << ::getpid() << '-' << azar() << azar();
+  return marca.str();
+}
+
+// A stop requested (SIGTERM to the service) ends the build between two rows.
+void SigueSiNoSeInterrumpe() {
+  if (Interrupcion::Pedida()) throw ErrorTravesa("La publicación se interrumpió.");
+}
+
 }  // namespace
 
 clsXMLs::clsXMLs(Programa& programa, Operador& objLabel, const Ajustes& ajustes)
-    : programa_(programa), objLabel_(objLabel), ajustes_(ajustes) {
+    : programa_(programa), objLabel_(objLabel), ajustes_(ajustes), marca_(MarcaDeCorrida()) {
+  mFTP_.SetInterrupcion(&Interrupcion::Bandera());
   mFTP_.SetModePassive();
   mFTP_.SetTransferBinary();
   mFTP_.SetVerificarCertificado(ajustes.VerificarCertificado != "N");
@@ -52,6 +76,7 @@ void clsXMLs::EscribirXML(const std::filesystem::path& ruta, RecordSet& rs, std:
                           std::string_view registro) {
   DocumentoXML doc(raiz);
   for (; !rs.Eof(); rs.MoveNext()) {
+    SigueSiNoSeInterrumpe();
     objLabel_.Aviso(RenglonEnAviso(rs));
     objLabel_.Ceder();
     pugi::xml_node r = doc.Agrega(doc.raiz(), registro);
@@ -68,6 +93,7 @@ void clsXMLs::EscribirCxc(const std::filesystem::path& ruta, RecordSet& rs, std:
   documentos.Carga(programa_.bd(), programa_.principal());
   DocumentoXML doc(raiz);
   for (; !rs.Eof(); rs.MoveNext()) {
+    SigueSiNoSeInterrumpe();
     objLabel_.Aviso(rs.Fields(0).Texto() + ", " + rs.Fields(1).Texto());
     objLabel_.Ceder();
     const std::string tipo = rs.Fields("Tipo").Texto();
@@ -126,13 +152,21 @@ void clsXMLs::EscribirConfiguracion(const std::filesystem::path& ruta) {
 bool clsXMLs::Escribe(RecordSet& rs, const Consulta& consulta, std::string_view raiz, std::string_view registro,
                       bool siempre) {
   const bool hayFilas = programa_.bd().AbrirTabla(rs, programa_.principal(), consulta.fuente, consulta.columnas);
-  if (!hayFilas && !siempre) return false;
   const std::filesystem::path ruta = programa_.carpeta() / raiz;
+  if (!hayFilas && !siempre) return QuitaLocal(raiz);
   if (std::string_view(registro) == "cxc")
     EscribirCxc(ruta, rs, raiz, registro);
   else
     EscribirXML(ruta, rs, raiz, registro);
   return true;
+}
+
+// An optional file not written this run: no copy of an earlier run stays
+// behind looking current.
+bool clsXMLs::QuitaLocal(std::string_view raiz) {
+  std::error_code ec;
+  std::filesystem::remove(programa_.carpeta() / (std::string(raiz) + ".xml"), ec);
+  return false;
 }
 
 clsXMLs::Opcionales clsXMLs::GeneraArchivos() {
@@ -143,8 +177,9 @@ clsXMLs::Opcionales clsXMLs::GeneraArchivos() {
   Escribe(rs, ConsultasCatalogo::Clientes(ajustes_, Vendedor), "clientes", "cliente", true);
   Escribe(rs, ConsultasCatalogo::Cxc(), "cxcs", "cxc", true);
   EscribirConfiguracion(programa_.carpeta() / "configuracion");
-  if (Ajustes::Si(ajustes_.PreciosNegociados))
-    o.listadeprecios = Escribe(rs, ConsultasCatalogo::ListaDePrecios(), "listadeprecios", "PrecioNegociado", false);
+  o.listadeprecios = Ajustes::Si(ajustes_.PreciosNegociados)
+                         ? Escribe(rs, ConsultasCatalogo::ListaDePrecios(), "listadeprecios", "PrecioNegociado", false)
+                         : QuitaLocal("listadeprecios");
   o.preciosadicionales =
       Escribe(rs, ConsultasCatalogo::PreciosAdicionales(), "preciosadicionales", "producto", false);
   o.formasdepago = Escribe(rs, ConsultasCatalogo::FormasDePago(), "formasdepago", "forma", false);
@@ -161,31 +196,68 @@ bool clsXMLs::Procesar() {
     objLabel_.Mensaje("No se pudo establecer conexión con el sitio", Botones::kSoloAceptar, "Error de conexión");
     return false;
   }
+  QuitaTemporalesViejos();
   for (const char* nombre : {"vendedores", "productos", "clientes", "cxcs", "configuracion"})
     if (!SubirXML(nombre)) return false;
-  if (escritos.listadeprecios) SubirXML("listadeprecios");
-  if (escritos.preciosadicionales) SubirXML("preciosadicionales");
-  if (escritos.formasdepago && !SubirXML("formasdepago")) return false;
+  // Every upload counts; an optional file not written this run leaves the
+  // site, so the devices never read one of an earlier run.
+  const std::pair<const char*, bool> opcionales[] = {{"listadeprecios", escritos.listadeprecios},
+                                                     {"preciosadicionales", escritos.preciosadicionales},
+                                                     {"formasdepago", escritos.formasdepago}};
+  for (const auto& [nombre, escrito] : opcionales)
+    if (!(escrito ? SubirXML(nombre) : QuitaDelSitio(nombre))) return false;
   return true;
 }
 
-// Uploaded under a temporary name and renamed over the published one, so a
-// device never reads a half-written file. Servers that refuse to rename over an
-// existing file get the old one deleted first.
+// Uploaded under a temporary name of this run's own and renamed over the
+// published one, so a device never reads a half-written file. A server that
+// refuses to rename over an existing file gets the published file deleted
+// first, but only once this run's complete copy is there to take its place.
 bool clsXMLs::SubirXML(std::string_view nombre) {
   archivoActual_ = std::string(nombre) + ".xml";
   const std::string remoto = FTPcarpeta + archivoActual_;
-  const std::string temporal = remoto + ".tmp";
-  mFTP_.DeleteFTPFile(temporal);
-  if (!mFTP_.FTPUploadFile((programa_.carpeta() / archivoActual_).string(), temporal)) {
+  const std::string temporal = remoto + "." + marca_ + ".tmp";
+  const std::filesystem::path local = programa_.carpeta() / archivoActual_;
+  std::error_code ec;
+  const auto tamano = static_cast<std::int64_t>(std::filesystem::file_size(local, ec));
+  if (!mFTP_.FTPUploadFile(local.string(), temporal)) {
     motivo_ = mFTP_.GetLastErrorMessage();
+    mFTP_.DeleteFTPFile(temporal);
     return false;
   }
   if (mFTP_.RenameFTPFile(temporal, remoto)) return true;
-  mFTP_.DeleteFTPFile(remoto);
-  if (mFTP_.RenameFTPFile(temporal, remoto)) return true;
   motivo_ = mFTP_.GetLastErrorMessage();
+  if (!ec && mFTP_.GetFTPFileSize(temporal) == tamano && mFTP_.DeleteFTPFile(remoto) &&
+      mFTP_.RenameFTPFile(temporal, remoto))
+    return true;
+  mFTP_.DeleteFTPFile(temporal);
   return false;
+}
+
+// Temporary copies that a run broken off (stopped, or cut from the site) left
+// behind. This run holds the site's lock, so no other run is writing them.
+void clsXMLs::QuitaTemporalesViejos() {
+  const auto lista = mFTP_.GetDirectoryListing(FTPcarpeta + "*.xml.*.tmp");
+  if (!lista) return;
+  for (const cDirItem& e : *lista) mFTP_.DeleteFTPFile(FTPcarpeta + e.filename);
+}
+
+bool clsXMLs::QuitaDelSitio(std::string_view nombre) {
+  archivoActual_ = std::string(nombre) + ".xml";
+  const std::string remoto = FTPcarpeta + archivoActual_;
+  if (mFTP_.DeleteFTPFile(remoto)) return true;
+  const std::string motivo = mFTP_.GetLastErrorMessage();
+  // Nothing to remove is no failure.
+  if (mFTP_.GetFTPFileSize(remoto) == -1) return true;
+  motivo_ = "No se pudo quitar del sitio «" + archivoActual_ + "», que ya no se publica: " + motivo;
+  return false;
+}
+
+std::string clsXMLs::NombreDeBloqueo(std::string_view sitio, std::string_view carpeta) {
+  const auto leido = SitioFTP::Lee(sitio);
+  const std::string donde = leido ? texto::Minusculas(leido->host()) + ":" + std::to_string(leido->puerto())
+                                  : std::string(sitio);
+  return "travesa-publicacion-" + Md5Hex(donde + "|" + RutaFTP::Absoluta("/", carpeta));
 }
 
 void clsXMLs::AlProgreso(std::int64_t actual, std::int64_t total) {

@@ -43,19 +43,27 @@ class clsXMLs {
   };
   Opcionales GeneraArchivos();
 
-  // Why the last upload failed (the FTP client's text), for the headless face.
+  // The name of the database lock that lets one publish run at a time reach
+  // a site's folder.
+  static std::string NombreDeBloqueo(std::string_view sitio, std::string_view carpeta);
+
+  // Why the run failed (the FTP client's text), for the operator and the log.
   const std::string& MotivoDeFalla() const { return motivo_; }
 
  private:
   bool Escribe(RecordSet& rs, const Consulta& consulta, std::string_view raiz, std::string_view registro,
                bool siempre);
+  bool QuitaLocal(std::string_view raiz);
   bool SubirXML(std::string_view nombre);
+  bool QuitaDelSitio(std::string_view nombre);
+  void QuitaTemporalesViejos();
   void AlProgreso(std::int64_t actual, std::int64_t total);
 
   Programa& programa_;
   Operador& objLabel_;
   Ajustes ajustes_;
   clsFTP mFTP_;
+  std::string marca_;
   std::string archivoActual_;
   std::string motivo_;
 };

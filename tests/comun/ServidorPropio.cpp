@@ -84,4 +84,8 @@ void ServidorPropio::Congela() {
   if (pid_ > 0) ::kill(pid_, SIGSTOP);
 }
 
+void ServidorPropio::Reanuda() {
+  if (pid_ > 0) ::kill(pid_, SIGCONT);
+}
+
 }  // namespace travesa::prueba

@@ -27,6 +27,7 @@ class ServidorPropio {
 
   void Mata();     // SIGKILL: every connection drops at once
   void Congela();  // SIGSTOP: connections stay open, nothing answers
+  void Reanuda();  // SIGCONT after Congela
 
  private:
   CarpetaTemporal raiz_;

@@ -1,6 +1,8 @@
 // The configuration page: what Grabar stores, the fields' filters and rules,
 // the series list of orders and remissions, and Probar against the FTP server.
 #include <QCheckBox>
+#include <QLabel>
+#include <QTimer>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -10,6 +12,7 @@
 
 #include "Escena.h"
 #include "comun/Entorno.h"
+#include "comun/ServidorPropio.h"
 #include "shell/host/Utilerias.h"
 #include "shell/host/libNalda.h"
 
@@ -53,6 +56,10 @@ class ConfiguracionTest : public QObject {
   void FiltrosYReglasDeLosCampos();
   void SeriesSegunElMovimiento();
   void ProbarConCarpetaBuenaYMala();
+  void AltConUnaLetraNoEscribe();
+  void TabYEnterSiguenLaPaginaComoSeLee();
+  void VerDatosNoMueveNadaYSeBorraAlSalir();
+  void ProbarDiceQueEstaProbando();
 };
 
 void ConfiguracionTest::GrabarNormalizaLaCarpetaYVuelve() {
@@ -193,6 +200,110 @@ void ConfiguracionTest::ProbarConCarpetaBuenaYMala() {
   // Probar saves nothing.
   const Utilerias u(e.inst().programa());
   QCOMPARE(u.DesEncripta(libNalda::LeeIni("FTP", "Carpeta", e.inst().ini())), e.CarpetaFTP());
+}
+
+// Alt with a letter either runs the command it names or does nothing; it never
+// types the letter into the field.
+void ConfiguracionTest::AltConUnaLetraNoEscribe() {
+  Escena e;
+  QVERIFY(e.EntraComoAdmin());
+  AbrePagina(e);
+  auto* sitio = e.Busca<QLineEdit>("txtConfig0");
+  Escribe(sitio, QStringLiteral("ftp.ejemplo.mx"));
+  for (const Qt::Key tecla : {Qt::Key_S, Qt::Key_X, Qt::Key_1}) QTest::keyClick(sitio, tecla, Qt::AltModifier);
+  QCOMPARE(sitio->text(), QStringLiteral("ftp.ejemplo.mx"));
+  QTest::keyClick(sitio, Qt::Key_R, Qt::AltModifier);  // Regresar
+  QCOMPARE(sitio->text(), QStringLiteral("ftp.ejemplo.mx"));
+  QTRY_VERIFY(e.Busca<QTabWidget>("stbTabs")->isTabVisible(0));
+  QVERIFY(!e.Busca<QTabWidget>("stbTabs")->isTabVisible(1));
+}
+
+// Tab and Enter go down the left column, then the right one, then the timer
+// and the commands; Enter on a command presses it. (Tickets are chosen: no
+// series list; hidden and disabled fields are passed over.)
+void ConfiguracionTest::TabYEnterSiguenLaPaginaComoSeLee() {
+  Escena e;
+  QVERIFY(e.EntraComoAdmin());
+  AbrePagina(e);
+  const QStringList lectura = {
+      "txtConfig0", "txtConfig1", "txtConfig2", "txtConfig3", "chkVer", "OptMovs0", "chkTraspaso",
+      "chkEnvDomics", "chkPasarProds", "chkPresentacion", "chkPreciosNegociados", "chkSoloProdsLdeP", "txtConfig7",
+      "chkEtiqs0", "chkEtiqs1", "chkEtiqs2", "chkEtiqs3", "chkTimer", "cmdProbar", "cmdGrabar", "cmdRegresar"};
+  QStringList conTab;
+  QWidget* enfocado = QApplication::focusWidget();
+  QCOMPARE(enfocado->objectName(), QStringLiteral("txtConfig0"));
+  conTab << enfocado->objectName();
+  for (int i = 1; i < lectura.size(); ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    conTab << QApplication::focusWidget()->objectName();
+  }
+  QCOMPARE(conTab, lectura);
+
+  // Enter walks the same way through the text fields.
+  e.Busca<QLineEdit>("txtConfig3")->setFocus(Qt::OtherFocusReason);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("chkVer"));
+  e.Busca<QCheckBox>("chkTraspaso")->setFocus(Qt::OtherFocusReason);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("chkEnvDomics"));
+
+  e.Busca<QPushButton>("cmdRegresar")->setFocus(Qt::OtherFocusReason);
+  QTest::keyClick(e.Busca<QPushButton>("cmdRegresar"), Qt::Key_Return);
+  QVERIFY(e.Busca<QTabWidget>("stbTabs")->isTabVisible(0));
+}
+
+// "Ver datos" shows the row of the application password in a room kept for
+// it, and is cleared when the page is left, so nothing shows in clear the
+// next time.
+void ConfiguracionTest::VerDatosNoMueveNadaYSeBorraAlSalir() {
+  Escena e;
+  QVERIFY(e.EntraComoAdmin());
+  AbrePagina(e);
+  frmInicial& v = e.ventana();
+  QApplication::processEvents();
+  const QSize tamano = v.size();
+  const QPoint carpeta = e.Busca<QLineEdit>("txtConfig3")->mapTo(&v, QPoint(0, 0));
+  const QPoint opciones = e.Busca<QCheckBox>("chkVer")->mapTo(&v, QPoint(0, 0));
+  for (int vez = 0; vez < 2; ++vez) {
+    e.Busca<QCheckBox>("chkVer")->click();
+    QApplication::processEvents();
+    QCOMPARE(v.size(), tamano);
+    QCOMPARE(e.Busca<QLineEdit>("txtConfig3")->mapTo(&v, QPoint(0, 0)), carpeta);
+    QCOMPARE(e.Busca<QCheckBox>("chkVer")->mapTo(&v, QPoint(0, 0)), opciones);
+  }
+  e.Busca<QCheckBox>("chkVer")->click();
+  QCOMPARE(e.Busca<QLineEdit>("txtConfig2")->echoMode(), QLineEdit::Normal);
+  e.Busca<QPushButton>("cmdRegresar")->click();
+  AbrePagina(e);
+  QVERIFY(!e.Busca<QCheckBox>("chkVer")->isChecked());
+  QCOMPARE(e.Busca<QLineEdit>("txtConfig1")->echoMode(), QLineEdit::Password);
+  QCOMPARE(e.Busca<QLineEdit>("txtConfig2")->echoMode(), QLineEdit::Password);
+  QVERIFY(!e.Busca<QLineEdit>("txtConfig6")->isVisibleTo(&v));
+}
+
+// A site that does not answer keeps Probar waiting: the page says it is testing.
+void ConfiguracionTest::ProbarDiceQueEstaProbando() {
+  prueba::ServidorPropio mudo(1024 * 1024);
+  QVERIFY(mudo.enMarcha());
+  mudo.Congela();
+  Escena e;
+  QVERIFY(e.EntraComoAdmin());
+  AbrePagina(e);
+  Escribe(e.Busca<QLineEdit>("txtConfig0"), QString::fromStdString(mudo.sitio()));
+  auto* probando = e.Busca<QLabel>("lblProbando");
+  QString visto;
+  bool paginaGris = false;
+  QTimer::singleShot(500, [&] {
+    visto = probando->isVisibleTo(&e.ventana()) ? probando->text() : QString();
+    paginaGris = !e.Busca<QTabWidget>("stbTabs")->isEnabled();
+    mudo.Mata();  // the connection breaks, Probar ends
+  });
+  e.Busca<QPushButton>("cmdProbar")->click();
+  QVERIFY(paginaGris);
+  QCOMPARE(visto, QStringLiteral("Probando la conexión con «%1»…").arg(QString::fromStdString(mudo.sitio())));
+  QCOMPARE(probando->text(), QString());
+  QCOMPARE(e.piloto().cajas.size(), 1);
+  QCOMPARE(e.piloto().cajas[0].titulo, QStringLiteral("Error"));
 }
 
 }  // namespace travesa

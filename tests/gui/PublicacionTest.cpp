@@ -1,6 +1,8 @@
 // "Generar archivos" from the window and the timer of automatic publishing,
 // against the real database and FTP site.
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -8,6 +10,7 @@
 #include <QTest>
 
 #include "Escena.h"
+#include "shell/host/Utilerias.h"
 #include "shell/host/libNalda.h"
 
 namespace travesa {
@@ -20,6 +23,8 @@ class PublicacionTest : public QObject {
  private slots:
   void GenerarArchivosConConfirmacionAvisoYSello();
   void ElTemporizadorPublicaAlTic300YNuncaEnLaConfiguracion();
+  void LaListaDeVendedoresSoloAceptaSusClaves();
+  void UnaSubidaFallidaDiceElMotivo();
 };
 
 namespace {
@@ -71,6 +76,8 @@ void PublicacionTest::GenerarArchivosConConfirmacionAvisoYSello() {
   QCOMPARE(e.piloto().cajas.size(), 3);
   QCOMPARE(e.piloto().cajas[2].titulo, QStringLiteral("Atención"));
   QCOMPARE(e.piloto().cajas[2].texto, QStringLiteral("Archivos generados y grabados en el sitio web"));
+  // Said once the window is usable again.
+  QVERIFY(!e.piloto().cajas[2].ventanaOcupada);
   for (const char* archivo : {"vendedores.xml", "productos.xml", "clientes.xml", "cxcs.xml", "configuracion.xml"})
     QVERIFY2(std::filesystem::exists(sitio / archivo), archivo);
 
@@ -135,6 +142,62 @@ void PublicacionTest::ElTemporizadorPublicaAlTic300YNuncaEnLaConfiguracion() {
   QCOMPARE(e.publicaciones(), 3);
   QCOMPARE(e.publicacionesCorrectas(), 3);
   QVERIFY(e.piloto().cajas.isEmpty());
+}
+
+// A code typed into the seller list that is not one of its own would publish
+// an empty customers file: it cannot be typed, and a partial one is refused.
+void PublicacionTest::LaListaDeVendedoresSoloAceptaSusClaves() {
+  Escena e;
+  const std::filesystem::path sitio = e.SitioDePrueba();
+  QVERIFY(e.EntraComoAdmin());
+  auto* vendedores = e.Busca<QComboBox>("dtcVendedores");
+  QLineEdit* campo = vendedores->lineEdit();
+  campo->setFocus(Qt::OtherFocusReason);
+  QTest::keyClicks(campo, QStringLiteral("ZZZ"));
+  QCOMPARE(campo->text(), QString());
+  QTest::keyClicks(campo, QStringLiteral("v0"));
+  QCOMPARE(campo->text(), QStringLiteral("V0"));
+
+  e.piloto().respuestas.push_back(QMessageBox::Yes);
+  e.Busca<QPushButton>("cmdGenerar")->click();
+  QCOMPARE(e.piloto().cajas.size(), 2);
+  QCOMPARE(e.piloto().cajas[1].texto, QStringLiteral("No existe el vendedor «V0»."));
+  QCOMPARE(e.piloto().cajas[1].icono, QMessageBox::Critical);
+  QVERIFY(!std::filesystem::exists(sitio / "clientes.xml"));
+  QCOMPARE(e.publicacionesCorrectas(), 0);
+
+  campo->setFocus(Qt::OtherFocusReason);
+  QTest::keyClicks(campo, QStringLiteral("1"));
+  QCOMPARE(vendedores->currentText(), QStringLiteral("V01"));
+  e.piloto().respuestas.push_back(QMessageBox::Yes);
+  e.Busca<QPushButton>("cmdGenerar")->click();
+  QCOMPARE(e.publicacionesCorrectas(), 1);
+  QVERIFY(std::filesystem::exists(sitio / "clientes.xml"));
+}
+
+// A folder that does not exist on the site: the window says why, as the
+// command line does, and the log keeps it.
+void PublicacionTest::UnaSubidaFallidaDiceElMotivo() {
+  Escena e;
+  e.SitioDePrueba();
+  e.Ini("FTP", "Carpeta", Utilerias(e.inst().programa()).Encripta(e.CarpetaFTP() + "/noexiste"));
+  QVERIFY(e.EntraComoAdmin());
+  e.piloto().respuestas.push_back(QMessageBox::Yes);
+  e.Busca<QPushButton>("cmdGenerar")->click();
+  QCOMPARE(e.publicaciones(), 1);
+  QCOMPARE(e.publicacionesCorrectas(), 0);
+  QCOMPARE(e.piloto().cajas.size(), 2);
+  const prueba::Piloto::Caja& caja = e.piloto().cajas[1];
+  QCOMPARE(caja.titulo, QStringLiteral("Generar archivos"));
+  QCOMPARE(caja.icono, QMessageBox::Critical);
+  QVERIFY2(caja.texto.startsWith(QStringLiteral("Los archivos no se subieron completos al sitio: ")) &&
+               caja.texto.size() > 50,
+           qPrintable(caja.texto));
+  QVERIFY(!caja.ventanaOcupada);
+  const std::string bitacora = prueba::LeeArchivo(e.inst().programa() / "travesa.log");
+  QVERIFY2(bitacora.find("La publicación no se completó: ") != std::string::npos, bitacora.c_str());
+  QCOMPARE(libNalda::LeeIni("Configuración", "Última subida de archivos", e.inst().ini()),
+           std::string("No se han subido los archivos."));
 }
 
 }  // namespace travesa

@@ -41,6 +41,7 @@ class VentanaTest : public QObject {
   void CerrarPreguntaYLaCajaDelSistemaMinimiza();
   void ConSinLoginCierraSinPreguntar();
   void DobleClicAbreElIni();
+  void LaVentanaPrincipalRecuerdaSuLugar();
 };
 
 void VentanaTest::EncogerYRestaurarDevuelveLaGeometria() {
@@ -166,6 +167,24 @@ void VentanaTest::DobleClicAbreElIni() {
   QCOMPARE(e.piloto().cajas.size(), 1);
   QCOMPARE(e.piloto().cajas[0].titulo, QStringLiteral("Editar INI"));
   QVERIFY(e.piloto().cajas[0].texto.endsWith(QString::fromStdString(e.inst().ini().string())));
+}
+
+// Closed somewhere, the main window opens there at the next start.
+void VentanaTest::LaVentanaPrincipalRecuerdaSuLugar() {
+  Escena e;
+  e.piloto().entradas.push_back(prueba::Piloto::Teclea(QStringLiteral("admin"), QStringLiteral("admin")));
+  QVERIFY(e.Abre({.sinLogin = true, .intervalo = Escena::kSinTicReal}));
+  e.ventana().move(150, 90);
+  e.ventana().resize(900, 700);
+  QVERIFY(e.ventana().close());
+  const auto ini = e.inst().ini();
+  QCOMPARE(libNalda::LeeIni("frmInicial", "Linea", ini), "1350");
+  QCOMPARE(libNalda::LeeIni("frmInicial", "Columna", ini), "2250");
+  QCOMPARE(libNalda::LeeIni("frmInicial", "Ancho", ini), "13500");
+  QCOMPARE(libNalda::LeeIni("frmInicial", "Alto", ini), "10500");
+  frmInicial otra(e.programa(), e.operador(), {.sinLogin = true, .intervalo = Escena::kSinTicReal});
+  QCOMPARE(otra.pos(), QPoint(150, 90));
+  QCOMPARE(otra.size(), QSize(900, 700));
 }
 
 }  // namespace travesa

@@ -2,10 +2,12 @@
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "comun/Instalacion.h"
 #include "comun/OperadorDePrueba.h"
+#include "publish/DocumentoXML.h"
 #include "publish/clsXMLs.h"
 #include "shell/Programa.h"
 #include "shell/host/libNalda.h"
@@ -219,6 +221,33 @@ TEST_F(ArchivosCatalogoTest, TablasVaciasDanSoloLaRaiz) {
            {"vendedores.xml", "vendedores"}, {"productos.xml", "productos"}, {"clientes.xml", "clientes"}, {"cxcs.xml", "cxcs"}}) {
     EXPECT_TRUE(Lee(archivo, raiz).empty()) << archivo;
   }
+}
+
+
+// What an XML 1.0 parser refuses never reaches a file: the non-characters
+// U+FFFE and U+FFFF, control characters, and bytes of broken UTF-8.
+TEST(TextoValidoTest, DejaFueraLoQueXmlNoAdmite) {
+  const auto valido = [](std::string_view s) { return DocumentoXML::TextoValido(s); };
+  EXPECT_EQ(valido("Peña\t\r\n€ 😀 \xEF\xBF\xBD"), "Peña\t\r\n€ 😀 \xEF\xBF\xBD");  // U+FFFD stays
+  EXPECT_EQ(valido("a\xEF\xBF\xBE" "b\xEF\xBF\xBF" "c\x01\x1F" "d"), "abcd");
+  EXPECT_EQ(valido("a\xC0\xAF" "b\xE0\x80\xAF" "c\xED\xA0\x80" "d\xF4\x90\x80\x80" "e"), "abcde");  // overlong, surrogate, > U+10FFFF
+  EXPECT_EQ(valido("a\x80" "b\xC3" "c\xE2\x82" "d\xF5\x80\x80\x80" "e\xFF"), "abcde");  // stray and cut sequences
+  EXPECT_EQ(valido("Ni\xC3\xB1o\xC3"), "Niño");
+}
+
+// A description with non-characters still gives a catalogue that a strict
+// parser accepts, with every other letter of the description.
+TEST_F(ArchivosCatalogoTest, ProductosBienFormadosConCaracteresQueXmlNoAdmite) {
+  inst_.base().Ejecuta(
+      "INSERT INTO productos (Clave,Descrip,Precio1) VALUES ('P9','Caf\xC3\xA9 \xEF\xBF\xBE" "fino\xEF\xBF\xBF 😀',1)");
+  Genera(programa_.ajustes());
+  const std::filesystem::path archivo = programa_.carpeta() / "productos.xml";
+  const std::string orden = "/usr/bin/python3 -c 'import sys, xml.dom.minidom; xml.dom.minidom.parse(sys.argv[1])' '" +
+                            archivo.string() + "'";
+  EXPECT_EQ(std::system(orden.c_str()), 0) << prueba::LeeArchivo(archivo);
+  const auto p = Lee("productos.xml", "productos");
+  ASSERT_EQ(p.size(), 4u);
+  EXPECT_EQ(Campo(p, 3, "descripcion"), "Café fino 😀");
 }
 
 }  // namespace

@@ -20,6 +20,21 @@ namespace {
 
 using prueba::LeeArchivo;
 
+// A published name the server cannot replace (a folder holding a file) makes
+// the upload fail; what is there stays, and no temporary file is left behind.
+void Inamovible(const std::filesystem::path& publicado) {
+  std::filesystem::create_directory(publicado);
+  prueba::EscribeArchivo(publicado / "dentro", "x");
+}
+
+std::vector<std::string> Temporales(const std::filesystem::path& carpeta) {
+  std::vector<std::string> t;
+  for (const auto& e : std::filesystem::directory_iterator(carpeta))
+    if (e.path().extension() == ".tmp") t.push_back(e.path().filename().string());
+  return t;
+}
+
+
 class PublicacionTest : public ::testing::Test {
  protected:
   PublicacionTest() : inst_(true), programa_(inst_.programa(), op_) {}
@@ -53,8 +68,8 @@ TEST_F(PublicacionTest, SubeCadaArchivoYSellaLaHora) {
                         "listadeprecios.xml", "preciosadicionales.xml", "formasdepago.xml"}) {
     ASSERT_TRUE(EnSitio(f)) << f;
     EXPECT_EQ(LeeArchivo(sitio_.EnDisco(f)), LeeArchivo(programa_.carpeta() / f)) << f;
-    EXPECT_FALSE(EnSitio(std::string(f) + ".tmp")) << f;
   }
+  EXPECT_EQ(Temporales(sitio_.EnDisco("")), std::vector<std::string>{});
   EXPECT_TRUE(std::regex_match(Sello(), std::regex(R"(\d\d/(ene|feb|mar|abr|may|jun|jul|ago|sep|oct|nov|dic)/\d{4} - \d\d:\d\d:\d\d)")))
       << Sello();
   EXPECT_EQ(r.sello, Sello());
@@ -74,27 +89,51 @@ TEST_F(PublicacionTest, SubeCadaArchivoYSellaLaHora) {
 }
 
 TEST_F(PublicacionTest, FalloContadoDetieneLasSubidasSinSello) {
-  // A folder where the customers file's temporary copy would go makes its upload fail.
-  std::filesystem::create_directory(sitio_.EnDisco("clientes.xml.tmp"));
+  Inamovible(sitio_.EnDisco("clientes.xml"));
   const auto r = Publica(true);
   EXPECT_FALSE(r.ok);
   EXPECT_TRUE(EnSitio("vendedores.xml") && EnSitio("productos.xml"));
-  for (const char* f : {"clientes.xml", "cxcs.xml", "configuracion.xml", "formasdepago.xml"}) EXPECT_FALSE(EnSitio(f)) << f;
+  EXPECT_TRUE(std::filesystem::exists(sitio_.EnDisco("clientes.xml") / "dentro"));
+  for (const char* f : {"cxcs.xml", "configuracion.xml", "formasdepago.xml"}) EXPECT_FALSE(EnSitio(f)) << f;
+  EXPECT_EQ(Temporales(sitio_.EnDisco("")), std::vector<std::string>{});
   EXPECT_EQ(Sello(), "");
-  EXPECT_TRUE(op_.cajas.empty());  // a failed upload is silent
+  EXPECT_TRUE(op_.cajas.empty());  // the run itself says nothing; its caller shows the reason
   EXPECT_FALSE(r.motivo.empty());
   // The files were built all the same.
   EXPECT_TRUE(std::filesystem::exists(programa_.carpeta() / "formasdepago.xml"));
 }
 
-TEST_F(PublicacionTest, FalloDeArchivoSinContarNoImporta) {
+TEST_F(PublicacionTest, CadaSubidaCuentaTambienLasOpcionales) {
   programa_.ajustes().PreciosNegociados = "S";
-  std::filesystem::create_directory(sitio_.EnDisco("listadeprecios.xml.tmp"));
+  for (const char* f : {"listadeprecios.xml", "preciosadicionales.xml"}) {
+    Inamovible(sitio_.EnDisco(f));
+    const auto r = Publica();
+    EXPECT_FALSE(r.ok) << f;
+    EXPECT_NE(r.motivo, "") << f;
+    EXPECT_EQ(Sello(), "") << f;
+    EXPECT_FALSE(EnSitio("formasdepago.xml")) << f;  // the run stopped there
+    std::filesystem::remove_all(sitio_.EnDisco(f));
+  }
+  EXPECT_TRUE(Publica().ok);
+  EXPECT_NE(Sello(), "");
+}
+
+// Phones read whatever is on the site: an optional file this run does not
+// publish (no rows, or the option off) goes from the site and the program folder.
+TEST_F(PublicacionTest, ArchivoOpcionalQueYaNoSePublicaSaleDelSitio) {
+  programa_.ajustes().PreciosNegociados = "S";
+  ASSERT_TRUE(Publica().ok);
+  for (const char* f : {"listadeprecios.xml", "preciosadicionales.xml", "formasdepago.xml"}) ASSERT_TRUE(EnSitio(f)) << f;
+  programa_.ajustes().PreciosNegociados = "N";
+  inst_.base().Ejecuta("DELETE FROM productosmasprecios; DELETE FROM configura WHERE Dato LIKE 'FPAGO%'");
   const auto r = Publica();
-  EXPECT_TRUE(r.ok) << r.motivo;
-  EXPECT_FALSE(EnSitio("listadeprecios.xml"));
-  EXPECT_TRUE(EnSitio("preciosadicionales.xml") && EnSitio("formasdepago.xml"));
-  EXPECT_FALSE(Sello().empty());
+  ASSERT_TRUE(r.ok) << r.motivo;
+  for (const char* f : {"listadeprecios.xml", "preciosadicionales.xml", "formasdepago.xml"}) {
+    EXPECT_FALSE(EnSitio(f)) << f;
+    EXPECT_FALSE(std::filesystem::exists(programa_.carpeta() / f)) << f;
+  }
+  // Nothing to remove is no failure.
+  EXPECT_TRUE(Publica().ok);
 }
 
 TEST_F(PublicacionTest, SinPreciosNegociadosNiFormasDePago) {
@@ -181,7 +220,8 @@ TEST(PublicacionRaizTest, QuienLeeDuranteLaSubidaNuncaVeUnArchivoAMedias) {
   bool vioTemporal = false;
   int lecturas = 0;
   while (!termino) {
-    vioTemporal = vioTemporal || std::filesystem::exists(servidor.EnDisco("productos.xml.tmp"));
+    for (const auto& e : std::filesystem::directory_iterator(servidor.EnDisco("")))
+      vioTemporal = vioTemporal || e.path().filename().string().rfind("productos.xml.", 0) == 0;
     const std::string ahora = LeeArchivo(servidor.EnDisco("productos.xml"));
     if (ahora != viejo) vistos.insert(ahora);
     ++lecturas;

@@ -1,0 +1,44 @@
+#include "sales/DescargaDeVentas.h"
+
+#include "sales/clsDescargarSQLs.h"
+#include "shell/BitacoraDeArchivos.h"
+#include "shell/Programa.h"
+
+namespace travesa {
+
+int DescargaDeVentas::TipoDeDocumento(const Ajustes& ajustes) {
+  if (ajustes.TipoMovimiento == "P") return 1;
+  if (ajustes.TipoMovimiento == "R") return 2;
+  return 0;
+}
+
+ResultadoVentas DescargaDeVentas::EjecutaDescarga(Programa& programa, Operador& objLabel, const Ajustes& ajustes,
+                                                  int segundosDeEspera) {
+  objLabel.Aviso("");
+  clsDescargarSQLs descarga(programa, objLabel);
+  descarga.byCrearVta = TipoDeDocumento(ajustes);
+  descarga.blSinExist = Ajustes::Si(ajustes.SinExistencia);
+  descarga.Serie = ajustes.Serie;
+  descarga.ftpSitio = ajustes.ftpSitio;
+  descarga.ftpUsuario = ajustes.ftpUsuario;
+  descarga.FTPcontraseña = ajustes.FTPcontraseña;
+  descarga.FTPcarpeta = ajustes.FTPcarpeta;
+  descarga.verificarCertificado = ajustes.VerificarCertificado != "N";
+  descarga.segundosDeEspera = segundosDeEspera;
+  descarga.Procesar();
+  objLabel.Aviso("");
+  return descarga.Resultado();
+}
+
+void DescargaDeVentas::Avisa(Operador& operador, const std::filesystem::path& carpetaPrograma,
+                             const ResultadoVentas& r) {
+  if (r.Completo()) {
+    operador.Mensaje("Archivos descargados y grabados en las tablas de Norvento", Botones::kInformacion, "Atención");
+    return;
+  }
+  operador.Mensaje("El proceso no fue concluido. Revise el archivo «" +
+                       (carpetaPrograma / BitacoraDeArchivos::kNombre).string() + "» para más información",
+                   Botones::kInformacion, "Alerta");
+}
+
+}  // namespace travesa

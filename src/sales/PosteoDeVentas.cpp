@@ -1,0 +1,82 @@
+#include "sales/PosteoDeVentas.h"
+
+#include "sales/PedidoDeVenta.h"
+#include "sales/RemisionDeVenta.h"
+#include "sales/TicketDeVenta.h"
+#include "sales/VentaPreparada.h"
+#include "sales/VentasEnEspera.h"
+#include "shell/BitacoraDeArchivos.h"
+#include "shell/host/BasesDD.h"
+#include "shell/host/ErrorTravesa.h"
+#include "shell/host/Transaccion.h"
+#include "shell/host/libNalda.h"
+
+namespace travesa {
+namespace {
+
+constexpr const char* kRegistrado = "REGISTRADO EN PROGRAMA «TRAVESA» POR ";
+
+std::string TextoDocumento(int byCrearVta) {
+  if (byCrearVta == 0) return std::string("EL TICKET ") + kRegistrado;
+  if (byCrearVta == 2) return std::string("LA REMISIÓN ") + kRegistrado;
+  return kRegistrado;
+}
+
+std::string SerieElegida(std::string_view serie) { return serie == "N/A" ? std::string() : std::string(serie); }
+
+}  // namespace
+
+PosteoDeVentas::PosteoDeVentas(Conexion& cn, const BasesDD& bd, int byCrearVta, bool blSinExist,
+                               std::string_view serie)
+    : contexto_{cn, SerieElegida(serie), TextoDocumento(byCrearVta), blSinExist,
+                static_cast<int>(libNalda::prVal(bd.LeeDato("FDPEVACDPDV", cn, "configura")))},
+      byCrearVta_(byCrearVta) {}
+
+std::string PosteoDeVentas::Motivo(const std::exception& e) {
+  const std::string texto = e.what();
+  return texto.substr(0, texto.find('\n'));
+}
+
+std::string PosteoDeVentas::TextoDeFalla(const VentaFallida& f) {
+  return "     Venta no grabada: archivo " + f.archivo + ", fecha " + f.fecha + ", hora " + f.hora + ", cliente " +
+         f.cliente + ". Motivo: " + f.motivo;
+}
+
+bool PosteoDeVentas::YaExiste(const VentaPreparada& v) {
+  if (byCrearVta_ == 0) return TicketDeVenta::YaExiste(contexto_.cn, v);
+  if (byCrearVta_ == 1) return PedidoDeVenta::YaExiste(contexto_.cn, v);
+  return RemisionDeVenta::YaExiste(contexto_.cn, v);
+}
+
+VentaPosteada PosteoDeVentas::Posta(const VentaPreparada& v) {
+  if (byCrearVta_ == 0) return TicketDeVenta::Graba(contexto_, v);
+  if (byCrearVta_ == 1) return PedidoDeVenta::Graba(contexto_, v);
+  return RemisionDeVenta::Graba(contexto_, v);
+}
+
+void PosteoDeVentas::Graba(VentasEnEspera& espera, ResultadoVentas& resultado, BitacoraDeArchivos& bitacora,
+                           std::set<unsigned>& fallidas) {
+  for (const unsigned id : espera.Ids()) {
+    std::vector<LineaDeVenta> lineas = espera.Lineas(id);
+    if (lineas.empty()) continue;
+    const LineaDeVenta primera = lineas.front();
+    try {
+      Transaccion transaccion(contexto_.cn);
+      const VentaPreparada venta = VentaPreparada::Lee(contexto_.cn, id, std::move(lineas));
+      if (YaExiste(venta)) {
+        ++resultado.yaPosteadas;
+        continue;
+      }
+      VentaPosteada posteada = Posta(venta);
+      transaccion.Confirma();
+      resultado.posteadas.push_back(std::move(posteada));
+    } catch (const ErrorTravesa& e) {
+      const VentaFallida falla{primera.archivo, primera.fecha, primera.hora, primera.cliente, Motivo(e)};
+      bitacora.Escribe(TextoDeFalla(falla));
+      resultado.fallidas.push_back(falla);
+      fallidas.insert(id);
+    }
+  }
+}
+
+}  // namespace travesa

@@ -1,0 +1,45 @@
+#pragma once
+// The posting run over the staged sales: each sale becomes one ticket, order
+// or remission, in one transaction with its lines, stock movements or
+// reservations, account entries and the counters it drew. A sale whose
+// document already exists is skipped; a sale that fails is rolled back whole,
+// written to the log, and the run goes on with the next one.
+#include <set>
+#include <string>
+
+#include "sales/ContextoDePosteo.h"
+#include "sales/ResultadoVentas.h"
+
+namespace travesa {
+
+class BasesDD;
+class BitacoraDeArchivos;
+class Conexion;
+class VentasEnEspera;
+class VentaPreparada;
+
+class PosteoDeVentas {
+ public:
+  // byCrearVta: 0 tickets, 1 orders, 2 remissions. `serie` as the operator
+  // chose it ("N/A" or empty for none). Reads the run's settings once.
+  PosteoDeVentas(Conexion& cn, const BasesDD& bd, int byCrearVta, bool blSinExist, std::string_view serie);
+
+  // Posts every staged sale; the Ids of the sales that failed are added to
+  // `fallidas`.
+  void Graba(VentasEnEspera& espera, ResultadoVentas& resultado, BitacoraDeArchivos& bitacora,
+             std::set<unsigned>& fallidas);
+
+  // The log entry of a sale that could not be staged or posted.
+  static std::string TextoDeFalla(const VentaFallida& f);
+  // The first line of an error's text (the database's own message).
+  static std::string Motivo(const std::exception& e);
+
+ private:
+  bool YaExiste(const VentaPreparada& v);
+  VentaPosteada Posta(const VentaPreparada& v);
+
+  ContextoDePosteo contexto_;
+  int byCrearVta_;
+};
+
+}  // namespace travesa

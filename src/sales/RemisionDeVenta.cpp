@@ -1,0 +1,47 @@
+#include "sales/RemisionDeVenta.h"
+
+#include "sales/ContextoDePosteo.h"
+#include "sales/CxcDeVenta.h"
+#include "sales/DocumentoDeVenta.h"
+#include "sales/VentaPreparada.h"
+#include "shell/host/Conexion.h"
+#include "shell/host/Movimientos.h"
+#include "shell/host/RecordSet.h"
+
+namespace travesa {
+
+bool RemisionDeVenta::YaExiste(Conexion& cn, const VentaPreparada& v) {
+  return DocumentoDeVenta::YaExiste(cn, "remisiones", v);
+}
+
+VentaPosteada RemisionDeVenta::Graba(const ContextoDePosteo& c, const VentaPreparada& v) {
+  Conexion& cn = c.cn;
+  const LineaDeVenta& venta = v.venta();
+  const bool contado = venta.formaPago == "CO";
+  const long folio = DocumentoDeVenta::Folio(c, "RE-", "remisiones");
+  DocumentoDeVenta::Campos cabecera =
+      DocumentoDeVenta::Cabecera(c, v, folio, contado ? venta.fecha : v.FechaMas(v.diasCredito));
+  cabecera.Agrega("FormaPAgo", Valor(contado ? "E" : "C"));
+  cabecera.Agrega("Saldo", Valor(contado ? 0.0 : v.total));
+  DocumentoDeVenta::Cliente(cabecera, v);
+  const long long id = static_cast<long long>(cn.Inserta("remisiones", cabecera.columnas, cabecera.valores));
+
+  DocumentoDeVenta::LimpiaLineas(cn, "remisionesdetalle", id);
+  const std::string referencia = (c.blSinExist ? "REMISION. " : "REMISION No. ") + std::to_string(folio) + "-";
+  int partida = 1;
+  for (const LineaDeVenta& l : v.lineas) {
+    RecordSet p;
+    const bool existe = c.BuscaProducto(l.producto, p);
+    const auto linea = DocumentoDeVenta::Linea(id, partida, l, existe ? &p : nullptr);
+    cn.Inserta("remisionesdetalle", linea.columnas, linea.valores);
+    if (existe) {
+      Movimientos::GrabaHistAlmacen(venta.vendedor, p, cn, 0, l.cantidad, l.fecha,
+                                    referencia + std::to_string(partida), venta.cliente, v.nombre);
+    }
+    ++partida;
+  }
+  CxcDeVenta::Graba(c, v, {"R", id, folio, "Remision", false});
+  return {"Remisión", c.serie, folio, venta.cliente, v.nombre, v.total, venta.archivo};
+}
+
+}  // namespace travesa

@@ -1,0 +1,42 @@
+#pragma once
+// The staging table `tmpventassql`: the lines of the sales read in one run,
+// one sale (one future document) being the lines of one `Id`. It lives only
+// during a run, under the run's named lock.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "sales/LineaDeVenta.h"
+
+namespace travesa {
+
+class Conexion;
+
+class VentasEnEspera {
+ public:
+  static constexpr const char* kBorrar = "DROP TABLE IF EXISTS tmpventassql";
+
+  explicit VentasEnEspera(Conexion& cn) : cn_(cn) {}
+
+  void Borra();
+  // Client, seller and product columns as wide as those of the document
+  // tables they feed (`tablaDocumento`, `tablaDetalle`), so a value the
+  // document accepts is never refused here.
+  void Crea(std::string_view tablaDocumento, std::string_view tablaDetalle);
+  // The Id of the sale already staged with this date, time, seller and client.
+  std::optional<unsigned> YaEsta(const LineaDeVenta& l);
+  // The lines of one sale, in one statement: all of them or none.
+  void Agrega(unsigned id, const std::vector<LineaDeVenta>& lineas);
+  // Every staged sale, by Id.
+  std::vector<unsigned> Ids();
+  // The lines of one sale, in the order they were read.
+  std::vector<LineaDeVenta> Lineas(unsigned id);
+
+ private:
+  unsigned Ancho(std::string_view tabla, std::string_view columna, unsigned porOmision);
+
+  Conexion& cn_;
+};
+
+}  // namespace travesa

@@ -1,0 +1,297 @@
+#include "sales/clsDescargarSQLs.h"
+
+#include <optional>
+
+#include "sales/Folios.h"
+#include "sales/PosteoDeVentas.h"
+#include "sales/VentasEnEspera.h"
+#include "sales/clsArchivoTravesa.h"
+#include "shell/BitacoraDeArchivos.h"
+#include "shell/Formatos.h"
+#include "shell/Programa.h"
+#include "shell/Respaldo.h"
+#include "shell/host/BloqueoNombrado.h"
+#include "shell/host/ErrorTravesa.h"
+#include "shell/host/Texto.h"
+
+namespace travesa {
+namespace {
+
+constexpr const char* kPatron = "ventas_*.sql";
+constexpr std::size_t kInicioDispositivo = 7;  // after "ventas_"
+
+// The two characters a UTF-8 letter becomes when its bytes are read as
+// Windows-1252 (the bytes Windows leaves unassigned keep their own code).
+std::string LeidoComo1252(unsigned char primero, unsigned char segundo) {
+  std::string s = texto::DeWindows1252(std::string(1, static_cast<char>(primero)));
+  const std::string b = texto::DeWindows1252(std::string(1, static_cast<char>(segundo)));
+  if (b != "\xEF\xBF\xBD") return s + b;
+  s += static_cast<char>(0xC2);
+  s += static_cast<char>(segundo);
+  return s;
+}
+
+struct Reparacion {
+  std::string de;
+  std::string a;
+};
+
+const std::vector<Reparacion>& Reparaciones() {
+  // In this order: á é í ó ú ü ñ Á É Í Ó Ú Ü Ñ ¡ ¿
+  static const std::vector<Reparacion> tabla = [] {
+    const unsigned char letras[][2] = {{0xC3, 0xA1}, {0xC3, 0xA9}, {0xC3, 0xAD}, {0xC3, 0xB3}, {0xC3, 0xBA},
+                                       {0xC3, 0xBC}, {0xC3, 0xB1}, {0xC3, 0x81}, {0xC3, 0x89}, {0xC3, 0x8D},
+                                       {0xC3, 0x93}, {0xC3, 0x9A}, {0xC3, 0x9C}, {0xC3, 0x91}, {0xC2, 0xA1},
+                                       {0xC2, 0xBF}};
+    std::vector<Reparacion> t;
+    for (const auto& l : letras)
+      t.push_back({LeidoComo1252(l[0], l[1]), std::string{static_cast<char>(l[0]), static_cast<char>(l[1])}});
+    return t;
+  }();
+  return tabla;
+}
+
+// A sale of the file: its client and date-time text as the phone wrote them.
+std::string ClaveDeVenta(const std::vector<std::string>& valores) {
+  const std::string cliente = valores.size() > 2 ? valores[2] : "";
+  const std::string fecha = valores.empty() ? "" : texto::Recorta(valores[0]);
+  return cliente + '\x1f' + fecha;
+}
+
+bool MismaVenta(const LineaDeVenta& a, const LineaDeVenta& b) {
+  return a.cliente == b.cliente && a.fecha == b.fecha && a.hora == b.hora;
+}
+
+}  // namespace
+
+clsDescargarSQLs::clsDescargarSQLs(Programa& programa, Operador& objLabel) : programa_(programa), objLabel_(objLabel) {
+  mFTP_.SetModePassive();
+  mFTP_.SetTransferBinary();
+  mFTP_.SetIntervaloProgreso(std::chrono::milliseconds(50));
+  mFTP_.FileTransferProgress = [this](std::int64_t actual, std::int64_t total) { AlProgreso(actual, total); };
+}
+
+clsDescargarSQLs::~clsDescargarSQLs() { mFTP_.CloseConnection(); }
+
+std::string clsDescargarSQLs::DesUTF8cizar(std::string_view xCadena) {
+  std::string s(xCadena);
+  for (const Reparacion& r : Reparaciones()) s = texto::Reemplaza(s, r.de, r.a);
+  return s;
+}
+
+std::string clsDescargarSQLs::Dispositivo(std::string_view nombre) {
+  if (nombre.size() <= kInicioDispositivo) return "";
+  const std::string_view resto = nombre.substr(kInicioDispositivo);
+  const std::size_t guion = resto.find('_');
+  if (guion == std::string_view::npos) return "";
+  return texto::Minusculas(resto.substr(0, guion));
+}
+
+std::string clsDescargarSQLs::NombreDelBloqueo(const Conexion& cn) {
+  return texto::Izquierda("travesa.tmpventassql." + cn.datos().base, 64);
+}
+
+long clsDescargarSQLs::Siguiente_Folio(Conexion& cnn, std::string_view stDatoConfig, std::string& stTablaMaestra,
+                                       std::string& stLlave, bool blGrabarFolio) {
+  return Folios::Siguiente_Folio(cnn, stDatoConfig, stTablaMaestra, stLlave, blGrabarFolio);
+}
+
+long clsDescargarSQLs::Foliar_(Conexion& cnn, std::string_view stDatoConfig, std::string& stTablaMaestra,
+                               std::string& stLlave) {
+  return Folios::Foliar_(cnn, stDatoConfig, stTablaMaestra, stLlave);
+}
+
+double clsDescargarSQLs::A2Decimales(double dbCantidad) { return Folios::A2Decimales(dbCantidad); }
+
+bool clsDescargarSQLs::Procesar() {
+  Conexion& cn = programa_.principal();
+  const BloqueoNombrado bloqueo(cn, NombreDelBloqueo(cn), segundosDeEspera);
+  resultado_ = ResultadoVentas{};
+  leidos_.clear();
+  BitacoraDeArchivos bitacora(programa_.carpeta());
+  conProgreso_ = true;
+  if (!texto::TerminaCon(FTPcarpeta, "/")) FTPcarpeta += "/";
+  mFTP_.SetVerificarCertificado(verificarCertificado);
+  if (!mFTP_.OpenConnection(ftpSitio, ftpUsuario, FTPcontraseña)) {
+    bitacora.Escribe("No se pudo establecer conexión con el sitio");
+    objLabel_.Mensaje("No se pudo establecer conexión con el sitio", Botones::kSoloAceptar, "Error de conexión");
+    return false;
+  }
+  resultado_.conectado = true;
+  bitacora.Escribe("Conexión correcta al sitio");
+  VentasEnEspera espera(cn);
+  espera.Borra();
+  bitacora.Escribe("Borrando tabla temporal 'tmpventassql'");
+  if (byCrearVta == 0) {
+    espera.Crea("tickets", "ticketsdetalle");
+  } else if (byCrearVta == 1) {
+    espera.Crea("pedidos", "pedidosdetalle");
+  } else {
+    espera.Crea("remisiones", "remisionesdetalle");
+  }
+  bitacora.Escribe("Creando tabla temporal 'tmpventassql'");
+  Descarga(bitacora, espera);
+  bitacora.Escribe("Grabar las ventas a Norvento");
+  std::set<unsigned> fallidas;
+  GrabarVentas(bitacora, espera, fallidas);
+  BorraLeidos(bitacora, fallidas);
+  espera.Borra();
+  return true;
+}
+
+void clsDescargarSQLs::Descarga(BitacoraDeArchivos& bitacora, VentasEnEspera& espera) {
+  contador_ = 0;
+  mFTP_.SetFTPDirectory(FTPcarpeta);
+  std::vector<std::string> nombres;
+  if (const auto listado = mFTP_.GetDirectoryListing(kPatron)) {
+    for (const cDirItem& item : *listado) nombres.push_back(item.filename);
+  }
+  bitacora.Escribe("Obteniendo directorio 'ventas_*.sql'");
+  for (const std::string& nombre : nombres) {
+    objLabel_.Ceder();
+    archivoActual_ = nombre;
+    if (nombre.size() <= kInicioDispositivo || nombre.find('_', kInicioDispositivo) == std::string::npos) {
+      bitacora.Escribe(5, "Archivo " + nombre + " incorrecto");
+      continue;
+    }
+    bitacora.Escribe(5, "Archivo " + nombre + " correcto");
+    LeeArchivo(nombre, bitacora, espera);
+  }
+  objLabel_.Aviso("");
+}
+
+void clsDescargarSQLs::LeeArchivo(const std::string& nombre, BitacoraDeArchivos& bitacora, VentasEnEspera& espera) {
+  const std::filesystem::path local = programa_.carpeta() / nombre;
+  if (!mFTP_.FTPDownloadFile(local.string(), nombre)) return;
+  bitacora.Escribe(10, "Descargado");
+  leidos_.push_back(ArchivoLeido{nombre, {}, false});
+  ArchivoLeido& archivo = leidos_.back();
+  try {
+    CargarArchivo(local, contador_, archivo, bitacora, espera);
+  } catch (const ErrorTravesa& e) {
+    Falla(bitacora, archivo, VentaFallida{nombre, "", "", "", PosteoDeVentas::Motivo(e)});
+  }
+  try {
+    Respaldo(programa_.carpeta()).Guarda(local);
+  } catch (const ErrorTravesa& e) {
+    bitacora.Escribe(10, e.what());
+  }
+}
+
+void clsDescargarSQLs::Falla(BitacoraDeArchivos& bitacora, ArchivoLeido& archivo, VentaFallida falla) {
+  bitacora.Escribe(PosteoDeVentas::TextoDeFalla(falla));
+  archivo.conFallas = true;
+  resultado_.fallidas.push_back(std::move(falla));
+}
+
+void clsDescargarSQLs::CargarArchivo(const std::filesystem::path& ruta, unsigned& contador, ArchivoLeido& archivo,
+                                     BitacoraDeArchivos& bitacora, VentasEnEspera& espera) {
+  clsArchivoTravesa lector;
+  lector.PrepararSQL(ruta);
+  bitacora.Escribe(15, "SQL: " + lector.SQL());
+  // First every line, so that a sale with a line that cannot be taken is
+  // left out whole, not staged half.
+  std::set<std::string> rechazadas;
+  const std::vector<LineaLeida> leidas = LeeLineas(lector, archivo, bitacora, rechazadas);
+  PonEnEspera(leidas, rechazadas, contador, archivo, bitacora, espera);
+}
+
+std::vector<clsDescargarSQLs::LineaLeida> clsDescargarSQLs::LeeLineas(clsArchivoTravesa& lector, ArchivoLeido& archivo,
+                                                                      BitacoraDeArchivos& bitacora,
+                                                                      std::set<std::string>& rechazadas) {
+  std::vector<LineaLeida> leidas;
+  std::vector<std::string> campos, valores;
+  while (lector.DadmeLinea(campos, valores)) {
+    std::string motivo;
+    std::optional<LineaDeVenta> linea = LineaDeVenta::DeValores(valores, motivo);
+    const std::string clave = ClaveDeVenta(valores);
+    if (linea) {
+      linea->archivo = archivo.nombre;
+      leidas.push_back({std::move(*linea), clave});
+      continue;
+    }
+    Rechaza(bitacora, "Línea rechazada del archivo " + archivo.nombre + " (" + motivo + "): " + lector.UltimaLinea());
+    if (!rechazadas.insert(clave).second) continue;
+    const std::string cliente = valores.size() > 2 ? DesUTF8cizar(valores[2]) : "";
+    std::string fecha, hora;
+    clsArchivoTravesa::FechaHoraEspanich(valores.empty() ? "" : valores[0], fecha, hora);
+    Falla(bitacora, archivo,
+          VentaFallida{archivo.nombre, fecha, hora, cliente, "una línea de la venta no es válida: " + motivo});
+  }
+  if (!texto::Recorta(texto::Reemplaza(lector.Resto(), "\r", "")).empty())
+    Rechaza(bitacora, "Línea sin fin de línea, no leída, del archivo " + archivo.nombre + ": " + lector.Resto());
+  return leidas;
+}
+
+void clsDescargarSQLs::Rechaza(BitacoraDeArchivos& bitacora, const std::string& rechazo) {
+  bitacora.Escribe(15, rechazo);
+  resultado_.lineasRechazadas.push_back(rechazo);
+}
+
+// Sale by sale: a new sale starts when the client, date or time changes (the
+// seller is not compared); a sale already staged is not staged again, and a
+// sale with a rejected line is not staged at all.
+void clsDescargarSQLs::PonEnEspera(const std::vector<LineaLeida>& leidas, const std::set<std::string>& rechazadas,
+                                   unsigned& contador, ArchivoLeido& archivo, BitacoraDeArchivos& bitacora,
+                                   VentasEnEspera& espera) {
+  std::vector<LineaDeVenta> venta;
+  bool nueva = false, rechazada = false;
+  auto cierra = [&] {
+    if (!nueva || rechazada || venta.empty()) return;
+    try {
+      espera.Agrega(contador, venta);
+      archivo.ventas.insert(contador);
+    } catch (const ErrorTravesa& e) {
+      const LineaDeVenta& l = venta.front();
+      Falla(bitacora, archivo, VentaFallida{archivo.nombre, l.fecha, l.hora, l.cliente, PosteoDeVentas::Motivo(e)});
+    }
+  };
+  const LineaDeVenta* anterior = nullptr;
+  for (const LineaLeida& leida : leidas) {
+    const LineaDeVenta& l = leida.linea;
+    if (anterior == nullptr || !MismaVenta(*anterior, l)) {
+      cierra();
+      venta.clear();
+      ++contador;
+      rechazada = false;
+      const std::optional<unsigned> yaEsta = espera.YaEsta(l);
+      nueva = !yaEsta;
+      if (yaEsta) archivo.ventas.insert(*yaEsta);
+    }
+    anterior = &l;
+    if (rechazadas.count(leida.clave)) rechazada = true;
+    if (nueva) venta.push_back(l);
+  }
+  cierra();
+}
+
+void clsDescargarSQLs::GrabarVentas(BitacoraDeArchivos& bitacora, VentasEnEspera& espera,
+                                    std::set<unsigned>& fallidas) {
+  PosteoDeVentas posteo(programa_.principal(), programa_.bd(), byCrearVta, blSinExist, Serie);
+  posteo.Graba(espera, resultado_, bitacora, fallidas);
+}
+
+// A file leaves the site only when every sale it holds is posted or was
+// already; otherwise the next run reads it again.
+void clsDescargarSQLs::BorraLeidos(BitacoraDeArchivos& bitacora, const std::set<unsigned>& fallidas) {
+  for (const ArchivoLeido& archivo : leidos_) {
+    bool completo = !archivo.conFallas;
+    for (const unsigned id : archivo.ventas) completo = completo && !fallidas.count(id);
+    if (!completo) {
+      bitacora.Escribe(10, "Se conserva en el sitio " + archivo.nombre + ": alguna de sus ventas no se grabó");
+      continue;
+    }
+    bitacora.Escribe(10, "Intentando borrar " + archivo.nombre);
+    mFTP_.DeleteFTPFile(archivo.nombre);
+  }
+}
+
+void clsDescargarSQLs::AlProgreso(std::int64_t actual, std::int64_t total) {
+  if (!conProgreso_ || total < actual) return;
+  objLabel_.Aviso("De '" + archivoActual_ + "': bytes copiados " + formatos::Miles(actual) + " de " +
+                  formatos::Miles(total));
+  objLabel_.Progreso(actual, total);
+  objLabel_.Ceder();
+}
+
+}  // namespace travesa

@@ -1,0 +1,108 @@
+#pragma once
+// The sales import: fetches every `ventas_*.sql` file the phones left in the
+// FTP folder, stages its lines in `tmpventassql`, posts each staged sale as a
+// ticket, order or remission, and removes from the site each file whose sales
+// are all posted (or were already). Every step goes to the transfer log.
+//
+// The whole run holds a named database lock, so two desks on one database
+// never share the staging table: the second waits, then gives up with a clear
+// message (ErrorTravesa) and changes nothing.
+#include <cstdint>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ftp/clsFTP.h"
+#include "sales/LineaDeVenta.h"
+#include "sales/ResultadoVentas.h"
+#include "shell/Operador.h"
+
+namespace travesa {
+
+class BitacoraDeArchivos;
+class clsArchivoTravesa;
+class Conexion;
+class Programa;
+class VentasEnEspera;
+
+class clsDescargarSQLs {
+ public:
+  static constexpr int kEsperaDelBloqueo = 60;  // seconds
+
+  clsDescargarSQLs(Programa& programa, Operador& objLabel);
+  ~clsDescargarSQLs();
+
+  std::string ftpSitio;
+  std::string ftpUsuario;
+  std::string FTPcontraseña;
+  std::string FTPcarpeta;
+  int byCrearVta = 0;       // 0 tickets, 1 pedidos, 2 remisiones
+  bool blSinExist = false;  // post products even when stock does not cover them
+  std::string Serie;        // series of orders and remissions; "N/A" or empty for none
+  bool verificarCertificado = true;
+  int segundosDeEspera = kEsperaDelBloqueo;  // for another desk's run to end
+
+  // The whole run. False when the FTP site could not be reached (the operator
+  // was told). Errors that stop the run (lost database, the lock held by
+  // another desk) reach the caller as ErrorTravesa; no file was removed then.
+  bool Procesar();
+  // What the run did, sale by sale.
+  const ResultadoVentas& Resultado() const { return resultado_; }
+
+  // UTF-8 letters that reached the text as two characters each (a phone's
+  // UTF-8 read as Windows-1252: "Ã±") turned back into the letter ("ñ").
+  static std::string DesUTF8cizar(std::string_view xCadena);
+  // The device of a sales file name: lower-case text between "ventas_" and the
+  // next "_"; empty when the name has no such segment.
+  static std::string Dispositivo(std::string_view nombre);
+  // The named lock of the sales import on the connection's database.
+  static std::string NombreDelBloqueo(const Conexion& cn);
+
+  static long Siguiente_Folio(Conexion& cnn, std::string_view stDatoConfig, std::string& stTablaMaestra,
+                              std::string& stLlave, bool blGrabarFolio);
+  static long Foliar_(Conexion& cnn, std::string_view stDatoConfig, std::string& stTablaMaestra, std::string& stLlave);
+  static double A2Decimales(double dbCantidad);
+
+ private:
+  // A file read in this run: the staged sales it holds, and whether one of
+  // its lines or sales could not be taken.
+  struct ArchivoLeido {
+    std::string nombre;
+    std::set<unsigned> ventas;
+    bool conFallas = false;
+  };
+
+  // A line of a sales file, with its sale as the phone wrote it (client and
+  // date-time text).
+  struct LineaLeida {
+    LineaDeVenta linea;
+    std::string clave;
+  };
+
+  void Descarga(BitacoraDeArchivos& bitacora, VentasEnEspera& espera);
+  void LeeArchivo(const std::string& nombre, BitacoraDeArchivos& bitacora, VentasEnEspera& espera);
+  void CargarArchivo(const std::filesystem::path& ruta, unsigned& contador, ArchivoLeido& archivo,
+                     BitacoraDeArchivos& bitacora, VentasEnEspera& espera);
+  std::vector<LineaLeida> LeeLineas(clsArchivoTravesa& lector, ArchivoLeido& archivo, BitacoraDeArchivos& bitacora,
+                                    std::set<std::string>& rechazadas);
+  void PonEnEspera(const std::vector<LineaLeida>& leidas, const std::set<std::string>& rechazadas, unsigned& contador,
+                   ArchivoLeido& archivo, BitacoraDeArchivos& bitacora, VentasEnEspera& espera);
+  void Rechaza(BitacoraDeArchivos& bitacora, const std::string& rechazo);
+  void GrabarVentas(BitacoraDeArchivos& bitacora, VentasEnEspera& espera, std::set<unsigned>& fallidas);
+  void BorraLeidos(BitacoraDeArchivos& bitacora, const std::set<unsigned>& fallidas);
+  void Falla(BitacoraDeArchivos& bitacora, ArchivoLeido& archivo, VentaFallida falla);
+  void AlProgreso(std::int64_t actual, std::int64_t total);
+
+  Programa& programa_;
+  Operador& objLabel_;
+  clsFTP mFTP_;
+  bool conProgreso_ = false;
+  std::string archivoActual_;
+  unsigned contador_ = 0;
+  std::vector<ArchivoLeido> leidos_;
+  ResultadoVentas resultado_;
+};
+
+}  // namespace travesa

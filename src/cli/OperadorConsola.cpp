@@ -14,6 +14,8 @@ bool EsTerminal(int fd) { return isatty(fd) == 1; }
 
 }  // namespace
 
+OperadorConsola::OperadorConsola(bool siATodo) : siATodo_(siATodo), terminal_(EsTerminal(STDERR_FILENO)) {}
+
 std::string OperadorConsola::ParaTerminal(std::string_view texto) {
   return texto::Reemplaza(texto::Reemplaza(texto, "\r\n", "\n"), "\r", "\n");
 }
@@ -47,7 +49,7 @@ int OperadorConsola::Pregunta(std::string_view texto) {
 }
 
 void OperadorConsola::Aviso(std::string_view texto) {
-  if (!EsTerminal(STDERR_FILENO)) return;
+  if (!terminal_) return;
   if (texto.empty()) {
     LimpiaAviso();
     return;

@@ -11,7 +11,7 @@ namespace travesa {
 
 class OperadorConsola : public Operador {
  public:
-  explicit OperadorConsola(bool siATodo) : siATodo_(siATodo) {}
+  explicit OperadorConsola(bool siATodo);
 
   int Mensaje(std::string_view texto, int botones, std::string_view titulo) override;
   void Aviso(std::string_view texto) override;
@@ -25,6 +25,7 @@ class OperadorConsola : public Operador {
   void LimpiaAviso();
 
   bool siATodo_;
+  bool terminal_;  // standard error is a terminal: asked once, not per label
   bool avisoEnPantalla_ = false;
   std::chrono::steady_clock::time_point ultimoAviso_;
 };

@@ -11,15 +11,19 @@ void ContadorProgreso::Avanza(std::int64_t bytes) {
   movidos_ += bytes;
   // Never past the full chunks of the announced length, whatever arrives.
   const std::int64_t trozos = std::min(movidos_, total_) / kTrozo;
-  while (trozosAvisados_ < trozos) {
-    ++trozosAvisados_;
-    const auto ahora = std::chrono::steady_clock::now();
-    const bool ultimoTrozo = trozosAvisados_ == trozos;
-    if (intervalo_.count() > 0 && !ultimoTrozo) continue;
-    if (intervalo_.count() > 0 && ahora - ultimo_ < intervalo_) continue;
-    ultimo_ = ahora;
-    Avisa(trozosAvisados_ * kTrozo);
+  if (trozosAvisados_ >= trozos) return;
+  if (intervalo_.count() == 0) {
+    while (trozosAvisados_ < trozos) Avisa(++trozosAvisados_ * kTrozo);
+    return;
   }
+  // With an interval only the last chunk completed can be shown, and only
+  // when the previous event is old enough: one clock read per buffer, not
+  // one per chunk.
+  trozosAvisados_ = trozos;
+  const auto ahora = std::chrono::steady_clock::now();
+  if (ahora - ultimo_ < intervalo_) return;
+  ultimo_ = ahora;
+  Avisa(trozos * kTrozo);
 }
 
 void ContadorProgreso::Termina() { Avisa(total_); }

@@ -10,14 +10,14 @@
 #include "ftp/RutaFTP.h"
 #include "ftp/SitioFTP.h"
 #include "publish/ConsultasCatalogo.h"
-#include "publish/DocumentoXML.h"
 #include "publish/DocumentosDeCxc.h"
+#include "publish/EscritorXML.h"
+#include "publish/EscrituraCatalogo.h"
 #include "shell/Formatos.h"
 #include "shell/Interrupcion.h"
 #include "shell/Programa.h"
 #include "shell/ReglasAjustes.h"
-#include "shell/host/ErrorTravesa.h"
-#include "shell/host/RecordSet.h"
+#include "shell/host/RecordSetSecuencial.h"
 #include "shell/host/Texto.h"
 
 namespace travesa {
@@ -37,11 +37,6 @@ std::string Md5Hex(std::string_view texto) {
   return out;
 }
 
-std::string RenglonEnAviso(const RecordSet& rs) {
-  if (rs.FieldCount() == 1) return rs.Fields(0).Texto();
-  return rs.Fields(0).Texto() + ", " + rs.Fields(1).Texto();
-}
-
 std::string SN(std::string_view valor) { return Ajustes::Si(valor) ? "S" : "N"; }
 
 // The run's mark in the names of its temporary files on the site: two runs
@@ -53,9 +48,10 @@ std::string MarcaDeCorrida() {
   return marca.str();
 }
 
-// A stop requested (SIGTERM to the service) ends the build between two rows.
-void SigueSiNoSeInterrumpe() {
-  if (Interrupcion::Pedida()) throw ErrorTravesa("La publicación se interrumpió.");
+std::filesystem::path ConExtension(const std::filesystem::path& ruta) {
+  std::filesystem::path archivo = ruta;
+  archivo += ".xml";
+  return archivo;
 }
 
 }  // namespace
@@ -72,90 +68,44 @@ clsXMLs::clsXMLs(Programa& programa, Operador& objLabel, const Ajustes& ajustes)
 
 clsXMLs::~clsXMLs() { mFTP_.CloseConnection(); }
 
-void clsXMLs::EscribirXML(const std::filesystem::path& ruta, RecordSet& rs, std::string_view raiz,
+void clsXMLs::EscribirXML(const std::filesystem::path& ruta, RecordSetSecuencial& rs, std::string_view raiz,
                           std::string_view registro) {
-  DocumentoXML doc(raiz);
-  for (; !rs.Eof(); rs.MoveNext()) {
-    SigueSiNoSeInterrumpe();
-    objLabel_.Aviso(RenglonEnAviso(rs));
-    objLabel_.Ceder();
-    pugi::xml_node r = doc.Agrega(doc.raiz(), registro);
-    for (std::size_t i = 0; i < rs.FieldCount(); ++i) doc.AgregaTexto(r, rs.FieldName(i), rs.Fields(i).Texto());
-  }
-  std::filesystem::path archivo = ruta;
-  archivo += ".xml";
-  doc.Guarda(archivo);
+  EscrituraCatalogo::Registros(ConExtension(ruta), rs, raiz, registro, objLabel_);
 }
 
-void clsXMLs::EscribirCxc(const std::filesystem::path& ruta, RecordSet& rs, std::string_view raiz,
-                          std::string_view registro) {
-  DocumentosDeCxc documentos;
-  documentos.Carga(programa_.bd(), programa_.principal());
-  DocumentoXML doc(raiz);
-  for (; !rs.Eof(); rs.MoveNext()) {
-    SigueSiNoSeInterrumpe();
-    objLabel_.Aviso(rs.Fields(0).Texto() + ", " + rs.Fields(1).Texto());
-    objLabel_.Ceder();
-    const std::string tipo = rs.Fields("Tipo").Texto();
-    const std::string numero = std::to_string(rs.Fields("Numero").Entero());
-    std::string documento;
-    std::string fecha = "FECHA";
-    if (tipo == "C") {
-      documento = "CARGO " + rs.Fields("Numero").Texto();
-      if (const auto f = documentos.FechaDeCargo(numero)) {
-        documento += " del " + *f;
-        fecha = *f;
-      }
-    } else {
-      const bool factura = tipo == "F", apartado = tipo == "A";
-      const std::string prefijo = factura ? "FACTURA " : apartado ? "APARTADO " : "REMISION ";
-      const std::string tabla = factura ? "facturas" : apartado ? "apartados" : "remisiones";
-      if (const auto d = documentos.Busca(tabla, numero)) {
-        documento = prefijo + d->serie + " " + d->factura;
-        fecha = d->fecha;
-      } else {
-        documento = prefijo + "Id " + rs.Fields("Numero").Texto();
-      }
-    }
-    pugi::xml_node r = doc.Agrega(doc.raiz(), registro);
-    doc.AgregaTexto(r, "id", rs.Fields("Id").Texto());
-    doc.AgregaTexto(r, "cliente", rs.Fields("Clave").Texto());
-    doc.AgregaTexto(r, "documento", documento);
-    doc.AgregaTexto(r, "fecha", fecha);
-    doc.AgregaTexto(r, "vencimiento", rs.Fields("Vencimiento").Texto());
-    doc.AgregaTexto(r, "saldo", rs.Fields("Saldo").Texto());
-    doc.AgregaTexto(r, "tipo", tipo);
-    doc.AgregaTexto(r, "numero", rs.Fields("Numero").Texto());
-  }
-  std::filesystem::path archivo = ruta;
-  archivo += ".xml";
-  doc.Guarda(archivo);
+void clsXMLs::EscribirCxc(const std::filesystem::path& ruta, RecordSetSecuencial& rs, std::string_view raiz,
+                          std::string_view registro, const DocumentosDeCxc& documentos) {
+  EscrituraCatalogo::CuentasPorCobrar(ConExtension(ruta), rs, raiz, registro, documentos, objLabel_);
 }
 
 void clsXMLs::EscribirConfiguracion(const std::filesystem::path& ruta) {
-  DocumentoXML doc("Configuracion");
-  doc.AgregaTexto(doc.raiz(), "modificaprecios", SN(ajustes_.EtiqModificaPrecios));
-  doc.AgregaTexto(doc.raiz(), "vercxc", SN(ajustes_.EtiqVerCxc));
-  doc.AgregaTexto(doc.raiz(), "capturapagos", SN(ajustes_.EtiqCapturaPagos));
-  doc.AgregaTexto(doc.raiz(), "asistencia", SN(ajustes_.EtiqAsistencia));
+  EscritorXML xml(ConExtension(ruta), "Configuracion");
+  xml.Elemento("modificaprecios", SN(ajustes_.EtiqModificaPrecios));
+  xml.Elemento("vercxc", SN(ajustes_.EtiqVerCxc));
+  xml.Elemento("capturapagos", SN(ajustes_.EtiqCapturaPagos));
+  xml.Elemento("asistencia", SN(ajustes_.EtiqAsistencia));
   // The password as saved in the INI file (the default stored when absent).
   const Ajustes::Campo& campo = *Ajustes::BuscaCampo("ContrasenaApp");
   Utilerias& u = programa_.utilerias();
   const std::string clave = u.DesEncripta(
       programa_.configuracion().LeeIniConDefecto(campo.seccion, campo.clave, u.Encripta(campo.porOmision)));
-  doc.AgregaTexto(doc.raiz(), "claveconfiguracion", Md5Hex(clave));
-  std::filesystem::path archivo = ruta;
-  archivo += ".xml";
-  doc.Guarda(archivo);
+  xml.Elemento("claveconfiguracion", Md5Hex(clave));
+  xml.Termina();
 }
 
-bool clsXMLs::Escribe(RecordSet& rs, const Consulta& consulta, std::string_view raiz, std::string_view registro,
-                      bool siempre) {
+// Each file is written from its rows as the server sends them. The documents
+// behind the receivables are read first: while a query's rows are coming, the
+// connection can run no other.
+bool clsXMLs::Escribe(RecordSetSecuencial& rs, const Consulta& consulta, std::string_view raiz,
+                      std::string_view registro, bool siempre) {
+  const bool cxc = registro == "cxc";
+  DocumentosDeCxc documentos;
+  if (cxc) documentos.Carga(programa_.bd(), programa_.principal());
   const bool hayFilas = programa_.bd().AbrirTabla(rs, programa_.principal(), consulta.fuente, consulta.columnas);
   const std::filesystem::path ruta = programa_.carpeta() / raiz;
   if (!hayFilas && !siempre) return QuitaLocal(raiz);
-  if (std::string_view(registro) == "cxc")
-    EscribirCxc(ruta, rs, raiz, registro);
+  if (cxc)
+    EscribirCxc(ruta, rs, raiz, registro, documentos);
   else
     EscribirXML(ruta, rs, raiz, registro);
   return true;
@@ -170,7 +120,7 @@ bool clsXMLs::QuitaLocal(std::string_view raiz) {
 }
 
 clsXMLs::Opcionales clsXMLs::GeneraArchivos() {
-  RecordSet rs;
+  RecordSetSecuencial rs;
   Opcionales o;
   Escribe(rs, ConsultasCatalogo::Vendedores(), "vendedores", "vendedor", true);
   Escribe(rs, ConsultasCatalogo::Productos(ajustes_), "productos", "producto", true);

@@ -11,8 +11,9 @@
 
 namespace travesa {
 
+class DocumentosDeCxc;
 class Programa;
-class RecordSet;
+class RecordSetSecuencial;
 struct Consulta;
 
 class clsXMLs {
@@ -30,9 +31,11 @@ class clsXMLs {
   // True when every counted upload succeeded.
   bool Procesar();
 
-  // The files, written to ruta + ".xml".
-  void EscribirXML(const std::filesystem::path& ruta, RecordSet& rs, std::string_view raiz, std::string_view registro);
-  void EscribirCxc(const std::filesystem::path& ruta, RecordSet& rs, std::string_view raiz, std::string_view registro);
+  // The files, written to ruta + ".xml" from the rows left in rs.
+  void EscribirXML(const std::filesystem::path& ruta, RecordSetSecuencial& rs, std::string_view raiz,
+                   std::string_view registro);
+  void EscribirCxc(const std::filesystem::path& ruta, RecordSetSecuencial& rs, std::string_view raiz,
+                   std::string_view registro, const DocumentosDeCxc& documentos);
   void EscribirConfiguracion(const std::filesystem::path& ruta);
 
   // Which optional files the last build wrote.
@@ -51,7 +54,7 @@ class clsXMLs {
   const std::string& MotivoDeFalla() const { return motivo_; }
 
  private:
-  bool Escribe(RecordSet& rs, const Consulta& consulta, std::string_view raiz, std::string_view registro,
+  bool Escribe(RecordSetSecuencial& rs, const Consulta& consulta, std::string_view raiz, std::string_view registro,
                bool siempre);
   bool QuitaLocal(std::string_view raiz);
   bool SubirXML(std::string_view nombre);

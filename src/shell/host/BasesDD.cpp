@@ -38,13 +38,27 @@ void BasesDD::AbrirBdD(Conexion& cn, std::string_view base) const { cn.Abrir(Dat
 
 void BasesDD::AbrirBdD(Conexion& cn) const { cn.Abrir(Datos({})); }
 
-bool BasesDD::AbrirTabla(RecordSet& rs, Conexion& cn, std::string_view fuente,
-                         std::string_view columnas) const {
+namespace {
+
+std::string Seleccion(std::string_view fuente, std::string_view columnas) {
   std::string sql = "SELECT ";
   sql += columnas.empty() ? std::string_view("*") : columnas;
   sql += " FROM ";
   sql += fuente;
-  rs.Abre(cn, sql, TablaDeFuente(fuente));
+  return sql;
+}
+
+}  // namespace
+
+bool BasesDD::AbrirTabla(RecordSet& rs, Conexion& cn, std::string_view fuente,
+                         std::string_view columnas) const {
+  rs.Abre(cn, Seleccion(fuente, columnas), TablaDeFuente(fuente));
+  return !rs.Eof();
+}
+
+bool BasesDD::AbrirTabla(RecordSetSecuencial& rs, Conexion& cn, std::string_view fuente,
+                         std::string_view columnas) const {
+  rs.Abre(cn, Seleccion(fuente, columnas));
   return !rs.Eof();
 }
 

@@ -6,6 +6,7 @@
 
 #include "shell/host/Conexion.h"
 #include "shell/host/RecordSet.h"
+#include "shell/host/RecordSetSecuencial.h"
 
 namespace travesa {
 
@@ -29,7 +30,11 @@ class BasesDD {
   // by WHERE, GROUP BY, ORDER BY and LIMIT text.
   bool AbrirTabla(RecordSet& rs, Conexion& cn, std::string_view fuente,
                   std::string_view columnas = {}) const;
+  // The same query read forward only, row by row as the server sends it.
+  bool AbrirTabla(RecordSetSecuencial& rs, Conexion& cn, std::string_view fuente,
+                  std::string_view columnas = {}) const;
   void CierraTabla(RecordSet& rs) const { rs.Close(); }
+  void CierraTabla(RecordSetSecuencial& rs) const { rs.Close(); }
 
   // Contenido of the row of tabla whose Dato is the key; empty when absent.
   std::string LeeDato(std::string_view dato, Conexion& cn, std::string_view tabla) const;

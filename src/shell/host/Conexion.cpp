@@ -15,10 +15,6 @@ std::string Describe(const DatosConexion& d) {
   return d.servidor + ":" + std::to_string(d.puerto);
 }
 
-struct CierraSentencia {
-  void operator()(MYSQL_STMT* s) const { mysql_stmt_close(s); }
-};
-
 std::string Identificador(std::string_view nombre) {
   std::string out = "`";
   for (const char c : nombre) {
@@ -33,7 +29,10 @@ std::string Identificador(std::string_view nombre) {
 Conexion::~Conexion() { Cerrar(); }
 
 Conexion::Conexion(Conexion&& otra) noexcept
-    : mysql_(otra.mysql_), datos_(std::move(otra.datos_)), inserciones_(std::move(otra.inserciones_)) {
+    : mysql_(otra.mysql_),
+      sentencias_(std::move(otra.sentencias_)),
+      datos_(std::move(otra.datos_)),
+      inserciones_(std::move(otra.inserciones_)) {
   otra.mysql_ = nullptr;
 }
 
@@ -41,6 +40,7 @@ Conexion& Conexion::operator=(Conexion&& otra) noexcept {
   if (this != &otra) {
     Cerrar();
     mysql_ = otra.mysql_;
+    sentencias_ = std::move(otra.sentencias_);
     datos_ = std::move(otra.datos_);
     inserciones_ = std::move(otra.inserciones_);
     otra.mysql_ = nullptr;
@@ -90,6 +90,7 @@ void Conexion::AjustaModoSql() {
 }
 
 void Conexion::Cerrar() {
+  sentencias_.clear();
   if (mysql_ != nullptr) mysql_close(mysql_);
   mysql_ = nullptr;
   inserciones_.clear();
@@ -190,13 +191,7 @@ unsigned long long Conexion::Inserta(std::string_view tabla, const std::vector<s
     marcas += i ? ",?" : "?";
   }
   sql += ") VALUES (" + marcas + ")";
-  std::unique_ptr<MYSQL_STMT, CierraSentencia> st(mysql_stmt_init(mysql()));
-  if (!st) Falla(sql);
-  if (mysql_stmt_prepare(st.get(), sql.data(), sql.size()) != 0) {
-    throw ErrorBD("Error de la base de datos: " + std::string(mysql_stmt_error(st.get())) +
-                      "\nInstrucción: " + sql,
-                  mysql_stmt_errno(st.get()));
-  }
+  MYSQL_STMT* st = Sentencia(sql);
   std::vector<MYSQL_BIND> binds(valores.size());
   std::vector<long long> enteros(valores.size());
   std::vector<double> reales(valores.size());
@@ -231,14 +226,28 @@ unsigned long long Conexion::Inserta(std::string_view tabla, const std::vector<s
         break;
     }
   }
-  if (!binds.empty() && mysql_stmt_bind_param(st.get(), binds.data()) != 0) Falla(sql);
-  if (mysql_stmt_execute(st.get()) != 0) {
-    throw ErrorBD("Error de la base de datos (" + Describe(datos_) + ") " +
-                      std::to_string(mysql_stmt_errno(st.get())) + ": " +
-                      mysql_stmt_error(st.get()) + "\nInstrucción: " + sql,
+  if (!binds.empty() && mysql_stmt_bind_param(st, binds.data()) != 0) Falla(sql);
+  if (mysql_stmt_execute(st) != 0) {
+    const unsigned numero = mysql_stmt_errno(st);
+    const std::string mensaje = "Error de la base de datos (" + Describe(datos_) + ") " + std::to_string(numero) +
+                                ": " + mysql_stmt_error(st) + "\nInstrucción: " + sql;
+    // A statement that failed is prepared anew next time (the connection may
+    // have been lost with it).
+    sentencias_.erase(sql);
+    throw ErrorBD(mensaje, numero);
+  }
+  return mysql_stmt_insert_id(st);
+}
+
+MYSQL_STMT* Conexion::Sentencia(const std::string& sql) {
+  if (const auto it = sentencias_.find(sql); it != sentencias_.end()) return it->second.get();
+  std::unique_ptr<MYSQL_STMT, CierraSentencia> st(mysql_stmt_init(mysql()));
+  if (!st) Falla(sql);
+  if (mysql_stmt_prepare(st.get(), sql.data(), sql.size()) != 0) {
+    throw ErrorBD("Error de la base de datos: " + std::string(mysql_stmt_error(st.get())) + "\nInstrucción: " + sql,
                   mysql_stmt_errno(st.get()));
   }
-  return mysql_stmt_insert_id(st.get());
+  return sentencias_.emplace(sql, std::move(st)).first->second.get();
 }
 
 void Conexion::Comienza() { Execute("START TRANSACTION"); }

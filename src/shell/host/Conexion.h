@@ -3,6 +3,7 @@
 #include <mysql.h>
 
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,7 +46,9 @@ class Conexion {
   // The first column of the first row, NULL when there is no row.
   Valor Escalar(std::string_view sql);
   // An INSERT of the given columns with bound parameters; returns the
-  // auto-increment value it produced (0 when the table has none).
+  // auto-increment value it produced (0 when the table has none). The
+  // statement is prepared once per table and column list and kept for the
+  // connection's life, so a repeated insert costs one round trip.
   unsigned long long Inserta(std::string_view tabla, const std::vector<std::string>& columnas,
                              const std::vector<Valor>& valores);
   // A value as an SQL literal: NULL, a number, or a quoted and escaped text.
@@ -68,8 +71,15 @@ class Conexion {
  private:
   [[noreturn]] void Falla(std::string_view sql);
   void AjustaModoSql();
+  MYSQL_STMT* Sentencia(const std::string& sql);
+
+  struct CierraSentencia {
+    void operator()(MYSQL_STMT* s) const { mysql_stmt_close(s); }
+  };
 
   MYSQL* mysql_ = nullptr;
+  // Prepared inserts by their text; closed before the connection is.
+  std::map<std::string, std::unique_ptr<MYSQL_STMT, CierraSentencia>> sentencias_;
   DatosConexion datos_;
   std::map<std::string, Insercion> inserciones_;
 };

@@ -38,34 +38,45 @@ const Valor& Nulo() {
 void RecordSet::Abre(Conexion& cn, std::string_view sql, std::string tabla) {
   Close();
   MYSQL* m = cn.mysql();
-  if (mysql_real_query(m, sql.data(), sql.size()) != 0) {
-    throw ErrorBD("Error de la base de datos " + std::to_string(mysql_errno(m)) + ": " +
-                      mysql_error(m) + "\nConsulta: " + std::string(sql.substr(0, 500)),
-                  mysql_errno(m));
-  }
+  EnviaConsulta(m, sql);
   std::unique_ptr<MYSQL_RES, decltype(&mysql_free_result)> res(mysql_store_result(m),
                                                                 &mysql_free_result);
   if (!res) {
     throw ErrorBD("La consulta no devolvió filas: " + std::string(sql.substr(0, 500)) + ": " +
                   mysql_error(m));
   }
-  const unsigned n = mysql_num_fields(res.get());
-  const MYSQL_FIELD* campos = mysql_fetch_fields(res.get());
-  for (unsigned i = 0; i < n; ++i) {
-    columnas_.push_back(Columna{campos[i].name, campos[i].org_name ? campos[i].org_name : campos[i].name,
-                                TipoDe(campos[i]), (campos[i].flags & AUTO_INCREMENT_FLAG) != 0});
-  }
+  columnas_ = ColumnasDe(res.get());
+  const std::size_t n = columnas_.size();
   while (MYSQL_ROW fila = mysql_fetch_row(res.get())) {
     const unsigned long* largos = mysql_fetch_lengths(res.get());
     std::vector<Valor> valores;
     valores.reserve(n);
-    for (unsigned i = 0; i < n; ++i)
+    for (std::size_t i = 0; i < n; ++i)
       valores.push_back(Valor::DesdeBD(fila[i], largos[i], columnas_[i].tipo));
     filas_.push_back(std::move(valores));
   }
   cn_ = &cn;
   tabla_ = std::move(tabla);
   pos_ = 0;
+}
+
+void EnviaConsulta(MYSQL* m, std::string_view sql) {
+  if (mysql_real_query(m, sql.data(), sql.size()) == 0) return;
+  throw ErrorBD("Error de la base de datos " + std::to_string(mysql_errno(m)) + ": " + mysql_error(m) +
+                    "\nConsulta: " + std::string(sql.substr(0, 500)),
+                mysql_errno(m));
+}
+
+std::vector<RecordSet::Columna> ColumnasDe(MYSQL_RES* res) {
+  const unsigned n = mysql_num_fields(res);
+  const MYSQL_FIELD* campos = mysql_fetch_fields(res);
+  std::vector<RecordSet::Columna> columnas;
+  columnas.reserve(n);
+  for (unsigned i = 0; i < n; ++i) {
+    columnas.push_back(RecordSet::Columna{campos[i].name, campos[i].org_name ? campos[i].org_name : campos[i].name,
+                                          TipoDe(campos[i]), (campos[i].flags & AUTO_INCREMENT_FLAG) != 0});
+  }
+  return columnas;
 }
 
 void RecordSet::Close() {
@@ -79,11 +90,13 @@ void RecordSet::Close() {
   asignadas_.clear();
 }
 
-int RecordSet::Indice(std::string_view nombre) const {
-  for (std::size_t i = 0; i < columnas_.size(); ++i)
-    if (texto::IgualesSinMayusculas(columnas_[i].nombre, nombre)) return static_cast<int>(i);
+int IndiceDeColumna(const std::vector<RecordSet::Columna>& columnas, std::string_view nombre) {
+  for (std::size_t i = 0; i < columnas.size(); ++i)
+    if (texto::IgualesSinMayusculas(columnas[i].nombre, nombre)) return static_cast<int>(i);
   return -1;
 }
+
+int RecordSet::Indice(std::string_view nombre) const { return IndiceDeColumna(columnas_, nombre); }
 
 std::size_t RecordSet::IndiceObligado(std::string_view nombre) const {
   const int i = Indice(nombre);

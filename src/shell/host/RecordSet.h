@@ -7,6 +7,9 @@
 
 #include "shell/host/Valor.h"
 
+struct st_mysql;
+struct st_mysql_res;
+
 namespace travesa {
 
 class Conexion;
@@ -60,5 +63,12 @@ class RecordSet {
   std::vector<Valor> nueva_;
   std::vector<bool> asignadas_;
 };
+
+// Sends a query whose rows are read next; throws ErrorBD when the server refuses it.
+void EnviaConsulta(st_mysql* m, std::string_view sql);
+// The columns of a result, each read as a whole number, a number or text by its type.
+std::vector<RecordSet::Columna> ColumnasDe(st_mysql_res* res);
+// The position of the column of that name, any letter case; -1 when absent.
+int IndiceDeColumna(const std::vector<RecordSet::Columna>& columnas, std::string_view nombre);
 
 }  // namespace travesa

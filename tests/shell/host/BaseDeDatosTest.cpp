@@ -1,4 +1,4 @@
-// Record sets, inserts, sums and key/value reads against the real server.
+// Record sets (stored and forward-only), inserts, sums and key/value reads against the real server.
 #include <gtest/gtest.h>
 
 #include "comun/BaseDePrueba.h"
@@ -60,6 +60,30 @@ TEST_F(BaseDeDatosTest, AgregaValoresDificilesSinAlterarlos) {
   EXPECT_EQ(leido.Fields("DCredito").Entero(), 30);
   EXPECT_EQ(leido.Fields("Telefono1").Texto(), "");  // the table's default
   EXPECT_EQ(bd_.LastRec(cn_, "clientes"), 1);
+}
+
+// The same insert again reuses its prepared statement: each row keeps its own
+// values and id, a refused row leaves the next one unharmed, and a reopened
+// connection prepares anew.
+TEST_F(BaseDeDatosTest, InsercionesRepetidasConservanCadaValor) {
+  const std::vector<std::string> columnas = {"Clave", "Tipo", "Numero", "Saldo", "Vencimiento"};
+  for (int i = 1; i <= 50; ++i) {
+    const Valor vence = i % 5 ? Valor("2026-01-" + std::to_string(10 + i % 20)) : Valor();
+    const auto id = cn_.Inserta("cxc", columnas, {Valor("C" + std::to_string(i)), Valor(i % 2 ? "F" : "C"), Valor(i),
+                                                  Valor(i * 1.25), vence});
+    ASSERT_EQ(id, static_cast<unsigned long long>(i));
+  }
+  EXPECT_EQ(cn_.Escalar("SELECT CONCAT_WS('|',Clave,Tipo,Numero,Saldo,Vencimiento) FROM cxc WHERE Id=7").Texto(),
+            "C7|F|7|8.7500|2026-01-17");
+  EXPECT_EQ(cn_.Escalar("SELECT COUNT(*) FROM cxc WHERE Vencimiento IS NULL").Entero(), 10);
+  EXPECT_DOUBLE_EQ(cn_.Escalar("SELECT SUM(Saldo) FROM cxc").Numero(), 1593.75);
+  const std::vector<std::string> clave = {"Clave", "Nombre"};
+  cn_.Inserta("vendedores", clave, {Valor("V1"), Valor("Ana")});
+  EXPECT_THROW(cn_.Inserta("vendedores", clave, {Valor("V1"), Valor("Otra")}), ErrorBD);  // duplicate key
+  cn_.Inserta("vendedores", clave, {Valor("V2"), Valor("Luis")});
+  bd_.AbrirBdD(cn_, bd_.cMiBase);
+  cn_.Inserta("vendedores", clave, {Valor("V3"), Valor("Eva")});
+  EXPECT_EQ(cn_.Escalar("SELECT GROUP_CONCAT(Nombre ORDER BY Clave) FROM vendedores").Texto(), "Ana,Luis,Eva");
 }
 
 TEST_F(BaseDeDatosTest, ColumnaInexistenteDaMensajeClaro) {
@@ -136,6 +160,67 @@ TEST(ConexionTest, ServidorQueRechazaDaMensajeConServidorYPuerto) {
   d.password = s.password;
   d.puerto = 1;  // nothing listens there
   EXPECT_THROW(Conexion cn(d), ErrorBD);
+}
+
+// The forward-only record set: rows as they come, columns by any letter case,
+// the connection free again after it, and a connection lost halfway that
+// never passes for a shorter result.
+TEST_F(BaseDeDatosTest, SecuencialLeeHaciaAdelantePorNombreYPosicion) {
+  base_.Ejecuta(
+      "INSERT INTO vendedores VALUES ('V01','  Ana Ruiz ','1234'),('V02','Peña & <Cía>','22');"
+      "INSERT INTO productos (Clave,Descrip,Precio1,Existencia) VALUES ('P1','Frijol',20.5,3)");
+  RecordSetSecuencial rs;
+  ASSERT_TRUE(bd_.AbrirTabla(rs, cn_, "vendedores order by Clave",
+                             "Clave as clave,TRim(Nombre) as nombre, NULLIF(NIP,'22') as NIP"));
+  ASSERT_EQ(rs.FieldCount(), 3u);
+  EXPECT_EQ(rs.FieldName(1), "nombre");
+  const std::size_t nombre = rs.Columna("NOMBRE"), nip = rs.Columna("nip");
+  EXPECT_EQ(rs.Texto(nombre), "Ana Ruiz");
+  EXPECT_EQ(rs.Fields("Clave").Texto(), "V01");
+  rs.MoveNext();
+  EXPECT_EQ(rs.Texto(nombre), "Peña & <Cía>");
+  EXPECT_TRUE(rs.EsNulo(nip));
+  EXPECT_TRUE(rs.Fields(nip).EsNulo());
+  EXPECT_EQ(rs.Texto(nip), "");
+  rs.MoveNext();
+  EXPECT_TRUE(rs.Eof());
+  rs.MoveNext();
+  EXPECT_TRUE(rs.Eof());
+  EXPECT_EQ(rs.Texto(0), "");
+  EXPECT_THROW(rs.Columna("telefono"), ErrorBD);
+
+  // Numbers keep their kind; an empty result says so; the connection is free
+  // for the next query once the rows are read or the set closed halfway.
+  ASSERT_TRUE(bd_.AbrirTabla(rs, cn_, "productos", "Precio1,Existencia"));
+  EXPECT_EQ(rs.Fields(0).tipo(), Valor::Tipo::Real);
+  EXPECT_DOUBLE_EQ(rs.Fields("precio1").Numero(), 20.5);
+  EXPECT_FALSE(bd_.AbrirTabla(rs, cn_, "vendedores where Clave='nadie'"));
+  ASSERT_TRUE(bd_.AbrirTabla(rs, cn_, "vendedores order by Clave"));
+  bd_.CierraTabla(rs);
+  EXPECT_EQ(cn_.Escalar("SELECT COUNT(*) FROM vendedores").Entero(), 2);
+  EXPECT_THROW(bd_.AbrirTabla(rs, cn_, "no_existe"), ErrorBD);
+  EXPECT_EQ(cn_.Escalar("SELECT 7").Entero(), 7);
+}
+
+TEST_F(BaseDeDatosTest, SecuencialMuchasFilasEnOrdenYConexionCortadaEsError) {
+  RecordSetSecuencial rs;
+  ASSERT_TRUE(bd_.AbrirTabla(rs, cn_, "seq_1_to_50000", "seq"));
+  long long esperado = 1;
+  for (; !rs.Eof(); rs.MoveNext()) ASSERT_EQ(rs.Fields(0).Entero(), esperado++);
+  EXPECT_EQ(esperado, 50001);
+
+  // The server drops the connection while rows are still coming.
+  const long long id = cn_.Escalar("SELECT CONNECTION_ID()").Entero();
+  ASSERT_TRUE(bd_.AbrirTabla(rs, cn_, "seq_1_to_5000000", "seq, REPEAT('x', 200) AS relleno"));
+  Conexion otra = base_.Conecta();
+  otra.Execute("KILL " + std::to_string(id));
+  long long leidas = 0;
+  EXPECT_THROW(
+      {
+        for (; !rs.Eof(); rs.MoveNext()) ++leidas;
+      },
+      ErrorBD);
+  EXPECT_LT(leidas, 5000000);
 }
 
 }  // namespace

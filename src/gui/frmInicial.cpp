@@ -25,7 +25,7 @@
 #include "sales/clsDescargarSQLs.h"
 #include "shell/Dialogos.h"
 #include "shell/Permisos.h"
-#include "shell/PruebaConexion.h"
+#include "ftp/PruebaConexion.h"
 #include "shell/clsAcceso.h"
 #include "shell/host/ErrorTravesa.h"
 

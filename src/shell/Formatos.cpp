@@ -20,7 +20,21 @@ std::tm Local(Reloj::time_point momento) {
   return tm;
 }
 
-std::string ConSeparadores(const std::string& digitos) {
+// Digits of a whole number plus one: "199" gives "200".
+std::string MasUno(std::string digitos) {
+  for (std::size_t i = digitos.size(); i-- > 0;) {
+    if (digitos[i] != '9') {
+      ++digitos[i];
+      return digitos;
+    }
+    digitos[i] = '0';
+  }
+  return "1" + digitos;
+}
+
+}  // namespace
+
+std::string ConSeparadores(std::string_view digitos) {
   std::string out;
   out.reserve(digitos.size() + digitos.size() / 3);
   for (std::size_t i = 0; i < digitos.size(); ++i) {
@@ -29,8 +43,6 @@ std::string ConSeparadores(const std::string& digitos) {
   }
   return out;
 }
-
-}  // namespace
 
 std::string FechaCorta(std::chrono::year_month_day fecha) {
   char buf[32];
@@ -61,24 +73,26 @@ std::string Miles(long long n) {
   return negativo ? "-" + cuerpo : cuerpo;
 }
 
-std::string Moneda(double n) {
-  if (!std::isfinite(n)) return "0.00";
-  // Rounded on the shortest decimal text of the number, so 2.675 gives 2.68 as
-  // the operator reads it, and 0.1 + 0.2 gives 0.30.
+std::string Moneda(double n) { return Numero(n, 2, true); }
+
+std::string Numero(double n, int decimales, bool miles) {
+  if (!std::isfinite(n)) n = 0;
+  decimales = std::max(decimales, 0);
+  // Rounded on the shortest decimal text of the number, so 2.675 gives 2.68
+  // as the operator reads it, and 0.1 + 0.2 gives 0.30.
   char buf[400];
   const auto [fin, ec] = std::to_chars(buf, buf + sizeof buf, std::fabs(n), std::chars_format::fixed);
   const std::string texto = ec == std::errc() ? std::string(buf, fin) : "0";
   const std::size_t punto = texto.find('.');
-  std::string enteros = texto.substr(0, punto);
   std::string fraccion = punto == std::string::npos ? "" : texto.substr(punto + 1);
-  fraccion.resize(std::max<std::size_t>(fraccion.size(), 3), '0');
-  long long centavos = std::stoll(enteros.substr(enteros.size() > 15 ? enteros.size() - 15 : 0)) * 100 +
-                       (fraccion[0] - '0') * 10 + (fraccion[1] - '0');
-  if (fraccion[2] >= '5') ++centavos;
-  char resto[8];
-  std::snprintf(resto, sizeof resto, ".%02lld", centavos % 100);
-  const std::string cuerpo = ConSeparadores(std::to_string(centavos / 100)) + resto;
-  return n < 0 && centavos != 0 ? "-" + cuerpo : cuerpo;
+  fraccion.resize(std::max<std::size_t>(fraccion.size(), decimales + 1), '0');
+  std::string digitos = texto.substr(0, punto) + fraccion.substr(0, decimales);
+  if (fraccion[decimales] >= '5') digitos = MasUno(digitos);
+  const std::string enteros = digitos.substr(0, digitos.size() - decimales);
+  const std::string cuerpo =
+      (miles ? ConSeparadores(enteros) : enteros) + (decimales > 0 ? "." + digitos.substr(enteros.size()) : "");
+  const bool cero = digitos.find_first_not_of('0') == std::string::npos;
+  return n < 0 && !cero ? "-" + cuerpo : cuerpo;
 }
 
 }  // namespace travesa::formatos

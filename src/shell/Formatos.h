@@ -2,6 +2,7 @@
 // The program's text forms of dates and numbers (Spanish month abbreviations).
 #include <chrono>
 #include <string>
+#include <string_view>
 
 namespace travesa::formatos {
 
@@ -17,5 +18,10 @@ std::string FechaHoraGeneral(Reloj::time_point momento);
 std::string Miles(long long n);
 // "#,0.00": 1234.5 is "1,234.50", halves away from zero
 std::string Moneda(double n);
+// A number with `decimales` places, halves away from zero, with thousands
+// commas when asked: Numero(1234.5, 2, true) is "1,234.50".
+std::string Numero(double n, int decimales, bool miles);
+// Whole-number digits with thousands commas: "1234567" is "1,234,567".
+std::string ConSeparadores(std::string_view digitos);
 
 }  // namespace travesa::formatos

@@ -46,7 +46,7 @@ const Subcomando kSubcomandos[] = {
     {"probar", "prueba la conexión con el sitio FTP y si se puede escribir en la carpeta", 0, nullptr, nullptr},
     {"generar", "genera los archivos del catálogo y los sube al sitio", kVendedor, nullptr, nullptr},
     {"servicio", "genera y sube el catálogo cada «Minutos» minutos", kVendedor, nullptr, nullptr},
-    {"leer", "lee las ventas de los teléfonos y las graba en Norvento", 0, nullptr, nullptr},
+    {"leer", "lee clientes, ventas y sobrante de los teléfonos y los graba en Norvento", 0, nullptr, nullptr},
     {"borrar", "borra del sitio los archivos de ventas (quedan copias en respaldo/)", 0, nullptr, nullptr},
     {"pagos", "descarga y muestra los pagos de los vendedores; con --aplicar los aplica", kVendedor | kAplicar | kMonto, nullptr, nullptr},
     {"registro", "muestra o escribe los datos de la instalación de Norvento", 0, "nombre=valor", &ValoresDelRegistro},

@@ -272,7 +272,7 @@ void frmInicial::cmdLeer() {
     conCarpeta.FTPcarpeta = resumen.carpeta;
     Trabaja([&] { lectura.Terminar(conCarpeta, resumen); });
   }
-  if (resumen.conectado) ejecucion_->setResumen(textoqt::AQt(ResumenEnTabla::Texto(resumen)));
+  if (sinError && descargado) ejecucion_->setResumen(textoqt::AQt(ResumenEnTabla::Texto(resumen)));
   ejecucion_->EnfocaVendedores();
   IniciaTemporizador();
   emit LecturaTerminada(sinError && resumen.Correcto());

@@ -169,10 +169,10 @@ void PaginaEjecucion::MuestraActProgramada(bool visible) { lblActProgramada_->se
 void PaginaEjecucion::MuestraComandos(const Permisos& permisos) {
   cmdConfigurar_->setVisible(permisos.configurar);
   cmdGenerar_->setVisible(permisos.generar);
-  // Reading sales, applying payments and deleting sales files join the page
-  // with their jobs; until then their places stay empty.
+  cmdPagos_->setVisible(permisos.pagos);
+  // Reading sales and deleting sales files join the page with their jobs;
+  // until then their places stay empty.
   cmdLeer_->setVisible(false);
-  cmdPagos_->setVisible(false);
   cmdBorrar_->setVisible(false);
 }
 

@@ -65,6 +65,10 @@ class frmInicial : public QWidget {
   void MuestraUltimaSubida();
 
   void cmdGenerar();
+  void cmdPagos();
+  // The four FTP settings as the configuration page shows them, every other
+  // option as saved.
+  Ajustes AjustesDelSitio() const;
   void Configurar();
   void Regresar();
   void Grabar();

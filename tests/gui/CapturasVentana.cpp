@@ -1,7 +1,8 @@
 // Pictures of the main window's two pages, taken from the real windows over a
 // prepared program folder on a running display (scripts/capturas-ventana runs
-// it under Xvfb over the demo data):
-//   capturas_ventana PROGRAM_FOLDER RUN_PAGE.png CONFIGURATION_PAGE.png
+// it under Xvfb over the demo data), and, with a fourth picture, the payments
+// review window over the payment files waiting on the FTP site:
+//   capturas_ventana PROGRAM_FOLDER RUN_PAGE.png CONFIGURATION_PAGE.png [PAYMENTS.png]
 #include <QApplication>
 #include <QComboBox>
 #include <QEventLoop>
@@ -14,6 +15,7 @@
 #include "Piloto.h"
 #include "gui/OperadorVentana.h"
 #include "gui/frmInicial.h"
+#include "gui/frmLeerPagos.h"
 #include "shell/Programa.h"
 #include "shell/host/ErrorTravesa.h"
 
@@ -34,18 +36,38 @@ bool Guarda(QWidget& ventana, const QString& archivo) {
   return false;
 }
 
+// "Aplicar pagos" answered Yes; the review window is pictured and closed
+// without applying (Yes to its close question).
+bool GuardaRevision(QWidget& ventana, travesa::prueba::Piloto& piloto, const QString& archivo) {
+  ventana.findChild<QPushButton*>(QStringLiteral("cmdRegresar"))->click();
+  piloto.respuestas = {QMessageBox::Yes, QMessageBox::Yes};
+  bool guardada = false;
+  QTimer reloj;
+  QObject::connect(&reloj, &QTimer::timeout, [&] {
+    auto* revision = qobject_cast<travesa::frmLeerPagos*>(QApplication::activeModalWidget());
+    if (revision == nullptr) return;
+    reloj.stop();
+    guardada = Guarda(*revision, archivo);
+    revision->close();
+  });
+  reloj.start(50);
+  ventana.findChild<QPushButton*>(QStringLiteral("cmdPagos"))->click();
+  return guardada;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   using namespace travesa;
   QApplication app(argc, argv);
-  if (argc != 4) {
-    std::cerr << "Uso: capturas_ventana CARPETA_DEL_PROGRAMA EJECUCION.png CONFIGURACION.png\n";
+  if (argc != 4 && argc != 5) {
+    std::cerr << "Uso: capturas_ventana CARPETA_DEL_PROGRAMA EJECUCION.png CONFIGURACION.png [PAGOS.png]\n";
     return 2;
   }
   // Start-up moves to the program folder: the pictures' paths are taken first.
   const QString ejecucion = QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath();
   const QString configuracion = QFileInfo(QString::fromLocal8Bit(argv[3])).absoluteFilePath();
+  const QString pagos = argc == 5 ? QFileInfo(QString::fromLocal8Bit(argv[4])).absoluteFilePath() : QString();
   OperadorVentana operador;
   Programa programa(argv[1], operador);
   try {
@@ -74,5 +96,6 @@ int main(int argc, char** argv) {
   if (!Guarda(ventana, ejecucion)) return 1;
   ventana.findChild<QPushButton*>(QStringLiteral("cmdConfigurar"))->click();
   if (!Guarda(ventana, configuracion)) return 1;
-  return 0;
+  if (pagos.isEmpty()) return 0;
+  return GuardaRevision(ventana, piloto, pagos) ? 0 : 1;
 }

@@ -17,9 +17,17 @@ from pyftpdlib.handlers import FTPHandler, ThrottledDTPHandler
 from pyftpdlib.servers import FTPServer, MultiprocessFTPServer
 
 
+# A folder of the home where the user may list and read but not write, for the
+# tests of a site that refuses uploads.
+SOLO_LECTURA = "solo-lectura"
+
+
 def manejador(base, args, pasivos):
     autorizador = DummyAuthorizer()
-    autorizador.add_user(args.usuario, args.password, args.carpeta, perm="elradfmwMT")
+    casa = os.path.realpath(args.carpeta)
+    autorizador.add_user(args.usuario, args.password, casa, perm="elradfmwMT")
+    os.makedirs(os.path.join(casa, SOLO_LECTURA), exist_ok=True)
+    autorizador.override_perm(args.usuario, os.path.join(casa, SOLO_LECTURA), "elr", recursive=True)
     clase = type("Manejador" + base.__name__, (base,), {})
     clase.authorizer = autorizador
     clase.passive_ports = pasivos

@@ -1,7 +1,7 @@
 #include "cli/ComandoProbar.h"
 
 #include "shell/Programa.h"
-#include "shell/PruebaConexion.h"
+#include "ftp/PruebaConexion.h"
 #include "shell/host/Bitacora.h"
 
 namespace travesa {

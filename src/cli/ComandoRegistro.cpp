@@ -4,8 +4,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 
+#include "cli/EntradaConsola.h"
 #include "shell/Programa.h"
+#include "shell/host/ArchivoIni.h"
 #include "shell/host/ErrorTravesa.h"
 #include "shell/host/Texto.h"
 
@@ -24,6 +27,8 @@ constexpr std::array<ValorRegistro, 5> kValores = {{
     {"MySQLUsuario", true},
     {"MySQLPassword", true},
 }};
+
+using Cambios = std::vector<std::pair<const ValorRegistro*, std::string>>;
 
 const ValorRegistro* Busca(std::string_view nombre) {
   for (const ValorRegistro& v : kValores)
@@ -52,6 +57,70 @@ bool PreparaRegistro(Programa& p, const std::string& ruta) {
   return !p.BuscaInstalacion(ruta).empty();
 }
 
+bool EsPuerto(const std::string& valor) {
+  const std::string v = texto::Recorta(valor);
+  if (v.empty() || v.size() > 5 || v.find_first_not_of("0123456789") != std::string::npos) return false;
+  const long n = std::stol(v);
+  return n >= 1 && n <= 65535;
+}
+
+// Why a value cannot be stored (empty when it can).
+std::string Rechazo(const ValorRegistro& v, const std::string& valor) {
+  const std::string motivo = ArchivoIni::Rechazo(valor);
+  if (!motivo.empty()) return "El valor de «" + std::string(v.nombre) + "» " + motivo + ".";
+  if (std::string_view(v.nombre) == "MySQLPuerto" && !EsPuerto(valor))
+    return "«MySQLPuerto» admite un número de 1 a 65535, no «" + valor + "».";
+  return {};
+}
+
+std::optional<Cambios> Interpreta(Operador& op, const std::vector<std::string>& args) {
+  Cambios cambios;
+  for (const std::string& arg : args) {
+    const std::size_t igual = arg.find('=');
+    const ValorRegistro* v = igual == std::string::npos ? nullptr : Busca(arg.substr(0, igual));
+    if (v == nullptr) {
+      op.Mensaje("Valor desconocido o sin «=»: «" + arg + "». Se admiten servidor, MySQLServer, "
+                 "MySQLPuerto, MySQLUsuario y MySQLPassword.", Botones::kCritico, "Registro");
+      return std::nullopt;
+    }
+    std::optional<std::string> valor = arg.substr(igual + 1);
+    if (*valor == "-" && v->cifrado) valor = EntradaConsola::PideSecreto("Valor de «" + std::string(v->nombre) + "»");
+    if (!valor) {
+      op.Mensaje("No llegó el valor de «" + std::string(v->nombre) + "» por la entrada estándar.", Botones::kCritico,
+                 "Registro");
+      return std::nullopt;
+    }
+    if (const std::string motivo = Rechazo(*v, *valor); !motivo.empty()) {
+      op.Mensaje(motivo, Botones::kCritico, "Registro");
+      return std::nullopt;
+    }
+    cambios.emplace_back(v, *valor);
+  }
+  return cambios;
+}
+
+bool Cambia(const Cambios& cambios, std::string_view nombre) {
+  for (const auto& [v, valor] : cambios)
+    if (nombre == v->nombre) return true;
+  return false;
+}
+
+// The database host is "MySQLServer" once it exists; "servidor" only fills it
+// when empty. Whoever writes "servidor" alone means the database host, so both
+// are written, and the operator is told.
+void ServidorQueDecide(Programa& p, Cambios& cambios) {
+  if (!Cambia(cambios, "servidor") || Cambia(cambios, "MySQLServer")) return;
+  const std::string actual = texto::Recorta(p.registro().DatosNVW("MySQLServer"));
+  std::string nuevo;
+  for (const auto& [v, valor] : cambios)
+    if (std::string_view(v->nombre) == "servidor") nuevo = valor;
+  if (actual.empty() || actual == texto::Recorta(nuevo)) return;
+  cambios.emplace_back(Busca("MySQLServer"), nuevo);
+  p.operador().Mensaje("El servidor de la base de datos lo decide «MySQLServer» (era «" + actual +
+                           "»); se guardó también MySQLServer=" + nuevo + ".",
+                       Botones::kInformacion, "Registro");
+}
+
 }  // namespace
 
 int ComandoRegistro::Ejecuta(Programa& programa, const Orden& orden) {
@@ -68,22 +137,14 @@ int ComandoRegistro::Ejecuta(Programa& programa, const Orden& orden) {
       Imprime(programa);
       return Salida::kExito;
     }
-    std::vector<std::pair<const ValorRegistro*, std::string>> cambios;
-    for (const std::string& arg : orden.argumentos) {
-      const std::size_t igual = arg.find('=');
-      const ValorRegistro* v = igual == std::string::npos ? nullptr : Busca(arg.substr(0, igual));
-      if (v == nullptr) {
-        op.Mensaje("Valor desconocido o sin «=»: «" + arg + "». Se admiten servidor, MySQLServer, "
-                   "MySQLPuerto, MySQLUsuario y MySQLPassword.", Botones::kCritico, "Registro");
-        return Salida::kUso;
-      }
-      cambios.emplace_back(v, arg.substr(igual + 1));
-    }
+    auto cambios = Interpreta(op, orden.argumentos);
+    if (!cambios) return Salida::kUso;
     if (!PreparaRegistro(programa, ruta)) {
       op.Mensaje("La carpeta de Norvento «" + ruta + "» no existe.", Botones::kCritico, "Atención");
       return Salida::kArranque;
     }
-    for (const auto& [v, valor] : cambios)
+    ServidorQueDecide(programa, *cambios);
+    for (const auto& [v, valor] : *cambios)
       programa.registro().GuardaDatosNVW(v->nombre, v->cifrado ? programa.utilerias().Encripta(valor) : valor);
     Imprime(programa);
     return Salida::kExito;

@@ -27,10 +27,13 @@ struct DefComando {
   const char* nombre;
   int derecho;
   Trabajo trabajo;
+  // Start-up stops when a stored FTP secret cannot be decrypted; the settings
+  // command goes on, so the operator can write them again.
+  bool exigeSecretos = true;
 };
 
 const DefComando kComandos[] = {
-    {"ajustes", Permisos::kConfigurar, &ComandoAjustes::Ejecuta},
+    {"ajustes", Permisos::kConfigurar, &ComandoAjustes::Ejecuta, false},
     {"probar", Permisos::kConfigurar, &ComandoProbar::Ejecuta},
     {"generar", Permisos::kGenerar, &ComandoGenerar::Ejecuta},
     {"servicio", Permisos::kGenerar, &ComandoServicio::Ejecuta},
@@ -57,17 +60,20 @@ int Comandos::Ejecuta(const Orden& orden, Operador& operador, const char* argv0)
       orden.carpeta.empty() ? CarpetaDelEjecutable(argv0) : std::filesystem::absolute(orden.carpeta);
   std::error_code ec;
   if (!std::filesystem::is_directory(carpeta, ec)) {
-    operador.Mensaje("La carpeta del programa «" + carpeta.string() + "» no existe.", Botones::kCritico, "Atención");
+    const bool existe = std::filesystem::exists(carpeta, ec);
+    operador.Mensaje("La carpeta del programa «" + carpeta.string() + (existe ? "» no es una carpeta." : "» no existe."),
+                     Botones::kCritico, "Atención");
     return Salida::kArranque;
   }
   Programa programa(carpeta, operador);
   if (orden.comando == "registro") return ComandoRegistro::Ejecuta(programa, orden);
-  if (Busca(orden.comando) == nullptr) {
+  const DefComando* comando = Busca(orden.comando);
+  if (comando == nullptr) {
     operador.Mensaje("Comando desconocido: «" + orden.comando + "». Vea «travesa --help».", Botones::kCritico, "Error");
     return Salida::kUso;
   }
   try {
-    if (!programa.Inicia()) return Salida::kArranque;
+    if (!programa.Inicia(comando->exigeSecretos)) return Salida::kArranque;
   } catch (const ErrorTravesa& e) {
     operador.Mensaje(e.what(), Botones::kCritico, "Error");
     return Salida::kArranque;

@@ -1,6 +1,7 @@
 #pragma once
 // The command line of the headless face: global options before or after the
-// command, the command and its own options.
+// command, the command and its own options. Every command and option is a row
+// of one table, which also writes the help.
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -30,7 +31,8 @@ class ErrorDeUso : public std::runtime_error {
 class LineaDeComandos {
  public:
   static Orden Interpreta(int argc, const char* const* argv);
-  static std::string Ayuda();
+  // The general help, or the help of one command.
+  static std::string Ayuda(const std::string& comando = "");
 };
 
 // Exit statuses of the headless commands.

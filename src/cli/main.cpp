@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
     return Salida::kUso;
   }
   if (orden.ayuda) {
-    std::cout << LineaDeComandos::Ayuda();
+    std::cout << LineaDeComandos::Ayuda(orden.comando);
     return Salida::kExito;
   }
   if (orden.version) {

@@ -23,7 +23,7 @@
 #include "publish/Publicacion.h"
 #include "shell/Dialogos.h"
 #include "shell/Permisos.h"
-#include "shell/PruebaConexion.h"
+#include "ftp/PruebaConexion.h"
 #include "shell/clsAcceso.h"
 #include "shell/host/ErrorTravesa.h"
 

@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace travesa {
 
@@ -36,6 +37,11 @@ struct Ajustes {
   std::string UltimaSubida;
   std::string RutaNorvento;
   std::string BaseDeDatos;
+
+  // Names of the encrypted fields whose stored value could not be decrypted
+  // (the key file is missing or is not the one that encrypted them); those
+  // fields are empty.
+  std::vector<std::string> ilegibles;
 
   static bool Si(std::string_view valor) { return valor == "S"; }
 

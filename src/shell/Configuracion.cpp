@@ -1,6 +1,7 @@
 #include "shell/Configuracion.h"
 
 #include "shell/ReglasAjustes.h"
+#include "shell/host/ArchivoIni.h"
 #include "shell/host/Texto.h"
 #include "shell/host/libNalda.h"
 
@@ -32,9 +33,26 @@ std::string Configuracion::LeeCampo(const Ajustes::Campo& c) const {
   return texto::Mayusculas(LeeIniConDefecto(c.seccion, c.clave, c.porOmision));
 }
 
+// The stored secrets are opened first: when the key is missing or is another
+// one, no default is encrypted, since that would make a new key over the lost
+// one and the operator could no longer restore it.
 void Configuracion::LeeConfiguracionFTP(Ajustes& a) const {
+  a.ilegibles.clear();
+  std::vector<const Ajustes::Campo*> vacios;
   for (const Ajustes::Campo& c : Ajustes::Campos()) {
-    if (EsCifrado(c)) a.*c.miembro = LeeCampo(c);
+    if (!EsCifrado(c)) continue;
+    const std::string guardado = libNalda::LeeIni(c.seccion, c.clave, ini_);
+    a.*c.miembro = "";
+    if (guardado.empty()) {
+      vacios.push_back(&c);
+      continue;
+    }
+    const auto plano = utilerias_.HayClave() ? utilerias_.Descifra(guardado) : std::nullopt;
+    if (plano) a.*c.miembro = *plano;
+    if (!plano) a.ilegibles.emplace_back(c.nombre);
+  }
+  if (a.ilegibles.empty()) {
+    for (const Ajustes::Campo* c : vacios) a.*c->miembro = LeeCampo(*c);
   }
   LeeOpciones(a);
 }
@@ -51,24 +69,27 @@ void Configuracion::LeeOpciones(Ajustes& a) const {
   }
 }
 
-void Configuracion::GuardaCampo(const Ajustes::Campo& c, std::string_view valor) const {
-  std::string v(valor);
-  if (EsCifrado(c)) {
-    v = utilerias_.Encripta(texto::Recorta(valor));
-  } else if (c.forma == Ajustes::Forma::SerieTraspasos && texto::Recorta(valor).empty()) {
-    v = "N/A";
-  } else if (c.forma == Ajustes::Forma::SiNo) {
-    v = Ajustes::Si(texto::Mayusculas(texto::Recorta(valor))) ? "S" : "N";
-  }
-  libNalda::EscribeIni(c.seccion, c.clave, v, ini_);
+std::string Configuracion::ComoSeGuarda(const Ajustes::Campo& c, std::string_view valor) const {
+  if (EsCifrado(c)) return utilerias_.Encripta(texto::Recorta(valor));
+  if (c.forma == Ajustes::Forma::SerieTraspasos && texto::Recorta(valor).empty()) return "N/A";
+  if (c.forma == Ajustes::Forma::SiNo) return Ajustes::Si(texto::Mayusculas(texto::Recorta(valor))) ? "S" : "N";
+  return std::string(valor);
+}
+
+void Configuracion::GuardaCampos(std::span<const Asignacion> asignaciones) const {
+  std::vector<ArchivoIni::Cambio> cambios;
+  for (const auto& [c, valor] : asignaciones) cambios.push_back({c->seccion, c->clave, ComoSeGuarda(*c, valor)});
+  ArchivoIni::Escribe(ini_, cambios);
 }
 
 void Configuracion::Grabar(Ajustes& a) const {
+  std::vector<Asignacion> asignaciones;
   for (const Ajustes::Campo& c : Ajustes::Campos()) {
     if (c.forma == Ajustes::Forma::SoloLectura) continue;
     a.*c.miembro = ReglasAjustes::ComoQueda(c, a.*c.miembro);
-    GuardaCampo(c, a.*c.miembro);
+    asignaciones.emplace_back(&c, a.*c.miembro);
   }
+  GuardaCampos(asignaciones);
   LeeOpciones(a);
 }
 

@@ -3,8 +3,10 @@
 // writes the default back the first time, so after one run the file lists every
 // key. The "FTP" section is encrypted.
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "shell/Ajustes.h"
 #include "shell/host/Utilerias.h"
@@ -29,9 +31,10 @@ class Configuracion {
   // Saves what the settings page shows, in the order and with the rules of the
   // command Grabar, then reloads the options into `a`.
   void Grabar(Ajustes& a) const;
-  // Saves one field as Grabar saves it (the value already checked and shaped
-  // by ReglasAjustes).
-  void GuardaCampo(const Ajustes::Campo& campo, std::string_view valor) const;
+  // Saves fields as Grabar saves them (the values already checked and shaped
+  // by ReglasAjustes), all in one rewrite of the file: all or none.
+  using Asignacion = std::pair<const Ajustes::Campo*, std::string>;
+  void GuardaCampos(std::span<const Asignacion> asignaciones) const;
 
   // The time of the last upload, without writing a default.
   std::string UltimaSubida() const;
@@ -41,6 +44,8 @@ class Configuracion {
 
  private:
   std::string LeeCampo(const Ajustes::Campo& campo) const;
+  // The text a field is stored as.
+  std::string ComoSeGuarda(const Ajustes::Campo& campo, std::string_view valor) const;
 
   std::filesystem::path ini_;
   const Utilerias& utilerias_;

@@ -1,6 +1,7 @@
 #include "shell/Programa.h"
 
 #include "shell/host/Bitacora.h"
+#include "shell/host/ErrorTravesa.h"
 #include "shell/host/DeArchivos.h"
 #include "shell/host/Texto.h"
 #include "shell/host/libNalda.h"
@@ -25,12 +26,43 @@ std::string Programa::TextoVersion() {
          "." + std::to_string(TRAVESA_VERSION_REVISION);
 }
 
-bool Programa::Inicia() {
+bool Programa::Inicia(bool exigeSecretos) {
   std::filesystem::current_path(carpeta_);
   if (!PreparaConexion()) return false;
   AbreConexiones();
   configuracion_.LeeConfiguracionFTP(ajustes_);
+  if (exigeSecretos && !ajustes_.ilegibles.empty())
+    throw ErrorTravesa(AvisoSecretos(ini(), ajustes_.ilegibles,
+                                     "«travesa ajustes campo=valor» (campo=- los lee sin mostrarlos)"));
   return true;
+}
+
+std::string Programa::AvisoSecretos(const std::filesystem::path& archivo, const std::vector<std::string>& campos,
+                                    std::string_view comoEscribirlos) const {
+  std::string lista;
+  for (const std::string& c : campos) lista += (lista.empty() ? "" : ", ") + c;
+  const std::string clave = utilerias_.archivoClave().string();
+  const std::string causa = utilerias_.HayClave() ? "el archivo de clave «" + clave + "» no es el que los cifró"
+                                                  : "falta el archivo de clave «" + clave + "»";
+  return "No se pueden descifrar los datos guardados en «" + archivo.string() + "» (" + lista + "): " + causa +
+         ".\nRestaure ese archivo de clave de un respaldo, o escriba esos datos de nuevo con " +
+         std::string(comoEscribirlos) + ".";
+}
+
+// The database login of the installation record must open with the key: a
+// login that cannot be read is never replaced by an empty user.
+bool Programa::LoginLegible() {
+  std::vector<std::string> ilegibles;
+  for (const char* nombre : {"MySQLUsuario", "MySQLPassword"}) {
+    const std::string guardado = texto::Recorta(registro_.DatosNVW(nombre));
+    if (guardado.empty()) continue;
+    if (!utilerias_.HayClave() || !utilerias_.Descifra(guardado)) ilegibles.emplace_back(nombre);
+  }
+  if (ilegibles.empty()) return true;
+  operador_.MensajeSimple(AvisoSecretos(registro_.archivo(), ilegibles,
+                                        "«travesa registro MySQLUsuario=- MySQLPassword=-»"),
+                          Botones::kCritico, "Atención");
+  return false;
 }
 
 std::string Programa::BuscaInstalacion(const std::filesystem::path& carpeta) {
@@ -48,12 +80,19 @@ bool Programa::PreparaConexion() {
     AvisaInstalacionIncorrecta();
     return false;
   }
+  if (!LoginLegible()) return false;
   bd_.cPuerto = "3306";
   bd_.cPassword = "";
   bd_.cUsuario = "root";
   CompletaRegistro();
-  bd_.cPassword = utilerias_.DesEncripta(registro_.DatosNVW("MySQLPassword"));
-  bd_.cUsuario = utilerias_.DesEncripta(registro_.DatosNVW("MySQLUsuario"));
+  bd_.cPassword = utilerias_.Descifra(registro_.DatosNVW("MySQLPassword")).value_or("");
+  bd_.cUsuario = utilerias_.Descifra(registro_.DatosNVW("MySQLUsuario")).value_or("");
+  if (texto::Recorta(bd_.cUsuario).empty()) {
+    operador_.MensajeSimple("El usuario de MySQL del registro de Norvento está vacío; escríbalo con "
+                            "«travesa registro MySQLUsuario=-».",
+                            Botones::kCritico, "Atención");
+    return false;
+  }
   bd_.cPuerto = registro_.DatosNVW("MySQLPuerto");
   bd_.cRuta = registro_.DatosNVW("MySQLServer");
   const Ajustes::Campo& base = *Ajustes::BuscaCampo("BaseDeDatos");

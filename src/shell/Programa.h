@@ -30,8 +30,11 @@ class Programa {
 
   // Start-up: finds the installation, opens both connections and reads every
   // setting. False (after telling the operator) when the installation is not
-  // where the INI file says; throws ErrorBD when the server refuses.
-  bool Inicia();
+  // where the INI file says or its database login cannot be decrypted; throws
+  // ErrorBD when the server refuses, and ErrorTravesa when a setting file
+  // cannot be read or, with `exigeSecretos`, a stored FTP secret cannot be
+  // decrypted (the settings command goes on without them, to write them anew).
+  bool Inicia(bool exigeSecretos = true);
   // Only the installation and the connection settings (no connection yet).
   bool PreparaConexion();
   std::string BuscaInstalacion(const std::filesystem::path& carpeta);
@@ -47,6 +50,10 @@ class Programa {
   // and cannot be changed.
   bool SalenTodosEnLista();
   std::vector<Vendedor> Vendedores();
+  // What to tell the operator when stored secrets cannot be decrypted: which,
+  // where, why, and the two ways out (restore the key or write them again).
+  std::string AvisoSecretos(const std::filesystem::path& archivo, const std::vector<std::string>& campos,
+                            std::string_view comoEscribirlos) const;
   // Opens the INI file in the program associated with it; when that cannot
   // be done the operator is told where the file is.
   bool EditaIni();
@@ -66,6 +73,7 @@ class Programa {
 
  private:
   void CompletaRegistro();
+  bool LoginLegible();
   void AvisaInstalacionIncorrecta();
 
   std::filesystem::path carpeta_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "shell/host/ArchivoIni.h"
 #include "shell/host/Texto.h"
 #include "shell/host/libNalda.h"
 
@@ -41,6 +42,8 @@ std::string ReglasAjustes::ValidaMinutos(std::string_view texto) {
 std::optional<std::string> ReglasAjustes::Rechazo(const Ajustes::Campo& campo, std::string_view valor) {
   const std::string v = texto::Mayusculas(texto::Recorta(valor));
   const std::string nombre = campo.nombre;
+  const std::string motivo = ArchivoIni::Rechazo(valor);
+  if (!motivo.empty()) return "El valor de «" + nombre + "» " + motivo + ".";
   switch (campo.forma) {
     case Ajustes::Forma::SiNo:
       if (v == "S" || v == "N") return std::nullopt;
@@ -62,8 +65,6 @@ std::optional<std::string> ReglasAjustes::Rechazo(const Ajustes::Campo& campo, s
     case Ajustes::Forma::Carpeta:
       break;
   }
-  if (valor.find_first_of("\r\n") != std::string_view::npos)
-    return "El campo «" + nombre + "» no admite saltos de línea.";
   return std::nullopt;
 }
 
@@ -81,6 +82,17 @@ std::string ReglasAjustes::ComoQueda(const Ajustes::Campo& campo, std::string_vi
     default:
       return std::string(valor);
   }
+}
+
+std::optional<std::string> ReglasAjustes::Nota(const Ajustes::Campo& campo, std::string_view valor) {
+  const char* limite = campo.forma == Ajustes::Forma::PrecioSugerido ? "admite de 0 a 5"
+                       : campo.forma == Ajustes::Forma::Minutos      ? "admite 1 como mínimo"
+                                                                     : nullptr;
+  if (limite == nullptr) return std::nullopt;
+  const std::string queda = ComoQueda(campo, valor);
+  if (libNalda::prVal(queda) == libNalda::prVal(valor)) return std::nullopt;
+  return "El campo «" + std::string(campo.nombre) + "» " + limite + ": se guardó " + queda + " en lugar de " +
+         texto::Recorta(valor) + ".";
 }
 
 }  // namespace travesa

@@ -28,6 +28,9 @@ class ReglasAjustes {
   // The value as the page leaves it once the operator moves on: the field rules
   // above and the yes/no and movement letters upper-cased.
   static std::string ComoQueda(const Ajustes::Campo& campo, std::string_view valor);
+  // What to tell the operator when a number is stored other than typed (a
+  // price number of 9 stored as 5, minutes 0 stored as 1); nothing otherwise.
+  static std::optional<std::string> Nota(const Ajustes::Campo& campo, std::string_view valor);
 };
 
 }  // namespace travesa

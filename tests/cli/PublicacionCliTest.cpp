@@ -42,7 +42,7 @@ class PublicacionCliTest : public ::testing::Test {
 TEST_F(PublicacionCliTest, ProbarBienYConCarpetaDeOtrasMayusculas) {
   auto r = inst_.ComoAdmin({"probar"});
   EXPECT_EQ(r.estado, 0) << r.Todo();
-  EXPECT_EQ(r.salida, "Prueba de conexión correcta\n");
+  EXPECT_EQ(r.salida, "Prueba de conexión correcta\nSe puede escribir en la carpeta «" + sitio_.carpeta() + "/».\n");
   std::filesystem::create_directory(sitio_.EnDisco("Ventas"));
   inst_.ComoAdmin({"ajustes", "FTPcarpeta=" + sitio_.carpeta() + "/ventas"});
   r = inst_.ComoAdmin({"probar"});
@@ -53,6 +53,28 @@ TEST_F(PublicacionCliTest, ProbarBienYConCarpetaDeOtrasMayusculas) {
       << r.Todo();
   // Probar does not save the slashes it adds.
   EXPECT_NE(inst_.ComoAdmin({"ajustes"}).salida.find("FTPcarpeta=" + sitio_.carpeta() + "/ventas/\n"), std::string::npos);
+}
+
+// The reason of a failure is printed, not only logged; a folder the runs cannot
+// write is not a correct test; the folder is resolved as the publish run does.
+TEST_F(PublicacionCliTest, ProbarDiceElMotivoYSiSePuedeEscribir) {
+  ASSERT_EQ(inst_.ComoAdmin({"ajustes", "FTPcontraseña=equivocada"}).estado, 0);
+  auto r = inst_.ComoAdmin({"probar"});
+  EXPECT_EQ(r.estado, 1);
+  EXPECT_NE(r.errores.find("La conexión no pudo ser establecida\nMotivo: "), std::string::npos) << r.Todo();
+  EXPECT_NE(r.errores.find("530"), std::string::npos) << r.Todo();
+  ASSERT_EQ(inst_.ComoAdmin({"ajustes", "FTPcontraseña=" + sitio_.servidor().password, "FTPcarpeta=solo-lectura"}).estado, 0);
+  r = inst_.ComoAdmin({"probar"});
+  EXPECT_EQ(r.estado, 1);
+  EXPECT_NE(r.errores.find("Prueba de conexión correcta\nNo se puede escribir en la carpeta «/solo-lectura/»: "),
+            std::string::npos)
+      << r.Todo();
+  ASSERT_EQ(inst_.ComoAdmin({"ajustes", "FTPcarpeta=../../x/.." + sitio_.carpeta()}).estado, 0);
+  r = inst_.ComoAdmin({"probar"});
+  EXPECT_EQ(r.estado, 0) << r.Todo();
+  r = inst_.ComoAdmin({"generar"});
+  EXPECT_EQ(r.estado, 0) << r.Todo();
+  EXPECT_TRUE(std::filesystem::exists(sitio_.EnDisco("productos.xml")));
 }
 
 TEST_F(PublicacionCliTest, GenerarSubeYSella) {

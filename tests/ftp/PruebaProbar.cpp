@@ -3,7 +3,7 @@
 
 #include "comun/SitioDePrueba.h"
 #include "shell/Operador.h"
-#include "shell/PruebaConexion.h"
+#include "ftp/PruebaConexion.h"
 
 namespace travesa {
 namespace {
@@ -17,7 +17,9 @@ TEST(ftpProbar, SitioYCarpetaCorrectos) {
   EXPECT_TRUE(r.correcta) << r.mensaje << " / " << r.error;
   EXPECT_EQ(r.carpeta, s.carpeta() + "/");  // the slashes Probar adds
   EXPECT_EQ(r.carpetaAlcanzada, s.carpeta() + "/");
-  EXPECT_EQ(r.mensaje, "Prueba de conexión correcta");
+  EXPECT_EQ(r.mensaje, "Prueba de conexión correcta\r\nSe puede escribir en la carpeta «" + s.carpeta() + "/».");
+  EXPECT_TRUE(r.escribible);
+  EXPECT_TRUE(std::filesystem::is_empty(s.EnDisco("")));  // the test file is gone
   EXPECT_EQ(r.titulo, "¡Bien!");
   EXPECT_EQ(r.botones, Botones::kInformacion);
 
@@ -35,8 +37,9 @@ TEST(ftpProbar, CarpetaConOtrasMayusculasNombraAmbasRutas) {
   const auto r = PruebaConexion::Probar(s.sitio(), srv.usuario, srv.password, escrita, true);
   EXPECT_FALSE(r.correcta);
   EXPECT_TRUE(r.conecto);
-  EXPECT_EQ(r.mensaje, "La conexión no pudo ser establecida\r\nRuta indicada: " + escrita +
-                           "/\r\nRuta a la que conectó: /");
+  EXPECT_TRUE(r.mensaje.starts_with("La conexión no pudo ser establecida\r\nRuta indicada: " + escrita +
+                                    "/\r\nRuta a la que conectó: /\r\nMotivo: "))
+      << r.mensaje;
   EXPECT_EQ(r.titulo, "Error");
   EXPECT_EQ(r.botones, Botones::kCritico);
 
@@ -48,9 +51,35 @@ TEST(ftpProbar, SinConexionSoloElAviso) {
   const auto& srv = s.servidor();
   const auto r = PruebaConexion::Probar(s.sitio(), srv.usuario, "equivocada", "/", true);
   EXPECT_FALSE(r.conecto);
-  EXPECT_EQ(r.mensaje, "La conexión no pudo ser establecida");
+  EXPECT_EQ(r.mensaje, "La conexión no pudo ser establecida\r\nMotivo: " + r.error);
   EXPECT_EQ(r.titulo, "Error");
   EXPECT_FALSE(r.error.empty());
+  // A certificate the system does not trust: the reason is in the message too.
+  const auto t = PruebaConexion::Probar(s.sitioTls(), srv.usuario, srv.password, "/", true);
+  EXPECT_FALSE(t.conecto);
+  EXPECT_FALSE(t.error.empty());
+  EXPECT_EQ(t.mensaje, "La conexión no pudo ser establecida\r\nMotivo: " + t.error);
+}
+
+TEST(ftpProbar, CarpetaSinPermisoDeEscrituraNoEsCorrecta) {
+  SitioDePrueba s;
+  const auto& srv = s.servidor();
+  const auto r = PruebaConexion::Probar(s.sitio(), srv.usuario, srv.password, "solo-lectura", true);
+  EXPECT_TRUE(r.conecto);
+  EXPECT_FALSE(r.escribible);
+  EXPECT_FALSE(r.correcta);
+  EXPECT_EQ(r.botones, Botones::kCritico);
+  EXPECT_TRUE(r.mensaje.starts_with("Prueba de conexión correcta\r\nNo se puede escribir en la carpeta «/solo-lectura/»: "))
+      << r.mensaje;
+}
+
+// The folder is resolved as the publish run resolves it, "." and ".." by text.
+TEST(ftpProbar, CarpetaConPuntosComoLaUsaLaPublicacion) {
+  SitioDePrueba s;
+  const auto& srv = s.servidor();
+  const auto r = PruebaConexion::Probar(s.sitio(), srv.usuario, srv.password, "../../x/./.." + s.carpeta(), true);
+  EXPECT_TRUE(r.correcta) << r.mensaje;
+  EXPECT_EQ(r.carpeta, s.carpeta() + "/");
 }
 
 }  // namespace

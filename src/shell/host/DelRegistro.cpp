@@ -22,7 +22,7 @@ std::string DelRegistro::DatosNVW(std::string_view nombre) const {
 
 void DelRegistro::GuardaDatosNVW(std::string_view nombre, std::string_view valor) const {
   if (archivo_.empty()) throw ErrorTravesa("No se ha encontrado la instalación de Norvento.");
-  ArchivoIni::Escribe(archivo_, kSeccion, nombre, valor);
+  ArchivoIni::Escribe(archivo_, kSeccion, nombre, valor, ArchivoIni::Codificacion::LaDelArchivo);
 }
 
 }  // namespace travesa

@@ -13,7 +13,9 @@ class DelRegistro {
   std::string BuscarRegistroNVW(const std::filesystem::path& carpeta);
   // Values of the installation found last ("servidor", "MySQLServer", ...).
   std::string DatosNVW(std::string_view nombre) const;
+  // Writes in the record's own encoding; its other lines stay byte for byte.
   void GuardaDatosNVW(std::string_view nombre, std::string_view valor) const;
+  const std::filesystem::path& archivo() const { return archivo_; }
 
   static constexpr const char* kArchivo = "registro.ini";
   static constexpr const char* kSeccion = "Norvento";

@@ -107,6 +107,28 @@ std::string DeWindows1252(std::string_view s) {
   return out;
 }
 
+std::optional<std::string> AWindows1252(std::string_view s) {
+  if (!EsUtf8Valido(s)) return std::nullopt;
+  std::string out;
+  out.reserve(s.size());
+  std::size_t i = 0;
+  while (i < s.size()) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    std::size_t n = b < 0x80 ? 0 : b < 0xE0 ? 1 : b < 0xF0 ? 2 : 3;
+    char32_t cp = n == 0 ? b : n == 1 ? (b & 0x1F) : n == 2 ? (b & 0x0F) : (b & 0x07);
+    for (std::size_t k = 1; k <= n; ++k) cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    i += n + 1;
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
+      out += static_cast<char>(cp);
+      continue;
+    }
+    const auto hallado = std::find(kCp1252Alto.begin(), kCp1252Alto.end(), cp);
+    if (cp == 0 || hallado == kCp1252Alto.end()) return std::nullopt;
+    out += static_cast<char>(0x80 + (hallado - kCp1252Alto.begin()));
+  }
+  return out;
+}
+
 std::string AUtf8(std::string_view s) {
   return EsUtf8Valido(s) ? std::string(s) : DeWindows1252(s);
 }

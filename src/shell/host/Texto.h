@@ -1,5 +1,6 @@
 #pragma once
 // Text helpers shared by every layer. All texts are UTF-8.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,8 @@ bool EsUtf8Valido(std::string_view s);
 std::string DeWindows1252(std::string_view s);
 // UTF-8 as is; anything else read as Windows-1252.
 std::string AUtf8(std::string_view s);
+// UTF-8 text as Windows-1252 bytes; nothing when a letter has no place there.
+std::optional<std::string> AWindows1252(std::string_view s);
 
 std::string Recorta(std::string_view s);  // blanks and tabs at both ends
 std::string Mayusculas(std::string_view s);  // ASCII and the Spanish letters

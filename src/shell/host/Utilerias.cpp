@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -52,9 +53,14 @@ bool DeBase64(std::string_view texto, std::string& datos) {
 Utilerias::Utilerias(std::filesystem::path carpetaPrograma)
     : archivoClave_(std::move(carpetaPrograma) / kArchivoClave) {}
 
-std::string Utilerias::Clave() const {
+bool Utilerias::HayClave() const {
+  std::error_code ec;
+  return std::filesystem::exists(archivoClave_, ec);
+}
+
+std::string Utilerias::Clave(bool crear) const {
   // Created exclusively, so two processes starting together share one key.
-  const int fd = ::open(archivoClave_.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+  const int fd = crear ? ::open(archivoClave_.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0600) : -1;
   if (fd >= 0) {
     unsigned char clave[kLargoClave];
     if (RAND_bytes(clave, sizeof clave) != 1) {
@@ -68,6 +74,17 @@ std::string Utilerias::Clave() const {
       throw ErrorTravesa("No se pudo escribir el archivo de clave «" + archivoClave_.string() + "».");
     return std::string(reinterpret_cast<char*>(clave), sizeof clave);
   }
+  struct stat datos {};
+  if (::stat(archivoClave_.c_str(), &datos) != 0)
+    throw ErrorTravesa("Falta el archivo de clave «" + archivoClave_.string() + "».");
+  // As a careful SSH client does with its keys: a key others may read is not used.
+  if ((datos.st_mode & 077) != 0) {
+    char modo[8];
+    std::snprintf(modo, sizeof modo, "%04o", static_cast<unsigned>(datos.st_mode & 07777));
+    throw ErrorTravesa("El archivo de clave «" + archivoClave_.string() + "» lo pueden leer otros usuarios (permisos " +
+                       modo + "), así que no se usa. Quíteles el acceso con: chmod 600 '" + archivoClave_.string() +
+                       "'");
+  }
   std::ifstream f(archivoClave_, std::ios::binary);
   std::ostringstream ss;
   ss << f.rdbuf();
@@ -79,7 +96,7 @@ std::string Utilerias::Clave() const {
 }
 
 std::string Utilerias::Encripta(std::string_view texto) const {
-  const std::string clave = Clave();
+  const std::string clave = Clave(true);
   unsigned char nonce[kLargoNonce];
   if (RAND_bytes(nonce, sizeof nonce) != 1) throw ErrorTravesa("No se pudo cifrar el dato.");
   Contexto ctx(EVP_CIPHER_CTX_new(), &EVP_CIPHER_CTX_free);
@@ -103,19 +120,20 @@ std::string Utilerias::Encripta(std::string_view texto) const {
 }
 
 std::string Utilerias::DesEncripta(std::string_view cifrado) const {
-  if (texto::Recorta(cifrado).empty()) return {};
-  std::string datos;
-  if (!DeBase64(texto::Recorta(cifrado), datos) || datos.size() < kLargoNonce + kLargoEtiqueta) {
-    Bitacora::Advierte("Un dato cifrado no tiene la forma esperada; se toma como vacío.");
-    return {};
-  }
-  std::string clave;
   try {
-    clave = Clave();
+    if (auto plano = Descifra(cifrado)) return *plano;
+    Bitacora::Advierte("Un dato cifrado fue alterado o se cifró con otra clave; se toma como vacío.");
   } catch (const ErrorTravesa& e) {
-    Bitacora::Advierte(e.what());
-    return {};
+    Bitacora::Advierte(std::string(e.what()) + " Un dato cifrado se toma como vacío.");
   }
+  return {};
+}
+
+std::optional<std::string> Utilerias::Descifra(std::string_view cifrado) const {
+  if (texto::Recorta(cifrado).empty()) return std::string();
+  std::string datos;
+  if (!DeBase64(texto::Recorta(cifrado), datos) || datos.size() < kLargoNonce + kLargoEtiqueta) return std::nullopt;
+  const std::string clave = Clave(false);
   const auto* nonce = reinterpret_cast<const unsigned char*>(datos.data());
   const auto* cuerpo = nonce + kLargoNonce;
   const int largo = static_cast<int>(datos.size() - kLargoNonce - kLargoEtiqueta);
@@ -130,10 +148,7 @@ std::string Utilerias::DesEncripta(std::string_view cifrado) const {
       EVP_DecryptUpdate(ctx.get(), reinterpret_cast<unsigned char*>(plano.data()), &n, cuerpo, largo) == 1 &&
       EVP_CIPHER_CTX_ctrl(ctx.get(), EVP_CTRL_GCM_SET_TAG, kLargoEtiqueta, etiqueta) == 1 &&
       EVP_DecryptFinal_ex(ctx.get(), reinterpret_cast<unsigned char*>(plano.data()) + n, &fin) == 1;
-  if (!ok) {
-    Bitacora::Advierte("Un dato cifrado fue alterado o se cifró con otra clave; se toma como vacío.");
-    return {};
-  }
+  if (!ok) return std::nullopt;
   plano.resize(static_cast<std::size_t>(n + fin));
   return plano;
 }

@@ -1,0 +1,35 @@
+#pragma once
+// "Probar" on the configuration page and `travesa probar`: connect to the FTP
+// site with the typed settings, change to the folder the publish run would use
+// and check that the server put us there, letter case included; then put a
+// small file there and remove it, to know that the runs can write. Only the
+// logic; the front ends show the message.
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace travesa {
+
+class PruebaConexion {
+ public:
+  struct Resultado {
+    bool correcta = false;
+    bool conecto = false;          // the login succeeded
+    bool escribible = false;       // a file could be put in the folder and removed
+    std::string carpeta;           // the folder as the publish run reaches it, with a leading and trailing "/"
+    std::string carpetaAlcanzada;  // the folder the server reports, same slashes (empty when not connected)
+    std::string mensaje;           // the message box text, exactly
+    std::string titulo;
+    int botones = 0;               // Botones::kInformacion or Botones::kCritico
+    std::string error;             // the FTP client's text of the failure, also in the message
+  };
+
+  // The site, user and password are used as typed (untrimmed). The folder is
+  // resolved as the publish run resolves it: from the folder the login lands
+  // in, "." and ".." by their text.
+  static Resultado Probar(std::string_view sitio, std::string_view usuario, std::string_view password,
+                          std::string_view carpeta, bool verificarCertificado,
+                          const std::filesystem::path& archivoCA = {});
+};
+
+}  // namespace travesa

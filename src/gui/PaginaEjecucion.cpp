@@ -181,8 +181,7 @@ void PaginaEjecucion::MuestraComandos(const Permisos& permisos) {
   cmdConfigurar_->setVisible(permisos.configurar);
   cmdGenerar_->setVisible(permisos.generar);
   cmdLeer_->setVisible(permisos.leer);
-  // Applying payments joins the page with its job; until then its place stays empty.
-  cmdPagos_->setVisible(false);
+  cmdPagos_->setVisible(permisos.pagos);
   cmdBorrar_->setVisible(permisos.borrar);
 }
 

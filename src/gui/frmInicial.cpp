@@ -19,6 +19,8 @@
 #include "gui/TextoQt.h"
 #include "gui/TrabajoEnHilo.h"
 #include "gui/frmDescripcion.h"
+#include "gui/frmLeerPagos.h"
+#include "payments/DescargaDePagos.h"
 #include "publish/Publicacion.h"
 #include "sales/BorradoDeVentas.h"
 #include "sales/LecturaDeArchivos.h"
@@ -116,6 +118,7 @@ void frmInicial::Conecta() {
   connect(ejecucion_, &PaginaEjecucion::Generar, this, &frmInicial::cmdGenerar);
   connect(ejecucion_, &PaginaEjecucion::Leer, this, &frmInicial::cmdLeer);
   connect(ejecucion_, &PaginaEjecucion::Borrar, this, &frmInicial::cmdBorrar);
+  connect(ejecucion_, &PaginaEjecucion::Pagos, this, &frmInicial::cmdPagos);
   connect(ejecucion_, &PaginaEjecucion::Configurar, this, &frmInicial::Configurar);
   connect(configuracion_, &PaginaConfiguracion::Regresar, this, &frmInicial::Regresar);
   connect(configuracion_, &PaginaConfiguracion::Grabar, this, &frmInicial::Grabar);
@@ -212,12 +215,7 @@ void frmInicial::cmdGenerar() {
 
 void frmInicial::GenerarArchivos(bool mostrarMensaje) {
   timer1_.stop();
-  // The FTP site as the settings page shows it; every option as saved.
-  Ajustes a = programa_.ajustes();
-  a.ftpSitio = textoqt::DeQt(configuracion_->Sitio());
-  a.ftpUsuario = textoqt::DeQt(configuracion_->Usuario());
-  a.FTPcontraseña = textoqt::DeQt(configuracion_->Contrasena());
-  a.FTPcarpeta = textoqt::DeQt(configuracion_->Carpeta());
+  const Ajustes a = AjustesConSitioDeLaPagina();
   const std::string vendedor = textoqt::DeQt(ejecucion_->Vendedor());
   Publicacion::Resultado r;
   // A seller that does not exist would publish an empty customers file.
@@ -285,6 +283,32 @@ void frmInicial::cmdBorrar() {
   BorradoDeVentas::Resultado r;
   if (Trabaja([&] { r = BorradoDeVentas::EjecutaBorrado(programa_, operador_, a); }))
     BorradoDeVentas::MensajeFinal(operador_, r);
+  ejecucion_->EnfocaVendedores();
+  IniciaTemporizador();
+}
+
+// The download runs off the window's thread; the review window then reads the
+// files and works on the window's thread. The timer waits meanwhile, so no
+// publish run shares the connection with the review.
+void frmInicial::cmdPagos() {
+  if (!DescargaDePagos::Pregunta(operador_)) return;
+  timer1_.stop();
+  const Ajustes a = AjustesConSitioDeLaPagina();
+  const std::string vendedor = textoqt::DeQt(ejecucion_->Vendedor());
+  DescargaDePagos::Resultado r;
+  const bool terminado = Trabaja([&] {
+    programa_.AseguraConexiones();
+    r = DescargaDePagos::Descargar(programa_, operador_, a, vendedor);
+  });
+  if (terminado && !r.ok) DescargaDePagos::AvisaFalla(programa_, operador_);
+  if (terminado && r.ok) {
+    try {
+      frmLeerPagos revision(programa_, operador_, *r.bitacora, this);
+      revision.exec();
+    } catch (const ErrorTravesa& e) {
+      operador_.Mensaje(e.what(), Botones::kCritico, "Error");
+    }
+  }
   ejecucion_->EnfocaVendedores();
   IniciaTemporizador();
 }

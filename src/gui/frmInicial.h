@@ -69,6 +69,7 @@ class frmInicial : public QWidget {
   void cmdGenerar();
   void cmdLeer();
   void cmdBorrar();
+  void cmdPagos();
   // The settings as saved, with the FTP site as the settings page shows it.
   Ajustes AjustesConSitioDeLaPagina() const;
   void Configurar();

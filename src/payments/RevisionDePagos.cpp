@@ -5,6 +5,7 @@
 #include <set>
 
 #include "payments/ArchivosDePagos.h"
+#include "grid/FormatoCelda.h"
 #include "payments/DocumentoDePago.h"
 #include "shell/BitacoraDeArchivos.h"
 #include "shell/Dialogos.h"
@@ -27,8 +28,6 @@ std::string FechaDeBD(const Valor& v) {
   const std::chrono::year_month_day fecha{std::chrono::year(anio), std::chrono::month(mes), std::chrono::day(dia)};
   return fecha.ok() ? formatos::FechaCorta(fecha) : "";
 }
-
-bool EsDigito(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
@@ -131,35 +130,13 @@ void RevisionDePagos::Completa(Renglon& r, const DocumentoDePago& doc, long long
   r[kNumero] = rs.Fields("Serie").Texto() + rs.Fields("Factura").Texto();
 }
 
-std::optional<double> RevisionDePagos::Monto(std::string_view texto) {
-  const std::string t = texto::Recorta(texto);
-  std::size_t i = t.empty() || t[0] != '-' ? 0 : 1;
-  bool digitos = false;
-  for (; i < t.size() && t[i] != '.'; ++i) {
-    if (EsDigito(t[i])) {
-      digitos = true;
-      continue;
-    }
-    // A thousands separator sits between digits.
-    if (t[i] != ',' || !digitos || i + 1 >= t.size() || !EsDigito(t[i + 1])) return std::nullopt;
-  }
-  if (i < t.size()) {
-    for (++i; i < t.size(); ++i) {
-      if (!EsDigito(t[i])) return std::nullopt;
-      digitos = true;
-    }
-  }
-  if (!digitos) return std::nullopt;
-  return libNalda::prVal(t);
-}
-
 bool RevisionDePagos::Validar(std::string_view stTexto, std::size_t renglon, int columna) {
   (void)columna;
   return Validar(stTexto, renglon < renglones_.size() ? std::string_view(renglones_[renglon][kSaldo]) : "");
 }
 
 bool RevisionDePagos::Validar(std::string_view stTexto, std::string_view saldo) {
-  const auto monto = Monto(stTexto);
+  const auto monto = FormatoCelda::LeeNumero(stTexto);
   if (monto && *monto >= 0 && !saldo.empty() && *monto <= libNalda::prVal(saldo) + 1e-9) return true;
   operador_.Mensaje("El monto del pago excede al saldo de la cuenta, o es incorrecto", Botones::kExclamacion,
                     "Alerta");
@@ -168,7 +145,7 @@ bool RevisionDePagos::Validar(std::string_view stTexto, std::string_view saldo) 
 
 bool RevisionDePagos::CambiaAPagar(std::size_t renglon, std::string_view stTexto) {
   if (!Validar(stTexto, renglon, kAPagar)) return false;
-  renglones_[renglon][kAPagar] = formatos::Moneda(*Monto(stTexto));
+  renglones_[renglon][kAPagar] = formatos::Moneda(*FormatoCelda::LeeNumero(stTexto));
   return true;
 }
 

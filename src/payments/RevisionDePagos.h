@@ -7,7 +7,6 @@
 #include <array>
 #include <cstddef>
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -96,9 +95,6 @@ class RevisionDePagos {
 
   // The rows as the application takes them.
   static std::vector<PagoAAplicar> Pagos(const std::vector<Renglon>& renglones);
-  // A number as the operator writes it ("1,234.50", "0", "-3"); empty when the
-  // text is not a number.
-  static std::optional<double> Monto(std::string_view texto);
 
   static constexpr std::size_t kSinArchivo = static_cast<std::size_t>(-1);
 

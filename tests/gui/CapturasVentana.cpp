@@ -2,10 +2,12 @@
 // prepared program folder on a running display (scripts/capturas-ventana runs
 // it under Xvfb over the demo data):
 //   capturas_ventana PROGRAM_FOLDER RUN_PAGE.png CONFIGURATION_PAGE.png
-//                    [READ_RUN.png DEVICE_FILES SITE_FOLDER]
-// With the last three, the files the phones would leave (DEVICE_FILES) are
+//                    [READ_RUN.png DEVICE_FILES SITE_FOLDER [PAYMENTS.png]]
+// With the next three, the files the phones would leave (DEVICE_FILES) are
 // copied into the FTP folder on disk (SITE_FOLDER) once the window is up, a
 // read run is made from the window, and the run page is taken with its summary.
+// With the last, the payments review window over the payment files waiting on
+// the FTP site.
 #include <QApplication>
 #include <QComboBox>
 #include <QEventLoop>
@@ -20,6 +22,7 @@
 #include "Piloto.h"
 #include "gui/OperadorVentana.h"
 #include "gui/frmInicial.h"
+#include "gui/frmLeerPagos.h"
 #include "shell/Programa.h"
 #include "shell/host/ErrorTravesa.h"
 
@@ -40,22 +43,42 @@ bool Guarda(QWidget& ventana, const QString& archivo) {
   return false;
 }
 
+// "Aplicar pagos" answered Yes; the review window is pictured and closed
+// without applying (Yes to its close question).
+bool GuardaRevision(QWidget& ventana, travesa::prueba::Piloto& piloto, const QString& archivo) {
+  ventana.findChild<QPushButton*>(QStringLiteral("cmdRegresar"))->click();
+  piloto.respuestas = {QMessageBox::Yes, QMessageBox::Yes};
+  bool guardada = false;
+  QTimer reloj;
+  QObject::connect(&reloj, &QTimer::timeout, [&] {
+    auto* revision = qobject_cast<travesa::frmLeerPagos*>(QApplication::activeModalWidget());
+    if (revision == nullptr) return;
+    reloj.stop();
+    guardada = Guarda(*revision, archivo);
+    revision->close();
+  });
+  reloj.start(50);
+  ventana.findChild<QPushButton*>(QStringLiteral("cmdPagos"))->click();
+  return guardada;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   using namespace travesa;
   QApplication app(argc, argv);
-  if (argc != 4 && argc != 7) {
+  if (argc != 4 && argc != 7 && argc != 8) {
     std::cerr << "Uso: capturas_ventana CARPETA_DEL_PROGRAMA EJECUCION.png CONFIGURACION.png"
-                 " [LECTURA.png ARCHIVOS_DE_TELEFONOS CARPETA_DEL_SITIO]\n";
+                 " [LECTURA.png ARCHIVOS_DE_TELEFONOS CARPETA_DEL_SITIO [PAGOS.png]]\n";
     return 2;
   }
   // Start-up moves to the program folder: the pictures' paths are taken first.
   const QString ejecucion = QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath();
   const QString configuracion = QFileInfo(QString::fromLocal8Bit(argv[3])).absoluteFilePath();
-  const QString lectura = argc == 7 ? QFileInfo(QString::fromLocal8Bit(argv[4])).absoluteFilePath() : QString();
-  const std::filesystem::path telefonos = argc == 7 ? std::filesystem::absolute(argv[5]) : std::filesystem::path();
-  const std::filesystem::path sitio = argc == 7 ? std::filesystem::absolute(argv[6]) : std::filesystem::path();
+  const QString lectura = argc >= 7 ? QFileInfo(QString::fromLocal8Bit(argv[4])).absoluteFilePath() : QString();
+  const std::filesystem::path telefonos = argc >= 7 ? std::filesystem::absolute(argv[5]) : std::filesystem::path();
+  const std::filesystem::path sitio = argc >= 7 ? std::filesystem::absolute(argv[6]) : std::filesystem::path();
+  const QString pagos = argc == 8 ? QFileInfo(QString::fromLocal8Bit(argv[7])).absoluteFilePath() : QString();
   OperadorVentana operador;
   Programa programa(argv[1], operador);
   try {
@@ -94,5 +117,6 @@ int main(int argc, char** argv) {
   ventana.resize(1060, 700);
   ventana.findChild<QPushButton*>(QStringLiteral("cmdLeer"))->click();
   if (!Guarda(ventana, lectura)) return 1;
-  return 0;
+  if (pagos.isEmpty()) return 0;
+  return GuardaRevision(ventana, piloto, pagos) ? 0 : 1;
 }

@@ -4,7 +4,6 @@
 
 #include "payments/LectorDePagos.h"
 #include "payments/clsPagos.h"
-#include "payments/RevisionDePagos.h"
 
 namespace travesa {
 namespace {
@@ -88,15 +87,6 @@ TEST(LectorDePagosTest, GruposMalosSeOmitenYSeDicen) {
   const auto conEscape = Lee("values ('O\\'Brien','b','c',9,90.75)\r\n");
   ASSERT_EQ(conEscape.size(), 1u);
   EXPECT_DOUBLE_EQ(conEscape[0].monto, 90.75);
-}
-
-TEST(LectorDePagosTest, MontoEscritoPorElOperador) {
-  EXPECT_EQ(RevisionDePagos::Monto("1,234.50"), 1234.5);
-  EXPECT_EQ(RevisionDePagos::Monto(" 0 "), 0.0);
-  EXPECT_EQ(RevisionDePagos::Monto("-3"), -3.0);
-  EXPECT_EQ(RevisionDePagos::Monto(".5"), 0.5);
-  for (const char* malo : {"", "abc", "12a", "1..2", "1.2.3", ",5", "5,", "-", "1e5"})
-    EXPECT_FALSE(RevisionDePagos::Monto(malo)) << malo;
 }
 
 }  // namespace

@@ -1,0 +1,191 @@
+// "Aplicar pagos" from the main window and the review window "Aplicación de
+// pagos" over the real grid, against the real database and FTP site.
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+#include "Escena.h"
+#include "gui/frmLeerPagos.h"
+#include "payments/ArchivosDePagos.h"
+
+namespace travesa {
+
+using prueba::Escena;
+
+class PagosTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void RevisaRechazaDeMasAceptaCeroYAplica();
+  void CerrarSinAplicarPreguntaYLosPagosEsperan();
+  void SinPagosNoHayNadaQueAplicar();
+};
+
+namespace {
+
+constexpr const char* kArchivo = "cxcs_tel1_V01_17_05_2024_09_30.sql";
+
+// The review window while it is open (modal, inside the command's click).
+frmLeerPagos* Revision() {
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* f = qobject_cast<frmLeerPagos*>(w); f && f->isVisible()) return f;
+  return nullptr;
+}
+
+// Runs `pasos` on the review window as soon as it shows.
+void EnLaRevision(std::function<void(frmLeerPagos&)> pasos) {
+  auto* reloj = new QTimer;
+  reloj->setInterval(20);
+  QObject::connect(reloj, &QTimer::timeout, [reloj, pasos] {
+    frmLeerPagos* f = Revision();
+    if (f == nullptr || QApplication::activeModalWidget() != f) return;
+    reloj->stop();
+    reloj->deleteLater();
+    pasos(*f);
+  });
+  reloj->start();
+}
+
+// The receivables the payment file pays: balance 100 on an invoice, and a
+// cargo of C018.
+void Prepara(Escena& e, const std::filesystem::path& sitio) {
+  e.inst().base().Ejecuta(
+      "INSERT INTO facturas (Id, Serie, Factura, Fecha, Cliente, Total, Saldo) VALUES (100, 'A', 123, '2024-04-02', "
+      "'C005', 100, 100);"
+      "INSERT INTO cxc (Id, Clave, Tipo, Numero, Vencimiento, Saldo) VALUES (1001, 'C005', 'F', 100, '2024-05-02', "
+      "100), (1003, 'C018', 'C', 4990, '2024-05-05', 80);");
+  prueba::EscribeArchivo(sitio / kArchivo,
+                         "insert into cxcs values ('tel1','V01','C005',1001,150.75,'')\r\n"
+                         "insert into cxcs values ('tel1','V01','C018',1003,30,'')\r\n");
+}
+
+QLineEdit* Editor(frmLeerPagos& f) { return f.findChild<QLineEdit*>(QStringLiteral("txtCelda")); }
+QTableWidget* Tabla(frmLeerPagos& f) { return f.findChild<QTableWidget*>(QStringLiteral("mhgReja")); }
+QString Suma(frmLeerPagos& f, int i) { return f.findChild<QLabel*>(QStringLiteral("lblSuma%1").arg(i))->text(); }
+
+}  // namespace
+
+void PagosTest::RevisaRechazaDeMasAceptaCeroYAplica() {
+  Escena e;
+  const auto sitio = e.SitioDePrueba();
+  QVERIFY(e.EntraComoAdmin());
+  Prepara(e, sitio);
+  struct Vistos {
+    QString titulo, total0, total1, aPagarRechazado, editorTrasRechazo, aPagarCero, total1Cero;
+    int renglones = 0;
+    bool aplicarHabilitado = false;
+    QStringList titulos;
+  } v;
+  EnLaRevision([&](frmLeerPagos& f) {
+    QTableWidget* t = Tabla(f);
+    v.titulo = f.windowTitle();
+    v.renglones = t->rowCount();
+    for (int c = 0; c < t->columnCount(); ++c)
+      v.titulos << (t->isColumnHidden(c) || t->columnWidth(c) == 0 ? QStringLiteral("-")
+                                                                   : t->horizontalHeaderItem(c)->text());
+    v.total0 = Suma(f, 0);
+    v.total1 = Suma(f, 1);
+    v.aplicarHabilitado = f.findChild<QPushButton*>(QStringLiteral("cmdAplicar"))->isEnabled();
+    // 150.75 against a balance of 100: refused, the editor keeps it.
+    t->setCurrentCell(0, 8);
+    t->setFocus();
+    QTest::keyClick(t, Qt::Key_1);
+    QTest::keyClicks(Editor(f), QStringLiteral("50.75"));
+    QTest::keyClick(Editor(f), Qt::Key_Return);
+    v.editorTrasRechazo = Editor(f)->isVisible() ? Editor(f)->text() : QString();
+    v.aPagarRechazado = t->item(0, 8)->text();
+    QTest::keyClick(Editor(f), Qt::Key_Escape);
+    // 0 is accepted and leaves the payment out.
+    t->setCurrentCell(0, 8);
+    QTest::keyClick(t, Qt::Key_0);
+    QTest::keyClick(Editor(f), Qt::Key_Return);
+    v.aPagarCero = t->item(0, 8)->text();
+    v.total1Cero = Suma(f, 1);
+    f.findChild<QPushButton*>(QStringLiteral("cmdAplicar"))->click();
+  });
+  // Yes to the download, Yes to "Confirme si se aplican los pagos indicados:".
+  e.piloto().respuestas = {QMessageBox::Yes, QMessageBox::Yes};
+  QVERIFY(e.Busca<QPushButton>("cmdPagos")->isVisibleTo(&e.ventana()));
+  e.Busca<QPushButton>("cmdPagos")->click();
+  QVERIFY(Revision() == nullptr);
+
+  QCOMPARE(v.titulo, QStringLiteral("Aplicación de pagos"));
+  QCOMPARE(v.renglones, 2);
+  QCOMPARE(v.titulos, (QStringList{"", "Clave cte.", "Nombre", "Fecha", "Vence", "No.", "Docto.", "Saldo", "A pagar",
+                                   "-", "-", "-"}));
+  QCOMPARE(v.total0, QStringLiteral("180.00"));
+  QCOMPARE(v.total1, QStringLiteral("180.75"));
+  QVERIFY(v.aplicarHabilitado);
+  QCOMPARE(v.editorTrasRechazo, QStringLiteral("150.75"));
+  QCOMPARE(v.aPagarRechazado, QStringLiteral("150.75"));
+  QCOMPARE(v.aPagarCero, QStringLiteral("0.00"));
+  QCOMPARE(v.total1Cero, QStringLiteral("30.00"));
+
+  QStringList cajas;
+  for (const auto& c : e.piloto().cajas) cajas << c.titulo + ": " + c.texto;
+  QCOMPARE(cajas, (QStringList{
+                      "Descargar archivos de pagos: ¿Desea leer los archivos de pagos, para su aplicación?",
+                      "Alerta: El monto del pago excede al saldo de la cuenta, o es incorrecto",
+                      "Aplicar pagos: Confirme si se aplican los pagos indicados:",
+                      "Fin del proceso: Pagos aplicados",
+                  }));
+  // Only the cargo was posted; the invoice with 0 kept its balance.
+  QCOMPARE(e.inst().base().Dato("SELECT Saldo FROM cxc WHERE Id=1001"), std::string("100.0000"));
+  QCOMPARE(e.inst().base().Dato("SELECT COUNT(*) FROM anexopagosctes WHERE FechaReal='2024-05-17'"), std::string("1"));
+  QCOMPARE(e.inst().base().Dato("SELECT CantidadPago FROM edoctacli WHERE Clave='C018' AND CantidadPago>0"),
+           std::string("30.0000"));
+  QVERIFY(!std::filesystem::exists(sitio / kArchivo));
+  QCOMPARE(ArchivosDePagos(e.inst().programa()).Procesados().size(), std::size_t(1));
+}
+
+void PagosTest::CerrarSinAplicarPreguntaYLosPagosEsperan() {
+  Escena e;
+  const auto sitio = e.SitioDePrueba();
+  QVERIFY(e.EntraComoAdmin());
+  Prepara(e, sitio);
+  bool seguiaAbierta = false;
+  EnLaRevision([&](frmLeerPagos& f) {
+    f.close();  // answered No: stays open
+    seguiaAbierta = f.isVisible();
+    f.close();  // answered Yes
+  });
+  e.piloto().respuestas = {QMessageBox::Yes, QMessageBox::No, QMessageBox::Yes};
+  e.Busca<QPushButton>("cmdPagos")->click();
+  QVERIFY(seguiaAbierta);
+  QVERIFY(Revision() == nullptr);
+  const auto& cajas = e.piloto().cajas;
+  QCOMPARE(cajas.size(), 3);
+  QCOMPARE(cajas[1].titulo, QStringLiteral("Los pagos se perderán"));
+  QCOMPARE(cajas[1].texto, QStringLiteral("Los pagos no han sido aplicados. ¿Está seguro de salir, de cualquier manera?"));
+  QVERIFY(cajas[1].noPorOmision);
+  QCOMPARE(e.inst().base().Dato("SELECT COUNT(*) FROM anexopagosctes WHERE FechaReal='2024-05-17'"), std::string("0"));
+  QCOMPARE(ArchivosDePagos(e.inst().programa()).Pendientes().size(), std::size_t(1));
+}
+
+void PagosTest::SinPagosNoHayNadaQueAplicar() {
+  Escena e;
+  e.SitioDePrueba();
+  QVERIFY(e.EntraComoAdmin());
+  bool aplicarHabilitado = true;
+  EnLaRevision([&](frmLeerPagos& f) {
+    aplicarHabilitado = f.findChild<QPushButton*>(QStringLiteral("cmdAplicar"))->isEnabled();
+    f.close();
+  });
+  e.piloto().respuestas = {QMessageBox::Yes};
+  e.Busca<QPushButton>("cmdPagos")->click();
+  QVERIFY(!aplicarHabilitado);
+  // Closing asked nothing.
+  QCOMPARE(e.piloto().cajas.size(), 1);
+  QVERIFY(Revision() == nullptr);
+}
+
+}  // namespace travesa
+
+QTEST_MAIN(travesa::PagosTest)
+#include "PagosTest.moc"

@@ -29,9 +29,7 @@ DescargaDePagos::Resultado DescargaDePagos::Descargar(Programa& programa, Operad
 }
 
 void DescargaDePagos::AvisaFalla(Programa& programa, Operador& operador) {
-  const std::string bitacora = programa.Archivo(BitacoraDeArchivos::kNombre).string();
-  operador.Mensaje("El proceso no fue concluido. Revise el archivo «" + bitacora + "» para más información",
-                   Botones::kInformacion, "Alerta");
+  BitacoraDeArchivos::AvisaInconcluso(operador, programa.carpeta());
 }
 
 }  // namespace travesa

@@ -40,9 +40,8 @@ bool clsPagos::Procesar() {
   if (!texto::TerminaCon(FTPcarpeta, "/")) FTPcarpeta += "/";
   if (!mFTP_.OpenConnection(ftpSitio, ftpUsuario, FTPcontraseña)) {
     motivo_ = mFTP_.GetLastErrorMessage();
-    const std::string_view texto = "No se pudo establecer conexión con el sitio";
-    bitacora_->Escribe(texto);
-    objLabel_.Mensaje(texto, Botones::kSoloAceptar, "Error de conexión");
+    bitacora_->Escribe(kSinConexion);
+    AvisaSinConexion(objLabel_);
     bitacora_->Cierra();
     activo_ = false;
     return false;

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "shell/host/ErrorTravesa.h"
+#include "shell/host/Texto.h"
 
 namespace travesa {
 namespace {
@@ -14,24 +15,6 @@ namespace {
 constexpr std::size_t kBloque = 1 << 16;
 
 unsigned char Byte(std::string_view t, std::size_t i) { return static_cast<unsigned char>(t[i]); }
-bool Continuacion(std::string_view t, std::size_t i) { return i < t.size() && (Byte(t, i) & 0xC0) == 0x80; }
-
-// Length of the well-formed UTF-8 sequence at `i` (no overlong forms, no
-// surrogates, nothing above U+10FFFF); 0 when the bytes there form none.
-std::size_t LargoUtf8(std::string_view t, std::size_t i) {
-  const unsigned char b = Byte(t, i);
-  if (b < 0x80) return 1;
-  if (b < 0xC2 || b > 0xF4) return 0;
-  const std::size_t largo = b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
-  for (std::size_t k = 1; k < largo; ++k)
-    if (!Continuacion(t, i + k)) return 0;
-  const unsigned char s = Byte(t, i + 1);
-  if (b == 0xE0 && s < 0xA0) return 0;  // overlong
-  if (b == 0xED && s > 0x9F) return 0;  // surrogate
-  if (b == 0xF0 && s < 0x90) return 0;  // overlong
-  if (b == 0xF4 && s > 0x8F) return 0;  // above U+10FFFF
-  return largo;
-}
 
 char32_t CodigoUtf8(std::string_view secuencia) {
   const auto b0 = static_cast<unsigned char>(secuencia[0]);
@@ -134,7 +117,7 @@ void EscritorXML::AgregaValido(std::string& destino, std::string_view texto, boo
       continue;
     }
     if (b >= 0x80) {
-      const std::size_t largo = LargoUtf8(texto, i);
+      const std::size_t largo = texto::LargoUtf8(texto, i);
       if (largo != 0 && CaracterXml(CodigoUtf8(texto.substr(i, largo)))) {
         i += largo;
         continue;

@@ -13,6 +13,7 @@
 #include "publish/DocumentosDeCxc.h"
 #include "publish/EscritorXML.h"
 #include "publish/EscrituraCatalogo.h"
+#include "shell/Dialogos.h"
 #include "shell/Formatos.h"
 #include "shell/Interrupcion.h"
 #include "shell/Programa.h"
@@ -28,13 +29,7 @@ std::string Md5Hex(std::string_view texto) {
   unsigned char resumen[EVP_MAX_MD_SIZE];
   unsigned int largo = 0;
   EVP_Digest(texto.data(), texto.size(), resumen, &largo, EVP_md5(), nullptr);
-  static constexpr char kHex[] = "0123456789abcdef";
-  std::string out;
-  for (unsigned int i = 0; i < largo; ++i) {
-    out += kHex[resumen[i] >> 4];
-    out += kHex[resumen[i] & 0x0F];
-  }
-  return out;
+  return texto::HexMinusculas(std::string_view(reinterpret_cast<const char*>(resumen), largo));
 }
 
 std::string SN(std::string_view valor) { return Ajustes::Si(valor) ? "S" : "N"; }
@@ -143,7 +138,7 @@ bool clsXMLs::Procesar() {
   if (!texto::TerminaCon(FTPcarpeta, "/")) FTPcarpeta += "/";
   if (!mFTP_.OpenConnection(ftpSitio, ftpUsuario, FTPcontraseña)) {
     motivo_ = mFTP_.GetLastErrorMessage();
-    objLabel_.Mensaje("No se pudo establecer conexión con el sitio", Botones::kSoloAceptar, "Error de conexión");
+    AvisaSinConexion(objLabel_);
     return false;
   }
   QuitaTemporalesViejos();

@@ -36,9 +36,7 @@ void DescargaDeVentas::Avisa(Operador& operador, const std::filesystem::path& ca
     operador.Mensaje("Archivos descargados y grabados en las tablas de Norvento", Botones::kInformacion, "Atención");
     return;
   }
-  operador.Mensaje("El proceso no fue concluido. Revise el archivo «" +
-                       (carpetaPrograma / BitacoraDeArchivos::kNombre).string() + "» para más información",
-                   Botones::kInformacion, "Alerta");
+  BitacoraDeArchivos::AvisaInconcluso(operador, carpetaPrograma);
 }
 
 }  // namespace travesa

@@ -12,24 +12,6 @@ namespace {
 
 constexpr std::string_view kClave = "<clave>";
 
-void AgregaUtf8(std::string& salida, std::uint32_t c) {
-  if (c < 0x80) {
-    salida += static_cast<char>(c);
-  } else if (c < 0x800) {
-    salida += static_cast<char>(0xC0 | (c >> 6));
-    salida += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    salida += static_cast<char>(0xE0 | (c >> 12));
-    salida += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    salida += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    salida += static_cast<char>(0xF0 | (c >> 18));
-    salida += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    salida += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    salida += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
 // "#209" or "#xD1" as a character XML may carry; nothing for anything else.
 std::optional<std::uint32_t> Numerica(std::string_view nombre) {
   if (nombre.size() < 2 || nombre[0] != '#') return std::nullopt;
@@ -110,7 +92,7 @@ std::string LectorDeEtiquetas::DecodificaXML(std::string_view texto) {
       salida += texto[i++];
       continue;
     }
-    AgregaUtf8(salida, *c);
+    texto::AgregaUtf8(salida, *c);
     i = fin + 1;
   }
   return salida;

@@ -43,13 +43,7 @@ std::string Huella(std::string_view contenido) {
   unsigned char resumen[EVP_MAX_MD_SIZE];
   unsigned int largo = 0;
   EVP_Digest(contenido.data(), contenido.size(), resumen, &largo, EVP_sha256(), nullptr);
-  static constexpr char kHex[] = "0123456789abcdef";
-  std::string hex;
-  for (unsigned int i = 0; i < largo; ++i) {
-    hex += kHex[resumen[i] >> 4];
-    hex += kHex[resumen[i] & 0x0F];
-  }
-  return hex;
+  return texto::HexMinusculas(std::string_view(reinterpret_cast<const char*>(resumen), largo));
 }
 
 std::string Requerido(LectorDeEtiquetas& lector, std::string_view etiqueta) {

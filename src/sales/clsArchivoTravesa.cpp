@@ -12,23 +12,6 @@
 namespace travesa {
 namespace {
 
-// Length of the valid UTF-8 sequence that starts at i, 0 when there is none.
-std::size_t SecuenciaUtf8(std::string_view s, std::size_t i) {
-  const unsigned char b = static_cast<unsigned char>(s[i]);
-  std::size_t n = 0;
-  if ((b & 0xE0) == 0xC0) {
-    n = 2;
-  } else if ((b & 0xF0) == 0xE0) {
-    n = 3;
-  } else if ((b & 0xF8) == 0xF0) {
-    n = 4;
-  } else {
-    return 0;
-  }
-  if (i + n > s.size()) return 0;
-  return texto::EsUtf8Valido(s.substr(i, n)) ? n : 0;
-}
-
 // Phones write UTF-8; a byte that is not part of a valid sequence is read as
 // Windows-1252, so a file of either kind (or a mix) gives the letters meant.
 std::string DecodificaBytes(std::string_view s) {
@@ -40,7 +23,7 @@ std::string DecodificaBytes(std::string_view s) {
       out += s[i++];
       continue;
     }
-    const std::size_t n = SecuenciaUtf8(s, i);
+    const std::size_t n = texto::LargoUtf8(s, i);
     if (n > 0) {
       out.append(s.substr(i, n));
       i += n;

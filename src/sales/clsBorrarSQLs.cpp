@@ -1,5 +1,6 @@
 #include "sales/clsBorrarSQLs.h"
 
+#include "shell/Dialogos.h"
 #include "shell/Operador.h"
 #include "shell/Respaldo.h"
 #include "shell/host/Bitacora.h"
@@ -22,7 +23,7 @@ bool clsBorrarSQLs::Procesar() {
   conservados_.clear();
   if (!texto::TerminaCon(FTPcarpeta, "/")) FTPcarpeta += "/";
   if (!mFTP_.OpenConnection(ftpSitio, ftpUsuario, FTPcontraseña)) {
-    objLabel_.Mensaje("No se pudo establecer conexión con el sitio", Botones::kSoloAceptar, "Error de conexión");
+    AvisaSinConexion(objLabel_);
     return false;
   }
   mFTP_.SetFTPDirectory(FTPcarpeta);

@@ -7,6 +7,7 @@
 #include "sales/PosteoDeVentas.h"
 #include "sales/VentasEnEspera.h"
 #include "sales/clsArchivoTravesa.h"
+#include "shell/Dialogos.h"
 #include "shell/BitacoraDeArchivos.h"
 #include "shell/Formatos.h"
 #include "shell/Programa.h"
@@ -79,8 +80,8 @@ bool clsDescargarSQLs::Procesar() {
   if (!texto::TerminaCon(FTPcarpeta, "/")) FTPcarpeta += "/";
   mFTP_.SetVerificarCertificado(verificarCertificado);
   if (!mFTP_.OpenConnection(ftpSitio, ftpUsuario, FTPcontraseña)) {
-    bitacora.Escribe("No se pudo establecer conexión con el sitio");
-    objLabel_.Mensaje("No se pudo establecer conexión con el sitio", Botones::kSoloAceptar, "Error de conexión");
+    bitacora.Escribe(kSinConexion);
+    AvisaSinConexion(objLabel_);
     return false;
   }
   resultado_.conectado = true;

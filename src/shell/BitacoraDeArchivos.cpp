@@ -30,4 +30,10 @@ void BitacoraDeArchivos::Cierra() {
   if (salida_.is_open()) salida_.close();
 }
 
+void BitacoraDeArchivos::AvisaInconcluso(Operador& operador, const std::filesystem::path& carpetaPrograma) {
+  operador.Mensaje("El proceso no fue concluido. Revise el archivo «" + (carpetaPrograma / kNombre).string() +
+                       "» para más información",
+                   Botones::kInformacion, "Alerta");
+}
+
 }  // namespace travesa

@@ -6,6 +6,8 @@
 #include <fstream>
 #include <string_view>
 
+#include "shell/Operador.h"
+
 namespace travesa {
 
 class BitacoraDeArchivos {
@@ -23,6 +25,9 @@ class BitacoraDeArchivos {
   // An entry indented by `sangria` blanks.
   void Escribe(int sangria, std::string_view entrada);
   void Cierra();
+
+  // Tells the operator that a run did not finish and to read the log.
+  static void AvisaInconcluso(Operador& operador, const std::filesystem::path& carpetaPrograma);
 
   const std::filesystem::path& archivo() const { return archivo_; }
 

@@ -7,6 +7,10 @@
 
 namespace travesa {
 
+// The message of a job that could not reach the FTP site (also its log entry).
+inline constexpr std::string_view kSinConexion = "No se pudo establecer conexión con el sitio";
+inline void AvisaSinConexion(Operador& op) { op.Mensaje(kSinConexion, Botones::kSoloAceptar, "Error de conexión"); }
+
 // Yes/No with the question icon; No is the default unless said otherwise.
 // True only for Yes.
 inline bool Confirmar(Operador& op, std::string_view texto, std::string_view titulo, bool porOmisionNo = true) {

@@ -15,19 +15,6 @@ constexpr std::array<char32_t, 32> kCp1252Alto = {
     0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
-void AgregaUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
 std::string CambiaCaso(std::string_view s, bool aMayusculas) {
   std::string out;
   out.reserve(s.size());
@@ -56,38 +43,60 @@ std::string CambiaCaso(std::string_view s, bool aMayusculas) {
 
 }  // namespace
 
+std::size_t LargoUtf8(std::string_view s, std::size_t i) {
+  const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+  const unsigned char b = byte(i);
+  if (b < 0x80) return 1;
+  if (b < 0xC2 || b > 0xF4) return 0;
+  const std::size_t largo = b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
+  if (i + largo > s.size()) return 0;
+  for (std::size_t k = 1; k < largo; ++k)
+    if ((byte(i + k) & 0xC0) != 0x80) return 0;
+  const unsigned char segundo = byte(i + 1);
+  if (b == 0xE0 && segundo < 0xA0) return 0;  // overlong
+  if (b == 0xED && segundo > 0x9F) return 0;  // surrogate
+  if (b == 0xF0 && segundo < 0x90) return 0;  // overlong
+  if (b == 0xF4 && segundo > 0x8F) return 0;  // above U+10FFFF
+  return largo;
+}
+
 bool EsUtf8Valido(std::string_view s) {
-  std::size_t i = 0;
-  while (i < s.size()) {
-    const unsigned char b = static_cast<unsigned char>(s[i]);
-    std::size_t n = 0;
-    char32_t cp = 0;
-    if (b < 0x80) {
-      ++i;
-      continue;
-    }
-    if ((b & 0xE0) == 0xC0) {
-      n = 1, cp = b & 0x1F;
-    } else if ((b & 0xF0) == 0xE0) {
-      n = 2, cp = b & 0x0F;
-    } else if ((b & 0xF8) == 0xF0) {
-      n = 3, cp = b & 0x07;
-    } else {
-      return false;
-    }
-    for (std::size_t k = 1; k <= n; ++k) {
-      if (i + k >= s.size()) return false;
-      const unsigned char c = static_cast<unsigned char>(s[i + k]);
-      if ((c & 0xC0) != 0x80) return false;
-      cp = (cp << 6) | (c & 0x3F);
-    }
-    // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
-    if ((n == 1 && cp < 0x80) || (n == 2 && cp < 0x800) || (n == 3 && cp < 0x10000) ||
-        (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF)
-      return false;
-    i += n + 1;
+  for (std::size_t i = 0; i < s.size();) {
+    const std::size_t largo = LargoUtf8(s, i);
+    if (largo == 0) return false;
+    i += largo;
   }
   return true;
+}
+
+void AgregaUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+std::string HexMinusculas(std::string_view bytes) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::string hex;
+  hex.reserve(bytes.size() * 2);
+  for (const char ch : bytes) {
+    const auto b = static_cast<unsigned char>(ch);
+    hex += kHex[b >> 4];
+    hex += kHex[b & 0x0F];
+  }
+  return hex;
 }
 
 std::string DeWindows1252(std::string_view s) {

@@ -7,6 +7,13 @@
 namespace travesa::texto {
 
 bool EsUtf8Valido(std::string_view s);
+// Length of the well-formed UTF-8 sequence at `i` (1 for ASCII; no overlong
+// forms, no surrogates, nothing above U+10FFFF); 0 when the bytes there form none.
+std::size_t LargoUtf8(std::string_view s, std::size_t i);
+// The code point as UTF-8 at the end of `out`.
+void AgregaUtf8(std::string& out, char32_t c);
+// Bytes as lower-case hexadecimal, two digits a byte.
+std::string HexMinusculas(std::string_view bytes);
 // Bytes read as Windows-1252, returned as UTF-8.
 std::string DeWindows1252(std::string_view s);
 // UTF-8 as is; anything else read as Windows-1252.

@@ -1,6 +1,6 @@
 #pragma once
 // What every document of one posting run shares: the connection, the values
-// read once per run, and the product lookup and bundle rule of the lines.
+// read once per run, and the bundle rule of the lines.
 #include <string>
 #include <string_view>
 
@@ -17,8 +17,6 @@ struct ContextoDePosteo {
   bool blSinExist = false;     // post products even when stock does not cover them
   int formaDePagoConfigurada = 0;  // "FDPEVACDPDV" of configura: payment form 1..8, 0 for none
 
-  // The product's row; false when the code is not in `productos`.
-  bool BuscaProducto(std::string_view clave, RecordSet& producto) const;
   // Bundles of a line: its quantity over the product's average weight.
   static double Bultos(const LineaDeVenta& l, const RecordSet& producto);
 };

@@ -5,6 +5,7 @@
 #include "sales/ContextoDePosteo.h"
 #include "sales/VentaPreparada.h"
 #include "shell/host/Conexion.h"
+#include "shell/host/Lote.h"
 #include "shell/host/ErrorTravesa.h"
 #include "shell/host/Movimientos.h"
 
@@ -13,26 +14,36 @@ namespace {
 
 long long NuevoMovimiento(Conexion& cn) { return Movimientos::Foliar(cn, "Foliote", "edoctacli", "Id"); }
 
-void Recalcula(Conexion& cn, long long movimiento) { Movimientos::CalculaEdoCta(movimiento, cn, "edoctacli", "saldoscli"); }
+void Recalcula(Lote& lote, long long movimiento) {
+  Movimientos::CalculaEdoCta(movimiento, lote, "edoctacli", "saldoscli");
+}
 
 }  // namespace
 
-void CxcDeVenta::Graba(const ContextoDePosteo& c, const VentaPreparada& v, const Documento& d) {
+void CxcDeVenta::Graba(const ContextoDePosteo& c, const VentaPreparada& v, const Documento& d, Lote& lote) {
   Conexion& cn = c.cn;
   const LineaDeVenta& venta = v.venta();
   const std::string hora = venta.HoraCorta();
   const std::string folio = std::to_string(d.folio);
   const long long cargo = NuevoMovimiento(cn);
   const long long movimiento = Movimientos::Foliar(cn, "Movimiento", "edoctacli", "Folio");
-  cn.Inserta("edoctacli",
-             {"Id", "Folio", "Fecha", "Hora", "Clave", "CantidadCargo", "Concepto", "MontoTotal", "FechaDePago"},
+  lote.Inserta("edoctacli",
+               {"Id", "Folio", "Fecha", "Hora", "Clave", "CantidadCargo", "Concepto", "MontoTotal", "FechaDePago"},
              {Valor(cargo), Valor(movimiento), Valor(venta.fecha), Valor(hora), Valor(venta.cliente), Valor(v.total),
               Valor("CARGO " + c.textoDocumento + " " + folio), Valor(v.total), Valor(venta.fecha)});
-  Recalcula(cn, cargo);
+  GrabaSaldoOPago(c, v, d, movimiento, lote);
+  Recalcula(lote, cargo);
+}
 
+void CxcDeVenta::GrabaSaldoOPago(const ContextoDePosteo& c, const VentaPreparada& v, const Documento& d,
+                                 long long movimiento, Lote& lote) {
+  Conexion& cn = c.cn;
+  const LineaDeVenta& venta = v.venta();
+  const std::string hora = venta.HoraCorta();
+  const std::string folio = std::to_string(d.folio);
   const long long numero = d.numeroEsMovimiento ? movimiento : d.id;
   if (venta.formaPago == "C") {
-    cn.Inserta("cxc", {"Clave", "Vencimiento", "Tipo", "Numero", "numpago", "Saldo"},
+    lote.Inserta("cxc", {"Clave", "Vencimiento", "Tipo", "Numero", "numpago", "Saldo"},
                {Valor(venta.cliente), Valor(v.FechaMas(v.diasCredito)), Valor(d.tipo), Valor(numero), Valor(1),
                 Valor(v.total)});
     return;
@@ -58,9 +69,8 @@ void CxcDeVenta::Graba(const ContextoDePosteo& c, const VentaPreparada& v, const
   }
   columnas.insert(columnas.end(), {"Concepto", "MontoTotal", "FechaDePago"});
   valores.insert(valores.end(), {Valor("PAGO " + c.textoDocumento + " " + folio), Valor(v.total), Valor(venta.fecha)});
-  cn.Inserta("edoctacli", columnas, valores);
-  Recalcula(cn, pago);
-  cn.Inserta("anexopagosctes",
+  lote.Inserta("edoctacli", columnas, valores);
+  lote.Inserta("anexopagosctes",
              {"FolioDelPago", "Cantidad", "CantidadReal", d.columnaAnexo, "FechaReal", "Hora", "FechaAplicacion",
               "SaldoAnterior"},
              {Valor(movimiento), Valor(v.total), Valor(v.total), Valor(d.id), Valor(venta.fecha), Valor(hora),

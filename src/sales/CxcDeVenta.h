@@ -2,13 +2,15 @@
 // The customer account entries of a posted ticket or remission: the charge in
 // the account statement; then an open receivable for a credit sale ("C"), or,
 // for a sale with an amount in the configured payment form, the payment and
-// its annex row. The statement is recalculated after each movement.
+// its annex row. The customer's statement is recalculated once, after the
+// sale's last movement.
 //
 // A sale paid with the sale leaves no open receivable: its payment settles it
 // whole, and a receivable with nothing left to pay is not kept.
 namespace travesa {
 
 struct ContextoDePosteo;
+class Lote;
 class VentaPreparada;
 
 class CxcDeVenta {
@@ -21,7 +23,13 @@ class CxcDeVenta {
     bool numeroEsMovimiento;   // cxc.Numero: the movement folio (tickets) or the document's Id
   };
 
-  static void Graba(const ContextoDePosteo& c, const VentaPreparada& v, const Documento& d);
+  // Folios are drawn now; the rows join the sale's other writes in `lote`.
+  static void Graba(const ContextoDePosteo& c, const VentaPreparada& v, const Documento& d, Lote& lote);
+
+ private:
+  // The open receivable of a credit sale, or the payment made with the sale.
+  static void GrabaSaldoOPago(const ContextoDePosteo& c, const VentaPreparada& v, const Documento& d,
+                              long long movimiento, Lote& lote);
 };
 
 }  // namespace travesa

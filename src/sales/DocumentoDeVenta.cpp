@@ -5,6 +5,7 @@
 #include "sales/VentaPreparada.h"
 #include "shell/host/BasesDD.h"
 #include "shell/host/Conexion.h"
+#include "shell/host/Lote.h"
 #include "shell/host/RecordSet.h"
 #include "shell/host/Texto.h"
 
@@ -74,8 +75,20 @@ DocumentoDeVenta::Campos DocumentoDeVenta::Linea(long long id, int partida, cons
   return k;
 }
 
-void DocumentoDeVenta::LimpiaLineas(Conexion& cn, std::string_view tablaDetalle, long long id) {
-  cn.Execute("DELETE FROM " + IdentificadorSeguro(tablaDetalle) + " WHERE Id = " + std::to_string(id));
+void DocumentoDeVenta::InsertaLineas(Lote& lote, std::string_view tablaDetalle, const std::vector<Campos>& lineas) {
+  std::size_t inicio = 0;
+  while (inicio < lineas.size()) {
+    std::size_t fin = inicio + 1;
+    while (fin < lineas.size() && lineas[fin].columnas == lineas[inicio].columnas) ++fin;
+    std::vector<std::vector<Valor>> filas;
+    for (std::size_t i = inicio; i < fin; ++i) filas.push_back(lineas[i].valores);
+    lote.InsertaFilas(tablaDetalle, lineas[inicio].columnas, filas);
+    inicio = fin;
+  }
+}
+
+void DocumentoDeVenta::LimpiaLineas(Lote& lote, std::string_view tablaDetalle, long long id) {
+  lote.Execute("DELETE FROM " + IdentificadorSeguro(tablaDetalle) + " WHERE Id = " + std::to_string(id));
 }
 
 }  // namespace travesa

@@ -11,6 +11,7 @@
 namespace travesa {
 
 class Conexion;
+class Lote;
 class RecordSet;
 struct ContextoDePosteo;
 struct LineaDeVenta;
@@ -41,8 +42,11 @@ class DocumentoDeVenta {
   // A line of `pedidosdetalle` or `remisionesdetalle`; the product's columns
   // only when it was found.
   static Campos Linea(long long id, int partida, const LineaDeVenta& l, const RecordSet* producto);
+  // The document's lines, each run of lines with the same columns in one
+  // statement (lines of products not found carry fewer columns).
+  static void InsertaLineas(Lote& lote, std::string_view tablaDetalle, const std::vector<Campos>& lineas);
   // Removes any line left under the new document's Id.
-  static void LimpiaLineas(Conexion& cn, std::string_view tablaDetalle, long long id);
+  static void LimpiaLineas(Lote& lote, std::string_view tablaDetalle, long long id);
 };
 
 }  // namespace travesa

@@ -22,7 +22,7 @@ long Avanza(Conexion& cnn, std::string_view dato) {
                                       "LAST_INSERT_ID(") +
                               kActual + " + 1)",
                           {Valor(dato)}));
-  return static_cast<long>(cnn.Escalar("SELECT LAST_INSERT_ID()").Entero());
+  return static_cast<long>(cnn.UltimoId());
 }
 
 long Lee(Conexion& cnn, std::string_view dato) {

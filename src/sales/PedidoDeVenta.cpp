@@ -1,9 +1,13 @@
 #include "sales/PedidoDeVenta.h"
 
+#include <optional>
+
 #include "sales/ContextoDePosteo.h"
 #include "sales/DocumentoDeVenta.h"
+#include "sales/ProductosDeLaVenta.h"
 #include "sales/VentaPreparada.h"
 #include "shell/host/Conexion.h"
+#include "shell/host/Lote.h"
 #include "shell/host/RecordSet.h"
 
 namespace travesa {
@@ -18,9 +22,9 @@ bool ConExistencia(Conexion& cn, const LineaDeVenta& l, RecordSet& producto) {
   return !producto.Eof();
 }
 
-void Aparta(Conexion& cn, const LineaDeVenta& l) {
-  cn.Execute(cn.Prepara("UPDATE productos SET PorVender = PorVender + ? WHERE Clave = ?",
-                        {Valor(l.cantidad), Valor(l.producto)}));
+std::string Aparta(Conexion& cn, const LineaDeVenta& l) {
+  return cn.Prepara("UPDATE productos SET PorVender = PorVender + ? WHERE Clave = ?",
+                    {Valor(l.cantidad), Valor(l.producto)});
 }
 
 }  // namespace
@@ -38,17 +42,29 @@ VentaPosteada PedidoDeVenta::Graba(const ContextoDePosteo& c, const VentaPrepara
   cabecera.Agrega("Afectada", Valor(0));
   const long long id = static_cast<long long>(cn.Inserta("pedidos", cabecera.columnas, cabecera.valores));
 
-  DocumentoDeVenta::LimpiaLineas(cn, "pedidosdetalle", id);
-  int partida = 1;
-  for (const LineaDeVenta& l : v.lineas) {
-    RecordSet p;
-    const bool existe = c.blSinExist ? c.BuscaProducto(l.producto, p) : ConExistencia(cn, l, p);
-    if (!c.blSinExist && !existe) continue;  // not enough stock: left out of the order
-    const auto linea = DocumentoDeVenta::Linea(id, partida, l, existe ? &p : nullptr);
-    cn.Inserta("pedidosdetalle", linea.columnas, linea.valores);
-    if (existe) Aparta(cn, l);
-    ++partida;
+  Lote lote(cn);
+  DocumentoDeVenta::LimpiaLineas(lote, "pedidosdetalle", id);
+  // Without stock rules every product is read with one query; with them each
+  // line asks for its free stock after the lines before it took theirs.
+  std::optional<ProductosDeLaVenta> productos;
+  if (c.blSinExist) productos.emplace(cn, v.lineas);
+  std::vector<DocumentoDeVenta::Campos> lineas;
+  for (std::size_t i = 0; i < v.lineas.size(); ++i) {
+    const LineaDeVenta& l = v.lineas[i];
+    RecordSet conExistencia;
+    const RecordSet* p = productos ? productos->De(i) : (ConExistencia(cn, l, conExistencia) ? &conExistencia : nullptr);
+    if (!c.blSinExist && p == nullptr) continue;  // not enough stock: left out of the order
+    lineas.push_back(DocumentoDeVenta::Linea(id, static_cast<int>(lineas.size()) + 1, l, p));
+    if (p == nullptr) continue;
+    // Checked lines reserve at once: the next line of the product sees it.
+    if (productos) {
+      lote.Execute(Aparta(cn, l));
+    } else {
+      cn.Execute(Aparta(cn, l));
+    }
   }
+  DocumentoDeVenta::InsertaLineas(lote, "pedidosdetalle", lineas);
+  lote.Envia();
   return {"Pedido", c.serie, folio, v.venta().cliente, v.nombre, v.total, v.venta().archivo};
 }
 

@@ -7,6 +7,7 @@
 #include "sales/VentasEnEspera.h"
 #include "shell/BitacoraDeArchivos.h"
 #include "shell/host/BasesDD.h"
+#include "shell/host/Conexion.h"
 #include "shell/host/ErrorTravesa.h"
 #include "shell/host/Transaccion.h"
 #include "shell/host/libNalda.h"
@@ -56,6 +57,8 @@ VentaPosteada PosteoDeVentas::Posta(const VentaPreparada& v) {
 
 void PosteoDeVentas::Graba(VentasEnEspera& espera, ResultadoVentas& resultado, BitacoraDeArchivos& bitacora,
                            std::set<unsigned>& fallidas) {
+  // Each sale's writes go to the server together, inside its transaction.
+  const Conexion::VariasALaVez juntas(contexto_.cn);
   for (const unsigned id : espera.Ids()) {
     std::vector<LineaDeVenta> lineas = espera.Lineas(id);
     if (lineas.empty()) continue;

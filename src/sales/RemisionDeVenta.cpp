@@ -3,9 +3,11 @@
 #include "sales/ContextoDePosteo.h"
 #include "sales/CxcDeVenta.h"
 #include "sales/DocumentoDeVenta.h"
+#include "sales/ProductosDeLaVenta.h"
+#include "sales/SalidaDeAlmacen.h"
 #include "sales/VentaPreparada.h"
 #include "shell/host/Conexion.h"
-#include "shell/host/Movimientos.h"
+#include "shell/host/Lote.h"
 #include "shell/host/RecordSet.h"
 
 namespace travesa {
@@ -26,21 +28,23 @@ VentaPosteada RemisionDeVenta::Graba(const ContextoDePosteo& c, const VentaPrepa
   DocumentoDeVenta::Cliente(cabecera, v);
   const long long id = static_cast<long long>(cn.Inserta("remisiones", cabecera.columnas, cabecera.valores));
 
-  DocumentoDeVenta::LimpiaLineas(cn, "remisionesdetalle", id);
+  Lote lote(cn);
+  DocumentoDeVenta::LimpiaLineas(lote, "remisionesdetalle", id);
   const std::string referencia = (c.blSinExist ? "REMISION. " : "REMISION No. ") + std::to_string(folio) + "-";
-  int partida = 1;
-  for (const LineaDeVenta& l : v.lineas) {
-    RecordSet p;
-    const bool existe = c.BuscaProducto(l.producto, p);
-    const auto linea = DocumentoDeVenta::Linea(id, partida, l, existe ? &p : nullptr);
-    cn.Inserta("remisionesdetalle", linea.columnas, linea.valores);
-    if (existe) {
-      Movimientos::GrabaHistAlmacen(venta.vendedor, p, cn, 0, l.cantidad, l.fecha,
-                                    referencia + std::to_string(partida), venta.cliente, v.nombre);
-    }
-    ++partida;
+  ProductosDeLaVenta productos(cn, v.lineas);
+  SalidaDeAlmacen salida(venta.vendedor, venta.cliente, v.nombre);
+  std::vector<DocumentoDeVenta::Campos> lineas;
+  for (std::size_t i = 0; i < v.lineas.size(); ++i) {
+    const LineaDeVenta& l = v.lineas[i];
+    const int partida = static_cast<int>(i) + 1;
+    const RecordSet* p = productos.De(i);
+    lineas.push_back(DocumentoDeVenta::Linea(id, partida, l, p));
+    if (p != nullptr) salida.Agrega(*p, l.cantidad, l.fecha, referencia + std::to_string(partida));
   }
-  CxcDeVenta::Graba(c, v, {"R", id, folio, "Remision", false});
+  DocumentoDeVenta::InsertaLineas(lote, "remisionesdetalle", lineas);
+  salida.Graba(lote);
+  CxcDeVenta::Graba(c, v, {"R", id, folio, "Remision", false}, lote);
+  lote.Envia();
   return {"Remisión", c.serie, folio, venta.cliente, v.nombre, v.total, venta.archivo};
 }
 

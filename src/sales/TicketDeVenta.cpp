@@ -4,12 +4,44 @@
 
 #include "sales/ContextoDePosteo.h"
 #include "sales/CxcDeVenta.h"
+#include "sales/DocumentoDeVenta.h"
+#include "sales/ProductosDeLaVenta.h"
+#include "sales/SalidaDeAlmacen.h"
 #include "sales/VentaPreparada.h"
 #include "shell/host/Conexion.h"
+#include "shell/host/Lote.h"
 #include "shell/host/Movimientos.h"
 #include "shell/host/RecordSet.h"
 
 namespace travesa {
+
+namespace {
+
+// A line of `ticketsdetalle`; the product's columns only when it was found.
+DocumentoDeVenta::Campos Linea(long long folio, int partida, long long id, const LineaDeVenta& l,
+                               const RecordSet* p) {
+  DocumentoDeVenta::Campos k;
+  k.Agrega("Venta", Valor(folio));
+  k.Agrega("Partida", Valor(partida));
+  k.Agrega("Fecha", Valor(l.fecha));
+  k.Agrega("Hora", Valor(l.HoraCorta()));
+  k.Agrega("Producto", Valor(l.producto));
+  k.Agrega("Cantidad", Valor(l.cantidad));
+  k.Agrega("Precio", Valor(l.precio));
+  k.Agrega("NumeroDePrecio", Valor(l.numPrecio));
+  k.Agrega("Usuario", Valor(l.vendedor));
+  if (p != nullptr) {
+    k.Agrega("Descrip", Valor(p->Fields("Descrip").Texto()));
+    k.Agrega("CostoProm", Valor(p->Fields("CostoProm").Numero()));
+    k.Agrega("Precio1", Valor(p->Fields("Precio1").Numero()));
+    k.Agrega("IVA", Valor(p->Fields("IVA").Numero()));
+    k.Agrega("Adicional", Valor(p->Fields("ImpuestoAd").Numero()));
+  }
+  k.Agrega("IdTicket", Valor(id));
+  return k;
+}
+
+}  // namespace
 
 bool TicketDeVenta::YaExiste(Conexion& cn, const VentaPreparada& v) {
   const LineaDeVenta& venta = v.venta();
@@ -46,33 +78,23 @@ VentaPosteada TicketDeVenta::Graba(const ContextoDePosteo& c, const VentaPrepara
   const long long id = static_cast<long long>(cn.Inserta("tickets", columnas, valores));
 
   // Only the new ticket's own lines (there are none yet).
-  cn.Execute("DELETE FROM ticketsdetalle WHERE IdTicket = " + std::to_string(id));
-  int partida = 1;
-  for (const LineaDeVenta& l : v.lineas) {
-    RecordSet p;
-    const bool existe = c.BuscaProducto(l.producto, p);
-    std::vector<std::string> cl = {"Venta",    "Partida", "Fecha",          "Hora",   "Producto",
-                                   "Cantidad", "Precio",  "NumeroDePrecio", "Usuario"};
-    std::vector<Valor> vl = {Valor(folio),      Valor(partida),  Valor(l.fecha),     Valor(l.HoraCorta()),
-                             Valor(l.producto), Valor(l.cantidad), Valor(l.precio), Valor(l.numPrecio),
-                             Valor(l.vendedor)};
-    if (existe) {
-      cl.insert(cl.end(), {"Descrip", "CostoProm", "Precio1", "IVA", "Adicional"});
-      vl.insert(vl.end(), {Valor(p.Fields("Descrip").Texto()), Valor(p.Fields("CostoProm").Numero()),
-                           Valor(p.Fields("Precio1").Numero()), Valor(p.Fields("IVA").Numero()),
-                           Valor(p.Fields("ImpuestoAd").Numero())});
-    }
-    cl.push_back("IdTicket");
-    vl.emplace_back(id);
-    cn.Inserta("ticketsdetalle", cl, vl);
-    if (existe) {
-      Movimientos::GrabaHistAlmacen(venta.vendedor, p, cn, 0, l.cantidad, l.fecha,
-                                    "TICKET No. " + std::to_string(folio) + "-" + std::to_string(partida),
-                                    venta.cliente, v.nombre);
-    }
-    ++partida;
+  Lote lote(cn);
+  lote.Execute("DELETE FROM ticketsdetalle WHERE IdTicket = " + std::to_string(id));
+  ProductosDeLaVenta productos(cn, v.lineas);
+  SalidaDeAlmacen salida(venta.vendedor, venta.cliente, v.nombre);
+  std::vector<DocumentoDeVenta::Campos> lineas;
+  for (std::size_t i = 0; i < v.lineas.size(); ++i) {
+    const LineaDeVenta& l = v.lineas[i];
+    const int partida = static_cast<int>(i) + 1;
+    const RecordSet* p = productos.De(i);
+    lineas.push_back(Linea(folio, partida, id, l, p));
+    if (p != nullptr)
+      salida.Agrega(*p, l.cantidad, l.fecha, "TICKET No. " + std::to_string(folio) + "-" + std::to_string(partida));
   }
-  CxcDeVenta::Graba(c, v, {"C", id, folio, "Cargo", true});
+  DocumentoDeVenta::InsertaLineas(lote, "ticketsdetalle", lineas);
+  salida.Graba(lote);
+  CxcDeVenta::Graba(c, v, {"C", id, folio, "Cargo", true}, lote);
+  lote.Envia();
   return {"Ticket", "", folio, venta.cliente, v.nombre, v.total, venta.archivo};
 }
 

@@ -1,5 +1,6 @@
 #include "shell/host/Conexion.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -120,6 +121,8 @@ unsigned long long Conexion::Execute(std::string_view sql) {
   return n == static_cast<my_ulonglong>(-1) ? 0 : n;
 }
 
+unsigned long long Conexion::UltimoId() { return mysql_insert_id(mysql()); }
+
 std::string Conexion::Literal(const Valor& v) {
   switch (v.tipo()) {
     case Valor::Tipo::Nulo:
@@ -237,6 +240,57 @@ unsigned long long Conexion::Inserta(std::string_view tabla, const std::vector<s
     throw ErrorBD(mensaje, numero);
   }
   return mysql_stmt_insert_id(st);
+}
+
+std::string Conexion::TextoDeInsercion(std::string_view tabla, const std::vector<std::string>& columnas,
+                                       const std::vector<std::vector<Valor>>& filas,
+                                       const std::vector<Expresion>& expresiones) {
+  std::string sql = "INSERT INTO " + Identificador(tabla) + " (";
+  for (std::size_t i = 0; i < columnas.size(); ++i) sql += (i ? "," : "") + Identificador(columnas[i]);
+  sql += ") VALUES ";
+  for (std::size_t f = 0; f < filas.size(); ++f) {
+    if (filas[f].size() != columnas.size())
+      throw ErrorBD("Una fila para " + std::string(tabla) + " no tiene un valor por columna.");
+    sql += f ? ",(" : "(";
+    for (std::size_t c = 0; c < columnas.size(); ++c) {
+      if (c) sql += ',';
+      const auto e = std::find_if(expresiones.begin(), expresiones.end(),
+                                  [&](const Expresion& x) { return x.fila == f && x.columna == c; });
+      sql += e != expresiones.end() ? e->sql : Literal(filas[f][c]);
+    }
+    sql += ')';
+  }
+  return sql;
+}
+
+Conexion::VariasALaVez::VariasALaVez(Conexion& cn) : cn_(cn), antes_(cn.variasALaVez_) {
+  if (antes_) return;
+  if (mysql_set_server_option(cn_.mysql(), MYSQL_OPTION_MULTI_STATEMENTS_ON) != 0) cn_.Falla("");
+  cn_.variasALaVez_ = true;
+}
+
+Conexion::VariasALaVez::~VariasALaVez() {
+  if (antes_ || cn_.mysql_ == nullptr) return;
+  mysql_set_server_option(cn_.mysql_, MYSQL_OPTION_MULTI_STATEMENTS_OFF);
+  cn_.variasALaVez_ = false;
+}
+
+void Conexion::EjecutaJuntas(const std::vector<std::string>& sentencias) {
+  if (!variasALaVez_ || sentencias.size() < 2) {
+    for (const std::string& s : sentencias) Execute(s);
+    return;
+  }
+  std::string sql;
+  for (const std::string& s : sentencias) sql += (sql.empty() ? "" : ";\n") + s;
+  MYSQL* m = mysql();
+  std::size_t i = 0;
+  int estado = mysql_real_query(m, sql.data(), sql.size());
+  while (estado == 0) {
+    if (MYSQL_RES* r = mysql_store_result(m)) mysql_free_result(r);
+    ++i;
+    estado = mysql_next_result(m);
+  }
+  if (estado > 0) Falla(sentencias[std::min(i, sentencias.size() - 1)]);
 }
 
 MYSQL_STMT* Conexion::Sentencia(const std::string& sql) {

@@ -43,6 +43,10 @@ class Conexion {
   // The statement with each "?" outside quotes replaced by the escaped literal of the
   // matching value.
   std::string Prepara(std::string_view sql, const std::vector<Valor>& valores);
+  // What the last statement left in LAST_INSERT_ID(): the value it set with
+  // LAST_INSERT_ID(expr), or the auto-increment value it produced. Known from
+  // the server's answer, so it costs no further round trip.
+  unsigned long long UltimoId();
   // The first column of the first row, NULL when there is no row.
   Valor Escalar(std::string_view sql);
   // An INSERT of the given columns with bound parameters; returns the
@@ -51,6 +55,34 @@ class Conexion {
   // connection's life, so a repeated insert costs one round trip.
   unsigned long long Inserta(std::string_view tabla, const std::vector<std::string>& columnas,
                              const std::vector<Valor>& valores);
+  // The INSERT of rows of the same columns, one statement for all of them.
+  // Each row holds one value per column; an entry of `expresiones` (row,
+  // column) replaces that value by an SQL expression written by the caller.
+  struct Expresion {
+    std::size_t fila, columna;
+    std::string sql;
+  };
+  std::string TextoDeInsercion(std::string_view tabla, const std::vector<std::string>& columnas,
+                               const std::vector<std::vector<Valor>>& filas,
+                               const std::vector<Expresion>& expresiones = {});
+
+  // While `VariasALaVez` lives, EjecutaJuntas sends its statements in one
+  // request; otherwise one by one. Only writes built from escaped values go
+  // together, and only while the run that needs it holds the permission.
+  class VariasALaVez {
+   public:
+    explicit VariasALaVez(Conexion& cn);
+    ~VariasALaVez();
+    VariasALaVez(const VariasALaVez&) = delete;
+    VariasALaVez& operator=(const VariasALaVez&) = delete;
+
+   private:
+    Conexion& cn_;
+    bool antes_;
+  };
+  // Statements without rows, in order; the first that fails stops the rest
+  // and throws ErrorBD naming it.
+  void EjecutaJuntas(const std::vector<std::string>& sentencias);
   // A value as an SQL literal: NULL, a number, or a quoted and escaped text.
   std::string Literal(const Valor& v);
 
@@ -81,6 +113,7 @@ class Conexion {
   // Prepared inserts by their text; closed before the connection is.
   std::map<std::string, std::unique_ptr<MYSQL_STMT, CierraSentencia>> sentencias_;
   DatosConexion datos_;
+  bool variasALaVez_ = false;
   std::map<std::string, Insercion> inserciones_;
 };
 

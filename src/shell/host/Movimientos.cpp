@@ -1,25 +1,10 @@
 #include "shell/host/Movimientos.h"
 
-#include <chrono>
-#include <ctime>
-
 #include "shell/host/BasesDD.h"
 #include "shell/host/Conexion.h"
-#include "shell/host/RecordSet.h"
+#include "shell/host/Lote.h"
 
 namespace travesa {
-namespace {
-
-std::string HoraActual() {
-  const std::time_t t = std::time(nullptr);
-  std::tm tm{};
-  localtime_r(&t, &tm);
-  char buf[16];
-  std::strftime(buf, sizeof buf, "%H:%M:%S", &tm);
-  return buf;
-}
-
-}  // namespace
 
 long long Movimientos::Foliar(Conexion& cn, std::string_view contador, std::string_view tabla,
                               std::string_view columna) {
@@ -33,41 +18,31 @@ long long Movimientos::Foliar(Conexion& cn, std::string_view contador, std::stri
                             " + 1)) ON DUPLICATE KEY UPDATE Contenido = LAST_INSERT_ID(GREATEST(" +
                             actual + ", " + usado + ") + 1)",
                         {Valor(contador)}));
-  return cn.Escalar("SELECT LAST_INSERT_ID()").Entero();
-}
-
-void Movimientos::GrabaHistAlmacen(std::string_view vendedor, const RecordSet& producto,
-                                   Conexion& cn, int tipo, double cantidad, std::string_view fecha,
-                                   std::string_view referencia, std::string_view cliente,
-                                   std::string_view nombreCliente) {
-  const std::string clave = producto.Fields("Clave").Texto();
-  cn.Execute(cn.Prepara("UPDATE productos SET Existencia = Existencia - ? WHERE Clave = ?",
-                        {Valor(cantidad), Valor(clave)}));
-  const Valor existencia =
-      cn.Escalar(cn.Prepara("SELECT Existencia FROM productos WHERE Clave = ?", {Valor(clave)}));
-  cn.Inserta("histalmacen",
-             {"Fecha", "Hora", "Vendedor", "Producto", "Tipo", "Cantidad", "Existencia",
-              "Referencia", "Cliente", "NombreCliente"},
-             {Valor(fecha), Valor(HoraActual()), Valor(vendedor), Valor(clave), Valor(tipo),
-              Valor(cantidad), existencia, Valor(referencia), Valor(cliente), Valor(nombreCliente)});
+  return static_cast<long long>(cn.UltimoId());
 }
 
 void Movimientos::CalculaEdoCta(long long idMovimiento, Conexion& cn, std::string_view tablaEdoCta,
                                 std::string_view tablaSaldos) {
+  Lote lote(cn);
+  CalculaEdoCta(idMovimiento, lote, tablaEdoCta, tablaSaldos);
+  lote.Envia();
+}
+
+void Movimientos::CalculaEdoCta(long long idMovimiento, Lote& lote, std::string_view tablaEdoCta,
+                                std::string_view tablaSaldos) {
   const std::string edo = IdentificadorSeguro(tablaEdoCta);
   const std::string saldos = IdentificadorSeguro(tablaSaldos);
-  const Valor cliente = cn.Escalar("SELECT Clave FROM " + edo + " WHERE Id = " +
-                                   std::to_string(idMovimiento) + " ORDER BY AutoInc DESC LIMIT 1");
-  if (cliente.EsNulo()) return;
-  const std::string lit = cn.Literal(cliente);
-  cn.Execute("UPDATE " + edo + " e JOIN (SELECT AutoInc, SUM(CantidadCargo - CantidadPago) OVER " +
-             "(ORDER BY Fecha, Hora, AutoInc) AS Corrido FROM " + edo + " WHERE Clave = " + lit +
-             ") t ON e.AutoInc = t.AutoInc SET e.Saldo = t.Corrido");
-  cn.Execute("INSERT INTO " + saldos + " (Clave, Cargos, Abonos, Saldo, UltimoMovimiento) " +
-             "SELECT Clave, SUM(CantidadCargo), SUM(CantidadPago), SUM(CantidadCargo - CantidadPago), " +
-             "MAX(Fecha) FROM " + edo + " WHERE Clave = " + lit + " GROUP BY Clave " +
-             "ON DUPLICATE KEY UPDATE Cargos = VALUES(Cargos), Abonos = VALUES(Abonos), " +
-             "Saldo = VALUES(Saldo), UltimoMovimiento = VALUES(UltimoMovimiento)");
+  // No entry with that Id: the variable is NULL and nothing changes.
+  lote.Execute("SET @travesa_cliente = (SELECT Clave FROM " + edo + " WHERE Id = " + std::to_string(idMovimiento) +
+               " ORDER BY AutoInc DESC LIMIT 1)");
+  lote.Execute("UPDATE " + edo + " e JOIN (SELECT AutoInc, SUM(CantidadCargo - CantidadPago) OVER " +
+               "(ORDER BY Fecha, Hora, AutoInc) AS Corrido FROM " + edo + " WHERE Clave = @travesa_cliente" +
+               ") t ON e.AutoInc = t.AutoInc SET e.Saldo = t.Corrido");
+  lote.Execute("INSERT INTO " + saldos + " (Clave, Cargos, Abonos, Saldo, UltimoMovimiento) " +
+               "SELECT Clave, SUM(CantidadCargo), SUM(CantidadPago), SUM(CantidadCargo - CantidadPago), " +
+               "MAX(Fecha) FROM " + edo + " WHERE Clave = @travesa_cliente GROUP BY Clave " +
+               "ON DUPLICATE KEY UPDATE Cargos = VALUES(Cargos), Abonos = VALUES(Abonos), " +
+               "Saldo = VALUES(Saldo), UltimoMovimiento = VALUES(UltimoMovimiento)");
 }
 
 }  // namespace travesa

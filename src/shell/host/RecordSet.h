@@ -34,6 +34,8 @@ class RecordSet {
   bool Eof() const { return pos_ >= filas_.size(); }
   void MoveNext() { if (pos_ < filas_.size()) ++pos_; }
   void MoveFirst() { pos_ = 0; }
+  // Makes row `fila` (from 0) the current one.
+  void IrA(std::size_t fila) { pos_ = fila < filas_.size() ? fila : filas_.size(); }
   std::size_t RecordCount() const { return filas_.size(); }
 
   std::size_t FieldCount() const { return columnas_.size(); }

@@ -1,4 +1,4 @@
-// Folios, warehouse history and statement balances.
+// Folios and statement balances.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -50,20 +50,6 @@ TEST(FoliarTest, DosConexionesALaVezNuncaRepitenNumero) {
   todos.insert(b.begin(), b.end());
   EXPECT_EQ(todos.size(), 2u * kPorHilo);
   EXPECT_EQ(*todos.rbegin(), 2 * kPorHilo);
-}
-
-TEST(MovimientosTest, HistorialDeAlmacenBajaLaExistencia) {
-  prueba::BaseDePrueba base;
-  Conexion cn = base.Conecta();
-  base.Ejecuta("INSERT INTO productos (Clave, Descrip, Existencia) VALUES ('P1','Frijol',10)");
-  BasesDD bd;
-  RecordSet producto;
-  ASSERT_TRUE(bd.AbrirTabla(producto, cn, "productos where Clave='P1'"));
-  Movimientos::GrabaHistAlmacen("V01", producto, cn, 0, 2.5, "2026-12-08", "TICKET No. 7-1", "C1", "Peña");
-  EXPECT_EQ(base.Dato("SELECT Existencia FROM productos WHERE Clave='P1'"), "7.5000");
-  EXPECT_EQ(base.Dato("SELECT CONCAT(Producto,'|',Cantidad,'|',Existencia,'|',Referencia,'|',NombreCliente) "
-                      "FROM histalmacen"),
-            "P1|2.5000|7.5000|TICKET No. 7-1|Peña");
 }
 
 TEST(MovimientosTest, EstadoDeCuentaLlevaSaldoCorridoYResumen) {

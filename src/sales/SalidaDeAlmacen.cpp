@@ -1,0 +1,59 @@
+#include "sales/SalidaDeAlmacen.h"
+
+#include <ctime>
+
+#include "shell/host/Lote.h"
+#include "shell/host/RecordSet.h"
+
+namespace travesa {
+namespace {
+
+constexpr int kTipoVenta = 0;  // histalmacen.Tipo of a sale
+
+std::string HoraActual() {
+  const std::time_t t = std::time(nullptr);
+  std::tm tm{};
+  localtime_r(&t, &tm);
+  char buf[16];
+  std::strftime(buf, sizeof buf, "%H:%M:%S", &tm);
+  return buf;
+}
+
+std::string Variable(std::size_t i) { return "@travesa_existencia" + std::to_string(i + 1); }
+
+}  // namespace
+
+SalidaDeAlmacen::SalidaDeAlmacen(std::string vendedor, std::string cliente, std::string nombreCliente)
+    : vendedor_(std::move(vendedor)), cliente_(std::move(cliente)), nombreCliente_(std::move(nombreCliente)) {}
+
+void SalidaDeAlmacen::Agrega(const RecordSet& producto, double cantidad, std::string fecha, std::string referencia) {
+  salidas_.push_back({producto.Fields("Clave").Texto(), cantidad, std::move(fecha), std::move(referencia)});
+}
+
+void SalidaDeAlmacen::Graba(Lote& lote) {
+  if (salidas_.empty()) return;
+  // A variable left by an earlier sale must never reach the history: if a
+  // product disappears meanwhile, its row is refused (Existencia is NOT NULL).
+  std::string limpia = "SET ";
+  for (std::size_t i = 0; i < salidas_.size(); ++i) limpia += (i ? ", " : "") + Variable(i) + " = NULL";
+  lote.Execute(limpia);
+  for (std::size_t i = 0; i < salidas_.size(); ++i) {
+    lote.Execute(lote.cn().Prepara("UPDATE productos SET Existencia = (" + Variable(i) + " := Existencia - ?) WHERE Clave = ?",
+                          {Valor(salidas_[i].cantidad), Valor(salidas_[i].clave)}));
+  }
+  const std::string hora = HoraActual();
+  std::vector<std::vector<Valor>> filas;
+  std::vector<Conexion::Expresion> existencias;
+  for (std::size_t i = 0; i < salidas_.size(); ++i) {
+    const Salida& s = salidas_[i];
+    filas.push_back({Valor(s.fecha), Valor(hora), Valor(vendedor_), Valor(s.clave), Valor(kTipoVenta),
+                     Valor(s.cantidad), Valor(), Valor(s.referencia), Valor(cliente_), Valor(nombreCliente_)});
+    existencias.push_back({i, 6, Variable(i)});
+  }
+  lote.InsertaFilas("histalmacen",
+                  {"Fecha", "Hora", "Vendedor", "Producto", "Tipo", "Cantidad", "Existencia", "Referencia", "Cliente",
+                   "NombreCliente"},
+                  filas, existencias);
+}
+
+}  // namespace travesa

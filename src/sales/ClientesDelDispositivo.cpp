@@ -2,13 +2,16 @@
 
 #include <charconv>
 #include <cmath>
+#include <map>
 #include <optional>
+#include <vector>
 
 #include "sales/LectorDeEtiquetas.h"
 #include "shell/Operador.h"
 #include "shell/host/Bitacora.h"
 #include "shell/host/Conexion.h"
 #include "shell/host/ErrorTravesa.h"
+#include "shell/host/RecordSet.h"
 #include "shell/host/Texto.h"
 
 namespace travesa {
@@ -46,35 +49,114 @@ std::string Texto(LectorDeEtiquetas& lector, std::string_view etiqueta) {
   return LectorDeEtiquetas::DecodificaXML(lector.Lee(etiqueta).value_or(""));
 }
 
-bool Existe(Conexion& cn, const std::string& clave) {
-  return !cn.Escalar(cn.Prepara("SELECT 1 FROM clientes WHERE Clave = ? LIMIT 1", {Valor(clave)})).EsNulo();
-}
+// A record read whole, ready to become a row: its columns, or why it cannot.
+struct Registro {
+  std::string clave;
+  std::string nombre;
+  std::vector<std::string> columnas;
+  std::vector<Valor> valores;
+  std::optional<std::string> rechazo;  // why a new customer cannot be added
+  bool claveLeida = false;             // without it, the record is only a rejection
+  std::size_t numero = 0;              // the record's place in the file
+};
 
-// The rest of a new customer's record, then its row.
-ClienteAgregado Agrega(Conexion& cn, LectorDeEtiquetas& lector, const std::string& clave) {
-  std::vector<std::string> columnas{"Clave"};
-  std::vector<Valor> valores{Valor(clave)};
+// The rest of a customer's record, read in file order; the first fault met
+// is kept and only matters if the customer turns out to be new.
+void LeeResto(LectorDeEtiquetas& lector, Registro& r) {
   auto pon = [&](const char* columna, const std::string& valor) {
     if (valor.empty()) return;
-    columnas.emplace_back(columna);
-    valores.emplace_back(valor);
+    r.columnas.emplace_back(columna);
+    r.valores.emplace_back(valor);
   };
-  const std::string nombre = Texto(lector, "nombre");
-  pon("Nombre", nombre);
-  const int precio = Byte("numPrecio", lector.Lee("numPrecio"));
-  if (precio > 0) {
-    columnas.emplace_back("Precio");
-    valores.emplace_back(precio);
+  try {
+    r.columnas = {"Clave"};
+    r.valores = {Valor(r.clave)};
+    r.nombre = Texto(lector, "nombre");
+    pon("Nombre", r.nombre);
+    const int precio = Byte("numPrecio", lector.Lee("numPrecio"));
+    if (precio > 0) {
+      r.columnas.emplace_back("Precio");
+      r.valores.emplace_back(precio);
+    }
+    for (const Campo& c : kDomicilio) pon(c.columna, Texto(lector, c.etiqueta));
+    const std::optional<std::string> dias = lector.Lee("diascredito");
+    const int credito = Byte("diascredito", dias ? std::optional(LectorDeEtiquetas::DecodificaXML(*dias)) : dias);
+    if (credito > 0) {
+      r.columnas.emplace_back("DCredito");
+      r.valores.emplace_back(credito);
+    }
+  } catch (const LectorDeEtiquetas::TagIncompleto& e) {
+    r.rechazo = "falta " + e.etiqueta;
+  } catch (const Rechazo& e) {
+    r.rechazo = e.motivo;
   }
-  for (const Campo& c : kDomicilio) pon(c.columna, Texto(lector, c.etiqueta));
-  const std::optional<std::string> dias = lector.Lee("diascredito");
-  const int credito = Byte("diascredito", dias ? std::optional(LectorDeEtiquetas::DecodificaXML(*dias)) : dias);
-  if (credito > 0) {
-    columnas.emplace_back("DCredito");
-    valores.emplace_back(credito);
+}
+
+constexpr std::size_t kBloque = 500;
+constexpr unsigned kClaveRepetida = 1062;  // ER_DUP_ENTRY
+
+void Rechaza(ResultadoClientes& r, std::size_t numero, const std::string& clave, const std::string& motivo) {
+  r.rechazados.push_back({clave, motivo});
+  Bitacora::Advierte("Archivo de clientes, registro " + std::to_string(numero) + " (clave «" + clave +
+                     "»): el cliente no se agregó, " + motivo);
+}
+
+// Which keys of the block `clientes` already has. Keys are asked a block at a
+// time: FIELD() names, for each known customer, the first key of the list the
+// server takes as its own; a key written exactly the same is known too.
+std::vector<bool> Conocidos(Conexion& cn, const std::vector<Registro>& bloque) {
+  std::vector<Valor> lista;
+  std::map<std::string, std::vector<std::size_t>> lugares;
+  for (std::size_t i = 0; i < bloque.size(); ++i) {
+    if (!bloque[i].claveLeida) continue;
+    auto& donde = lugares[bloque[i].clave];
+    if (donde.empty()) lista.emplace_back(bloque[i].clave);
+    donde.push_back(i);
   }
-  cn.Inserta("clientes", columnas, valores);
-  return {clave, nombre};
+  std::vector<bool> conocido(bloque.size(), false);
+  if (lista.empty()) return conocido;
+  std::string marcas;
+  for (std::size_t i = 0; i < lista.size(); ++i) marcas += i ? ",?" : "?";
+  std::vector<Valor> valores = lista;
+  valores.insert(valores.end(), lista.begin(), lista.end());
+  RecordSet rs;
+  rs.Abre(cn, cn.Prepara("SELECT FIELD(Clave," + marcas + ") FROM clientes WHERE Clave IN (" + marcas + ")", valores),
+          "clientes");
+  for (; !rs.Eof(); rs.MoveNext()) {
+    const long long k = rs.Fields(0).Entero();
+    if (k < 1 || static_cast<std::size_t>(k) > lista.size()) continue;
+    for (const std::size_t i : lugares[lista[static_cast<std::size_t>(k - 1)].Texto()]) conocido[i] = true;
+  }
+  return conocido;
+}
+
+// A key the server refuses as repeated is known: another spelling of a
+// customer of the same block, or a desk that added it meanwhile.
+void AgregaNuevos(Conexion& cn, const std::vector<Registro>& bloque, ResultadoClientes& r) {
+  const std::vector<bool> conocido = Conocidos(cn, bloque);
+  for (std::size_t i = 0; i < bloque.size(); ++i) {
+    const Registro& registro = bloque[i];
+    if (conocido[i]) {
+      ++r.conocidos;
+      continue;
+    }
+    // Rejections are told in file order, with the records around them.
+    if (registro.rechazo) {
+      Rechaza(r, registro.numero, registro.clave, *registro.rechazo);
+      continue;
+    }
+    try {
+      cn.Inserta("clientes", registro.columnas, registro.valores);
+      r.agregados.push_back({registro.clave, registro.nombre});
+    } catch (const ErrorBD& e) {
+      if (!cn.Vive()) throw;
+      if (e.numero() == kClaveRepetida) {
+        ++r.conocidos;
+        continue;
+      }
+      Rechaza(r, registro.numero, registro.clave, e.what());
+    }
+  }
 }
 
 }  // namespace
@@ -82,30 +164,32 @@ ClienteAgregado Agrega(Conexion& cn, LectorDeEtiquetas& lector, const std::strin
 ResultadoClientes ClientesDelDispositivo::Importa(Conexion& cn, std::string_view contenido, Operador& operador) {
   ResultadoClientes r;
   LectorDeEtiquetas lector(contenido);
+  std::vector<Registro> bloque;
+  auto cierra = [&] {
+    AgregaNuevos(cn, bloque, r);
+    bloque.clear();
+  };
   while (lector.Siguiente()) {
-    std::string clave;
+    Registro registro;
+    registro.numero = lector.Numero();
     try {
-      clave = Texto(lector, "clave");
-      if (clave.empty()) throw Rechazo{"la clave está vacía"};
-      operador.Aviso("Cliente " + clave);
-      operador.Ceder();
-      if (Existe(cn, clave)) {
-        ++r.conocidos;
-        continue;
-      }
-      r.agregados.push_back(Agrega(cn, lector, clave));
-      continue;
+      registro.clave = Texto(lector, "clave");
+      if (registro.clave.empty()) throw Rechazo{"la clave está vacía"};
+      registro.claveLeida = true;
     } catch (const LectorDeEtiquetas::TagIncompleto& e) {
-      r.rechazados.push_back({clave, "falta " + e.etiqueta});
+      registro.rechazo = "falta " + e.etiqueta;
     } catch (const Rechazo& e) {
-      r.rechazados.push_back({clave, e.motivo});
-    } catch (const ErrorBD& e) {
-      if (!cn.Vive()) throw;
-      r.rechazados.push_back({clave, e.what()});
+      registro.rechazo = e.motivo;
     }
-    Bitacora::Advierte("Archivo de clientes, registro " + std::to_string(lector.Numero()) + " (clave «" + clave +
-                       "»): el cliente no se agregó, " + r.rechazados.back().motivo);
+    if (registro.claveLeida) {
+      operador.Aviso("Cliente " + registro.clave);
+      operador.Ceder();
+      LeeResto(lector, registro);
+    }
+    bloque.push_back(std::move(registro));
+    if (bloque.size() == kBloque) cierra();
   }
+  cierra();
   operador.Aviso("");
   return r;
 }

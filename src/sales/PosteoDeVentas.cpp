@@ -1,5 +1,8 @@
 #include "sales/PosteoDeVentas.h"
 
+#include <algorithm>
+#include <map>
+
 #include "sales/PedidoDeVenta.h"
 #include "sales/RemisionDeVenta.h"
 #include "sales/TicketDeVenta.h"
@@ -15,6 +18,7 @@
 namespace travesa {
 namespace {
 
+constexpr std::size_t kVentasPorBloque = 200;
 constexpr const char* kRegistrado = "REGISTRADO EN PROGRAMA «TRAVESA» POR ";
 
 std::string TextoDocumento(int byCrearVta) {
@@ -59,8 +63,13 @@ void PosteoDeVentas::Graba(VentasEnEspera& espera, ResultadoVentas& resultado, B
                            std::set<unsigned>& fallidas) {
   // Each sale's writes go to the server together, inside its transaction.
   const Conexion::VariasALaVez juntas(contexto_.cn);
-  for (const unsigned id : espera.Ids()) {
-    std::vector<LineaDeVenta> lineas = espera.Lineas(id);
+  const std::vector<unsigned> ids = espera.Ids();
+  std::map<unsigned, std::vector<LineaDeVenta>> bloque;
+  for (std::size_t i = 0; i < ids.size(); ++i) {
+    // The staged lines are read a block of sales at a time.
+    if (i % kVentasPorBloque == 0) bloque = espera.Lineas(ids[i], ids[std::min(i + kVentasPorBloque, ids.size()) - 1]);
+    const unsigned id = ids[i];
+    std::vector<LineaDeVenta> lineas = std::move(bloque[id]);
     if (lineas.empty()) continue;
     const LineaDeVenta primera = lineas.front();
     try {

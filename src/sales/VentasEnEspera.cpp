@@ -96,10 +96,13 @@ std::vector<unsigned> VentasEnEspera::Ids() {
   return ids;
 }
 
-std::vector<LineaDeVenta> VentasEnEspera::Lineas(unsigned id) {
+std::map<unsigned, std::vector<LineaDeVenta>> VentasEnEspera::Lineas(unsigned desde, unsigned hasta) {
   RecordSet rs;
-  rs.Abre(cn_, "SELECT * FROM tmpventassql WHERE Id = " + std::to_string(id) + " ORDER BY Renglon", "tmpventassql");
-  std::vector<LineaDeVenta> lineas;
+  rs.Abre(cn_,
+          "SELECT * FROM tmpventassql WHERE Id BETWEEN " + std::to_string(desde) + " AND " + std::to_string(hasta) +
+              " ORDER BY Id, Renglon",
+          "tmpventassql");
+  std::map<unsigned, std::vector<LineaDeVenta>> ventas;
   for (; !rs.Eof(); rs.MoveNext()) {
     LineaDeVenta l;
     l.fecha = rs.Fields("Fecha").Texto();
@@ -115,9 +118,9 @@ std::vector<LineaDeVenta> VentasEnEspera::Lineas(unsigned id) {
     l.nota = rs.Fields("Nota").Texto();
     for (std::size_t k = 0; k < 8; ++k) l.formasDePago[k] = rs.Fields("FormaDePago" + std::to_string(k + 1)).Numero();
     l.archivo = rs.Fields("Archivo").Texto();
-    lineas.push_back(std::move(l));
+    ventas[static_cast<unsigned>(rs.Fields("Id").Entero())].push_back(std::move(l));
   }
-  return lineas;
+  return ventas;
 }
 
 }  // namespace travesa

@@ -2,6 +2,7 @@
 // The staging table `tmpventassql`: the lines of the sales read in one run,
 // one sale (one future document) being the lines of one `Id`. It lives only
 // during a run, under the run's named lock.
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,8 +31,9 @@ class VentasEnEspera {
   void Agrega(unsigned id, const std::vector<LineaDeVenta>& lineas);
   // Every staged sale, by Id.
   std::vector<unsigned> Ids();
-  // The lines of one sale, in the order they were read.
-  std::vector<LineaDeVenta> Lineas(unsigned id);
+  // The lines of the sales with Ids from `desde` to `hasta`, by Id, each
+  // sale's lines in the order they were read; one query for all of them.
+  std::map<unsigned, std::vector<LineaDeVenta>> Lineas(unsigned desde, unsigned hasta);
 
  private:
   unsigned Ancho(std::string_view tabla, std::string_view columna, unsigned porOmision);

@@ -1,18 +1,29 @@
 #include "payments/AplicacionDePagos.h"
 
 #include <cmath>
+#include <map>
 
 #include "payments/DocumentoDePago.h"
 #include "shell/host/BasesDD.h"
 #include "shell/host/BloqueoNombrado.h"
 #include "shell/host/Conexion.h"
 #include "shell/host/ErrorTravesa.h"
+#include "shell/host/Lote.h"
 #include "shell/host/Movimientos.h"
 #include "shell/host/RecordSet.h"
 #include "shell/host/Transaccion.h"
 #include "shell/host/Utilerias.h"
 
 namespace travesa {
+
+// A receivable a payment lowers, and whether the document it stands for is
+// still there.
+struct CxcPagada {
+  DocumentoDePago doc;
+  long long numero = 0;
+  bool documentoExiste = false;
+};
+
 namespace {
 
 constexpr std::string_view kBorraTabla = "DROP TABLE IF EXISTS tmpcxcs";
@@ -25,12 +36,31 @@ constexpr std::string_view kCreaTabla =
     "Hora char(5) default '00:00',"
     "Key( Cliente ))";
 
-// Amounts are kept in cents from here on, so a sum of doubles such as
-// 0.1 + 0.2 compares equal to the 0.30 the statement holds.
-double Centavos(double monto) { return std::round(monto * 100) / 100; }
-
 // "hh:mm" of a time text.
 std::string HoraCorta(std::string_view hora) { return std::string(hora.substr(0, 5)); }
+
+constexpr std::size_t kFilasPorInsercion = 500;
+
+// The receivables of a round of payments (each at most once) with their
+// documents, in one query.
+std::map<long, CxcPagada> LeeCxcs(Conexion& cn, const std::vector<GrupoDePagos::Pago>& ronda) {
+  std::string ids;
+  for (const GrupoDePagos::Pago& p : ronda) ids += (ids.empty() ? "" : ",") + std::to_string(p.idCxc);
+  RecordSet rs;
+  rs.Abre(cn,
+          "SELECT c.Id, c.Tipo, c.Numero, f.Id IS NOT NULL AS Factura, r.Id IS NOT NULL AS Remision, "
+          "a.Id IS NOT NULL AS Apartado, EXISTS (SELECT 1 FROM edoctacli e WHERE e.Folio = c.Numero) AS Cargo "
+          "FROM cxc c LEFT JOIN facturas f ON f.Id = c.Numero LEFT JOIN remisiones r ON r.Id = c.Numero "
+          "LEFT JOIN apartados a ON a.Id = c.Numero WHERE c.Id IN (" + ids + ")",
+          "cxc");
+  std::map<long, CxcPagada> cxcs;
+  for (; !rs.Eof(); rs.MoveNext()) {
+    CxcPagada c{DocumentoDePago::DeTipo(rs.Fields("Tipo").Texto()), rs.Fields("Numero").Entero(), false};
+    c.documentoExiste = rs.Fields(std::string(c.doc.columna)).Entero() != 0;
+    cxcs.emplace(static_cast<long>(rs.Fields("Id").Entero()), c);
+  }
+  return cxcs;
+}
 
 // The staging table lives only during the run, whatever ends it.
 class TablaDeTrabajo {
@@ -57,34 +87,26 @@ class TablaDeTrabajo {
 
 AplicacionDePagos::AplicacionDePagos(Conexion& cn, const BasesDD& bd, Operador& op) : cn_(cn), bd_(bd), op_(op) {}
 
-long long AplicacionDePagos::ObtenerFolio(Conexion& cn, std::string_view columna, std::string_view tabla,
-                                          std::string_view llave) {
-  return Movimientos::Foliar(cn, columna, tabla, llave);
-}
-
 ResultadoAplicacion AplicacionDePagos::AplicarPagos(const std::vector<PagoAAplicar>& pagos) {
   BloqueoNombrado bloqueo(cn_, kBloqueo, segundosDeEspera);
   TablaDeTrabajo tabla(cn_);
+  // Each customer's writes go to the server together, inside its transaction.
+  const Conexion::VariasALaVez juntas(cn_);
   Aparta(pagos);
-  RecordSet grupos;
-  bd_.AbrirTabla(grupos, cn_, "tmpcxcs group by Cliente order by MIN(CxC)", "Cliente");
   ResultadoAplicacion r;
-  for (; !grupos.Eof(); grupos.MoveNext()) {
+  for (const GrupoDePagos& grupo : GrupoDePagos::Lee(cn_)) {
     op_.Ceder();
-    const std::string cliente = grupos.Fields("Cliente").Texto();
-    const double total =
-        Centavos(bd_.Sum(cn_, Utilerias::CambXXX("tmpcxcs where Cliente='XXX'", cliente), "Cantidad"));
-    op_.Aviso("Aplicando los pagos del cliente " + cliente);
+    op_.Aviso("Aplicando los pagos del cliente " + grupo.cliente);
     try {
       Transaccion t(cn_);
-      if (!AplicaCliente(cliente, total)) {
-        r.repetidos.push_back({cliente, total, {}});
+      if (!AplicaCliente(grupo)) {
+        r.repetidos.push_back({grupo.cliente, grupo.total, {}});
         continue;
       }
       t.Confirma();
-      r.aplicados.push_back({cliente, total, {}});
+      r.aplicados.push_back({grupo.cliente, grupo.total, {}});
     } catch (const ErrorTravesa& e) {
-      r.fallidos.push_back({cliente, total, e.what()});
+      r.fallidos.push_back({grupo.cliente, grupo.total, e.what()});
     }
   }
   op_.Aviso("");
@@ -93,74 +115,76 @@ ResultadoAplicacion AplicacionDePagos::AplicarPagos(const std::vector<PagoAAplic
 
 // Rows left empty and payments of 0 are never staged.
 void AplicacionDePagos::Aparta(const std::vector<PagoAAplicar>& pagos) {
+  std::vector<std::vector<Valor>> filas;
+  auto inserta = [&] {
+    if (!filas.empty()) cn_.Execute(cn_.TextoDeInsercion("tmpcxcs", {"Cliente", "CxC", "Cantidad", "Fecha", "Hora"}, filas));
+    filas.clear();
+  };
   for (const PagoAAplicar& p : pagos) {
-    const double cantidad = Centavos(p.monto);
+    const double cantidad = GrupoDePagos::Centavos(p.monto);
     if (cantidad <= 0 || p.cliente.empty() || p.idCxc <= 0) continue;
-    cn_.Inserta("tmpcxcs", {"Cliente", "CxC", "Cantidad", "Fecha", "Hora"},
-                {Valor(p.cliente), Valor(p.idCxc), Valor(cantidad), Valor(p.fecha), Valor(HoraCorta(p.hora))});
+    filas.push_back({Valor(p.cliente), Valor(p.idCxc), Valor(cantidad), Valor(p.fecha), Valor(HoraCorta(p.hora))});
+    if (filas.size() == kFilasPorInsercion) inserta();
   }
+  inserta();
 }
 
-bool AplicacionDePagos::AplicaCliente(const std::string& cliente, double total) {
+bool AplicacionDePagos::AplicaCliente(const GrupoDePagos& g) {
   // The entry takes the date and time of the customer's earliest payment, so
   // the same payments applied again meet the same entry.
-  RecordSet primero;
-  bd_.AbrirTabla(primero, cn_,
-                 cn_.Prepara("tmpcxcs where Cliente=? order by Fecha, Hora, CxC limit 1", {Valor(cliente)}),
-                 "Fecha, Hora");
-  const std::string fecha = primero.Fields("Fecha").Texto();
-  const std::string hora = HoraCorta(primero.Fields("Hora").Texto());
   RecordSet repetido;
   if (bd_.AbrirTabla(repetido, cn_,
                      cn_.Prepara("edoctacli where Clave=? and Fecha=? and Hora=? and CantidadPago=? and Concepto=? limit 1",
-                                 {Valor(cliente), Valor(fecha), Valor(hora), Valor(total), Valor(kConcepto)}),
+                                 {Valor(g.cliente), Valor(g.fecha), Valor(g.hora), Valor(g.total), Valor(kConcepto)}),
                      "AutoInc")) {
     return false;
   }
-  const long long entrada = ObtenerFolio(cn_, "Foliote", "edoctacli", "Id");
-  const long long folio = ObtenerFolio(cn_, "Movimiento", "edoctacli", "Folio");
-  RecordSet pagos;
-  bd_.AbrirTabla(pagos, cn_, cn_.Prepara("tmpcxcs where Cliente=? order by CxC", {Valor(cliente)}),
-                 "CxC, Cantidad, Fecha, Hora");
-  for (; !pagos.Eof(); pagos.MoveNext()) {
-    op_.Ceder();
-    AplicaPago(folio, static_cast<long>(pagos.Fields("CxC").Entero()), pagos.Fields("Cantidad").Numero(),
-               pagos.Fields("Fecha").Texto(), pagos.Fields("Hora").Texto());
+  const std::vector<long long> folios =
+      Movimientos::Foliar(cn_, {{"Foliote", "edoctacli", "Id"}, {"Movimiento", "edoctacli", "Folio"}});
+  const long long entrada = folios[0];
+  const long long folio = folios[1];
+  Lote lote(cn_);
+  for (const std::vector<GrupoDePagos::Pago>& ronda : g.Rondas()) {
+    // A receivable paid again is read after the earlier payment was written.
+    lote.Envia();
+    const std::map<long, CxcPagada> cxcs = LeeCxcs(cn_, ronda);
+    for (const GrupoDePagos::Pago& p : ronda) {
+      op_.Ceder();
+      const auto c = cxcs.find(p.idCxc);
+      AplicaPago(lote, folio, p, c == cxcs.end() ? nullptr : &c->second);
+    }
   }
-  cn_.Inserta("edoctacli",
-              {"Id", "Folio", "Fecha", "Hora", "Clave", "CantidadPago", "Concepto", "MontoTotal", "FechaDePago"},
-              {Valor(entrada), Valor(folio), Valor(fecha), Valor(hora), Valor(cliente), Valor(total),
-               Valor(kConcepto), Valor(total), Valor(fecha)});
-  Movimientos::CalculaEdoCta(entrada, cn_, "edoctacli", "saldoscli");
+  lote.Inserta("edoctacli",
+               {"Id", "Folio", "Fecha", "Hora", "Clave", "CantidadPago", "Concepto", "MontoTotal", "FechaDePago"},
+               {Valor(entrada), Valor(folio), Valor(g.fecha), Valor(g.hora), Valor(g.cliente), Valor(g.total),
+                Valor(kConcepto), Valor(g.total), Valor(g.fecha)});
+  Movimientos::CalculaEdoCta(entrada, lote, "edoctacli", "saldoscli");
+  lote.Envia();
   return true;
 }
 
 // A receivable removed meanwhile still gets its annex row (without document)
-// and counts in the customer's total, but no balance changes.
-void AplicacionDePagos::AplicaPago(long long folio, long idCxc, double cantidad, const std::string& fecha,
-                                   const std::string& hora) {
+// and counts in the customer's total, but no balance changes. One paid off
+// is removed.
+void AplicacionDePagos::AplicaPago(Lote& lote, long long folio, const GrupoDePagos::Pago& p, const CxcPagada* cxc) {
   std::vector<std::string> columnas = {"FolioDelPago", "Cantidad", "CantidadReal", "FechaReal", "Hora",
                                        "FechaAplicacion"};
-  std::vector<Valor> valores = {Valor(folio), Valor(cantidad), Valor(cantidad),
-                                Valor(fecha), Valor(HoraCorta(hora)), Valor(fecha)};
-  RecordSet cxc;
-  if (bd_.AbrirTabla(cxc, cn_, "cxc where Id=" + std::to_string(idCxc), "Id, Tipo, Numero")) {
-    const DocumentoDePago doc = DocumentoDePago::DeTipo(cxc.Fields("Tipo").Texto());
-    const long long numero = cxc.Fields("Numero").Entero();
-    columnas.emplace_back(doc.columna);
-    valores.emplace_back(numero);
-    RecordSet documento;
-    if (doc.Abre(bd_, cn_, documento, numero)) {
-      if (!doc.EsCargo()) {
-        cn_.Execute(cn_.Prepara("Update " + std::string(doc.tabla) + " set Saldo=Saldo-? where Id=?",
-                                {Valor(cantidad), documento.Fields("Id")}));
+  std::vector<Valor> valores = {Valor(folio), Valor(p.cantidad), Valor(p.cantidad),
+                                Valor(p.fecha), Valor(p.hora), Valor(p.fecha)};
+  if (cxc != nullptr) {
+    columnas.emplace_back(cxc->doc.columna);
+    valores.emplace_back(cxc->numero);
+    if (cxc->documentoExiste) {
+      if (!cxc->doc.EsCargo()) {
+        lote.Execute(cn_.Prepara("Update " + std::string(cxc->doc.tabla) + " set Saldo=Saldo-? where Id=?",
+                                 {Valor(p.cantidad), Valor(cxc->numero)}));
       }
-      cn_.Execute(cn_.Prepara("Update cxc set Saldo=Saldo-? where Id=?", {Valor(cantidad), Valor(idCxc)}));
-      const double saldo = cn_.Escalar("SELECT Saldo FROM cxc WHERE Id=" + std::to_string(idCxc)).Numero();
-      if (std::floor(saldo) <= 0) cn_.Execute("Delete from cxc where Id=" + std::to_string(idCxc));
+      const std::string id = std::to_string(p.idCxc);
+      lote.Execute(cn_.Prepara("Update cxc set Saldo=Saldo-? where Id=" + id, {Valor(p.cantidad)}));
+      lote.Execute("Delete from cxc where Id=" + id + " and FLOOR(Saldo) <= 0");
     }
   }
-  cn_.Inserta("anexopagosctes", columnas, valores);
+  lote.Inserta("anexopagosctes", columnas, valores);
 }
 
 }  // namespace travesa

@@ -9,12 +9,15 @@
 #include <string_view>
 #include <vector>
 
+#include "payments/GrupoDePagos.h"
 #include "shell/Operador.h"
 
 namespace travesa {
 
 class BasesDD;
 class Conexion;
+class Lote;
+struct CxcPagada;
 
 // One row of the review, as it is applied.
 struct PagoAAplicar {
@@ -53,16 +56,13 @@ class AplicacionDePagos {
   // fails is rolled back, reported in `fallidos`, and the others still post.
   ResultadoAplicacion AplicarPagos(const std::vector<PagoAAplicar>& pagos);
 
-  // The next free number of a counter (Movimientos.Foliar).
-  static long long ObtenerFolio(Conexion& cn, std::string_view columna, std::string_view tabla,
-                                std::string_view llave);
-
  private:
   void Aparta(const std::vector<PagoAAplicar>& pagos);
   // Posts one customer's group inside the open transaction; false when the
   // statement already holds it.
-  bool AplicaCliente(const std::string& cliente, double total);
-  void AplicaPago(long long folio, long idCxc, double cantidad, const std::string& fecha, const std::string& hora);
+  bool AplicaCliente(const GrupoDePagos& grupo);
+  // `cxc` is null when the receivable is no longer there.
+  void AplicaPago(Lote& lote, long long folio, const GrupoDePagos::Pago& p, const CxcPagada* cxc);
 
   Conexion& cn_;
   const BasesDD& bd_;

@@ -12,53 +12,52 @@
 namespace travesa {
 namespace {
 
-long long NuevoMovimiento(Conexion& cn) { return Movimientos::Foliar(cn, "Foliote", "edoctacli", "Id"); }
-
-void Recalcula(Lote& lote, long long movimiento) {
-  Movimientos::CalculaEdoCta(movimiento, lote, "edoctacli", "saldoscli");
-}
-
-}  // namespace
-
-void CxcDeVenta::Graba(const ContextoDePosteo& c, const VentaPreparada& v, const Documento& d, Lote& lote) {
-  Conexion& cn = c.cn;
-  const LineaDeVenta& venta = v.venta();
-  const std::string hora = venta.HoraCorta();
-  const std::string folio = std::to_string(d.folio);
-  const long long cargo = NuevoMovimiento(cn);
-  const long long movimiento = Movimientos::Foliar(cn, "Movimiento", "edoctacli", "Folio");
-  lote.Inserta("edoctacli",
-               {"Id", "Folio", "Fecha", "Hora", "Clave", "CantidadCargo", "Concepto", "MontoTotal", "FechaDePago"},
-             {Valor(cargo), Valor(movimiento), Valor(venta.fecha), Valor(hora), Valor(venta.cliente), Valor(v.total),
-              Valor("CARGO " + c.textoDocumento + " " + folio), Valor(v.total), Valor(venta.fecha)});
-  GrabaSaldoOPago(c, v, d, movimiento, lote);
-  Recalcula(lote, cargo);
-}
-
-void CxcDeVenta::GrabaSaldoOPago(const ContextoDePosteo& c, const VentaPreparada& v, const Documento& d,
-                                 long long movimiento, Lote& lote) {
-  Conexion& cn = c.cn;
-  const LineaDeVenta& venta = v.venta();
-  const std::string hora = venta.HoraCorta();
-  const std::string folio = std::to_string(d.folio);
-  const long long numero = d.numeroEsMovimiento ? movimiento : d.id;
-  if (venta.formaPago == "C") {
-    lote.Inserta("cxc", {"Clave", "Vencimiento", "Tipo", "Numero", "numpago", "Saldo"},
-               {Valor(venta.cliente), Valor(v.FechaMas(v.diasCredito)), Valor(d.tipo), Valor(numero), Valor(1),
-                Valor(v.total)});
-    return;
-  }
+// The amount paid with the sale in the configured payment form: 0 for a
+// credit sale, or when that form carries nothing.
+double MontoPagado(const ContextoDePosteo& c, const LineaDeVenta& venta) {
+  if (venta.formaPago == "C") return 0;
   const int n = c.formaDePagoConfigurada;
   if (n < 0 || n > 8) {
     throw ErrorTravesa("La forma de pago de las ventas pagadas (FDPEVACDPDV = " + std::to_string(n) +
                        " en configura) no existe: debe ser de 1 a 8, o 0 para ninguna.");
   }
-  const double monto = n == 0 ? 0 : venta.formasDePago[static_cast<std::size_t>(n - 1)];
-  if (!(monto > 0)) return;
+  return n == 0 ? 0 : venta.formasDePago[static_cast<std::size_t>(n - 1)];
+}
 
-  // The payment covers the whole total, so the sale's receivable is settled at
-  // once and, with nothing left to pay, not kept.
-  const long long pago = NuevoMovimiento(cn);
+}  // namespace
+
+void CxcDeVenta::Graba(const ContextoDePosteo& c, const VentaPreparada& v, const Documento& d, Lote& lote) {
+  const LineaDeVenta& venta = v.venta();
+  const bool pagada = MontoPagado(c, venta) > 0;
+  // The charge's entry, the movement folio and, for a paid sale, the payment's entry.
+  std::vector<Movimientos::Contador> contadores = {{"Foliote", "edoctacli", "Id"}, {"Movimiento", "edoctacli", "Folio"}};
+  if (pagada) contadores.push_back({"Foliote", "edoctacli", "Id"});
+  const std::vector<long long> folios = Movimientos::Foliar(c.cn, contadores);
+  const long long cargo = folios[0];
+  const long long movimiento = folios[1];
+  lote.Inserta("edoctacli",
+               {"Id", "Folio", "Fecha", "Hora", "Clave", "CantidadCargo", "Concepto", "MontoTotal", "FechaDePago"},
+               {Valor(cargo), Valor(movimiento), Valor(venta.fecha), Valor(venta.HoraCorta()), Valor(venta.cliente),
+                Valor(v.total), Valor("CARGO " + c.textoDocumento + " " + std::to_string(d.folio)), Valor(v.total),
+                Valor(venta.fecha)});
+  if (venta.formaPago == "C") {
+    const long long numero = d.numeroEsMovimiento ? movimiento : d.id;
+    lote.Inserta("cxc", {"Clave", "Vencimiento", "Tipo", "Numero", "numpago", "Saldo"},
+                 {Valor(venta.cliente), Valor(v.FechaMas(v.diasCredito)), Valor(d.tipo), Valor(numero), Valor(1),
+                  Valor(v.total)});
+  } else if (pagada) {
+    GrabaPago(c, v, d, movimiento, folios[2], lote);
+  }
+  Movimientos::CalculaEdoCta(cargo, lote, "edoctacli", "saldoscli");
+}
+
+// The payment covers the whole total, so the sale's receivable is settled at
+// once and, with nothing left to pay, not kept.
+void CxcDeVenta::GrabaPago(const ContextoDePosteo& c, const VentaPreparada& v, const Documento& d,
+                           long long movimiento, long long pago, Lote& lote) {
+  const LineaDeVenta& venta = v.venta();
+  const std::string hora = venta.HoraCorta();
+  const std::string folio = std::to_string(d.folio);
   std::vector<std::string> columnas = {"Id", "Folio", "Fecha", "Hora", "Clave", "CantidadPago", "Efectivo"};
   std::vector<Valor> valores = {Valor(pago),         Valor(movimiento), Valor(venta.fecha),
                                 Valor(hora),         Valor(venta.cliente), Valor(v.total),

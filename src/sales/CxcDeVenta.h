@@ -27,9 +27,9 @@ class CxcDeVenta {
   static void Graba(const ContextoDePosteo& c, const VentaPreparada& v, const Documento& d, Lote& lote);
 
  private:
-  // The open receivable of a credit sale, or the payment made with the sale.
-  static void GrabaSaldoOPago(const ContextoDePosteo& c, const VentaPreparada& v, const Documento& d,
-                              long long movimiento, Lote& lote);
+  // The payment made with the sale, under the folios already drawn.
+  static void GrabaPago(const ContextoDePosteo& c, const VentaPreparada& v, const Documento& d, long long movimiento,
+                        long long pago, Lote& lote);
 };
 
 }  // namespace travesa

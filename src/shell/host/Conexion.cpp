@@ -275,10 +275,14 @@ Conexion::VariasALaVez::~VariasALaVez() {
   cn_.variasALaVez_ = false;
 }
 
-void Conexion::EjecutaJuntas(const std::vector<std::string>& sentencias) {
+std::vector<unsigned long long> Conexion::EjecutaJuntas(const std::vector<std::string>& sentencias) {
+  std::vector<unsigned long long> ids;
   if (!variasALaVez_ || sentencias.size() < 2) {
-    for (const std::string& s : sentencias) Execute(s);
-    return;
+    for (const std::string& s : sentencias) {
+      Execute(s);
+      ids.push_back(UltimoId());
+    }
+    return ids;
   }
   std::string sql;
   for (const std::string& s : sentencias) sql += (sql.empty() ? "" : ";\n") + s;
@@ -287,10 +291,12 @@ void Conexion::EjecutaJuntas(const std::vector<std::string>& sentencias) {
   int estado = mysql_real_query(m, sql.data(), sql.size());
   while (estado == 0) {
     if (MYSQL_RES* r = mysql_store_result(m)) mysql_free_result(r);
+    ids.push_back(mysql_insert_id(m));
     ++i;
     estado = mysql_next_result(m);
   }
   if (estado > 0) Falla(sentencias[std::min(i, sentencias.size() - 1)]);
+  return ids;
 }
 
 MYSQL_STMT* Conexion::Sentencia(const std::string& sql) {

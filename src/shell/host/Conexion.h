@@ -81,8 +81,9 @@ class Conexion {
     bool antes_;
   };
   // Statements without rows, in order; the first that fails stops the rest
-  // and throws ErrorBD naming it.
-  void EjecutaJuntas(const std::vector<std::string>& sentencias);
+  // and throws ErrorBD naming it. Returns what each left in LAST_INSERT_ID()
+  // (see UltimoId).
+  std::vector<unsigned long long> EjecutaJuntas(const std::vector<std::string>& sentencias);
   // A value as an SQL literal: NULL, a number, or a quoted and escaped text.
   std::string Literal(const Valor& v);
 

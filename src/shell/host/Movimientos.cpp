@@ -6,19 +6,32 @@
 
 namespace travesa {
 
+namespace {
+
+// The counter row is locked by the statement itself: a second connection waits
+// and then reads the number this one stored.
+std::string Avance(Conexion& cn, const Movimientos::Contador& c) {
+  const std::string usado = "(SELECT COALESCE(MAX(" + IdentificadorSeguro(c.columna) + "),0) FROM " +
+                            IdentificadorSeguro(c.tabla) + ")";
+  const std::string actual = "CAST(IF(TRIM(Contenido) REGEXP '^-?[0-9]+$', TRIM(Contenido), '0') AS SIGNED)";
+  return cn.Prepara("INSERT INTO sistema (Dato, Contenido) VALUES (?, LAST_INSERT_ID(" + usado +
+                        " + 1)) ON DUPLICATE KEY UPDATE Contenido = LAST_INSERT_ID(GREATEST(" + actual + ", " +
+                        usado + ") + 1)",
+                    {Valor(c.contador)});
+}
+
+}  // namespace
+
 long long Movimientos::Foliar(Conexion& cn, std::string_view contador, std::string_view tabla,
                               std::string_view columna) {
-  const std::string usado = "(SELECT COALESCE(MAX(" + IdentificadorSeguro(columna) + "),0) FROM " +
-                            IdentificadorSeguro(tabla) + ")";
-  const std::string actual =
-      "CAST(IF(TRIM(Contenido) REGEXP '^-?[0-9]+$', TRIM(Contenido), '0') AS SIGNED)";
-  // The counter row is locked by the statement itself: a second connection waits
-  // and then reads the number this one stored.
-  cn.Execute(cn.Prepara("INSERT INTO sistema (Dato, Contenido) VALUES (?, LAST_INSERT_ID(" + usado +
-                            " + 1)) ON DUPLICATE KEY UPDATE Contenido = LAST_INSERT_ID(GREATEST(" +
-                            actual + ", " + usado + ") + 1)",
-                        {Valor(contador)}));
-  return static_cast<long long>(cn.UltimoId());
+  return Foliar(cn, {{contador, tabla, columna}}).front();
+}
+
+std::vector<long long> Movimientos::Foliar(Conexion& cn, const std::vector<Contador>& contadores) {
+  std::vector<std::string> sentencias;
+  for (const Contador& c : contadores) sentencias.push_back(Avance(cn, c));
+  const std::vector<unsigned long long> ids = cn.EjecutaJuntas(sentencias);
+  return {ids.begin(), ids.end()};
 }
 
 void Movimientos::CalculaEdoCta(long long idMovimiento, Conexion& cn, std::string_view tablaEdoCta,

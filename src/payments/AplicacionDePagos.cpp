@@ -28,13 +28,15 @@ namespace {
 
 constexpr std::string_view kBorraTabla = "DROP TABLE IF EXISTS tmpcxcs";
 // The customer key is as wide as cxc.Clave, so no key is ever cut short.
+// Renglon keeps the order the payments were reviewed in.
 constexpr std::string_view kCreaTabla =
     "CREATE TABLE IF NOT EXISTS tmpcxcs (Cliente varchar(20) default '',"
     "CxC integer unsigned default 0,"
     "Cantidad double default 0,"
     "Fecha date default '0000-00-00',"
     "Hora char(5) default '00:00',"
-    "Key( Cliente ))";
+    "Renglon integer unsigned not null auto_increment,"
+    "Key( Cliente ), Primary Key (Renglon))";
 
 // "hh:mm" of a time text.
 std::string HoraCorta(std::string_view hora) { return std::string(hora.substr(0, 5)); }

@@ -32,7 +32,7 @@ std::vector<GrupoDePagos> GrupoDePagos::Lee(Conexion& cn) {
   rs.Abre(cn,
           "SELECT g.Cliente AS Grupo, t.CxC, t.Cantidad, t.Fecha, t.Hora FROM tmpcxcs t JOIN "
           "(SELECT Cliente, MIN(CxC) AS Primera FROM tmpcxcs GROUP BY Cliente) g ON t.Cliente = g.Cliente "
-          "ORDER BY g.Primera, g.Cliente, t.CxC",
+          "ORDER BY g.Primera, g.Cliente, t.CxC, t.Renglon",
           "tmpcxcs");
   std::vector<GrupoDePagos> grupos;
   for (; !rs.Eof(); rs.MoveNext()) {

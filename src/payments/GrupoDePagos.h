@@ -25,7 +25,8 @@ struct GrupoDePagos {
 
   // Every customer's group of the staging table tmpcxcs, read with one query:
   // customers grouped as the server compares their keys, in the order of
-  // their first receivable.
+  // their first receivable; a customer's payments by receivable, and two of
+  // one receivable in the order they were reviewed.
   static std::vector<GrupoDePagos> Lee(Conexion& cn);
   // Amounts are kept in cents, so a sum of doubles such as 0.1 + 0.2
   // compares equal to the 0.30 the statement holds.

@@ -271,6 +271,21 @@ TEST_F(PagosTest, SaldosCargosYCuentasQueYaNoEstan) {
             1u);
 }
 
+// A receivable paid off by a first payment and paid again in the same group:
+// the second finds it gone (an annex row without document, no balance
+// lowered twice). A key in other letters joins its customer's group.
+TEST_F(PagosTest, CuentaSaldadaYPagadaOtraVezEnElMismoGrupo) {
+  const auto r = Aplica({Pago("C013", 1011, 100), Pago("c013", 1011, 40), Pago("C013", 1012, 10)});
+  ASSERT_EQ(r.aplicados.size(), 1u);
+  EXPECT_DOUBLE_EQ(r.aplicados[0].total, 150);
+  EXPECT_EQ(Dato("SELECT GROUP_CONCAT(CONCAT(Id,':',Saldo) ORDER BY Id) FROM cxc WHERE Id IN (1011,1012)"),
+            "1012:90.0000");
+  EXPECT_EQ(Dato("SELECT GROUP_CONCAT(Saldo ORDER BY Id) FROM facturas WHERE Id IN (101,102)"), "0.0000,90.0000");
+  EXPECT_EQ(Dato("SELECT GROUP_CONCAT(CONCAT(Cantidad,'/',Factura) ORDER BY Cantidad) FROM anexopagosctes"),
+            "10.0000/102,40.0000/0,100.0000/101");
+  EXPECT_EQ(Dato("SELECT CantidadPago FROM edoctacli WHERE Clave='C013' AND CantidadPago>0"), "150.0000");
+}
+
 TEST_F(PagosTest, UnClienteQueFallaNoTocaNadaSuyoYLosDemasSeAplican) {
   Conexion cn = inst_.base().Conecta();
   cn.Execute("CREATE TRIGGER falla_de_prueba BEFORE INSERT ON anexopagosctes FOR EACH ROW "

@@ -34,6 +34,27 @@ TEST_F(ClientesDelDispositivoTest, ClavesConocidasNoAgreganNada) {
   EXPECT_EQ(Dato("SELECT Nombre FROM clientes WHERE Clave='C001'"), "Abarrotes La Esperanza");
 }
 
+// Keys are checked a block at a time: a whole file of known customers adds
+// nothing, and a new key met again later (in the same block or another one,
+// in other letters) is added once; known keys with faulty fields stay known.
+TEST_F(ClientesDelDispositivoTest, ArchivoGrandeConClavesRepetidasEnOtrosBloques) {
+  const std::string antes = Clientes();
+  std::string cuerpo;
+  for (int i = 0; i < 1200; ++i) {
+    if (i == 3) cuerpo += Cliente("N900", "Nuevo", "1", "");
+    if (i == 4) cuerpo += Cliente("n900", "Repetido", "1", "");
+    if (i == 700) cuerpo += Cliente("N900", "Otra vez", "1", "");
+    if (i == 701) cuerpo += Cliente("C001", "Conocido con precio malo", "300", "");
+    cuerpo += Cliente(i % 2 ? "C001" : "c002", "", "", "");
+  }
+  const auto r = Importa(cuerpo);
+  ASSERT_EQ(r.agregados.size(), 1u);
+  EXPECT_EQ(r.agregados[0].nombre, "Nuevo");
+  EXPECT_EQ(r.conocidos, 1203);
+  EXPECT_TRUE(r.rechazados.empty()) << r.rechazados[0].motivo;
+  EXPECT_EQ(std::stoi(Clientes()), std::stoi(antes) + 1);
+}
+
 TEST_F(ClientesDelDispositivoTest, NuevoConSoloLosCamposNoVacios) {
   const auto r = Importa(Cliente("N001", "", "0", "", "Av. Juárez 5") + Cliente("N002", "Tienda &amp; Más", "3", "15"));
   ASSERT_EQ(r.agregados.size(), 2u);

@@ -32,6 +32,16 @@ double Centavos(double monto) { return std::round(monto * 100) / 100; }
 // "hh:mm" of a time text.
 std::string HoraCorta(std::string_view hora) { return std::string(hora.substr(0, 5)); }
 
+// A customer's payments left out of the run, added to what the result shows.
+void Repetido(ResultadoAplicacion& r, const std::string& cliente, double cantidad) {
+  for (auto& c : r.repetidos) {
+    if (c.clave != cliente) continue;
+    c.total = Centavos(c.total + cantidad);
+    return;
+  }
+  r.repetidos.push_back({cliente, cantidad, {}});
+}
+
 // The staging table lives only during the run, whatever ends it.
 class TablaDeTrabajo {
  public:
@@ -65,10 +75,10 @@ long long AplicacionDePagos::ObtenerFolio(Conexion& cn, std::string_view columna
 ResultadoAplicacion AplicacionDePagos::AplicarPagos(const std::vector<PagoAAplicar>& pagos) {
   BloqueoNombrado bloqueo(cn_, kBloqueo, segundosDeEspera);
   TablaDeTrabajo tabla(cn_);
-  Aparta(pagos);
+  ResultadoAplicacion r;
+  Aparta(pagos, r);
   RecordSet grupos;
   bd_.AbrirTabla(grupos, cn_, "tmpcxcs group by Cliente order by MIN(CxC)", "Cliente");
-  ResultadoAplicacion r;
   for (; !grupos.Eof(); grupos.MoveNext()) {
     op_.Ceder();
     const std::string cliente = grupos.Fields("Cliente").Texto();
@@ -78,7 +88,7 @@ ResultadoAplicacion AplicacionDePagos::AplicarPagos(const std::vector<PagoAAplic
     try {
       Transaccion t(cn_);
       if (!AplicaCliente(cliente, total)) {
-        r.repetidos.push_back({cliente, total, {}});
+        Repetido(r, cliente, total);
         continue;
       }
       t.Confirma();
@@ -91,14 +101,37 @@ ResultadoAplicacion AplicacionDePagos::AplicarPagos(const std::vector<PagoAAplic
   return r;
 }
 
-// Rows left empty and payments of 0 are never staged.
-void AplicacionDePagos::Aparta(const std::vector<PagoAAplicar>& pagos) {
+// Rows left empty and payments of 0 are never staged, nor a payment applied
+// since the review: another desk that held the same file may have applied it
+// while this one waited for the lock, beside other payments of the customer
+// than this desk holds, so the customer's statement entry alone cannot tell.
+void AplicacionDePagos::Aparta(const std::vector<PagoAAplicar>& pagos, ResultadoAplicacion& r) {
   for (const PagoAAplicar& p : pagos) {
     const double cantidad = Centavos(p.monto);
     if (cantidad <= 0 || p.cliente.empty() || p.idCxc <= 0) continue;
+    if (YaAplicado(p, cantidad)) {
+      Repetido(r, p.cliente, cantidad);
+      continue;
+    }
     cn_.Inserta("tmpcxcs", {"Cliente", "CxC", "Cantidad", "Fecha", "Hora"},
                 {Valor(p.cliente), Valor(p.idCxc), Valor(cantidad), Valor(p.fecha), Valor(HoraCorta(p.hora))});
   }
+}
+
+// The review's check, made again under the lock. A receivable gone since the
+// review (settled, perhaps by this very payment) is matched by customer.
+bool AplicacionDePagos::YaAplicado(const PagoAAplicar& p, double cantidad) {
+  RecordSet cxc;
+  if (bd_.AbrirTabla(cxc, cn_, "cxc where Id=" + std::to_string(p.idCxc), "Tipo, Numero")) {
+    return DocumentoDePago::DeTipo(cxc.Fields("Tipo").Texto())
+        .PagoAplicado(bd_, cn_, cxc.Fields("Numero").Entero(), p.fecha, p.hora, cantidad);
+  }
+  return !cn_.Escalar(cn_.Prepara("SELECT 1 FROM anexopagosctes a JOIN edoctacli e ON e.Folio = a.FolioDelPago "
+                                  "WHERE e.Clave = ? AND a.FechaReal = ? AND a.Hora = ? AND "
+                                  "TRUNCATE(a.Cantidad, 0) = ? LIMIT 1",
+                                  {Valor(p.cliente), Valor(p.fecha), Valor(HoraCorta(p.hora)),
+                                   Valor(static_cast<long long>(std::floor(cantidad)))}))
+              .EsNulo();
 }
 
 bool AplicacionDePagos::AplicaCliente(const std::string& cliente, double total) {

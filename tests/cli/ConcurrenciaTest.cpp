@@ -4,6 +4,7 @@
 // catalogue; the service publishing while read runs post sales beside it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -73,7 +74,8 @@ void RevisaVentas(prueba::BaseDePrueba& base, int ventas, const std::string& exi
   // entry number or movement folio twice.
   const std::string movimientos = " FROM edoctacli WHERE Concepto LIKE '%TRAVESA%' AND Clave = 'C001'";
   EXPECT_EQ(base.Dato("SELECT COUNT(*)" + movimientos + " AND Concepto LIKE 'CARGO%'"), n);
-  EXPECT_EQ(base.Dato("SELECT COUNT(*)" + movimientos + " AND Concepto LIKE 'PAGO%'"), std::to_string((ventas + 2) / 3));
+  EXPECT_EQ(base.Dato("SELECT COUNT(*)" + movimientos + " AND Concepto LIKE 'PAGO%'"),
+            std::to_string((ventas + 2) / 3));
   EXPECT_EQ(base.Dato("SELECT COUNT(DISTINCT Folio)" + movimientos + " AND Concepto LIKE 'CARGO%'"), n);
   EXPECT_EQ(base.Dato("SELECT COUNT(*) FROM (SELECT Id FROM edoctacli GROUP BY Id HAVING COUNT(*) > 1) d"), "0");
   // The stock went down once a sale.
@@ -85,6 +87,14 @@ bool QuedanVentas(const std::filesystem::path& carpeta) {
   for (const auto& e : std::filesystem::directory_iterator(carpeta))
     if (e.path().filename().string().rfind("ventas_", 0) == 0) return true;
   return false;
+}
+
+// The publish runs the service reported as done.
+int Publicaciones(const std::string& salida) {
+  constexpr std::string_view kHecha = "Archivos generados y grabados en el sitio web";
+  int n = 0;
+  for (auto i = salida.find(kHecha); i != std::string::npos; i = salida.find(kHecha, i + 1)) ++n;
+  return n;
 }
 
 // Two desks: program folders of their own on one database and one site folder.
@@ -135,14 +145,15 @@ TEST_F(DosEscritoriosTest, LeenALaVezYCadaVentaSeGrabaUnaVez) {
   EXPECT_FALSE(QuedanVentas(sitio_.EnDisco("")));
 }
 
-// A payment file: its name gives the date and time of its payments.
-struct ArchivoDePagos {
+// A payment file as a phone sends it: its name gives the date and time of its
+// payments.
+struct EnvioDePagos {
   std::string nombre;
   std::vector<std::pair<int, double>> pagos;  // cxc.Id and amount
 };
 
-const std::vector<ArchivoDePagos>& ArchivosDePago() {
-  static const std::vector<ArchivoDePagos> archivos = {
+const std::vector<EnvioDePagos>& Envios() {
+  static const std::vector<EnvioDePagos> envios = {
       {"cxcs_tel1_V01_08_12_2026_09_30.sql", {{1, 100}, {3, 200}, {5, 50}, {15, 2318}}},
       {"cxcs_tel2_V02_08_12_2026_10_15.sql", {{1, 150}, {13, 100}}},
       {"cxcs_tel3_V03_08_12_2026_11_00.sql", {{7, 65.5}, {4, 90}}},
@@ -150,13 +161,14 @@ const std::vector<ArchivoDePagos>& ArchivosDePago() {
       {"cxcs_tel4_V04_08_12_2026_13_05.sql", {{18, 366}, {24, 409}}},
       {"cxcs_tel3_V03_08_12_2026_14_20.sql", {{21, 604.75}, {19, 96.7}, {5, 8}}},
   };
-  return archivos;
+  return envios;
 }
 
-std::string Contenido(const ArchivoDePagos& a) {
+std::string Contenido(const EnvioDePagos& e) {
   std::string texto;
-  for (const auto& [cxc, monto] : a.pagos)
-    texto += "insert into cxcs values ('tel','V01','X'," + std::to_string(cxc) + "," + prueba::Numero(monto) + ",'')\r\n";
+  for (const auto& [cxc, monto] : e.pagos)
+    texto += "insert into cxcs values ('tel','V01','X'," + std::to_string(cxc) + "," + prueba::Numero(monto) +
+             ",'')\r\n";
   return texto;
 }
 
@@ -166,7 +178,7 @@ std::string Contenido(const ArchivoDePagos& a) {
 // also when the customer's other payments differ between the desks and when
 // a payment settles its receivable.
 TEST_F(DosEscritoriosTest, AplicanPagosALaVezYCadaPagoUnaVez) {
-  const auto& archivos = ArchivosDePago();
+  const auto& archivos = Envios();
   std::map<int, double> porCxc;
   std::map<std::string, double> porCliente;
   std::map<int, std::string> saldoAntes;
@@ -198,7 +210,8 @@ TEST_F(DosEscritoriosTest, AplicanPagosALaVezYCadaPagoUnaVez) {
   EXPECT_EQ(Dato("SELECT COUNT(*) FROM anexopagosctes WHERE FechaReal = '2026-12-08'"), std::to_string(pagos));
   for (const auto& [cxc, suma] : porCxc) {
     const std::string id = std::to_string(cxc);
-    const std::string queda = Dato("SELECT CAST(" + saldoAntes[cxc] + " - " + prueba::Numero(suma) + " AS DECIMAL(14,2))");
+    const std::string queda =
+        Dato("SELECT CAST(" + saldoAntes[cxc] + " - " + prueba::Numero(suma) + " AS DECIMAL(14,2))");
     if (queda == "0.00") {
       EXPECT_EQ(Dato("SELECT COUNT(*) FROM cxc WHERE Id = " + id), "0") << "cxc " << id;
       continue;
@@ -218,6 +231,167 @@ TEST_F(DosEscritoriosTest, AplicanPagosALaVezYCadaPagoUnaVez) {
   for (const Instalacion* inst : {&a_, &b_}) EXPECT_TRUE(ArchivosDePagos(inst->programa()).Pendientes().empty());
   for (const auto& a : archivos) EXPECT_FALSE(std::filesystem::exists(sitio_.EnDisco(a.nombre))) << a.nombre;
 }
+
+// A phone downloads the published files again and again from an FTP server
+// of the test's own, slowed so that an upload of the catalogue spans seconds.
+class CatalogoEnUsoTest : public ::testing::Test {
+ protected:
+  static constexpr int kBytesPorSegundo = 512 * 1024;
+
+  CatalogoEnUsoTest() : servidor_(kBytesPorSegundo) {}
+
+  void SetUp() override {
+    ASSERT_TRUE(servidor_.enMarcha());
+    inst_.base().Ejecuta(
+        "INSERT INTO productos (Clave, Descrip, Precio1, Existencia) SELECT CONCAT('PZ', seq), "
+        "CONCAT('Producto con una descripción larga para que el archivo pese ', seq), seq, 100 "
+        "FROM seq_1_to_6000");
+    auto r = inst_.ComoAdmin({"ajustes", "ftpSitio=" + servidor_.sitio(),
+                              std::string("ftpUsuario=") + prueba::ServidorPropio::kUsuario,
+                              std::string("FTPcontraseña=") + prueba::ServidorPropio::kPassword, "FTPcarpeta=/",
+                              "TipoMovimiento=R"});
+    ASSERT_EQ(r.estado, 0) << r.Todo();
+    // The phones find a catalogue from the start.
+    r = inst_.ComoAdmin({"generar"});
+    ASSERT_EQ(r.estado, 0) << r.Todo();
+    for (const auto& e : std::filesystem::directory_iterator(servidor_.EnDisco("")))
+      if (e.path().extension() == ".xml") publicados_.push_back(e.path().filename().string());
+    // Each of them, configuracion.xml aside, with its count of records.
+    ASSERT_EQ(publicados_.size(), Registros().size() + 1);
+  }
+
+  std::string Publicado(const std::string& archivo) const { return LeeArchivo(servidor_.EnDisco(archivo)); }
+  // A phone reading every file the first run published.
+  LectorDeCatalogo Telefono() const {
+    return LectorDeCatalogo(servidor_.sitio(), prueba::ServidorPropio::kUsuario, prueba::ServidorPropio::kPassword,
+                            "/", publicados_);
+  }
+  void ServicioYLecturas(int segundos);
+
+  // The records each file of the catalogue holds, as the database counts them
+  // (configuracion.xml is no list of records).
+  std::map<std::string, std::string> Registros() {
+    const std::map<std::string, std::string> cuentas = {
+        {"vendedores.xml", "vendedores"},
+        {"productos.xml", "productos"},
+        {"clientes.xml", "clientes"},
+        {"cxcs.xml", "cxc"},
+        {"listadeprecios.xml", "listadeprecios"},
+        {"preciosadicionales.xml", "productosmasprecios"},
+        {"formasdepago.xml", "configura WHERE Dato LIKE 'FPAGO%' AND Contenido <> ''"}};
+    std::map<std::string, std::string> r;
+    for (const auto& [archivo, fuente] : cuentas)
+      if (std::filesystem::exists(servidor_.EnDisco(archivo)))
+        r[archivo] = inst_.base().Dato("SELECT COUNT(*) FROM " + fuente);
+    return r;
+  }
+
+  // Every download was a whole file with the records the database holds, and
+  // the file was never missing. `cambiantes`: files whose records changed
+  // while the phone read, only checked whole.
+  void RevisaLecturas(const std::vector<LectorDeCatalogo::Lectura>& lecturas,
+                      const std::set<std::string>& cambiantes = {}) {
+    const std::map<std::string, std::string> registros = Registros();
+    std::map<std::string, int> enteros;
+    for (const auto& l : lecturas) {
+      if (l.estado == "sin-conexion" || l.estado == "consultas") continue;
+      if (l.estado != "entero") {
+        ADD_FAILURE() << l.linea;
+        continue;
+      }
+      ++enteros[l.archivo];
+      const auto cuenta = registros.find(l.archivo);
+      if (cuenta != registros.end() && !cambiantes.count(l.archivo)) {
+        EXPECT_EQ(std::to_string(l.registros), cuenta->second) << l.linea;
+      }
+    }
+    for (const std::string& archivo : publicados_) EXPECT_GT(enteros[archivo], 0) << archivo;
+  }
+
+  prueba::ServidorPropio servidor_;
+  Instalacion inst_;
+  std::vector<std::string> publicados_;
+};
+
+TEST_F(CatalogoEnUsoTest, GenerarVariasVecesMientrasUnTelefonoDescarga) {
+  constexpr int kCorridas = 3;
+  LectorDeCatalogo telefono = Telefono();
+  ASSERT_TRUE(telefono.Espera("productos.xml", Publicado("productos.xml"), 120));
+  for (int i = 0; i < kCorridas; ++i) {
+    inst_.base().Ejecuta("UPDATE productos SET Precio1 = Precio1 + 1");
+    const auto r = inst_.ComoAdmin({"generar"});
+    ASSERT_EQ(r.estado, 0) << r.Todo();
+  }
+  ASSERT_TRUE(telefono.Espera("productos.xml", Publicado("productos.xml"), 120));
+  const auto lecturas = telefono.Termina();
+  RevisaLecturas(lecturas);
+  // It saw the catalogue change, the first and the last one at least.
+  std::set<std::string> versiones;
+  for (const auto& l : lecturas)
+    if (l.archivo == "productos.xml") versiones.insert(l.huella);
+  EXPECT_GE(versiones.size(), 2u);
+}
+
+// The service publishes every minute (of 60 ticks of 50 ms) for `segundos`, and
+// three times at least, while read runs post the phones' sales beside it from
+// the same program folder and a phone downloads the catalogue; then SIGTERM
+// between two publish runs.
+void CatalogoEnUsoTest::ServicioYLecturas(int segundos) {
+  ASSERT_EQ(inst_.ComoAdmin({"ajustes", "Automatico=S", "Minutos=1"}).estado, 0);
+  const std::string existencia = inst_.base().Dato("SELECT Existencia FROM productos WHERE Clave = 'ABA001'");
+  LectorDeCatalogo telefono = Telefono();
+  ASSERT_TRUE(telefono.Espera("productos.xml", Publicado("productos.xml"), 120));
+  ProcesoEnFondo servicio(Orden(inst_, {"servicio"}), ComoAdmin({{"TRAVESA_TIC_MS", "50"}}));
+  const auto ahora = [] { return std::chrono::steady_clock::now(); };
+  const auto fin = ahora() + std::chrono::seconds(segundos), limite = fin + std::chrono::minutes(3);
+  int ventas = 0;
+  for (int k = 0; (ahora() < fin || Publicaciones(servicio.Salida()) < 3) && ahora() < limite; ++k) {
+    ArchivoDeVentas archivo;
+    // The last sale of the file before, sent again.
+    if (ventas > 0) AgregaVenta(archivo, ventas - 1);
+    for (int v = 0; v < 4; ++v) AgregaVenta(archivo, ventas++);
+    const std::string nombre = "ventas_tel" + std::to_string(k % 3) + "_" + std::to_string(k) + ".sql";
+    prueba::EscribeArchivo(servidor_.EnDisco(nombre), archivo.contenido());
+    const Resultado r = inst_.ComoAdmin({"leer"});
+    ASSERT_EQ(r.estado, 0) << r.Todo();
+  }
+  // Alive and publishing: SIGTERM right after a run ends.
+  const int hechas = Publicaciones(servicio.Salida());
+  ASSERT_GE(hechas, 3) << servicio.Salida();
+  for (int i = 0; i < 1200 && Publicaciones(servicio.Salida()) == hechas; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  ASSERT_GT(Publicaciones(servicio.Salida()), hechas) << servicio.Salida();
+  servicio.Senal(SIGTERM);
+  const Resultado r = servicio.Espera(30);
+  EXPECT_EQ(r.estado, 0) << r.Todo();
+  EXPECT_EQ(r.errores, "");
+  EXPECT_FALSE(std::filesystem::exists(inst_.programa() / "travesa.log"))
+      << LeeArchivo(inst_.programa() / "travesa.log");
+
+  RevisaVentas(inst_.base(), ventas, existencia);
+  EXPECT_FALSE(QuedanVentas(servidor_.EnDisco("")));
+  ASSERT_TRUE(telefono.Espera("productos.xml", Publicado("productos.xml"), 120));
+  // The sales on credit add receivables between two publish runs.
+  RevisaLecturas(telefono.Termina(), {"cxcs.xml"});
+}
+
+TEST_F(CatalogoEnUsoTest, ServicioMientrasSeLeenVentas) { ServicioYLecturas(25); }
+
+// Minutes of the same, only with TRAVESA_PRUEBAS_LARGAS=1 (200 seconds, within
+// CTest's timeout) or a number of seconds.
+class CatalogoEnUsoLargoTest : public CatalogoEnUsoTest {
+ protected:
+  void SetUp() override {
+    const char* largas = std::getenv("TRAVESA_PRUEBAS_LARGAS");
+    if (largas == nullptr || std::atoi(largas) < 1)
+      GTEST_SKIP() << "Prueba larga: se corre con TRAVESA_PRUEBAS_LARGAS=1 (o el número de segundos).";
+    segundos_ = std::max(200, std::atoi(largas));
+    CatalogoEnUsoTest::SetUp();
+  }
+  int segundos_ = 0;
+};
+
+TEST_F(CatalogoEnUsoLargoTest, ServicioMientrasSeLeenVentasDuranteMinutos) { ServicioYLecturas(segundos_); }
 
 }  // namespace
 }  // namespace travesa

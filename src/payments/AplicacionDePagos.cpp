@@ -4,6 +4,7 @@
 #include <map>
 
 #include "payments/DocumentoDePago.h"
+#include "payments/PagosYaAplicados.h"
 #include "shell/host/BasesDD.h"
 #include "shell/host/BloqueoNombrado.h"
 #include "shell/host/Conexion.h"
@@ -42,6 +43,16 @@ constexpr std::string_view kCreaTabla =
 std::string HoraCorta(std::string_view hora) { return std::string(hora.substr(0, 5)); }
 
 constexpr std::size_t kFilasPorInsercion = 500;
+
+// A customer's payments left out of the run, added to what the result shows.
+void Repetido(ResultadoAplicacion& r, const std::string& cliente, double cantidad) {
+  for (auto& c : r.repetidos) {
+    if (c.clave != cliente) continue;
+    c.total = GrupoDePagos::Centavos(c.total + cantidad);
+    return;
+  }
+  r.repetidos.push_back({cliente, cantidad, {}});
+}
 
 // The receivables of a round of payments (each at most once) with their
 // documents, in one query.
@@ -94,15 +105,15 @@ ResultadoAplicacion AplicacionDePagos::AplicarPagos(const std::vector<PagoAAplic
   TablaDeTrabajo tabla(cn_);
   // Each customer's writes go to the server together, inside its transaction.
   const Conexion::VariasALaVez juntas(cn_);
-  Aparta(pagos);
   ResultadoAplicacion r;
+  Aparta(pagos, r);
   for (const GrupoDePagos& grupo : GrupoDePagos::Lee(cn_)) {
     op_.Ceder();
     op_.Aviso("Aplicando los pagos del cliente " + grupo.cliente);
     try {
       Transaccion t(cn_);
       if (!AplicaCliente(grupo)) {
-        r.repetidos.push_back({grupo.cliente, grupo.total, {}});
+        Repetido(r, grupo.cliente, grupo.total);
         continue;
       }
       t.Confirma();
@@ -115,20 +126,37 @@ ResultadoAplicacion AplicacionDePagos::AplicarPagos(const std::vector<PagoAAplic
   return r;
 }
 
-// Rows left empty and payments of 0 are never staged.
-void AplicacionDePagos::Aparta(const std::vector<PagoAAplicar>& pagos) {
-  std::vector<std::vector<Valor>> filas;
-  auto inserta = [&] {
-    if (!filas.empty()) cn_.Execute(cn_.TextoDeInsercion("tmpcxcs", {"Cliente", "CxC", "Cantidad", "Fecha", "Hora"}, filas));
-    filas.clear();
+// Rows left empty and payments of 0 are never staged, nor a payment applied
+// since the review (PagosYaAplicados); a block of payments is checked and
+// staged at a time.
+void AplicacionDePagos::Aparta(const std::vector<PagoAAplicar>& pagos, ResultadoAplicacion& r) {
+  std::vector<PagoAAplicar> bloque;
+  std::vector<double> cantidades;
+  auto aparta = [&] {
+    if (bloque.empty()) return;
+    const std::vector<bool> aplicado = PagosYaAplicados::Busca(cn_, bloque, cantidades);
+    std::vector<std::vector<Valor>> filas;
+    for (std::size_t i = 0; i < bloque.size(); ++i) {
+      const PagoAAplicar& p = bloque[i];
+      if (aplicado[i]) {
+        Repetido(r, p.cliente, cantidades[i]);
+        continue;
+      }
+      filas.push_back({Valor(p.cliente), Valor(p.idCxc), Valor(cantidades[i]), Valor(p.fecha), Valor(HoraCorta(p.hora))});
+    }
+    if (!filas.empty())
+      cn_.Execute(cn_.TextoDeInsercion("tmpcxcs", {"Cliente", "CxC", "Cantidad", "Fecha", "Hora"}, filas));
+    bloque.clear();
+    cantidades.clear();
   };
   for (const PagoAAplicar& p : pagos) {
     const double cantidad = GrupoDePagos::Centavos(p.monto);
     if (cantidad <= 0 || p.cliente.empty() || p.idCxc <= 0) continue;
-    filas.push_back({Valor(p.cliente), Valor(p.idCxc), Valor(cantidad), Valor(p.fecha), Valor(HoraCorta(p.hora))});
-    if (filas.size() == kFilasPorInsercion) inserta();
+    bloque.push_back(p);
+    cantidades.push_back(cantidad);
+    if (bloque.size() == kFilasPorInsercion) aparta();
   }
-  inserta();
+  aparta();
 }
 
 bool AplicacionDePagos::AplicaCliente(const GrupoDePagos& g) {

@@ -4,7 +4,8 @@
 // document, the balances of the documents and receivables lowered, receivables
 // paid off removed, and the customer's balances recomputed. The payments pass
 // through the staging table tmpcxcs, under a named lock for the whole run;
-// each customer's group is one transaction.
+// each customer's group is one transaction. A payment already applied (by
+// another desk that held the same file) is left out and shown as repeated.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,7 +58,7 @@ class AplicacionDePagos {
   ResultadoAplicacion AplicarPagos(const std::vector<PagoAAplicar>& pagos);
 
  private:
-  void Aparta(const std::vector<PagoAAplicar>& pagos);
+  void Aparta(const std::vector<PagoAAplicar>& pagos, ResultadoAplicacion& r);
   // Posts one customer's group inside the open transaction; false when the
   // statement already holds it.
   bool AplicaCliente(const GrupoDePagos& grupo);

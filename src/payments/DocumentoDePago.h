@@ -2,6 +2,7 @@
 // The document a receivable stands for, by its kind (cxc.Tipo): the column of
 // anexopagosctes that holds its number, the word the review shows, and the
 // table whose balance a payment lowers.
+#include <string>
 #include <string_view>
 
 namespace travesa {
@@ -24,6 +25,11 @@ struct DocumentoDePago {
   // that Folio. True when it exists.
   bool Abre(const BasesDD& bd, Conexion& cn, RecordSet& rs, long long numero,
             std::string_view columnas = {}) const;
+  // Whether anexopagosctes already holds a payment of the document of number
+  // `numero` made on `fecha` ("yyyy-mm-dd") at `hora` (its "hh:mm" counts)
+  // with the same whole amount: that payment was applied before.
+  bool PagoAplicado(const BasesDD& bd, Conexion& cn, long long numero, const std::string& fecha,
+                    const std::string& hora, double monto) const;
 };
 
 }  // namespace travesa

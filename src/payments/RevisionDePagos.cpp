@@ -1,7 +1,6 @@
 #include "payments/RevisionDePagos.h"
 
 #include <algorithm>
-#include <cmath>
 #include <set>
 
 #include "payments/ArchivosDePagos.h"
@@ -12,7 +11,6 @@
 #include "shell/Formatos.h"
 #include "shell/Programa.h"
 #include "shell/host/RecordSet.h"
-#include "shell/host/Texto.h"
 #include "shell/host/libNalda.h"
 
 namespace travesa {
@@ -92,13 +90,7 @@ bool RevisionDePagos::AgregaPago(const RegistroDePago& pago, std::size_t archivo
   if (!bd.AbrirTabla(cxc, cn, "cxc where Id=" + std::to_string(pago.idCxc) + " limit 1")) return false;
   const DocumentoDePago doc = DocumentoDePago::DeTipo(cxc.Fields("Tipo").Texto());
   const long long numero = cxc.Fields("Numero").Entero();
-  RecordSet previo;
-  const std::string aplicado = cn.Prepara(
-      "anexopagosctes where " + std::string(doc.columna) +
-          "=? and FechaReal=? and Hora=? and Truncate(Cantidad,0)=? limit 1",
-      {Valor(numero), Valor(pago.fecha), Valor(texto::Izquierda(pago.hora, 5)),
-       Valor(static_cast<long long>(std::floor(pago.monto)))});
-  if (bd.AbrirTabla(previo, cn, aplicado, "Id")) return false;
+  if (doc.PagoAplicado(bd, cn, numero, pago.fecha, pago.hora, pago.monto)) return false;
   Renglon r{};
   r[kIdCxc] = std::to_string(pago.idCxc);
   r[kClave] = cxc.Fields("Clave").Texto();

@@ -6,14 +6,20 @@
 
 namespace travesa::prueba {
 
-Instalacion::Instalacion(bool demo) : base_(demo) {
+Instalacion::Instalacion(bool demo) : propia_(std::make_unique<BaseDePrueba>(demo)), base_(propia_.get()) {
+  Escribe();
+}
+
+Instalacion::Instalacion(Instalacion& primera) : base_(primera.base_) { Escribe(); }
+
+void Instalacion::Escribe() {
   const ServidorBD s = BD();
   const Utilerias u(dir_.ruta());
   EscribeArchivo(norvento() / "registro.ini",
                  "[Norvento]\nservidor=" + s.host + "\nMySQLPuerto=" + std::to_string(s.puerto) +
                      "\nMySQLUsuario=" + u.Encripta(s.usuario) + "\nMySQLPassword=" + u.Encripta(s.password) + "\n");
   EscribeArchivo(ini(), "[Configuración]\nRuta de Norvento=" + norvento().string() +
-                            "\nBase de datos principal=" + base_.nombre() + "\n");
+                            "\nBase de datos principal=" + base_->nombre() + "\n");
 }
 
 Resultado Instalacion::Travesa(const std::vector<std::string>& args, const std::string& entrada) {
@@ -33,7 +39,7 @@ void Instalacion::AgregaUsuario(int id, const std::string& usuario, const std::s
   const std::string alE = "k" + std::to_string(id) + "#x";
   const std::size_t tercio = (modulos.size() + 2) / 3;
   auto parte = [&](std::size_t i) { return DeAcceso::Encripta(modulos.substr(std::min(i * tercio, modulos.size()), tercio), alE); };
-  base_.Ejecuta("INSERT INTO usuarios (Id, Usuario, Codigo, AlE, Modulos1, Modulos2, Modulos3, Nombre) VALUES (" +
+  base_->Ejecuta("INSERT INTO usuarios (Id, Usuario, Codigo, AlE, Modulos1, Modulos2, Modulos3, Nombre) VALUES (" +
                 std::to_string(id) + ",'" + DeAcceso::Encripta(usuario, alE) + "','" + DeAcceso::Encripta(codigo, alE) +
                 "','" + alE + "','" + parte(0) + "','" + parte(1) + "','" + parte(2) + "','Usuario " + usuario + "')");
 }

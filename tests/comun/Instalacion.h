@@ -1,9 +1,11 @@
 #pragma once
 // A complete local setup for one test: a program folder with its INI file, a
 // Norvento installation folder with registro.ini pointing at the test server,
-// and a database of its own.
+// and a database of its own (or, for a second desk, the database of another
+// installation).
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,11 +20,14 @@ class Instalacion {
   // demo = true loads the demo rows (users admin/admin, vendedor1/1234,
   // consulta/0000).
   explicit Instalacion(bool demo = true);
+  // Another desk: a program folder of its own on the database of `primera`,
+  // which must outlive it.
+  explicit Instalacion(Instalacion& primera);
 
   const std::filesystem::path& programa() const { return dir_.ruta(); }
   std::filesystem::path ini() const { return dir_ / "travesa.ini"; }
   std::filesystem::path norvento() const { return dir_ / "norvento"; }
-  BaseDePrueba& base() { return base_; }
+  BaseDePrueba& base() { return *base_; }
 
   // Runs `travesa --carpeta <program folder> args...`.
   Resultado Travesa(const std::vector<std::string>& args, const std::string& entrada = "");
@@ -33,8 +38,11 @@ class Instalacion {
   void AgregaUsuario(int id, const std::string& usuario, const std::string& codigo, const std::string& modulos);
 
  private:
+  void Escribe();
+
   CarpetaTemporal dir_;
-  BaseDePrueba base_;
+  std::unique_ptr<BaseDePrueba> propia_;
+  BaseDePrueba* base_;
 };
 
 }  // namespace travesa::prueba

@@ -1,5 +1,6 @@
 #pragma once
 // Runs the real travesa executable and collects what it printed.
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -18,10 +19,13 @@ struct Resultado {
 Resultado Ejecuta(const std::vector<std::string>& argumentos,
                   const std::map<std::string, std::string>& entorno = {}, const std::string& entrada = "");
 
-// travesa running in the background, for commands that run until told to stop.
+// travesa (or another program) running in the background, for commands that
+// run until told to stop.
 class ProcesoEnFondo {
  public:
   ProcesoEnFondo(const std::vector<std::string>& argumentos, const std::map<std::string, std::string>& entorno = {});
+  ProcesoEnFondo(const std::filesystem::path& programa, const std::vector<std::string>& argumentos,
+                 const std::map<std::string, std::string>& entorno = {});
   ~ProcesoEnFondo();
   ProcesoEnFondo(const ProcesoEnFondo&) = delete;
   ProcesoEnFondo& operator=(const ProcesoEnFondo&) = delete;

@@ -1,5 +1,7 @@
 """The table of bench/run: per job, the program's and the floor's times
-(median, min, max), their ratio pair by pair, and peak memory; also as JSON."""
+(median, min, max), their ratio pair by pair, and peak memory; for the jobs
+that count what they move (sales, payments), how many per second and how the
+time grows from half the day to the whole; also as JSON."""
 import argparse
 import json
 import os
@@ -13,8 +15,15 @@ NOMBRES = {
     "subida": "Transferencia: subida",
     "bajada": "Transferencia: bajada",
     "ventas": "Día de ventas (leer)",
+    "ventas-remisiones": "Ventas: remisiones",
+    "ventas-remisiones-mitad": "Ventas: remisiones, mitad",
+    "ventas-pedidos": "Ventas: pedidos",
+    "ventas-pedidos-mitad": "Ventas: pedidos, mitad",
+    "ventas-tickets": "Ventas: tickets",
+    "ventas-tickets-mitad": "Ventas: tickets, mitad",
     "pagos": "Pagos (pagos --aplicar)",
 }
+MITAD = "-mitad"
 
 
 def maquina():
@@ -35,28 +44,64 @@ def resumen(valores):
     return {"mediana": statistics.median(valores), "min": min(valores), "max": max(valores)}
 
 
+def por_unidad(trabajos, unidades):
+    """Sales or payments per second, and the time of the whole day over the
+    time of its first half (2.0 when the time grows in line with the work)."""
+    filas = [t for t in trabajos if t in unidades]
+    if not filas:
+        return
+    encabezado = (f"{'trabajo':<26} {'unidades':>9} {'programa /s':>12} {'piso /s':>9} "
+                  f"{'mitad→entera prog':>18} {'piso':>6}")
+    print()
+    print(encabezado)
+    print("-" * len(encabezado))
+    for trabajo in filas:
+        r = trabajos[trabajo]
+        n = unidades[trabajo]
+        r["unidades"] = n
+        r["programa_por_s"] = n / r["programa_s"]["mediana"]
+        r["piso_por_s"] = n / r["piso_s"]["mediana"]
+        mitad = trabajos.get(trabajo + MITAD)
+        escala = ""
+        if mitad:
+            r["escala_mitad_a_entera"] = {
+                "programa": r["programa_s"]["mediana"] / mitad["programa_s"]["mediana"],
+                "piso": r["piso_s"]["mediana"] / mitad["piso_s"]["mediana"],
+                "unidades": n / unidades.get(trabajo + MITAD, n),
+            }
+            e = r["escala_mitad_a_entera"]
+            escala = f"{e['programa']:>18.2f} {e['piso']:>6.2f}"
+        print(f"{NOMBRES.get(trabajo, trabajo):<26} {n:>9} {r['programa_por_s']:>12.1f} {r['piso_por_s']:>9.1f} "
+              f"{escala}".rstrip())
+
+
 def main():
     p = argparse.ArgumentParser()
     p.add_argument("mediciones")
     p.add_argument("salida")
     p.add_argument("--factor")
     p.add_argument("--veces")
+    p.add_argument("--trabajos", default="")
     p.add_argument("--datos", default="")
     p.add_argument("--travesa", default="")
     a = p.parse_args()
-    corridas, omitidos = {}, {}
+    corridas, omitidos, unidades = {}, {}, {}
     with open(a.mediciones, encoding="utf-8") as f:
         for linea in f:
             partes = linea.rstrip("\n").split("\t")
             if partes[1] == "omitido":
                 omitidos[partes[0]] = partes[2]
                 continue
+            if partes[1] == "unidades":
+                unidades[partes[0]] = int(partes[2])
+                continue
             trabajo, lado, segundos, kib = partes
             corridas.setdefault(trabajo, {"programa": [], "piso": []})[lado].append((float(segundos), int(kib)))
     resultado = {
         "fecha": datetime.now(timezone.utc).isoformat(timespec="seconds"),
         "maquina": maquina(),
-        "comando": f"bench/run --factor {a.factor} --veces {a.veces}",
+        "comando": f"bench/run --factor {a.factor} --veces {a.veces}"
+                   + (f" --trabajos {a.trabajos}" if a.trabajos else ""),
         "commit": subprocess.run(["git", "rev-parse", "--short", "HEAD"], capture_output=True, text=True).stdout.strip(),
         "ejecutable": a.travesa,
         "datos": dict(x.split("=") for x in a.datos.split(",") if x),
@@ -85,6 +130,7 @@ def main():
                 f"{r['razon']['mediana']:>5.2f} ({r['razon']['min']:.2f}-{r['razon']['max']:.2f}) "
                 f"{r['programa_mib']:>9.1f} {r['piso_mib']:>9.1f}")
         print(fila)
+    por_unidad(resultado["trabajos"], unidades)
     for trabajo, motivo in omitidos.items():
         print(f"{NOMBRES.get(trabajo, trabajo):<26} omitido: {motivo}")
     print()

@@ -153,8 +153,26 @@ std::string Recorta(std::string_view s) {
 std::string Mayusculas(std::string_view s) { return CambiaCaso(s, true); }
 std::string Minusculas(std::string_view s) { return CambiaCaso(s, false); }
 
+// Mayusculas(a) == Mayusculas(b), byte by byte without building either: it
+// is asked for every column looked up by name.
 bool IgualesSinMayusculas(std::string_view a, std::string_view b) {
-  return Mayusculas(a) == Mayusculas(b);
+  if (a.size() != b.size()) return false;
+  auto latina = [](unsigned char b2) {
+    const unsigned cp = 0xC0u + (b2 & 0x3F);
+    return cp >= 0xE0 && cp <= 0xFE && cp != 0xF7 ? static_cast<unsigned char>(b2 - 0x20) : b2;
+  };
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const unsigned char x = static_cast<unsigned char>(a[i]), y = static_cast<unsigned char>(b[i]);
+    if (x < 0x80 || y < 0x80) {
+      if (std::toupper(x) != std::toupper(y)) return false;
+    } else if (x == 0xC3 && y == 0xC3 && i + 1 < a.size()) {
+      if (latina(static_cast<unsigned char>(a[i + 1])) != latina(static_cast<unsigned char>(b[i + 1]))) return false;
+      ++i;
+    } else if (x != y) {
+      return false;
+    }
+  }
+  return true;
 }
 
 std::string Reemplaza(std::string_view s, std::string_view de, std::string_view a) {

@@ -1,7 +1,5 @@
 #include "sales/PedidoDeVenta.h"
 
-#include <optional>
-
 #include "sales/ContextoDePosteo.h"
 #include "sales/DocumentoDeVenta.h"
 #include "sales/ProductosDeLaVenta.h"
@@ -44,20 +42,27 @@ VentaPosteada PedidoDeVenta::Graba(const ContextoDePosteo& c, const VentaPrepara
 
   Lote lote(cn);
   DocumentoDeVenta::LimpiaLineas(lote, "pedidosdetalle", id);
-  // Without stock rules every product is read with one query; with them each
-  // line asks for its free stock after the lines before it took theirs.
-  std::optional<ProductosDeLaVenta> productos;
-  if (c.blSinExist) productos.emplace(cn, v.lineas);
+  // Products are read with one query, which also says whether each one's
+  // free stock covers its line. A product of more than one line is asked
+  // again line by line, after the lines before it took their share.
+  ProductosDeLaVenta productos(cn, v.lineas, !c.blSinExist);
   std::vector<DocumentoDeVenta::Campos> lineas;
   for (std::size_t i = 0; i < v.lineas.size(); ++i) {
     const LineaDeVenta& l = v.lineas[i];
+    const bool solo = productos.SoloDeSuLinea(i);
     RecordSet conExistencia;
-    const RecordSet* p = productos ? productos->De(i) : (ConExistencia(cn, l, conExistencia) ? &conExistencia : nullptr);
-    if (!c.blSinExist && p == nullptr) continue;  // not enough stock: left out of the order
+    const RecordSet* p = productos.De(i);
+    if (!c.blSinExist) {
+      if (solo) {
+        if (!productos.LibreCubre(i)) p = nullptr;
+      } else {
+        p = ConExistencia(cn, l, conExistencia) ? &conExistencia : nullptr;
+      }
+      if (p == nullptr) continue;  // not enough stock: left out of the order
+    }
     lineas.push_back(DocumentoDeVenta::Linea(id, static_cast<int>(lineas.size()) + 1, l, p));
     if (p == nullptr) continue;
-    // Checked lines reserve at once: the next line of the product sees it.
-    if (productos) {
+    if (solo) {
       lote.Execute(Aparta(cn, l));
     } else {
       cn.Execute(Aparta(cn, l));

@@ -8,27 +8,43 @@
 
 namespace travesa {
 
-ProductosDeLaVenta::ProductosDeLaVenta(Conexion& cn, const std::vector<LineaDeVenta>& lineas)
+ProductosDeLaVenta::ProductosDeLaVenta(Conexion& cn, const std::vector<LineaDeVenta>& lineas, bool libreCubre)
     : filaDeLinea_(lineas.size()), sueltos_(lineas.size()) {
-  LeeJuntos(cn, lineas);
+  LeeJuntos(cn, lineas, libreCubre);
   LeeSueltos(cn, lineas);
 }
 
 // FIELD() names, for each row, the first code of the list the server takes as
 // equal to the row's code; lines with exactly that text get the row.
-void ProductosDeLaVenta::LeeJuntos(Conexion& cn, const std::vector<LineaDeVenta>& lineas) {
+void ProductosDeLaVenta::LeeJuntos(Conexion& cn, const std::vector<LineaDeVenta>& lineas, bool libreCubre) {
   std::vector<Valor> claves;
+  std::vector<Valor> cantidades;  // of the first line of each code
   std::map<std::string, std::size_t> posicion;
-  for (const LineaDeVenta& l : lineas)
-    if (posicion.emplace(l.producto, claves.size()).second) claves.emplace_back(l.producto);
+  for (const LineaDeVenta& l : lineas) {
+    if (!posicion.emplace(l.producto, claves.size()).second) continue;
+    claves.emplace_back(l.producto);
+    cantidades.emplace_back(l.cantidad);
+  }
   if (claves.empty()) return;
   std::string marcas;
   for (std::size_t i = 0; i < claves.size(); ++i) marcas += i ? ",?" : "?";
+  const std::string campo = "FIELD(Clave," + marcas + ")";
   std::vector<Valor> valores = claves;
+  std::string cubre = "0";
+  if (libreCubre) {
+    // The free stock compared with the quantity by the server, in decimals.
+    cubre = "(Existencia - PorVender) >= CASE " + campo;
+    valores.insert(valores.end(), claves.begin(), claves.end());
+    for (std::size_t i = 0; i < claves.size(); ++i) {
+      cubre += " WHEN " + std::to_string(i + 1) + " THEN ?";
+      valores.push_back(cantidades[i]);
+    }
+    cubre += " END";
+  }
   valores.insert(valores.end(), claves.begin(), claves.end());
   juntos_.Abre(cn,
-               cn.Prepara("SELECT FIELD(Clave," + marcas + ") AS TravesaClave, productos.* FROM productos WHERE Clave IN (" +
-                              marcas + ")",
+               cn.Prepara("SELECT " + campo + " AS TravesaClave, " + cubre + " AS TravesaCubre, productos.* FROM "
+                          "productos WHERE Clave IN (" + marcas + ")",
                           valores),
                "productos");
   std::map<std::size_t, std::size_t> filaDeClave;
@@ -51,6 +67,21 @@ void ProductosDeLaVenta::LeeSueltos(Conexion& cn, const std::vector<LineaDeVenta
     p->Abre(cn, cn.Prepara("SELECT * FROM productos WHERE Clave = ?", {Valor(lineas[i].producto)}), "productos");
     if (!p->Eof()) sueltos_[i] = std::move(p);
   }
+}
+
+bool ProductosDeLaVenta::SoloDeSuLinea(std::size_t linea) {
+  if (linea >= filaDeLinea_.size() || !filaDeLinea_[linea]) return false;
+  for (std::size_t i = 0; i < filaDeLinea_.size(); ++i)
+    if (i != linea && filaDeLinea_[i] == filaDeLinea_[linea]) return false;
+  const std::string clave = De(linea)->Fields("Clave").Texto();
+  for (const auto& suelto : sueltos_)
+    if (suelto && suelto->Fields("Clave").Texto() == clave) return false;
+  return true;
+}
+
+bool ProductosDeLaVenta::LibreCubre(std::size_t linea) {
+  const RecordSet* p = De(linea);
+  return p != nullptr && p->TieneColumna("TravesaCubre") && p->Fields("TravesaCubre").Entero() != 0;
 }
 
 const RecordSet* ProductosDeLaVenta::De(std::size_t linea) {

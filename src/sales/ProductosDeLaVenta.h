@@ -16,14 +16,22 @@ struct LineaDeVenta;
 
 class ProductosDeLaVenta {
  public:
-  ProductosDeLaVenta(Conexion& cn, const std::vector<LineaDeVenta>& lineas);
+  // With `libreCubre`, each row also tells whether its free stock
+  // (Existencia - PorVender) covers the quantity of its line; meaningful only
+  // for a product of a single line (see Compartido).
+  ProductosDeLaVenta(Conexion& cn, const std::vector<LineaDeVenta>& lineas, bool libreCubre = false);
 
   // The product of line `linea`, as the current row of the returned record
   // set; nullptr when its code is not in `productos`.
   const RecordSet* De(std::size_t linea);
+  // The line's product was read by the one query and serves no other line.
+  bool SoloDeSuLinea(std::size_t linea);
+  // Whether the free stock of the line's product covers its quantity (see
+  // the constructor); false for a line without product.
+  bool LibreCubre(std::size_t linea);
 
  private:
-  void LeeJuntos(Conexion& cn, const std::vector<LineaDeVenta>& lineas);
+  void LeeJuntos(Conexion& cn, const std::vector<LineaDeVenta>& lineas, bool libreCubre);
   void LeeSueltos(Conexion& cn, const std::vector<LineaDeVenta>& lineas);
 
   RecordSet juntos_;

@@ -6,8 +6,9 @@
 
 namespace travesa::prueba {
 
-Instalacion::Instalacion(bool demo) : base_(demo) {
-  const ServidorBD s = BD();
+Instalacion::Instalacion(bool demo) : Instalacion(BD(), demo) {}
+
+Instalacion::Instalacion(const ServidorBD& s, bool demo) : base_(s, demo) {
   const Utilerias u(dir_.ruta());
   EscribeArchivo(norvento() / "registro.ini",
                  "[Norvento]\nservidor=" + s.host + "\nMySQLPuerto=" + std::to_string(s.puerto) +

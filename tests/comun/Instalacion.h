@@ -18,6 +18,8 @@ class Instalacion {
   // demo = true loads the demo rows (users admin/admin, vendedor1/1234,
   // consulta/0000).
   explicit Instalacion(bool demo = true);
+  // The same on another server than the shared test server.
+  Instalacion(const ServidorBD& servidor, bool demo = true);
 
   const std::filesystem::path& programa() const { return dir_.ruta(); }
   std::filesystem::path ini() const { return dir_ / "travesa.ini"; }

@@ -35,10 +35,10 @@ std::vector<std::string> Variables(const std::map<std::string, std::string>& ent
   return pares;
 }
 
-// Starts travesa with standard input, output and error on files of `dir`.
-int Lanza(const std::filesystem::path& dir, const std::vector<std::string>& argumentos,
-          const std::map<std::string, std::string>& entorno) {
-  std::vector<std::string> args = {Ejecutable().string()};
+// Starts the program with standard input, output and error on files of `dir`.
+int Lanza(const std::filesystem::path& dir, const std::filesystem::path& programa,
+          const std::vector<std::string>& argumentos, const std::map<std::string, std::string>& entorno) {
+  std::vector<std::string> args = {programa.string()};
   args.insert(args.end(), argumentos.begin(), argumentos.end());
   std::vector<char*> argv;
   for (std::string& a : args) argv.push_back(a.data());
@@ -55,7 +55,7 @@ int Lanza(const std::filesystem::path& dir, const std::vector<std::string>& argu
   pid_t pid = 0;
   const int rc = posix_spawn(&pid, argv[0], &acciones, nullptr, argv.data(), envp.data());
   posix_spawn_file_actions_destroy(&acciones);
-  if (rc != 0) throw std::runtime_error(std::string("No se pudo ejecutar travesa: ") + std::strerror(rc));
+  if (rc != 0) throw std::runtime_error("No se pudo ejecutar " + programa.string() + ": " + std::strerror(rc));
   return pid;
 }
 
@@ -67,25 +67,43 @@ Resultado Recoge(const std::filesystem::path& dir, int estado) {
   return r;
 }
 
-}  // namespace
-
-Resultado Ejecuta(const std::vector<std::string>& argumentos,
-                  const std::map<std::string, std::string>& entorno, const std::string& entrada) {
+Resultado EjecutaCon(const std::filesystem::path& programa, const std::vector<std::string>& argumentos,
+                     const std::map<std::string, std::string>& entorno, const std::string& entrada) {
   CarpetaTemporal dir;
   EscribeArchivo(dir / "entrada", entrada);
-  const int pid = Lanza(dir.ruta(), argumentos, entorno);
+  const int pid = Lanza(dir.ruta(), programa, argumentos, entorno);
   int estado = 0;
   waitpid(pid, &estado, 0);
   return Recoge(dir.ruta(), estado);
 }
 
+}  // namespace
+
+Resultado Ejecuta(const std::vector<std::string>& argumentos,
+                  const std::map<std::string, std::string>& entorno, const std::string& entrada) {
+  return EjecutaCon(Ejecutable(), argumentos, entorno, entrada);
+}
+
+Resultado EjecutaPrograma(const std::filesystem::path& programa, const std::vector<std::string>& argumentos) {
+  return EjecutaCon(programa, argumentos, {}, "");
+}
+
 ProcesoEnFondo::ProcesoEnFondo(const std::vector<std::string>& argumentos,
                                const std::map<std::string, std::string>& entorno) {
+  Arranca(Ejecutable(), argumentos, entorno);
+}
+
+ProcesoEnFondo::ProcesoEnFondo(const std::filesystem::path& programa, const std::vector<std::string>& argumentos) {
+  Arranca(programa, argumentos, {});
+}
+
+void ProcesoEnFondo::Arranca(const std::filesystem::path& programa, const std::vector<std::string>& argumentos,
+                             const std::map<std::string, std::string>& entorno) {
   std::string plantilla = (std::filesystem::temp_directory_path() / "travesa-fondo-XXXXXX").string();
   if (mkdtemp(plantilla.data()) == nullptr) throw std::runtime_error("mkdtemp falló");
   dir_ = plantilla;
   EscribeArchivo(std::filesystem::path(dir_) / "entrada", "");
-  pid_ = Lanza(dir_, argumentos, entorno);
+  pid_ = Lanza(dir_, programa, argumentos, entorno);
 }
 
 ProcesoEnFondo::~ProcesoEnFondo() {

@@ -140,10 +140,12 @@ class CaidaDeLaBaseTest : public ::testing::Test {
   }
   std::string Dato(const std::string& sql) { return inst_->base().Dato(sql); }
   int Cuenta(const std::string& sql) { return std::stoi(Dato(sql)); }
-  // Kills the database server once `cuantos` holds at least `n` (and the run
-  // is still going), waits for the run's end, and starts the server again.
-  prueba::Resultado MataCuando(prueba::ProcesoEnFondo& corrida, const std::string& cuantos, int n) {
-    const bool aTiempo = EsperaHasta([&] { return Cuenta(cuantos) >= n; });
+  // Kills the database server once `aLaMitad` gives 1, waits for the run's
+  // end, and starts the server again. The test reads what the run has not
+  // committed yet, so that the kill can land in the middle of a document.
+  prueba::Resultado MataCuando(prueba::ProcesoEnFondo& corrida, const std::string& aLaMitad) {
+    inst_->base().Ejecuta("SET SESSION TRANSACTION ISOLATION LEVEL READ UNCOMMITTED");
+    const bool aTiempo = EsperaHasta([&] { return Dato(aLaMitad) == "1"; });
     base_.Mata();
     const auto r = corrida.Espera(60);
     base_.Arranca();
@@ -236,7 +238,10 @@ TEST_F(CaidaDeLaBaseTest, BaseCaidaAlGrabarVentasNiPierdeNiRepiteNinguna) {
   Anota();
 
   prueba::ProcesoEnFondo leer(Orden({"leer"}));
-  const auto r = MataCuando(leer, std::string("SELECT COUNT(*) ") + kRemisionesDelDia, kVentas / 6);
+  // Once a sixth of the sales are in, when a remission is there without its charge yet.
+  const std::string remisiones = std::string("(SELECT COUNT(*) ") + kRemisionesDelDia + ")";
+  const auto r = MataCuando(leer, "SELECT " + remisiones + " >= " + std::to_string(kVentas / 6) + " AND " + remisiones +
+                                      " > (SELECT COUNT(*) FROM edoctacli WHERE Concepto LIKE 'CARGO LA REMISI%')");
   EXPECT_EQ(r.estado, 1) << r.Todo();
   EXPECT_NE(r.errores.find("Se perdió la conexión con el servidor de base de datos"), std::string::npos) << r.Todo();
   // The sales posted before the crash are whole; the files are all still on the site.
@@ -259,7 +264,11 @@ TEST_F(CaidaDeLaBaseTest, BaseCaidaAlAplicarPagosNiPierdeNiRepiteNinguno) {
   const fs::path respaldo = inst_->programa() / "respaldo";
 
   prueba::ProcesoEnFondo pagos(Orden({"pagos", "--aplicar", "--si"}));
-  const auto r = MataCuando(pagos, "SELECT COUNT(*) FROM edoctacli WHERE Clave LIKE 'K%'", cuentas.clientes / 6);
+  // Once a sixth of the customers are in, when a customer has annex rows but no entry yet.
+  const std::string entradas = "(SELECT COUNT(*) FROM edoctacli WHERE Clave LIKE 'K%')";
+  const auto r = MataCuando(pagos, "SELECT " + entradas + " >= " + std::to_string(cuentas.clientes / 6) +
+                                       " AND (SELECT COUNT(*) FROM anexopagosctes WHERE Factura BETWEEN 20001 AND "
+                                       "29999 OR Remision BETWEEN 20001 AND 29999) > 2 * " + entradas);
   EXPECT_EQ(r.estado, 1) << r.Todo();
   EXPECT_NE(r.errores.find("Se perdió la conexión con el servidor de base de datos"), std::string::npos) << r.Todo();
   // Each customer whole or untouched; every file waits in the backup folder.
@@ -347,10 +356,14 @@ TEST_F(CaidaDelSitioTest, SitioCaidoAlSubirElCatalogoNoDejaArchivosAMedias) {
   inst_.base().Ejecuta("UPDATE productos SET Descrip = CONCAT(Descrip, ' (nuevo)');"
                        "UPDATE clientes SET Nombre = CONCAT(Nombre, ' (nuevo)');");
 
-  // Killed while the products go up under their temporary name.
+  // Killed once the products have started to go up.
+  const auto antes = fs::file_time_type::clock::now();
   r = MataCuando({"generar"}, [&] {
-    const auto t = Temporal("productos.xml");
-    return t && fs::file_size(*t) > 0;
+    for (const auto& e : fs::directory_iterator(ftp_.EnDisco("")))
+      if (e.path().filename().string().rfind("productos.xml", 0) == 0 && e.last_write_time() > antes &&
+          e.file_size() > 0)
+        return true;
+    return false;
   });
   EXPECT_EQ(r.estado, 1) << r.Todo();
   EXPECT_NE(r.Todo().find("Los archivos no se subieron completos al sitio"), std::string::npos) << r.Todo();
@@ -382,11 +395,14 @@ TEST_F(CaidaDelSitioTest, SitioCaidoAlBajarPagosNoPierdeNiRepiteNinguno) {
     prueba::EscribeArchivo(ftp_.EnDisco(CuentasDePrueba::Archivo(a)), cuentas.Contenido(a, 3 * kLento));
   const fs::path respaldo = inst_.programa() / "respaldo";
 
-  // Killed while a file comes down after at least one has left the site.
+  // Killed while a file comes down (some of it is in the program folder) after
+  // at least one has left the site.
   const auto r = MataCuando({"pagos", "--aplicar", "--si"}, [&] {
-    if (Nombres(ftp_.EnDisco(""), "cxcs_").size() == static_cast<std::size_t>(cuentas.archivos())) return false;
+    const auto quedan = Nombres(ftp_.EnDisco(""), "cxcs_");
+    if (quedan.size() == static_cast<std::size_t>(cuentas.archivos())) return false;
     for (const auto& e : fs::directory_iterator(inst_.programa()))
-      if (e.path().filename().string().rfind(".cxcs_", 0) == 0) return true;
+      for (const std::string& n : quedan)
+        if (e.path().filename().string().find(n) != std::string::npos) return true;
     return false;
   });
   // The files that came down were applied; the others are still on the site,

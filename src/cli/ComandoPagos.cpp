@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "payments/DescargaDePagos.h"
+#include "shell/BitacoraDeArchivos.h"
 #include "payments/RevisionDePagos.h"
 #include "publish/Publicacion.h"
 #include "shell/Programa.h"
@@ -101,21 +102,12 @@ void AvisaPendientes(Operador& op) {
              Botones::kInformacion, kTitulo);
 }
 
-}  // namespace
-
-int ComandoPagos::Ejecuta(Programa& programa, const Orden& orden) {
+// The review of every waiting file, printed, then applied when asked.
+int Revisa(Programa& programa, const Orden& orden, const std::vector<Monto>& montos, BitacoraDeArchivos& bitacora) {
   Operador& op = programa.operador();
-  if (!Publicacion::VendedorValido(programa, op, orden.vendedor, kTitulo)) return Salida::kUso;
-  const auto montos = Montos(op, orden.montos);
-  if (!montos) return Salida::kUso;
-  auto descarga = DescargaDePagos::Descargar(programa, op, programa.ajustes(), orden.vendedor);
-  if (!descarga.ok) {
-    DescargaDePagos::AvisaFalla(programa, op);
-    return Salida::kFallo;
-  }
   Revision revision(programa, op);
-  revision.Carga(*descarga.bitacora);
-  if (!Asigna(revision, op, *montos)) {
+  revision.Carga(bitacora);
+  if (!Asigna(revision, op, montos)) {
     AvisaPendientes(op);
     return Salida::kUso;
   }
@@ -135,6 +127,25 @@ int ComandoPagos::Ejecuta(Programa& programa, const Orden& orden) {
   const ResultadoAplicacion r = revision.Aplicar();
   revision.AvisaAplicados(r);
   return r.Completo() ? Salida::kExito : Salida::kFallo;
+}
+
+}  // namespace
+
+int ComandoPagos::Ejecuta(Programa& programa, const Orden& orden) {
+  Operador& op = programa.operador();
+  if (!Publicacion::VendedorValido(programa, op, orden.vendedor, kTitulo)) return Salida::kUso;
+  const auto montos = Montos(op, orden.montos);
+  if (!montos) return Salida::kUso;
+  auto descarga = DescargaDePagos::Descargar(programa, op, programa.ajustes(), orden.vendedor);
+  if (!descarga.ok) {
+    DescargaDePagos::AvisaFalla(programa, op);
+    return Salida::kFallo;
+  }
+  const int salida = Revisa(programa, orden, *montos, *descarga.bitacora);
+  if (descarga.noDescargados.empty()) return salida;
+  // What came down was shown (and applied); the rest waits on the site.
+  DescargaDePagos::AvisaNoDescargados(op, descarga);
+  return salida == Salida::kExito ? Salida::kFallo : salida;
 }
 
 }  // namespace travesa

@@ -302,6 +302,7 @@ void frmInicial::cmdPagos() {
   });
   if (terminado && !r.ok) DescargaDePagos::AvisaFalla(programa_, operador_);
   if (terminado && r.ok) {
+    DescargaDePagos::AvisaNoDescargados(operador_, r);
     try {
       frmLeerPagos revision(programa_, operador_, *r.bitacora, this);
       revision.exec();

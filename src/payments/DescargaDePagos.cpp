@@ -23,6 +23,7 @@ DescargaDePagos::Resultado DescargaDePagos::Descargar(Programa& programa, Operad
   Resultado r;
   r.ok = pagos.Procesar();
   r.motivo = pagos.MotivoDeFalla();
+  r.noDescargados = pagos.NoDescargados();
   r.bitacora = pagos.TomaBitacora();
   operador.Aviso("");
   return r;
@@ -30,6 +31,13 @@ DescargaDePagos::Resultado DescargaDePagos::Descargar(Programa& programa, Operad
 
 void DescargaDePagos::AvisaFalla(Programa& programa, Operador& operador) {
   BitacoraDeArchivos::AvisaInconcluso(operador, programa.carpeta());
+}
+
+void DescargaDePagos::AvisaNoDescargados(Operador& operador, const Resultado& r) {
+  if (r.noDescargados.empty()) return;
+  std::string texto = "Estos archivos de pagos no se pudieron descargar; quedan en el sitio para la próxima vez:";
+  for (const std::string& n : r.noDescargados) texto += "\r\n" + n;
+  operador.Mensaje(texto, Botones::kExclamacion, "Alerta");
 }
 
 }  // namespace travesa

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "shell/Ajustes.h"
 #include "shell/BitacoraDeArchivos.h"
@@ -20,6 +21,7 @@ class DescargaDePagos {
     bool ok = false;
     std::unique_ptr<BitacoraDeArchivos> bitacora;  // still open when ok, for the reading
     std::string motivo;                            // when not ok: the FTP client's text
+    std::vector<std::string> noDescargados;        // left on the site, each "name: reason"
   };
 
   // "¿Desea leer los archivos de pagos, para su aplicación?"
@@ -29,6 +31,8 @@ class DescargaDePagos {
                              std::string_view vendedor);
   // "El proceso no fue concluido. Revise el archivo «...» para más información"
   static void AvisaFalla(Programa& programa, Operador& operador);
+  // The files that stayed on the site, when some did: the run is not complete.
+  static void AvisaNoDescargados(Operador& operador, const Resultado& r);
 };
 
 }  // namespace travesa

@@ -50,6 +50,8 @@ bool clsPagos::Procesar() {
   mFTP_.SetFTPDirectory(FTPcarpeta);
   const auto listado = mFTP_.GetDirectoryListing(kPatron);
   bitacora_->Escribe("Obteniendo directorio '" + std::string(kPatron) + "'");
+  if (!listado && !mFTP_.GetLastErrorMessage().empty())
+    NoDescargado(std::string(kPatron), "no se pudo obtener la lista de archivos del sitio: " + mFTP_.GetLastErrorMessage());
   if (listado) {
     for (const cDirItem& item : *listado) {
       objLabel_.Ceder();
@@ -69,10 +71,27 @@ bool clsPagos::Procesar() {
 // A file that fails to arrive stays on the site for the next run.
 void clsPagos::Descarga(const std::string& nombre) {
   archivoActual_ = nombre;
-  if (!mFTP_.FTPDownloadFile((programa_.carpeta() / nombre).string(), nombre)) return;
+  if (!mFTP_.FTPDownloadFile((programa_.carpeta() / nombre).string(), nombre)) {
+    const std::string motivo = mFTP_.GetLastErrorMessage();
+    // Another desk may have taken it since the listing: then it is in that
+    // desk's hands, not lost, and this run is not short of anything.
+    const auto sigue = mFTP_.GetDirectoryListing(nombre);
+    const bool listado = sigue || mFTP_.GetLastErrorMessage().empty();
+    if (listado && (!sigue || sigue->Item(nombre) == nullptr)) {
+      bitacora_->Escribe(10, "Archivo " + nombre + " ya no está en el sitio: otro equipo lo tomó");
+      return;
+    }
+    NoDescargado(nombre, motivo);
+    return;
+  }
   bitacora_->Escribe(10, "Descargado");
   bitacora_->Escribe(10, "Intentando borrar " + nombre);
   mFTP_.DeleteFTPFile(nombre);
+}
+
+void clsPagos::NoDescargado(const std::string& nombre, const std::string& motivo) {
+  bitacora_->Escribe(10, "Archivo " + nombre + " no descargado (queda en el sitio): " + motivo);
+  noDescargados_.push_back(nombre + ": " + motivo);
 }
 
 void clsPagos::AlProgreso(std::int64_t actual, std::int64_t total) {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ftp/clsFTP.h"
 #include "shell/Operador.h"
@@ -30,7 +31,8 @@ class clsPagos {
   std::string FTPcarpeta;
   std::string stVendedor;  // the chosen seller's key, trimmed; empty for every seller
 
-  // True when the site was reached, whatever happened to single files.
+  // True when the site was reached, whatever happened to single files (see
+  // NoDescargados).
   bool Procesar();
 
   // The log of this run, still open; empty before Procesar. The reading of
@@ -38,6 +40,9 @@ class clsPagos {
   std::unique_ptr<BitacoraDeArchivos> TomaBitacora();
   // Why the site could not be reached (the FTP client's text).
   const std::string& MotivoDeFalla() const { return motivo_; }
+  // The files that could not come down (or the listing that failed), each as
+  // "name: reason"; they stay on the site for the next run.
+  const std::vector<std::string>& NoDescargados() const { return noDescargados_; }
 
   // Whether a listed name belongs to this run: a device segment after "cxcs_"
   // and, with a seller chosen, that seller's field in any letter case.
@@ -45,6 +50,7 @@ class clsPagos {
 
  private:
   void Descarga(const std::string& nombre);
+  void NoDescargado(const std::string& nombre, const std::string& motivo);
   void AlProgreso(std::int64_t actual, std::int64_t total);
 
   Programa& programa_;
@@ -53,6 +59,7 @@ class clsPagos {
   std::unique_ptr<BitacoraDeArchivos> bitacora_;
   std::string archivoActual_;
   std::string motivo_;
+  std::vector<std::string> noDescargados_;
   bool activo_ = false;
 };
 

@@ -20,10 +20,7 @@ std::string NombreNuevo() {
          std::to_string(azar() % 100000);
 }
 
-DatosConexion Servidor() {
-  const ServidorBD s = BD();
-  return {s.host, s.puerto, s.usuario, s.password, ""};
-}
+DatosConexion Servidor(const ServidorBD& s) { return {s.host, s.puerto, s.usuario, s.password, ""}; }
 
 }  // namespace
 
@@ -48,8 +45,10 @@ void EjecutaGuion(Conexion& cn, std::string_view guion) {
   mysql_set_server_option(m, MYSQL_OPTION_MULTI_STATEMENTS_OFF);
 }
 
-BaseDePrueba::BaseDePrueba(bool demo) : nombre_(NombreNuevo()) {
-  Conexion servidor(Servidor());
+BaseDePrueba::BaseDePrueba(bool demo) : BaseDePrueba(BD(), demo) {}
+
+BaseDePrueba::BaseDePrueba(const ServidorBD& donde, bool demo) : servidor_(donde), nombre_(NombreNuevo()) {
+  Conexion servidor(Servidor(servidor_));
   servidor.Execute("CREATE DATABASE " + nombre_ + " CHARACTER SET utf8mb4");
   cn_.Abrir(Datos());
   EjecutaArchivo("db/norvento.sql");
@@ -59,14 +58,14 @@ BaseDePrueba::BaseDePrueba(bool demo) : nombre_(NombreNuevo()) {
 BaseDePrueba::~BaseDePrueba() {
   try {
     cn_.Cerrar();
-    Conexion servidor(Servidor());
+    Conexion servidor(Servidor(servidor_));
     servidor.Execute("DROP DATABASE IF EXISTS " + nombre_);
   } catch (...) {
   }
 }
 
 DatosConexion BaseDePrueba::Datos() const {
-  DatosConexion d = Servidor();
+  DatosConexion d = Servidor(servidor_);
   d.base = nombre_;
   return d;
 }
@@ -95,5 +94,7 @@ void BaseDePrueba::EjecutaArchivo(const std::string& rutaRelativa) {
 }
 
 std::string BaseDePrueba::Dato(std::string_view sql) { return cn_.Escalar(sql).Texto(); }
+
+void BaseDePrueba::Reconecta() { cn_.Abrir(Datos()); }
 
 }  // namespace travesa::prueba

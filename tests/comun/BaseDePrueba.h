@@ -1,9 +1,10 @@
 #pragma once
 // A database of its own for one test, made from db/norvento.sql on the test
-// server and dropped when the test ends.
+// server (or on a server the test started) and dropped when the test ends.
 #include <string>
 #include <string_view>
 
+#include "comun/Entorno.h"
 #include "shell/host/BasesDD.h"
 #include "shell/host/Conexion.h"
 
@@ -13,6 +14,7 @@ class BaseDePrueba {
  public:
   // With demo = true the demo rows of db/demo.sql are loaded as well.
   explicit BaseDePrueba(bool demo = false);
+  BaseDePrueba(const ServidorBD& servidor, bool demo);
   ~BaseDePrueba();
   BaseDePrueba(const BaseDePrueba&) = delete;
   BaseDePrueba& operator=(const BaseDePrueba&) = delete;
@@ -28,8 +30,11 @@ class BaseDePrueba {
   void EjecutaArchivo(const std::string& rutaRelativa);
   // The first column of the first row of a query, as text ("" for NULL).
   std::string Dato(std::string_view sql);
+  // A new connection for Dato and Ejecuta, after the server was restarted.
+  void Reconecta();
 
  private:
+  ServidorBD servidor_;
   std::string nombre_;
   Conexion cn_;
 };

@@ -6,14 +6,17 @@
 
 namespace travesa::prueba {
 
-Instalacion::Instalacion(bool demo) : propia_(std::make_unique<BaseDePrueba>(demo)), base_(propia_.get()) {
+Instalacion::Instalacion(bool demo) : Instalacion(BD(), demo) {}
+
+Instalacion::Instalacion(const ServidorBD& s, bool demo)
+    : propia_(std::make_unique<BaseDePrueba>(s, demo)), base_(propia_.get()), servidor_(s) {
   Escribe();
 }
 
-Instalacion::Instalacion(Instalacion& primera) : base_(primera.base_) { Escribe(); }
+Instalacion::Instalacion(Instalacion& primera) : base_(primera.base_), servidor_(primera.servidor_) { Escribe(); }
 
 void Instalacion::Escribe() {
-  const ServidorBD s = BD();
+  const ServidorBD& s = servidor_;
   const Utilerias u(dir_.ruta());
   EscribeArchivo(norvento() / "registro.ini",
                  "[Norvento]\nservidor=" + s.host + "\nMySQLPuerto=" + std::to_string(s.puerto) +

@@ -23,6 +23,8 @@ class Instalacion {
   // Another desk: a program folder of its own on the database of `primera`,
   // which must outlive it.
   explicit Instalacion(Instalacion& primera);
+  // The same on another server than the shared test server.
+  Instalacion(const ServidorBD& servidor, bool demo = true);
 
   const std::filesystem::path& programa() const { return dir_.ruta(); }
   std::filesystem::path ini() const { return dir_ / "travesa.ini"; }
@@ -43,6 +45,7 @@ class Instalacion {
   CarpetaTemporal dir_;
   std::unique_ptr<BaseDePrueba> propia_;
   BaseDePrueba* base_;
+  ServidorBD servidor_;
 };
 
 }  // namespace travesa::prueba

@@ -67,24 +67,39 @@ Resultado Recoge(const std::filesystem::path& dir, int estado) {
   return r;
 }
 
-}  // namespace
-
-Resultado Ejecuta(const std::vector<std::string>& argumentos,
-                  const std::map<std::string, std::string>& entorno, const std::string& entrada) {
+Resultado EjecutaCon(const std::filesystem::path& programa, const std::vector<std::string>& argumentos,
+                     const std::map<std::string, std::string>& entorno, const std::string& entrada) {
   CarpetaTemporal dir;
   EscribeArchivo(dir / "entrada", entrada);
-  const int pid = Lanza(dir.ruta(), Ejecutable(), argumentos, entorno);
+  const int pid = Lanza(dir.ruta(), programa, argumentos, entorno);
   int estado = 0;
   waitpid(pid, &estado, 0);
   return Recoge(dir.ruta(), estado);
 }
 
+}  // namespace
+
+Resultado Ejecuta(const std::vector<std::string>& argumentos,
+                  const std::map<std::string, std::string>& entorno, const std::string& entrada) {
+  return EjecutaCon(Ejecutable(), argumentos, entorno, entrada);
+}
+
+Resultado EjecutaPrograma(const std::filesystem::path& programa, const std::vector<std::string>& argumentos) {
+  return EjecutaCon(programa, argumentos, {}, "");
+}
+
 ProcesoEnFondo::ProcesoEnFondo(const std::vector<std::string>& argumentos,
-                               const std::map<std::string, std::string>& entorno)
-    : ProcesoEnFondo(Ejecutable(), argumentos, entorno) {}
+                               const std::map<std::string, std::string>& entorno) {
+  Arranca(Ejecutable(), argumentos, entorno);
+}
 
 ProcesoEnFondo::ProcesoEnFondo(const std::filesystem::path& programa, const std::vector<std::string>& argumentos,
                                const std::map<std::string, std::string>& entorno) {
+  Arranca(programa, argumentos, entorno);
+}
+
+void ProcesoEnFondo::Arranca(const std::filesystem::path& programa, const std::vector<std::string>& argumentos,
+                             const std::map<std::string, std::string>& entorno) {
   std::string plantilla = (std::filesystem::temp_directory_path() / "travesa-fondo-XXXXXX").string();
   if (mkdtemp(plantilla.data()) == nullptr) throw std::runtime_error("mkdtemp falló");
   dir_ = plantilla;

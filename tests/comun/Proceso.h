@@ -1,5 +1,6 @@
 #pragma once
-// Runs the real travesa executable and collects what it printed.
+// Runs the real travesa executable (or another program a test needs, such as
+// a server of its own) and collects what it printed.
 #include <filesystem>
 #include <map>
 #include <string>
@@ -18,12 +19,15 @@ struct Resultado {
 // variables of the test's own environment.
 Resultado Ejecuta(const std::vector<std::string>& argumentos,
                   const std::map<std::string, std::string>& entorno = {}, const std::string& entrada = "");
+// Another program, with no input.
+Resultado EjecutaPrograma(const std::filesystem::path& programa, const std::vector<std::string>& argumentos);
 
-// travesa (or another program) running in the background, for commands that
-// run until told to stop.
+// travesa running in the background, for commands that run until told to stop
+// (or another program: a server a test starts and kills).
 class ProcesoEnFondo {
  public:
   ProcesoEnFondo(const std::vector<std::string>& argumentos, const std::map<std::string, std::string>& entorno = {});
+  // Another program in the background.
   ProcesoEnFondo(const std::filesystem::path& programa, const std::vector<std::string>& argumentos,
                  const std::map<std::string, std::string>& entorno = {});
   ~ProcesoEnFondo();
@@ -37,6 +41,9 @@ class ProcesoEnFondo {
   Resultado Espera(int segundos = 30);
 
  private:
+  void Arranca(const std::filesystem::path& programa, const std::vector<std::string>& argumentos,
+               const std::map<std::string, std::string>& entorno);
+
   std::string dir_;
   int pid_ = -1;
 };

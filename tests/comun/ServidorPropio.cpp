@@ -46,14 +46,23 @@ unsigned PuertoLibre() {
 }
 
 ServidorPropio::ServidorPropio(int bytesPorSegundo, const std::vector<std::string>& nombresFalsos)
-    : puerto_(PuertoLibre()) {
-  const std::string guion = nombresFalsos.empty() ? (Fuentes() / "scripts" / "ftp_prueba.py").string()
-                                                  : (Fuentes() / "tests" / "comun" / "ftp_hostil.py").string();
+    : nombresFalsos_(nombresFalsos) {
+  // Another program may take the free port before the server binds it: then another port.
+  for (int intento = 0; intento < 3 && !listo_; ++intento) {
+    puerto_ = PuertoLibre();
+    Arranca(bytesPorSegundo);
+  }
+}
+
+void ServidorPropio::Arranca(int bytesPorSegundo) {
+  if (pid_ > 0) return;
+  const std::string guion = nombresFalsos_.empty() ? (Fuentes() / "scripts" / "ftp_prueba.py").string()
+                                                   : (Fuentes() / "tests" / "comun" / "ftp_hostil.py").string();
   std::vector<std::string> args = {"/usr/bin/python3", guion,      "--puerto", std::to_string(puerto_),
                                    "--usuario",        kUsuario,   "--password", kPassword,
                                    "--carpeta",        raiz_.ruta().string(), "--limite",
                                    std::to_string(bytesPorSegundo)};
-  for (const std::string& n : nombresFalsos) args.insert(args.end(), {"--nombre", n});
+  for (const std::string& n : nombresFalsos_) args.insert(args.end(), {"--nombre", n});
   std::vector<char*> argv;
   for (auto& a : args) argv.push_back(a.data());
   argv.push_back(nullptr);
@@ -65,10 +74,13 @@ ServidorPropio::ServidorPropio(int bytesPorSegundo, const std::vector<std::strin
     ::execv(argv[0], argv.data());
     ::_exit(127);
   }
+  listo_ = false;
   const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(15);
   while (pid_ > 0 && !listo_ && std::chrono::steady_clock::now() < limite) {
     listo_ = Escucha(puerto_);
-    if (!listo_) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    if (listo_) break;
+    if (::waitpid(pid_, nullptr, WNOHANG) == pid_) pid_ = -1;  // it could not listen
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
   }
 }
 
@@ -81,6 +93,7 @@ void ServidorPropio::Mata() {
   ::kill(pid_, SIGKILL);
   ::waitpid(pid_, nullptr, 0);
   pid_ = -1;
+  listo_ = false;
 }
 
 void ServidorPropio::Congela() {

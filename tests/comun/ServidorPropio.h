@@ -29,12 +29,15 @@ class ServidorPropio {
   std::filesystem::path EnDisco(const std::string& nombre) const { return raiz_ / nombre; }
 
   void Mata();     // SIGKILL: every connection drops at once
+  // Again after Mata, on the same port and folder, at this speed.
+  void Arranca(int bytesPorSegundo);
   void Congela();  // SIGSTOP: connections stay open, nothing answers
   void Reanuda();  // SIGCONT after Congela
 
  private:
   CarpetaTemporal raiz_;
   unsigned puerto_ = 0;
+  std::vector<std::string> nombresFalsos_;
   pid_t pid_ = -1;
   bool listo_ = false;
 };

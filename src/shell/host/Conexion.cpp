@@ -1,5 +1,7 @@
 #include "shell/host/Conexion.h"
 
+#include <errmsg.h>
+
 #include <algorithm>
 #include <cstring>
 #include <memory>
@@ -26,6 +28,18 @@ std::string Identificador(std::string_view nombre) {
 }
 
 }  // namespace
+
+void LanzaSiSePerdioLaConexion(MYSQL* m, unsigned numero, std::string_view texto) {
+  if (numero != CR_SERVER_GONE_ERROR && numero != CR_SERVER_LOST && numero != CR_SERVER_LOST_EXTENDED) return;
+  const char* servidor = nullptr;
+  unsigned puerto = 0;
+  mariadb_get_infov(m, MARIADB_CONNECTION_HOST, &servidor);
+  mariadb_get_infov(m, MARIADB_CONNECTION_PORT, &puerto);
+  throw ErrorBD("Se perdió la conexión con el servidor de base de datos " + std::string(servidor ? servidor : "") +
+                    ":" + std::to_string(puerto) + " (" + std::to_string(numero) + ": " + std::string(texto) +
+                    "). El proceso quedó sin terminar; vuelva a ejecutarlo cuando el servidor responda.",
+                numero);
+}
 
 Conexion::~Conexion() { Cerrar(); }
 
@@ -106,6 +120,7 @@ MYSQL* Conexion::mysql() {
 
 void Conexion::Falla(std::string_view sql) {
   const unsigned numero = mysql_errno(mysql_);
+  LanzaSiSePerdioLaConexion(mysql_, numero, mysql_error(mysql_));
   std::string mensaje = "Error de la base de datos (" + Describe(datos_) + ") " +
                         std::to_string(numero) + ": " + mysql_error(mysql_);
   if (!sql.empty()) mensaje += "\nInstrucción: " + std::string(sql.substr(0, 500));
@@ -232,12 +247,14 @@ unsigned long long Conexion::Inserta(std::string_view tabla, const std::vector<s
   if (!binds.empty() && mysql_stmt_bind_param(st, binds.data()) != 0) Falla(sql);
   if (mysql_stmt_execute(st) != 0) {
     const unsigned numero = mysql_stmt_errno(st);
-    const std::string mensaje = "Error de la base de datos (" + Describe(datos_) + ") " + std::to_string(numero) +
-                                ": " + mysql_stmt_error(st) + "\nInstrucción: " + sql;
+    const std::string texto = mysql_stmt_error(st);
     // A statement that failed is prepared anew next time (the connection may
     // have been lost with it).
     sentencias_.erase(sql);
-    throw ErrorBD(mensaje, numero);
+    LanzaSiSePerdioLaConexion(mysql_, numero, texto);
+    throw ErrorBD("Error de la base de datos (" + Describe(datos_) + ") " + std::to_string(numero) + ": " + texto +
+                      "\nInstrucción: " + sql,
+                  numero);
   }
   return mysql_stmt_insert_id(st);
 }

@@ -118,4 +118,9 @@ class Conexion {
   std::map<std::string, Insercion> inserciones_;
 };
 
+// When `numero` says the connection was lost in the middle of a statement (the
+// server stopped, restarted or cut it), throws ErrorBD with the operator's text
+// for it, naming the server; any other error returns, for the caller's own text.
+void LanzaSiSePerdioLaConexion(MYSQL* m, unsigned numero, std::string_view texto);
+
 }  // namespace travesa

@@ -40,11 +40,14 @@ void RecordSetSecuencial::Siguiente() {
   // The end of the rows, or a connection lost on the way: the second must not
   // pass for a shorter result.
   if (mysql_errno(mysql_) == 0) return;
-  const unsigned numero = mysql_errno(mysql_);
-  const std::string mensaje = "Error de la base de datos al leer las filas " + std::to_string(numero) + ": " +
-                              mysql_error(mysql_) + "\nConsulta: " + sql_;
+  MYSQL* m = mysql_;
+  const unsigned numero = mysql_errno(m);
+  const std::string texto = mysql_error(m);
   Close();
-  throw ErrorBD(mensaje, numero);
+  LanzaSiSePerdioLaConexion(m, numero, texto);
+  throw ErrorBD("Error de la base de datos al leer las filas " + std::to_string(numero) + ": " + texto +
+                    "\nConsulta: " + sql_,
+                numero);
 }
 
 std::size_t RecordSetSecuencial::Columna(std::string_view nombre) const {

@@ -2,25 +2,13 @@
 
 #include <cmath>
 #include <map>
-#include <set>
-#include <string>
-#include <tuple>
 
 #include "payments/AplicacionDePagos.h"
-#include "payments/DocumentoDePago.h"
 #include "shell/host/Conexion.h"
 #include "shell/host/RecordSet.h"
 
 namespace travesa {
 namespace {
-
-struct Cuenta {
-  DocumentoDePago doc;
-  long long numero = 0;
-};
-
-// Document column, number, date, "hh:mm", whole amount.
-using Huella = std::tuple<std::string, long long, std::string, std::string, long long>;
 
 std::string Lista(const std::set<long long>& numeros) {
   std::string s;
@@ -28,42 +16,18 @@ std::string Lista(const std::set<long long>& numeros) {
   return s;
 }
 
-std::map<long, Cuenta> LeeCxcs(Conexion& cn, const std::vector<PagoAAplicar>& pagos) {
+std::map<long, PagosYaAplicados::Documento> LeeCxcs(Conexion& cn, const std::vector<PagoAAplicar>& pagos) {
   std::set<long long> ids;
   for (const PagoAAplicar& p : pagos) ids.insert(p.idCxc);
-  std::map<long, Cuenta> cxcs;
+  std::map<long, PagosYaAplicados::Documento> cxcs;
   if (ids.empty()) return cxcs;
   RecordSet rs;
   rs.Abre(cn, "SELECT Id, Tipo, Numero FROM cxc WHERE Id IN (" + Lista(ids) + ")", "cxc");
   for (; !rs.Eof(); rs.MoveNext())
     cxcs.emplace(static_cast<long>(rs.Fields("Id").Entero()),
-                 Cuenta{DocumentoDePago::DeTipo(rs.Fields("Tipo").Texto()), rs.Fields("Numero").Entero()});
+                 PagosYaAplicados::Documento{DocumentoDePago::DeTipo(rs.Fields("Tipo").Texto()),
+                                             rs.Fields("Numero").Entero()});
   return cxcs;
-}
-
-// The annex rows that name any of the documents, as fingerprints.
-std::set<Huella> LeeAnexos(Conexion& cn, const std::map<long, Cuenta>& cxcs) {
-  std::map<std::string, std::set<long long>> porColumna;
-  for (const auto& [id, c] : cxcs) porColumna[std::string(c.doc.columna)].insert(c.numero);
-  std::set<Huella> huellas;
-  if (porColumna.empty()) return huellas;
-  std::string donde;
-  for (const auto& [columna, numeros] : porColumna)
-    donde += (donde.empty() ? "" : " OR ") + columna + " IN (" + Lista(numeros) + ")";
-  RecordSet rs;
-  rs.Abre(cn,
-          "SELECT Factura, Remision, Apartado, Cargo, FechaReal, Hora, TRUNCATE(Cantidad, 0) AS "
-          "Entero FROM anexopagosctes WHERE " + donde,
-          "anexopagosctes");
-  for (; !rs.Eof(); rs.MoveNext()) {
-    for (const auto& [columna, numeros] : porColumna) {
-      const long long numero = rs.Fields(columna).Entero();
-      if (numeros.count(numero))
-        huellas.emplace(columna, numero, rs.Fields("FechaReal").Texto(), rs.Fields("Hora").Texto(),
-                        rs.Fields("Entero").Entero());
-    }
-  }
-  return huellas;
 }
 
 bool AplicadoSinCxc(Conexion& cn, const PagoAAplicar& p, double cantidad) {
@@ -77,20 +41,46 @@ bool AplicadoSinCxc(Conexion& cn, const PagoAAplicar& p, double cantidad) {
 
 }  // namespace
 
+PagosYaAplicados::PagosYaAplicados(Conexion& cn, const std::vector<Documento>& documentos) {
+  std::map<std::string, std::set<long long>> porColumna;
+  for (const auto& [doc, numero] : documentos) porColumna[std::string(doc.columna)].insert(numero);
+  if (porColumna.empty()) return;
+  std::string donde;
+  for (const auto& [columna, numeros] : porColumna)
+    donde += (donde.empty() ? "" : " OR ") + columna + " IN (" + Lista(numeros) + ")";
+  RecordSet rs;
+  rs.Abre(cn,
+          "SELECT Factura, Remision, Apartado, Cargo, FechaReal, Hora, TRUNCATE(Cantidad, 0) AS Entero "
+          "FROM anexopagosctes WHERE " + donde,
+          "anexopagosctes");
+  for (; !rs.Eof(); rs.MoveNext()) {
+    for (const auto& [columna, numeros] : porColumna) {
+      const long long numero = rs.Fields(columna).Entero();
+      if (numeros.count(numero))
+        huellas_.emplace(columna, numero, rs.Fields("FechaReal").Texto(), rs.Fields("Hora").Texto(),
+                         rs.Fields("Entero").Entero());
+    }
+  }
+}
+
+bool PagosYaAplicados::Aplicado(const Documento& documento, const std::string& fecha, const std::string& hora,
+                                double monto) const {
+  return huellas_.count({std::string(documento.first.columna), documento.second, fecha, hora.substr(0, 5),
+                         static_cast<long long>(std::floor(monto))}) > 0;
+}
+
 std::vector<bool> PagosYaAplicados::Busca(Conexion& cn, const std::vector<PagoAAplicar>& pagos,
                                           const std::vector<double>& cantidades) {
-  const std::map<long, Cuenta> cxcs = LeeCxcs(cn, pagos);
-  const std::set<Huella> anexos = LeeAnexos(cn, cxcs);
+  const std::map<long, Documento> cxcs = LeeCxcs(cn, pagos);
+  std::vector<Documento> documentos;
+  for (const auto& [id, d] : cxcs) documentos.push_back(d);
+  const PagosYaAplicados anexos(cn, documentos);
   std::vector<bool> aplicado(pagos.size(), false);
   for (std::size_t i = 0; i < pagos.size(); ++i) {
     const PagoAAplicar& p = pagos[i];
     const auto c = cxcs.find(p.idCxc);
-    if (c == cxcs.end()) {
-      aplicado[i] = AplicadoSinCxc(cn, p, cantidades[i]);
-      continue;
-    }
-    aplicado[i] = anexos.count({std::string(c->second.doc.columna), c->second.numero, p.fecha, p.hora.substr(0, 5),
-                                static_cast<long long>(std::floor(cantidades[i]))}) > 0;
+    aplicado[i] = c == cxcs.end() ? AplicadoSinCxc(cn, p, cantidades[i])
+                                  : anexos.Aplicado(c->second, p.fecha, p.hora, cantidades[i]);
   }
   return aplicado;
 }

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "payments/ArchivosDePagos.h"
+#include "payments/DatosDeRevision.h"
 #include "grid/FormatoCelda.h"
 #include "payments/DocumentoDePago.h"
 #include "shell/BitacoraDeArchivos.h"
@@ -16,16 +17,7 @@
 namespace travesa {
 namespace {
 
-// "dd/mmm/yyyy" of a date the database gave as "yyyy-mm-dd"; empty for none.
-std::string FechaDeBD(const Valor& v) {
-  const std::string& t = v.Texto();
-  if (t.size() < 10) return "";
-  const int anio = std::atoi(t.substr(0, 4).c_str());
-  const unsigned mes = static_cast<unsigned>(std::atoi(t.substr(5, 2).c_str()));
-  const unsigned dia = static_cast<unsigned>(std::atoi(t.substr(8, 2).c_str()));
-  const std::chrono::year_month_day fecha{std::chrono::year(anio), std::chrono::month(mes), std::chrono::day(dia)};
-  return fecha.ok() ? formatos::FechaCorta(fecha) : "";
-}
+constexpr std::size_t kPagosPorBloque = 500;
 
 }  // namespace
 
@@ -76,50 +68,38 @@ void RevisionDePagos::LeeArchivo(const std::filesystem::path& archivo, BitacoraD
     return;
   }
   const std::size_t indice = archivos_.size();
-  if (!LectorDePagos::LeerArchivoDePagos(archivo, bitacora,
-                                         [&](const RegistroDePago& p) { AgregaPago(p, indice); }))
-    return;
+  std::vector<RegistroDePago> bloque;
+  const bool leido = LectorDePagos::LeerArchivoDePagos(archivo, bitacora, [&](const RegistroDePago& p) {
+    bloque.push_back(p);
+    if (bloque.size() < kPagosPorBloque) return;
+    AgregaPagos(bloque, indice);
+    bloque.clear();
+  });
+  AgregaPagos(bloque, indice);
+  if (!leido) return;
   archivos_.push_back(archivo);
   leidos.push_back(huella);
 }
 
 bool RevisionDePagos::AgregaPago(const RegistroDePago& pago, std::size_t archivo) {
-  Conexion& cn = programa_.principal();
-  const BasesDD& bd = programa_.bd();
-  RecordSet cxc;
-  if (!bd.AbrirTabla(cxc, cn, "cxc where Id=" + std::to_string(pago.idCxc) + " limit 1")) return false;
-  const DocumentoDePago doc = DocumentoDePago::DeTipo(cxc.Fields("Tipo").Texto());
-  const long long numero = cxc.Fields("Numero").Entero();
-  if (doc.PagoAplicado(bd, cn, numero, pago.fecha, pago.hora, pago.monto)) return false;
-  Renglon r{};
-  r[kIdCxc] = std::to_string(pago.idCxc);
-  r[kClave] = cxc.Fields("Clave").Texto();
-  r[kVence] = FechaDeBD(cxc.Fields("Vencimiento"));
-  r[kSaldo] = formatos::Moneda(cxc.Fields("Saldo").Numero());
-  Completa(r, doc, numero);
-  RecordSet cliente;
-  if (bd.AbrirTabla(cliente, cn, cn.Prepara("clientes where Clave=? limit 1", {Valor(r[kClave])}), "Nombre"))
-    r[kNombre] = cliente.Fields("Nombre").Texto();
-  r[kAPagar] = formatos::Moneda(pago.monto);
-  r[kFechaPago] = pago.fecha;
-  r[kHoraPago] = pago.hora;
-  renglones_.push_back(std::move(r));
-  origen_.push_back(archivo);
-  return true;
+  return AgregaPagos({pago}, archivo) == 1;
 }
 
-// The document's date and number; a cargo shows its number only when its
-// statement entry exists.
-void RevisionDePagos::Completa(Renglon& r, const DocumentoDePago& doc, long long numero) {
-  r[kDocto] = doc.nombre;
-  RecordSet rs;
-  if (doc.EsCargo()) {
-    if (doc.Abre(programa_.bd(), programa_.principal(), rs, numero, "Folio")) r[kNumero] = std::to_string(numero);
-    return;
+std::size_t RevisionDePagos::AgregaPagos(const std::vector<RegistroDePago>& pagos, std::size_t archivo) {
+  if (pagos.empty()) return 0;
+  DatosDeRevision datos(programa_.principal(), pagos);
+  std::size_t agregados = 0;
+  for (std::size_t i = 0; i < pagos.size(); ++i) {
+    std::optional<Renglon> r = datos.Renglon(i);
+    if (!r) continue;
+    (*r)[kAPagar] = formatos::Moneda(pagos[i].monto);
+    (*r)[kFechaPago] = pagos[i].fecha;
+    (*r)[kHoraPago] = pagos[i].hora;
+    renglones_.push_back(std::move(*r));
+    origen_.push_back(archivo);
+    ++agregados;
   }
-  if (!doc.Abre(programa_.bd(), programa_.principal(), rs, numero, "Serie,Factura,Fecha")) return;
-  r[kFecha] = FechaDeBD(rs.Fields("Fecha"));
-  r[kNumero] = rs.Fields("Serie").Texto() + rs.Fields("Factura").Texto();
+  return agregados;
 }
 
 bool RevisionDePagos::Validar(std::string_view stTexto, std::size_t renglon, int columna) {

@@ -58,6 +58,9 @@ class RevisionDePagos {
   // The row builder: false when the receivable no longer exists or the
   // payment was already applied (no row then).
   bool AgregaPago(const RegistroDePago& pago, std::size_t archivo = kSinArchivo);
+  // The same for a block of payments, with a few queries for all of them;
+  // returns how many rows were added.
+  std::size_t AgregaPagos(const std::vector<RegistroDePago>& pagos, std::size_t archivo = kSinArchivo);
 
   const std::vector<Renglon>& Renglones() const { return renglones_; }
   // The files read by Carga, in reading order.
@@ -99,7 +102,6 @@ class RevisionDePagos {
   static constexpr std::size_t kSinArchivo = static_cast<std::size_t>(-1);
 
  private:
-  void Completa(Renglon& r, const DocumentoDePago& doc, long long numero);
   void LeeArchivo(const std::filesystem::path& archivo, BitacoraDeArchivos& bitacora,
                   std::vector<std::string>& leidos);
 

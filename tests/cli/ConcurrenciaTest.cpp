@@ -1,7 +1,8 @@
 // Real processes side by side on the real database and FTP servers: two desks
 // (two program folders on one database and one site folder) reading sales or
-// applying payments at once; publish runs while a phone downloads the
-// catalogue; the service publishing while read runs post sales beside it.
+// applying payments at once, or reading while a phone still uploads its sales;
+// publish runs while a phone downloads the catalogue; the service publishing
+// while read runs post sales beside it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -265,8 +266,8 @@ TEST_F(DosEscritoriosTest, LeenMientrasUnTelefonoSubeSusVentas) {
   for (int i = 0; i < 600 && std::filesystem::file_size(sitio_.EnDisco("ventas_tel9_1.sql"), ec) < 20000; ++i)
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   ProcesoEnFondo uno(Orden(a_, {"leer"}), ComoAdmin()), dos(Orden(b_, {"leer"}), ComoAdmin());
-  // The server may break the download of the growing file off: that run
-  // reads nothing of it and ends with 1.
+  // A download that finds the file grown past the size it was told breaks
+  // off: that run reads nothing of it and ends with 1.
   for (const Resultado& r : {uno.Espera(180), dos.Espera(180)}) EXPECT_LE(r.estado, 1) << r.Todo();
   const Resultado subido = sube.Espera(120);
   ASSERT_EQ(subido.estado, 0) << subido.Todo();

@@ -109,7 +109,7 @@ bool clsDescargarSQLs::Procesar() {
 void clsDescargarSQLs::Descarga(BitacoraDeArchivos& bitacora, VentasEnEspera& espera) {
   contador_ = 0;
   mFTP_.SetFTPDirectory(FTPcarpeta);
-  std::vector<std::string> nombres;
+  std::vector<std::pair<std::string, std::int32_t>> nombres;
   const auto listado = mFTP_.GetDirectoryListing(kPatron);
   bitacora.Escribe("Obteniendo directorio 'ventas_*.sql'");
   if (!listado && !mFTP_.GetLastErrorMessage().empty()) {
@@ -119,8 +119,8 @@ void clsDescargarSQLs::Descarga(BitacoraDeArchivos& bitacora, VentasEnEspera& es
     return;
   }
   if (listado)
-    for (const cDirItem& item : *listado) nombres.push_back(item.filename);
-  for (const std::string& nombre : nombres) {
+    for (const cDirItem& item : *listado) nombres.emplace_back(item.filename, item.FileSize);
+  for (const auto& [nombre, tamano] : nombres) {
     objLabel_.Ceder();
     archivoActual_ = nombre;
     if (nombre.size() <= kInicioDispositivo || nombre.find('_', kInicioDispositivo) == std::string::npos) {
@@ -128,20 +128,28 @@ void clsDescargarSQLs::Descarga(BitacoraDeArchivos& bitacora, VentasEnEspera& es
       continue;
     }
     bitacora.Escribe(5, "Archivo " + nombre + " correcto");
-    LeeArchivo(nombre, bitacora, espera);
+    LeeArchivo(nombre, tamano, bitacora, espera);
   }
   objLabel_.Aviso("");
 }
 
-void clsDescargarSQLs::LeeArchivo(const std::string& nombre, BitacoraDeArchivos& bitacora, VentasEnEspera& espera) {
+void clsDescargarSQLs::LeeArchivo(const std::string& nombre, std::int32_t listado, BitacoraDeArchivos& bitacora,
+                                  VentasEnEspera& espera) {
   const std::filesystem::path local = programa_.carpeta() / nombre;
   if (!mFTP_.FTPDownloadFile(local.string(), nombre)) {
     NoLeido(bitacora, nombre, "no se pudo descargar (queda en el sitio): " + mFTP_.GetLastErrorMessage());
     return;
   }
   bitacora.Escribe(10, "Descargado");
-  leidos_.push_back(ArchivoLeido{nombre, {}, false});
+  std::error_code ec;
+  const auto tamano = std::filesystem::file_size(local, ec);
+  leidos_.push_back(ArchivoLeido{nombre, {}, false, ec ? -1 : static_cast<std::int64_t>(tamano), false});
   ArchivoLeido& archivo = leidos_.back();
+  // The listing keeps the low 32 bits of a size.
+  if (static_cast<std::int32_t>(archivo.tamano) != listado) {
+    bitacora.Escribe(10, "Archivo " + nombre + " cambió mientras se descargaba: el teléfono aún lo está subiendo");
+    archivo.inconcluso = true;
+  }
   try {
     CargarArchivo(local, contador_, archivo, bitacora, espera);
   } catch (const ErrorTravesa& e) {
@@ -175,8 +183,20 @@ void clsDescargarSQLs::CargarArchivo(const std::filesystem::path& ruta, unsigned
   // First every line, so that a sale with a line that cannot be taken is
   // left out whole, not staged half.
   std::set<std::string> rechazadas;
-  const std::vector<LineaLeida> leidas = LeeLineas(lector, archivo, bitacora, rechazadas);
+  std::vector<LineaLeida> leidas = LeeLineas(lector, archivo, bitacora, rechazadas);
+  if (archivo.inconcluso) DejaLaUltimaVenta(leidas, archivo, bitacora);
   PonEnEspera(leidas, rechazadas, contador, archivo, bitacora, espera);
+}
+
+// A file a phone is still writing may hold only the first lines of its last
+// sale: that sale waits for the next run, which reads the file whole.
+void clsDescargarSQLs::DejaLaUltimaVenta(std::vector<LineaLeida>& leidas, const ArchivoLeido& archivo,
+                                         BitacoraDeArchivos& bitacora) {
+  if (leidas.empty()) return;
+  const LineaDeVenta ultima = leidas.back().linea;
+  while (!leidas.empty() && MismaVenta(leidas.back().linea, ultima)) leidas.pop_back();
+  bitacora.Escribe(10, "La última venta del archivo " + archivo.nombre + " (fecha " + ultima.fecha + ", hora " +
+                           ultima.hora + ", cliente " + ultima.cliente + ") se leerá en la próxima lectura");
 }
 
 std::vector<clsDescargarSQLs::LineaLeida> clsDescargarSQLs::LeeLineas(clsArchivoTravesa& lector, ArchivoLeido& archivo,
@@ -201,8 +221,10 @@ std::vector<clsDescargarSQLs::LineaLeida> clsDescargarSQLs::LeeLineas(clsArchivo
     Falla(bitacora, archivo,
           VentaFallida{archivo.nombre, fecha, hora, cliente, "una línea de la venta no es válida: " + motivo});
   }
-  if (!texto::Recorta(texto::Reemplaza(lector.Resto(), "\r", "")).empty())
+  if (!texto::Recorta(texto::Reemplaza(lector.Resto(), "\r", "")).empty()) {
     Rechaza(bitacora, "Línea sin fin de línea, no leída, del archivo " + archivo.nombre + ": " + lector.Resto());
+    archivo.inconcluso = true;
+  }
   return leidas;
 }
 
@@ -255,8 +277,11 @@ void clsDescargarSQLs::GrabarVentas(BitacoraDeArchivos& bitacora, VentasEnEspera
 }
 
 // A file leaves the site only when every sale it holds is posted or was
-// already; otherwise the next run reads it again.
+// already, and it is still the file that was read; otherwise the next run
+// reads it again.
 void clsDescargarSQLs::BorraLeidos(BitacoraDeArchivos& bitacora, const std::set<unsigned>& fallidas) {
+  const auto enElSitio = mFTP_.GetDirectoryListing(kPatron);
+  const bool sinListado = !enElSitio && !mFTP_.GetLastErrorMessage().empty();
   for (const ArchivoLeido& archivo : leidos_) {
     bool completo = !archivo.conFallas;
     for (const unsigned id : archivo.ventas) completo = completo && !fallidas.count(id);
@@ -264,9 +289,29 @@ void clsDescargarSQLs::BorraLeidos(BitacoraDeArchivos& bitacora, const std::set<
       bitacora.Escribe(10, "Se conserva en el sitio " + archivo.nombre + ": alguna de sus ventas no se grabó");
       continue;
     }
+    const std::string llegando = SigueLlegando(archivo, enElSitio.get(), sinListado);
+    if (!llegando.empty()) {
+      bitacora.Escribe(10, "Se conserva en el sitio " + archivo.nombre + ": " + llegando);
+      continue;
+    }
     bitacora.Escribe(10, "Intentando borrar " + archivo.nombre);
     mFTP_.DeleteFTPFile(archivo.nombre);
   }
+}
+
+// A phone writes its file under its own name, so a run may read it half
+// written. The sales read whole are posted; the file stays on the site and the
+// next run reads it whole (finding those sales already posted).
+std::string clsDescargarSQLs::SigueLlegando(const ArchivoLeido& archivo, const cDirList* enElSitio, bool sinListado) {
+  if (archivo.inconcluso) return "el teléfono aún lo está subiendo";
+  if (sinListado) return "no se pudo comprobar que no cambió mientras se leía";
+  if (enElSitio == nullptr) return "";
+  for (const cDirItem& e : *enElSitio) {
+    // The listing keeps the low 32 bits of a size.
+    if (e.filename == archivo.nombre && e.FileSize != static_cast<std::int32_t>(archivo.tamano))
+      return "cambió mientras se leía (" + std::to_string(archivo.tamano) + " bytes leídos)";
+  }
+  return "";
 }
 
 void clsDescargarSQLs::AlProgreso(std::int64_t actual, std::int64_t total) {

@@ -66,12 +66,16 @@ class clsDescargarSQLs {
   static double A2Decimales(double dbCantidad);
 
  private:
-  // A file read in this run: the staged sales it holds, and whether one of
-  // its lines or sales could not be taken.
+  // A file read in this run: the staged sales it holds, whether one of its
+  // lines or sales could not be taken, its size as downloaded, and whether a
+  // phone was still writing it (its last line without end, or its size other
+  // than the listing's).
   struct ArchivoLeido {
     std::string nombre;
     std::set<unsigned> ventas;
     bool conFallas = false;
+    std::int64_t tamano = -1;
+    bool inconcluso = false;
   };
 
   // A line of a sales file, with its sale as the phone wrote it (client and
@@ -82,16 +86,21 @@ class clsDescargarSQLs {
   };
 
   void Descarga(BitacoraDeArchivos& bitacora, VentasEnEspera& espera);
-  void LeeArchivo(const std::string& nombre, BitacoraDeArchivos& bitacora, VentasEnEspera& espera);
+  // `listado`: the file's size in the listing (its low 32 bits).
+  void LeeArchivo(const std::string& nombre, std::int32_t listado, BitacoraDeArchivos& bitacora,
+                  VentasEnEspera& espera);
   void CargarArchivo(const std::filesystem::path& ruta, unsigned& contador, ArchivoLeido& archivo,
                      BitacoraDeArchivos& bitacora, VentasEnEspera& espera);
   std::vector<LineaLeida> LeeLineas(clsArchivoTravesa& lector, ArchivoLeido& archivo, BitacoraDeArchivos& bitacora,
                                     std::set<std::string>& rechazadas);
+  static void DejaLaUltimaVenta(std::vector<LineaLeida>& leidas, const ArchivoLeido& archivo,
+                                BitacoraDeArchivos& bitacora);
   void PonEnEspera(const std::vector<LineaLeida>& leidas, const std::set<std::string>& rechazadas, unsigned& contador,
                    ArchivoLeido& archivo, BitacoraDeArchivos& bitacora, VentasEnEspera& espera);
   void Rechaza(BitacoraDeArchivos& bitacora, const std::string& rechazo);
   void GrabarVentas(BitacoraDeArchivos& bitacora, VentasEnEspera& espera, std::set<unsigned>& fallidas);
   void BorraLeidos(BitacoraDeArchivos& bitacora, const std::set<unsigned>& fallidas);
+  static std::string SigueLlegando(const ArchivoLeido& archivo, const cDirList* enElSitio, bool sinListado);
   void NoLeido(BitacoraDeArchivos& bitacora, const std::string& nombre, const std::string& motivo);
   void Falla(BitacoraDeArchivos& bitacora, ArchivoLeido& archivo, VentaFallida falla);
   void AlProgreso(std::int64_t actual, std::int64_t total);

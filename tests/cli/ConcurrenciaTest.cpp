@@ -1,7 +1,8 @@
 // Real processes side by side on the real database and FTP servers: two desks
 // (two program folders on one database and one site folder) reading sales or
-// applying payments at once; publish runs while a phone downloads the
-// catalogue; the service publishing while read runs post sales beside it.
+// applying payments at once, or reading while a phone still uploads its sales;
+// publish runs while a phone downloads the catalogue; the service publishing
+// while read runs post sales beside it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,6 +14,7 @@
 #include <thread>
 
 #include "comun/ArchivoDeVentas.h"
+#include "comun/CarpetaTemporal.h"
 #include "comun/Instalacion.h"
 #include "comun/LectorDeCatalogo.h"
 #include "comun/ServidorPropio.h"
@@ -232,8 +234,53 @@ TEST_F(DosEscritoriosTest, AplicanPagosALaVezYCadaPagoUnaVez) {
   for (const auto& a : archivos) EXPECT_FALSE(std::filesystem::exists(sitio_.EnDisco(a.nombre))) << a.nombre;
 }
 
-// A phone downloads the published files again and again from an FTP server
-// of the test's own, slowed so that an upload of the catalogue spans seconds.
+// A phone sends its day's sales slowly under their own name, as the phones
+// do, while both desks read: a run that meets the file half written posts
+// what it read and leaves the file on the site; a run after the upload posts
+// the rest, each sale once.
+TEST_F(DosEscritoriosTest, LeenMientrasUnTelefonoSubeSusVentas) {
+  constexpr int kVentas = 600;
+  ArchivoDeVentas archivo;
+  for (int v = 0; v < kVentas; ++v) AgregaVenta(archivo, v);
+  prueba::CarpetaTemporal telefono;
+  prueba::EscribeArchivo(telefono / "ventas_tel9_1.sql", archivo.contenido());
+  const std::string existencia = Dato("SELECT Existencia FROM productos WHERE Clave = 'ABA001'");
+  // 4 KiB every 50 ms.
+  const std::string subida =
+      "import ftplib, sys, time\n"
+      "sitio, usuario, clave, carpeta, archivo = sys.argv[1:]\n"
+      "class Despacio:\n"
+      "    def __init__(self, f): self.f = f\n"
+      "    def read(self, n):\n"
+      "        time.sleep(0.05)\n"
+      "        return self.f.read(4096)\n"
+      "ftp = ftplib.FTP()\n"
+      "ftp.connect(sitio.split(':')[0], int(sitio.split(':')[1]))\n"
+      "ftp.login(usuario, clave)\n"
+      "ftp.cwd(carpeta)\n"
+      "ftp.storbinary('STOR ventas_tel9_1.sql', Despacio(open(archivo, 'rb')))\n";
+  const auto& s = sitio_.servidor();
+  ProcesoEnFondo sube("/usr/bin/python3", {"-c", subida, sitio_.sitio(), s.usuario, s.password, sitio_.carpeta(),
+                                           (telefono / "ventas_tel9_1.sql").string()});
+  std::error_code ec;
+  for (int i = 0; i < 600 && std::filesystem::file_size(sitio_.EnDisco("ventas_tel9_1.sql"), ec) < 20000; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  ProcesoEnFondo uno(Orden(a_, {"leer"}), ComoAdmin()), dos(Orden(b_, {"leer"}), ComoAdmin());
+  // A download that finds the file grown past the size it was told breaks
+  // off: that run reads nothing of it and ends with 1.
+  for (const Resultado& r : {uno.Espera(180), dos.Espera(180)}) EXPECT_LE(r.estado, 1) << r.Todo();
+  const Resultado subido = sube.Espera(120);
+  ASSERT_EQ(subido.estado, 0) << subido.Todo();
+
+  const Resultado r = b_.ComoAdmin({"leer"});
+  EXPECT_EQ(r.estado, 0) << r.Todo();
+  RevisaVentas(a_.base(), kVentas, existencia);
+  EXPECT_FALSE(QuedanVentas(sitio_.EnDisco("")));
+}
+
+// A phone downloads the published files again and again, from an FTP server
+// of the test's own slowed so that an upload of the catalogue spans seconds,
+// while they are published anew.
 class CatalogoEnUsoTest : public ::testing::Test {
  protected:
   static constexpr int kBytesPorSegundo = 512 * 1024;
@@ -395,3 +442,4 @@ TEST_F(CatalogoEnUsoLargoTest, ServicioMientrasSeLeenVentasDuranteMinutos) { Ser
 
 }  // namespace
 }  // namespace travesa
+

@@ -2,14 +2,9 @@
 // The document a receivable stands for, by its kind (cxc.Tipo): the column of
 // anexopagosctes that holds its number, the word the review shows, and the
 // table whose balance a payment lowers.
-#include <string>
 #include <string_view>
 
 namespace travesa {
-
-class BasesDD;
-class Conexion;
-class RecordSet;
 
 struct DocumentoDePago {
   std::string_view columna;  // "Factura", "Remision", "Apartado" or "Cargo"
@@ -19,7 +14,6 @@ struct DocumentoDePago {
   // "F", "R", "A"; anything else is a cargo.
   static DocumentoDePago DeTipo(std::string_view tipo);
   bool EsCargo() const { return tabla.empty(); }
-
 };
 
 }  // namespace travesa

@@ -2,6 +2,8 @@
 
 #include "sales/ContextoDePosteo.h"
 #include "sales/Folios.h"
+#include "sales/ProductosDeLaVenta.h"
+#include "sales/SalidaDeAlmacen.h"
 #include "sales/VentaPreparada.h"
 #include "shell/host/BasesDD.h"
 #include "shell/host/Conexion.h"
@@ -73,6 +75,22 @@ DocumentoDeVenta::Campos DocumentoDeVenta::Linea(long long id, int partida, cons
   k.Agrega("ImpuestoAd", Valor(producto->Fields("ImpuestoAd").Numero()));
   k.Agrega("Bultos", Valor(ContextoDePosteo::Bultos(l, *producto)));
   return k;
+}
+
+void DocumentoDeVenta::GrabaLineasYSalida(Lote& lote, const VentaPreparada& v, std::string_view tablaDetalle,
+                                          const std::string& referencia, const HazLinea& linea) {
+  ProductosDeLaVenta productos(lote.cn(), v.lineas);
+  SalidaDeAlmacen salida(v.venta().vendedor, v.venta().cliente, v.nombre);
+  std::vector<Campos> lineas;
+  for (std::size_t i = 0; i < v.lineas.size(); ++i) {
+    const LineaDeVenta& l = v.lineas[i];
+    const int partida = static_cast<int>(i) + 1;
+    const RecordSet* p = productos.De(i);
+    lineas.push_back(linea(partida, l, p));
+    if (p != nullptr) salida.Agrega(*p, l.cantidad, l.fecha, referencia + std::to_string(partida));
+  }
+  InsertaLineas(lote, tablaDetalle, lineas);
+  salida.Graba(lote);
 }
 
 void DocumentoDeVenta::InsertaLineas(Lote& lote, std::string_view tablaDetalle, const std::vector<Campos>& lineas) {

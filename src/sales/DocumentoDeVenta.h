@@ -2,6 +2,7 @@
 // What orders and remissions share: the duplicate test, the folio of the
 // series, the header columns taken from the sale and its client, and the
 // document lines.
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,13 @@ class DocumentoDeVenta {
   // A line of `pedidosdetalle` or `remisionesdetalle`; the product's columns
   // only when it was found.
   static Campos Linea(long long id, int partida, const LineaDeVenta& l, const RecordSet* producto);
+  // A sale's document lines in `tablaDetalle`, each made by `linea` from its
+  // number (from 1), the sale's line and its product (null when not found),
+  // and the stock they take out of the warehouse under `referencia` + the
+  // line number; all as writes of `lote`, with one query for the products.
+  using HazLinea = std::function<Campos(int partida, const LineaDeVenta& l, const RecordSet* producto)>;
+  static void GrabaLineasYSalida(Lote& lote, const VentaPreparada& v, std::string_view tablaDetalle,
+                                 const std::string& referencia, const HazLinea& linea);
   // The document's lines, each run of lines with the same columns in one
   // statement (lines of products not found carry fewer columns).
   static void InsertaLineas(Lote& lote, std::string_view tablaDetalle, const std::vector<Campos>& lineas);

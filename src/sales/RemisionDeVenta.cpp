@@ -3,8 +3,6 @@
 #include "sales/ContextoDePosteo.h"
 #include "sales/CxcDeVenta.h"
 #include "sales/DocumentoDeVenta.h"
-#include "sales/ProductosDeLaVenta.h"
-#include "sales/SalidaDeAlmacen.h"
 #include "sales/VentaPreparada.h"
 #include "shell/host/Conexion.h"
 #include "shell/host/Lote.h"
@@ -31,18 +29,10 @@ VentaPosteada RemisionDeVenta::Graba(const ContextoDePosteo& c, const VentaPrepa
   Lote lote(cn);
   DocumentoDeVenta::LimpiaLineas(lote, "remisionesdetalle", id);
   const std::string referencia = (c.blSinExist ? "REMISION. " : "REMISION No. ") + std::to_string(folio) + "-";
-  ProductosDeLaVenta productos(cn, v.lineas);
-  SalidaDeAlmacen salida(venta.vendedor, venta.cliente, v.nombre);
-  std::vector<DocumentoDeVenta::Campos> lineas;
-  for (std::size_t i = 0; i < v.lineas.size(); ++i) {
-    const LineaDeVenta& l = v.lineas[i];
-    const int partida = static_cast<int>(i) + 1;
-    const RecordSet* p = productos.De(i);
-    lineas.push_back(DocumentoDeVenta::Linea(id, partida, l, p));
-    if (p != nullptr) salida.Agrega(*p, l.cantidad, l.fecha, referencia + std::to_string(partida));
-  }
-  DocumentoDeVenta::InsertaLineas(lote, "remisionesdetalle", lineas);
-  salida.Graba(lote);
+  DocumentoDeVenta::GrabaLineasYSalida(lote, v, "remisionesdetalle", referencia,
+                                      [id](int partida, const LineaDeVenta& l, const RecordSet* p) {
+                                        return DocumentoDeVenta::Linea(id, partida, l, p);
+                                      });
   CxcDeVenta::Graba(c, v, {"R", id, folio, "Remision", false}, lote);
   lote.Envia();
   return {"Remisión", c.serie, folio, venta.cliente, v.nombre, v.total, venta.archivo};

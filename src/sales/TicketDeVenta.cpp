@@ -5,8 +5,6 @@
 #include "sales/ContextoDePosteo.h"
 #include "sales/CxcDeVenta.h"
 #include "sales/DocumentoDeVenta.h"
-#include "sales/ProductosDeLaVenta.h"
-#include "sales/SalidaDeAlmacen.h"
 #include "sales/VentaPreparada.h"
 #include "shell/host/Conexion.h"
 #include "shell/host/Lote.h"
@@ -80,19 +78,10 @@ VentaPosteada TicketDeVenta::Graba(const ContextoDePosteo& c, const VentaPrepara
   // Only the new ticket's own lines (there are none yet).
   Lote lote(cn);
   lote.Execute("DELETE FROM ticketsdetalle WHERE IdTicket = " + std::to_string(id));
-  ProductosDeLaVenta productos(cn, v.lineas);
-  SalidaDeAlmacen salida(venta.vendedor, venta.cliente, v.nombre);
-  std::vector<DocumentoDeVenta::Campos> lineas;
-  for (std::size_t i = 0; i < v.lineas.size(); ++i) {
-    const LineaDeVenta& l = v.lineas[i];
-    const int partida = static_cast<int>(i) + 1;
-    const RecordSet* p = productos.De(i);
-    lineas.push_back(Linea(folio, partida, id, l, p));
-    if (p != nullptr)
-      salida.Agrega(*p, l.cantidad, l.fecha, "TICKET No. " + std::to_string(folio) + "-" + std::to_string(partida));
-  }
-  DocumentoDeVenta::InsertaLineas(lote, "ticketsdetalle", lineas);
-  salida.Graba(lote);
+  DocumentoDeVenta::GrabaLineasYSalida(lote, v, "ticketsdetalle", "TICKET No. " + std::to_string(folio) + "-",
+                                      [&](int partida, const LineaDeVenta& l, const RecordSet* p) {
+                                        return Linea(folio, partida, id, l, p);
+                                      });
   CxcDeVenta::Graba(c, v, {"C", id, folio, "Cargo", true}, lote);
   lote.Envia();
   return {"Ticket", "", folio, venta.cliente, v.nombre, v.total, venta.archivo};

@@ -1,23 +1,13 @@
 #include "sales/SalidaDeAlmacen.h"
 
-#include <ctime>
-
 #include "shell/host/Lote.h"
 #include "shell/host/RecordSet.h"
+#include "shell/host/libNalda.h"
 
 namespace travesa {
 namespace {
 
 constexpr int kTipoVenta = 0;  // histalmacen.Tipo of a sale
-
-std::string HoraActual() {
-  const std::time_t t = std::time(nullptr);
-  std::tm tm{};
-  localtime_r(&t, &tm);
-  char buf[16];
-  std::strftime(buf, sizeof buf, "%H:%M:%S", &tm);
-  return buf;
-}
 
 std::string Variable(std::size_t i) { return "@travesa_existencia" + std::to_string(i + 1); }
 
@@ -41,7 +31,7 @@ void SalidaDeAlmacen::Graba(Lote& lote) {
     lote.Execute(lote.cn().Prepara("UPDATE productos SET Existencia = (" + Variable(i) + " := Existencia - ?) WHERE Clave = ?",
                           {Valor(salidas_[i].cantidad), Valor(salidas_[i].clave)}));
   }
-  const std::string hora = HoraActual();
+  const std::string hora = libNalda::Ahora("%H:%M:%S");
   std::vector<std::vector<Valor>> filas;
   std::vector<Conexion::Expresion> existencias;
   for (std::size_t i = 0; i < salidas_.size(); ++i) {

@@ -2,10 +2,11 @@
 
 #include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <fstream>
 #include <iostream>
 #include <mutex>
+
+#include "shell/host/libNalda.h"
 
 namespace travesa {
 namespace {
@@ -13,14 +14,7 @@ namespace {
 std::mutex gCerrojo;
 std::filesystem::path gArchivo;
 
-std::string Ahora() {
-  const std::time_t t = std::time(nullptr);
-  std::tm tm{};
-  localtime_r(&t, &tm);
-  char buf[32];
-  std::strftime(buf, sizeof buf, "%Y-%m-%d %H:%M:%S", &tm);
-  return buf;
-}
+std::string Ahora() { return libNalda::Ahora("%Y-%m-%d %H:%M:%S"); }
 
 }  // namespace
 

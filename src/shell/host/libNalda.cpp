@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <ctime>
 
 #include "shell/host/ArchivoIni.h"
 
@@ -65,6 +66,14 @@ std::string libNalda::FechaSQL(std::chrono::year_month_day fecha) {
   std::snprintf(buf, sizeof buf, "%04d-%02u-%02u", static_cast<int>(fecha.year()),
                 static_cast<unsigned>(fecha.month()), static_cast<unsigned>(fecha.day()));
   return buf;
+}
+
+std::string libNalda::Ahora(const char* formato) {
+  const std::time_t t = std::time(nullptr);
+  std::tm tm{};
+  localtime_r(&t, &tm);
+  char buf[64];
+  return std::string(buf, std::strftime(buf, sizeof buf, formato, &tm));
 }
 
 }  // namespace travesa

@@ -17,6 +17,8 @@ class libNalda {
   // text without a leading number is 0. Thousands separators are skipped.
   static double prVal(std::string_view texto);
   static std::string FechaSQL(std::chrono::year_month_day fecha);
+  // The local time now, written with a strftime format.
+  static std::string Ahora(const char* formato);
 };
 
 }  // namespace travesa

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <map>
+#include <set>
 
 #include "payments/DocumentoDePago.h"
 #include "payments/PagosYaAplicados.h"
@@ -12,6 +13,7 @@
 #include "shell/host/Lote.h"
 #include "shell/host/Movimientos.h"
 #include "shell/host/RecordSet.h"
+#include "shell/host/Texto.h"
 #include "shell/host/Transaccion.h"
 #include "shell/host/Utilerias.h"
 
@@ -57,14 +59,14 @@ void Repetido(ResultadoAplicacion& r, const std::string& cliente, double cantida
 // The receivables of a round of payments (each at most once) with their
 // documents, in one query.
 std::map<long, CxcPagada> LeeCxcs(Conexion& cn, const std::vector<GrupoDePagos::Pago>& ronda) {
-  std::string ids;
-  for (const GrupoDePagos::Pago& p : ronda) ids += (ids.empty() ? "" : ",") + std::to_string(p.idCxc);
+  std::set<long long> ids;
+  for (const GrupoDePagos::Pago& p : ronda) ids.insert(p.idCxc);
   RecordSet rs;
   rs.Abre(cn,
           "SELECT c.Id, c.Tipo, c.Numero, f.Id IS NOT NULL AS Factura, r.Id IS NOT NULL AS Remision, "
           "a.Id IS NOT NULL AS Apartado, EXISTS (SELECT 1 FROM edoctacli e WHERE e.Folio = c.Numero) AS Cargo "
           "FROM cxc c LEFT JOIN facturas f ON f.Id = c.Numero LEFT JOIN remisiones r ON r.Id = c.Numero "
-          "LEFT JOIN apartados a ON a.Id = c.Numero WHERE c.Id IN (" + ids + ")",
+          "LEFT JOIN apartados a ON a.Id = c.Numero WHERE c.Id IN (" + texto::ListaDeNumeros(ids) + ")",
           "cxc");
   std::map<long, CxcPagada> cxcs;
   for (; !rs.Eof(); rs.MoveNext()) {

@@ -5,6 +5,8 @@
 
 #include "shell/Formatos.h"
 #include "shell/host/Conexion.h"
+#include "shell/host/ListaDeClaves.h"
+#include "shell/host/Texto.h"
 
 namespace travesa {
 namespace {
@@ -22,20 +24,13 @@ std::string FechaDeBD(const Valor& v) {
   return fecha.ok() ? formatos::FechaCorta(fecha) : "";
 }
 
-template <typename Numeros>
-std::string Lista(const Numeros& numeros) {
-  std::string s;
-  for (const auto n : numeros) s += (s.empty() ? "" : ",") + std::to_string(n);
-  return s;
-}
-
 }  // namespace
 
 DatosDeRevision::DatosDeRevision(Conexion& cn, const std::vector<RegistroDePago>& pagos) : pagos_(pagos) {
-  std::set<long> ids;
+  std::set<long long> ids;
   for (const RegistroDePago& p : pagos) ids.insert(p.idCxc);
   if (ids.empty()) return;
-  cxcs_.Abre(cn, "SELECT * FROM cxc WHERE Id IN (" + Lista(ids) + ")", "cxc");
+  cxcs_.Abre(cn, "SELECT * FROM cxc WHERE Id IN (" + texto::ListaDeNumeros(ids) + ")", "cxc");
   std::vector<PagosYaAplicados::Documento> documentos;
   for (std::size_t f = 0; !cxcs_.Eof(); cxcs_.MoveNext(), ++f) {
     filaDeCxc_.emplace(static_cast<long>(cxcs_.Fields("Id").Entero()), f);
@@ -65,7 +60,7 @@ void DatosDeRevision::LeeDocumentos(Conexion& cn) {
   }
   for (const auto& [tabla, numeros] : porTabla) {
     RecordSet rs;
-    rs.Abre(cn, "SELECT Id, Serie, Factura, Fecha FROM " + tabla + " WHERE Id IN (" + Lista(numeros) + ")", tabla);
+    rs.Abre(cn, "SELECT Id, Serie, Factura, Fecha FROM " + tabla + " WHERE Id IN (" + texto::ListaDeNumeros(numeros) + ")", tabla);
     for (; !rs.Eof(); rs.MoveNext())
       documentos_.emplace(std::make_pair(tabla, rs.Fields("Id").Entero()),
                           std::make_pair(FechaDeBD(rs.Fields("Fecha")),
@@ -73,35 +68,29 @@ void DatosDeRevision::LeeDocumentos(Conexion& cn) {
   }
   if (cargos.empty()) return;
   RecordSet rs;
-  rs.Abre(cn, "SELECT DISTINCT Folio FROM edoctacli WHERE Folio IN (" + Lista(cargos) + ")", "edoctacli");
+  rs.Abre(cn, "SELECT DISTINCT Folio FROM edoctacli WHERE Folio IN (" + texto::ListaDeNumeros(cargos) + ")", "edoctacli");
   for (; !rs.Eof(); rs.MoveNext()) cargos_.insert(rs.Fields("Folio").Entero());
 }
 
-// FIELD() names, for each customer, the first key of the list the server
-// takes as its own; a key the answer leaves out is asked alone.
+// One query for every customer's name (see ListaDeClaves); a key the answer
+// leaves out is asked alone.
 void DatosDeRevision::LeeNombres(Conexion& cn) {
-  std::vector<Valor> claves;
-  std::set<std::string> vistas;
+  std::vector<std::string> leidas;
   for (const auto& [id, fila] : filaDeCxc_) {
     cxcs_.IrA(fila);
-    const std::string clave = cxcs_.Fields("Clave").Texto();
-    if (vistas.insert(clave).second) claves.emplace_back(clave);
+    leidas.push_back(cxcs_.Fields("Clave").Texto());
   }
-  if (claves.empty()) return;
-  std::string marcas;
-  for (std::size_t i = 0; i < claves.size(); ++i) marcas += i ? ",?" : "?";
-  std::vector<Valor> valores = claves;
-  valores.insert(valores.end(), claves.begin(), claves.end());
+  const ListaDeClaves claves("Clave", leidas);
+  if (claves.Vacia()) return;
   RecordSet rs;
-  rs.Abre(cn, cn.Prepara("SELECT FIELD(Clave," + marcas + ") AS k, Nombre FROM clientes WHERE Clave IN (" + marcas + ")",
-                         valores),
+  rs.Abre(cn,
+          cn.Prepara("SELECT " + claves.Posicion() + " AS k, Nombre FROM clientes WHERE " + claves.Filtro(),
+                     claves.Valores(2)),
           "clientes");
-  for (; !rs.Eof(); rs.MoveNext()) {
-    const long long k = rs.Fields("k").Entero();
-    if (k >= 1 && static_cast<std::size_t>(k) <= claves.size())
-      nombres_.emplace(claves[static_cast<std::size_t>(k - 1)].Texto(), rs.Fields("Nombre").Texto());
-  }
-  for (const Valor& clave : claves) {
+  for (; !rs.Eof(); rs.MoveNext())
+    if (const std::string* clave = claves.Clave(rs.Fields("k").Entero()))
+      nombres_.emplace(*clave, rs.Fields("Nombre").Texto());
+  for (const Valor& clave : claves.Valores()) {
     if (nombres_.count(clave.Texto())) continue;
     RecordSet uno;
     uno.Abre(cn, cn.Prepara("SELECT Nombre FROM clientes WHERE Clave=? LIMIT 1", {clave}), "clientes");

@@ -6,15 +6,10 @@
 #include "payments/AplicacionDePagos.h"
 #include "shell/host/Conexion.h"
 #include "shell/host/RecordSet.h"
+#include "shell/host/Texto.h"
 
 namespace travesa {
 namespace {
-
-std::string Lista(const std::set<long long>& numeros) {
-  std::string s;
-  for (const long long n : numeros) s += (s.empty() ? "" : ",") + std::to_string(n);
-  return s;
-}
 
 std::map<long, PagosYaAplicados::Documento> LeeCxcs(Conexion& cn, const std::vector<PagoAAplicar>& pagos) {
   std::set<long long> ids;
@@ -22,7 +17,7 @@ std::map<long, PagosYaAplicados::Documento> LeeCxcs(Conexion& cn, const std::vec
   std::map<long, PagosYaAplicados::Documento> cxcs;
   if (ids.empty()) return cxcs;
   RecordSet rs;
-  rs.Abre(cn, "SELECT Id, Tipo, Numero FROM cxc WHERE Id IN (" + Lista(ids) + ")", "cxc");
+  rs.Abre(cn, "SELECT Id, Tipo, Numero FROM cxc WHERE Id IN (" + texto::ListaDeNumeros(ids) + ")", "cxc");
   for (; !rs.Eof(); rs.MoveNext())
     cxcs.emplace(static_cast<long>(rs.Fields("Id").Entero()),
                  PagosYaAplicados::Documento{DocumentoDePago::DeTipo(rs.Fields("Tipo").Texto()),
@@ -47,7 +42,7 @@ PagosYaAplicados::PagosYaAplicados(Conexion& cn, const std::vector<Documento>& d
   if (porColumna.empty()) return;
   std::string donde;
   for (const auto& [columna, numeros] : porColumna)
-    donde += (donde.empty() ? "" : " OR ") + columna + " IN (" + Lista(numeros) + ")";
+    donde += (donde.empty() ? "" : " OR ") + columna + " IN (" + texto::ListaDeNumeros(numeros) + ")";
   RecordSet rs;
   rs.Abre(cn,
           "SELECT Factura, Remision, Apartado, Cargo, FechaReal, Hora, TRUNCATE(Cantidad, 0) AS Entero "

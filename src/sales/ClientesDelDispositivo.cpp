@@ -2,8 +2,8 @@
 
 #include <charconv>
 #include <cmath>
-#include <map>
 #include <optional>
+#include <set>
 #include <vector>
 
 #include "sales/LectorDeEtiquetas.h"
@@ -11,6 +11,7 @@
 #include "shell/host/Bitacora.h"
 #include "shell/host/Conexion.h"
 #include "shell/host/ErrorTravesa.h"
+#include "shell/host/ListaDeClaves.h"
 #include "shell/host/RecordSet.h"
 #include "shell/host/Texto.h"
 
@@ -101,32 +102,23 @@ void Rechaza(ResultadoClientes& r, std::size_t numero, const std::string& clave,
                      "»): el cliente no se agregó, " + motivo);
 }
 
-// Which keys of the block `clientes` already has. Keys are asked a block at a
-// time: FIELD() names, for each known customer, the first key of the list the
-// server takes as its own; a key written exactly the same is known too.
+// Which keys of the block `clientes` already has, asked with one query (see
+// ListaDeClaves); a key written exactly as a known one is known too.
 std::vector<bool> Conocidos(Conexion& cn, const std::vector<Registro>& bloque) {
-  std::vector<Valor> lista;
-  std::map<std::string, std::vector<std::size_t>> lugares;
-  for (std::size_t i = 0; i < bloque.size(); ++i) {
-    if (!bloque[i].claveLeida) continue;
-    auto& donde = lugares[bloque[i].clave];
-    if (donde.empty()) lista.emplace_back(bloque[i].clave);
-    donde.push_back(i);
-  }
+  std::vector<std::string> leidas;
+  for (const Registro& r : bloque)
+    if (r.claveLeida) leidas.push_back(r.clave);
+  const ListaDeClaves claves("Clave", leidas);
   std::vector<bool> conocido(bloque.size(), false);
-  if (lista.empty()) return conocido;
-  std::string marcas;
-  for (std::size_t i = 0; i < lista.size(); ++i) marcas += i ? ",?" : "?";
-  std::vector<Valor> valores = lista;
-  valores.insert(valores.end(), lista.begin(), lista.end());
+  if (claves.Vacia()) return conocido;
   RecordSet rs;
-  rs.Abre(cn, cn.Prepara("SELECT FIELD(Clave," + marcas + ") FROM clientes WHERE Clave IN (" + marcas + ")", valores),
+  rs.Abre(cn, cn.Prepara("SELECT " + claves.Posicion() + " FROM clientes WHERE " + claves.Filtro(), claves.Valores(2)),
           "clientes");
-  for (; !rs.Eof(); rs.MoveNext()) {
-    const long long k = rs.Fields(0).Entero();
-    if (k < 1 || static_cast<std::size_t>(k) > lista.size()) continue;
-    for (const std::size_t i : lugares[lista[static_cast<std::size_t>(k - 1)].Texto()]) conocido[i] = true;
-  }
+  std::set<std::string> conocidas;
+  for (; !rs.Eof(); rs.MoveNext())
+    if (const std::string* clave = claves.Clave(rs.Fields(0).Entero())) conocidas.insert(*clave);
+  for (std::size_t i = 0; i < bloque.size(); ++i)
+    conocido[i] = bloque[i].claveLeida && conocidas.count(bloque[i].clave) > 0;
   return conocido;
 }
 

@@ -5,6 +5,7 @@
 
 #include "sales/LineaDeVenta.h"
 #include "shell/host/Conexion.h"
+#include "shell/host/ListaDeClaves.h"
 
 namespace travesa {
 
@@ -14,47 +15,44 @@ ProductosDeLaVenta::ProductosDeLaVenta(Conexion& cn, const std::vector<LineaDeVe
   LeeSueltos(cn, lineas);
 }
 
-// FIELD() names, for each row, the first code of the list the server takes as
-// equal to the row's code; lines with exactly that text get the row.
+// Lines whose code is written exactly as the key the server gave a row get
+// that row (see ListaDeClaves).
 void ProductosDeLaVenta::LeeJuntos(Conexion& cn, const std::vector<LineaDeVenta>& lineas, bool libreCubre) {
-  std::vector<Valor> claves;
-  std::vector<Valor> cantidades;  // of the first line of each code
-  std::map<std::string, std::size_t> posicion;
-  for (const LineaDeVenta& l : lineas) {
-    if (!posicion.emplace(l.producto, claves.size()).second) continue;
-    claves.emplace_back(l.producto);
-    cantidades.emplace_back(l.cantidad);
-  }
-  if (claves.empty()) return;
-  std::string marcas;
-  for (std::size_t i = 0; i < claves.size(); ++i) marcas += i ? ",?" : "?";
-  const std::string campo = "FIELD(Clave," + marcas + ")";
-  std::vector<Valor> valores = claves;
+  std::vector<std::string> codigos;
+  for (const LineaDeVenta& l : lineas) codigos.push_back(l.producto);
+  const ListaDeClaves claves("Clave", codigos);
+  if (claves.Vacia()) return;
+  std::vector<Valor> valores = claves.Valores(libreCubre ? 2 : 1);
   std::string cubre = "0";
   if (libreCubre) {
-    // The free stock compared with the quantity by the server, in decimals.
-    cubre = "(Existencia - PorVender) >= CASE " + campo;
-    valores.insert(valores.end(), claves.begin(), claves.end());
-    for (std::size_t i = 0; i < claves.size(); ++i) {
-      cubre += " WHEN " + std::to_string(i + 1) + " THEN ?";
-      valores.push_back(cantidades[i]);
+    // The free stock compared by the server, in decimals, with the quantity
+    // of the first line of each code.
+    cubre = "(Existencia - PorVender) >= CASE " + claves.Posicion();
+    std::vector<bool> puesta(claves.Cuantas() + 1, false);
+    for (const LineaDeVenta& l : lineas) {
+      const std::size_t lugar = claves.Lugar(l.producto);
+      if (puesta[lugar]) continue;
+      puesta[lugar] = true;
+      cubre += " WHEN " + std::to_string(lugar) + " THEN ?";
+      valores.emplace_back(l.cantidad);
     }
     cubre += " END";
   }
-  valores.insert(valores.end(), claves.begin(), claves.end());
+  const std::vector<Valor> filtro = claves.Valores();
+  valores.insert(valores.end(), filtro.begin(), filtro.end());  // for Filtro()
   juntos_.Abre(cn,
-               cn.Prepara("SELECT " + campo + " AS TravesaClave, " + cubre + " AS TravesaCubre, productos.* FROM "
-                          "productos WHERE Clave IN (" + marcas + ")",
+               cn.Prepara("SELECT " + claves.Posicion() + " AS TravesaClave, " + cubre +
+                              " AS TravesaCubre, productos.* FROM productos WHERE " + claves.Filtro(),
                           valores),
                "productos");
-  std::map<std::size_t, std::size_t> filaDeClave;
+  std::map<std::size_t, std::size_t> filaDeLugar;
   for (std::size_t f = 0; !juntos_.Eof(); juntos_.MoveNext(), ++f) {
     const long long k = juntos_.Fields("TravesaClave").Entero();
-    if (k >= 1) filaDeClave.emplace(static_cast<std::size_t>(k - 1), f);
+    if (k >= 1) filaDeLugar.emplace(static_cast<std::size_t>(k), f);
   }
   for (std::size_t i = 0; i < lineas.size(); ++i) {
-    const auto f = filaDeClave.find(posicion.at(lineas[i].producto));
-    if (f != filaDeClave.end()) filaDeLinea_[i] = f->second;
+    const auto f = filaDeLugar.find(claves.Lugar(lineas[i].producto));
+    if (f != filaDeLugar.end()) filaDeLinea_[i] = f->second;
   }
 }
 

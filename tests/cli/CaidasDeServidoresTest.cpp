@@ -125,8 +125,7 @@ class CaidaDeLaBaseTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(base_.enMarcha());
     inst_.emplace(base_.servidor());
-    const auto r = inst_->ComoAdmin(sitio_.ComoAjustes());
-    ASSERT_EQ(r.estado, 0) << r.Todo();
+    inst_->Ajusta(sitio_.ComoAjustes());
     sitio_.Escribe("clientes.xml", "<clientes></clientes>");
   }
   std::vector<std::string> Orden(const std::vector<std::string>& args) const {
@@ -303,10 +302,7 @@ class CaidaDelSitioTest : public ::testing::Test {
 
   void SetUp() override {
     ASSERT_TRUE(ftp_.enMarcha());
-    const auto r = inst_.ComoAdmin({"ajustes", "ftpSitio=" + ftp_.sitio(),
-                                    std::string("ftpUsuario=") + prueba::ServidorPropio::kUsuario,
-                                    std::string("FTPcontraseña=") + prueba::ServidorPropio::kPassword, "FTPcarpeta="});
-    ASSERT_EQ(r.estado, 0) << r.Todo();
+    inst_.Ajusta(ftp_.ComoAjustes(""));
   }
   std::vector<std::string> Orden(const std::vector<std::string>& args) const {
     std::vector<std::string> todos = {"--carpeta", inst_.programa().string(), "--usuario", "admin", "--codigo", "admin"};

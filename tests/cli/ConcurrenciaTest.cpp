@@ -103,12 +103,7 @@ int Publicaciones(const std::string& salida) {
 class DosEscritoriosTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (Instalacion* inst : {&a_, &b_}) {
-      std::vector<std::string> ajustes = sitio_.ComoAjustes();
-      ajustes.push_back("TipoMovimiento=R");
-      const auto r = inst->ComoAdmin(ajustes);
-      ASSERT_EQ(r.estado, 0) << r.Todo();
-    }
+    for (Instalacion* inst : {&a_, &b_}) inst->Ajusta(sitio_.ComoAjustes({"TipoMovimiento=R"}));
   }
   std::string Dato(const std::string& sql) { return a_.base().Dato(sql); }
 
@@ -293,13 +288,9 @@ class CatalogoEnUsoTest : public ::testing::Test {
         "INSERT INTO productos (Clave, Descrip, Precio1, Existencia) SELECT CONCAT('PZ', seq), "
         "CONCAT('Producto con una descripción larga para que el archivo pese ', seq), seq, 100 "
         "FROM seq_1_to_6000");
-    auto r = inst_.ComoAdmin({"ajustes", "ftpSitio=" + servidor_.sitio(),
-                              std::string("ftpUsuario=") + prueba::ServidorPropio::kUsuario,
-                              std::string("FTPcontraseña=") + prueba::ServidorPropio::kPassword, "FTPcarpeta=/",
-                              "TipoMovimiento=R"});
-    ASSERT_EQ(r.estado, 0) << r.Todo();
+    inst_.Ajusta(servidor_.ComoAjustes("/", {"TipoMovimiento=R"}));
     // The phones find a catalogue from the start.
-    r = inst_.ComoAdmin({"generar"});
+    const auto r = inst_.ComoAdmin({"generar"});
     ASSERT_EQ(r.estado, 0) << r.Todo();
     for (const auto& e : std::filesystem::directory_iterator(servidor_.EnDisco("")))
       if (e.path().extension() == ".xml") publicados_.push_back(e.path().filename().string());

@@ -32,13 +32,7 @@ VentaDeTelefono Venta(int minuto, const std::string& nota, const std::string& cl
 
 class EntradaHostilTest : public ::testing::Test {
  protected:
-  void SetUp() override { Apunta(sitio_.sitio(), sitio_.servidor().usuario, sitio_.servidor().password, sitio_.carpeta().substr(1)); }
-  void Apunta(const std::string& sitio, const std::string& usuario, const std::string& password,
-              const std::string& carpeta) {
-    const auto r = inst_.ComoAdmin({"ajustes", "ftpSitio=" + sitio, "ftpUsuario=" + usuario, "FTPcontraseña=" + password,
-                                    "FTPcarpeta=" + carpeta, "TipoMovimiento=R"});
-    ASSERT_EQ(r.estado, 0) << r.Todo();
-  }
+  void SetUp() override { inst_.Ajusta(sitio_.ComoAjustes({"TipoMovimiento=R"})); }
   std::string Dato(const std::string& sql) { return inst_.base().Dato(sql); }
   std::string Nota(const std::string& hora) {
     return Dato("SELECT HEX(nota) FROM remisiones WHERE Fecha='2026-12-08' AND Hora LIKE '" + hora + "%'");
@@ -149,7 +143,7 @@ TEST_F(EntradaHostilTest, NombresDelSitioQueSalenDeLaCarpetaNoSeUsan) {
   std::filesystem::create_directories(hostil.EnDisco(fuera.ruta().filename().string()));
   // 120 bytes, the size the false listing gives, so that a download of it would complete.
   std::ofstream(hostil.EnDisco(fuera.ruta().filename().string() + "/robado.sql")) << std::string(119, 'x') << "\n";
-  Apunta(hostil.sitio(), prueba::ServidorPropio::kUsuario, prueba::ServidorPropio::kPassword, "carpeta");
+  inst_.Ajusta(hostil.ComoAjustes("carpeta", {"TipoMovimiento=R"}));
   for (const char* orden : {"leer", "pagos"}) {
     const auto r = inst_.ComoAdmin({orden});
     EXPECT_EQ(r.estado, 0) << orden << ": " << r.Todo();

@@ -46,12 +46,6 @@ constexpr const char* kCatalogo[] = {"vendedores.xml", "productos.xml", "cliente
 
 class FallasTest : public ::testing::Test {
  protected:
-  void Apunta(const std::string& sitio, const std::string& usuario, const std::string& password,
-              const std::string& carpeta) {
-    const auto r = inst_.ComoAdmin({"ajustes", "ftpSitio=" + sitio, "ftpUsuario=" + usuario, "FTPcontraseña=" + password,
-                                    "FTPcarpeta=" + carpeta, "TipoMovimiento=R"});
-    ASSERT_EQ(r.estado, 0) << r.Todo();
-  }
   std::string Dato(const std::string& sql) { return inst_.base().Dato(sql); }
 
   Instalacion inst_;
@@ -59,7 +53,7 @@ class FallasTest : public ::testing::Test {
 
 TEST_F(FallasTest, DiscoLlenoAlEscribirElCatalogoNoDejaArchivosAMedias) {
   prueba::SitioDePrueba sitio;
-  Apunta(sitio.sitio(), sitio.servidor().usuario, sitio.servidor().password, sitio.carpeta().substr(1));
+  inst_.Ajusta(sitio.ComoAjustes({"TipoMovimiento=R"}));
   ASSERT_EQ(inst_.ComoAdmin({"generar"}).estado, 0);
   std::map<std::string, std::string> publicado;
   std::uintmax_t mayor = 0;
@@ -103,7 +97,7 @@ TEST_F(FallasTest, ServidorCaidoAMitadDeUnArchivoDeVentasNoGrabaNadaDeEl) {
     ASSERT_TRUE(lento.enMarcha());
     std::ofstream(lento.EnDisco(kNombre), std::ios::binary) << archivo.contenido();
     std::ofstream(lento.EnDisco("clientes.xml")) << "<clientes></clientes>";
-    Apunta(lento.sitio(), prueba::ServidorPropio::kUsuario, prueba::ServidorPropio::kPassword, "");
+    inst_.Ajusta(lento.ComoAjustes("", {"TipoMovimiento=R"}));
     prueba::ProcesoEnFondo leer({"--carpeta", inst_.programa().string(), "--usuario", "admin", "--codigo", "admin", "leer"});
     // Killed once the sales file has started to come down (its partial copy is there).
     const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(60);
@@ -126,7 +120,7 @@ TEST_F(FallasTest, ServidorCaidoAMitadDeUnArchivoDeVentasNoGrabaNadaDeEl) {
   prueba::ServidorPropio otro(0);
   ASSERT_TRUE(otro.enMarcha());
   std::ofstream(otro.EnDisco(kNombre), std::ios::binary) << archivo.contenido();
-  Apunta(otro.sitio(), prueba::ServidorPropio::kUsuario, prueba::ServidorPropio::kPassword, "");
+  inst_.Ajusta(otro.ComoAjustes("", {"TipoMovimiento=R"}));
   auto r = inst_.ComoAdmin({"leer"});
   EXPECT_EQ(r.estado, 0) << r.Todo();
   EXPECT_EQ(Dato("SELECT COUNT(*) FROM remisiones WHERE Fecha = '2026-12-08'"), std::to_string(kVentas));

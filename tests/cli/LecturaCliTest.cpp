@@ -18,10 +18,7 @@ constexpr const char* kBien = "Archivos descargados y grabados en las tablas de 
 class LecturaCliTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    const auto& s = sitio_.servidor();
-    const auto r = inst_.ComoAdmin({"ajustes", "ftpSitio=" + sitio_.sitio(), "ftpUsuario=" + s.usuario,
-                                    "FTPcontraseña=" + s.password, "FTPcarpeta=" + sitio_.carpeta().substr(1)});
-    ASSERT_EQ(r.estado, 0) << r.Todo();
+    inst_.Ajusta(sitio_.ComoAjustes());
     sitio_.Escribe("clientes.xml",
                    "<clientes><cliente><clave>C001</clave></cliente><cliente><clave>N200</clave><nombre>Tienda "
                    "Nueva</nombre><numPrecio>2</numPrecio><diascredito>8</diascredito></cliente></clientes>");

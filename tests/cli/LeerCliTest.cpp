@@ -18,11 +18,7 @@ using prueba::VentaDeTelefono;
 class LeerCliTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    const auto& s = sitio_.servidor();
-    const auto r = inst_.ComoAdmin({"ajustes", "ftpSitio=" + sitio_.sitio(), "ftpUsuario=" + s.usuario,
-                                    "FTPcontraseña=" + s.password, "FTPcarpeta=" + sitio_.carpeta().substr(1),
-                                    "TipoMovimiento=R"});
-    ASSERT_EQ(r.estado, 0) << r.Todo();
+    inst_.Ajusta(sitio_.ComoAjustes({"TipoMovimiento=R"}));
   }
   std::vector<std::string> Leer() const {
     return {"--carpeta", inst_.programa().string(), "--usuario", "admin", "--codigo", "admin", "leer"};

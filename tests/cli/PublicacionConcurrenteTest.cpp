@@ -29,10 +29,7 @@ class PublicacionConcurrenteTest : public ::testing::Test {
     inst_.base().Ejecuta(
         "INSERT INTO productos (Clave, Descrip, Precio1) SELECT CONCAT('PZ', seq), "
         "CONCAT('Producto con una descripción larga para que el archivo pese ', seq), seq FROM seq_1_to_6000");
-    const auto r = inst_.ComoAdmin({"ajustes", "ftpSitio=" + servidor_.sitio(),
-                                    std::string("ftpUsuario=") + prueba::ServidorPropio::kUsuario,
-                                    std::string("FTPcontraseña=") + prueba::ServidorPropio::kPassword, "FTPcarpeta=/"});
-    ASSERT_EQ(r.estado, 0) << r.Todo();
+    inst_.Ajusta(servidor_.ComoAjustes("/"));
   }
 
   std::vector<std::string> Orden(const std::string& comando) const {

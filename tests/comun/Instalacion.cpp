@@ -1,5 +1,7 @@
 #include "comun/Instalacion.h"
 
+#include <gtest/gtest.h>
+
 #include "comun/Entorno.h"
 #include "shell/host/DeAcceso.h"
 #include "shell/host/Utilerias.h"
@@ -35,6 +37,11 @@ Resultado Instalacion::ComoAdmin(const std::vector<std::string>& args, const std
   std::vector<std::string> todos = {"--usuario", "admin", "--codigo", "admin"};
   todos.insert(todos.end(), args.begin(), args.end());
   return Travesa(todos, entrada);
+}
+
+void Instalacion::Ajusta(const std::vector<std::string>& orden) {
+  const Resultado r = ComoAdmin(orden);
+  ASSERT_EQ(r.estado, 0) << r.Todo();
 }
 
 void Instalacion::AgregaUsuario(int id, const std::string& usuario, const std::string& codigo,

@@ -35,6 +35,8 @@ class Instalacion {
   Resultado Travesa(const std::vector<std::string>& args, const std::string& entrada = "");
   // The same, logged in as admin.
   Resultado ComoAdmin(const std::vector<std::string>& args, const std::string& entrada = "");
+  // `ajustes ...` as admin; the test fails if the settings are refused.
+  void Ajusta(const std::vector<std::string>& orden);
 
   // Adds a user whose rights string is `modulos`, in the users table cipher.
   void AgregaUsuario(int id, const std::string& usuario, const std::string& codigo, const std::string& modulos);

@@ -88,6 +88,14 @@ ServidorPropio::~ServidorPropio() { Mata(); }
 
 std::string ServidorPropio::sitio() const { return "127.0.0.1:" + std::to_string(puerto_); }
 
+std::vector<std::string> ServidorPropio::ComoAjustes(const std::string& carpeta,
+                                                     std::initializer_list<std::string> mas) const {
+  std::vector<std::string> orden = {"ajustes", "ftpSitio=" + sitio(), std::string("ftpUsuario=") + kUsuario,
+                                    std::string("FTPcontraseña=") + kPassword, "FTPcarpeta=" + carpeta};
+  orden.insert(orden.end(), mas);
+  return orden;
+}
+
 void ServidorPropio::Mata() {
   if (pid_ <= 0) return;
   ::kill(pid_, SIGKILL);

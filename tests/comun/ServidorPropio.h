@@ -26,6 +26,8 @@ class ServidorPropio {
 
   bool enMarcha() const { return listo_; }
   std::string sitio() const;  // "127.0.0.1:port"
+  // `travesa ajustes` pointing at `carpeta` of this server, plus `mas` settings.
+  std::vector<std::string> ComoAjustes(const std::string& carpeta, std::initializer_list<std::string> mas = {}) const;
   std::filesystem::path EnDisco(const std::string& nombre) const { return raiz_ / nombre; }
 
   void Mata();     // SIGKILL: every connection drops at once

@@ -48,9 +48,11 @@ void SitioDePrueba::Pon(Ajustes& a) const {
   a.FTPcarpeta = carpeta_.substr(1);
 }
 
-std::vector<std::string> SitioDePrueba::ComoAjustes() const {
-  return {"ajustes", "ftpSitio=" + sitio(), "ftpUsuario=" + servidor_.usuario, "FTPcontraseña=" + servidor_.password,
-          "FTPcarpeta=" + carpeta_.substr(1)};
+std::vector<std::string> SitioDePrueba::ComoAjustes(std::initializer_list<std::string> mas) const {
+  std::vector<std::string> orden = {"ajustes", "ftpSitio=" + sitio(), "ftpUsuario=" + servidor_.usuario,
+                                    "FTPcontraseña=" + servidor_.password, "FTPcarpeta=" + carpeta_.substr(1)};
+  orden.insert(orden.end(), mas);
+  return orden;
 }
 
 std::string Bytes(std::size_t n) {

@@ -35,7 +35,8 @@ class SitioDePrueba {
   // The settings that point a program at the test's folder (relative to the
   // login folder, no final "/"): in the record, or as `travesa ajustes` arguments.
   void Pon(Ajustes& a) const;
-  std::vector<std::string> ComoAjustes() const;
+  // `travesa ajustes` pointing at this folder, plus `mas` settings.
+  std::vector<std::string> ComoAjustes(std::initializer_list<std::string> mas = {}) const;
 
  private:
   ServidorFTP servidor_;

@@ -214,4 +214,10 @@ std::size_t Largo(std::string_view s) {
   }));
 }
 
+std::string ListaDeNumeros(const std::set<long long>& numeros) {
+  std::string s;
+  for (const long long n : numeros) s += (s.empty() ? "" : ",") + std::to_string(n);
+  return s;
+}
+
 }  // namespace travesa::texto

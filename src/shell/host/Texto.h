@@ -1,6 +1,7 @@
 #pragma once
 // Text helpers shared by every layer. All texts are UTF-8.
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,8 @@ bool EmpiezaCon(std::string_view s, std::string_view prefijo);
 bool TerminaCon(std::string_view s, std::string_view sufijo);
 // First n characters (code points, not bytes).
 std::string Izquierda(std::string_view s, std::size_t n);
+// "1,2,3": whole numbers for an SQL IN list.
+std::string ListaDeNumeros(const std::set<long long>& numeros);
 std::size_t Largo(std::string_view s);  // in characters
 
 }  // namespace travesa::texto

@@ -34,6 +34,10 @@ void ComandoServicio::Publica(Programa& programa, const Orden& orden) {
   try {
     programa.AseguraConexiones();
     const auto r = Publicacion::GenerarArchivos(programa, op, programa.ajustes(), orden.vendedor, false);
+    for (const auto& archivo : r.guardados)
+      op.Mensaje(formatos::SelloSubida(formatos::Reloj::now()) + " Se guardó para la siguiente lectura un archivo que un "
+                 "teléfono dejó en el sitio sin leerse: " + archivo.string(),
+                 Botones::kExclamacion, "Servicio");
     if (r.ok) {
       op.Mensaje(r.sello + " Archivos generados y grabados en el sitio web. " + r.proxima, Botones::kInformacion,
                  "Servicio");

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "ftp/RutaFTP.h"
 #include "shell/host/Texto.h"
 
 namespace travesa {
@@ -75,6 +76,13 @@ std::string SitioFTP::Url() const {
   const bool ipv6 = host_.find(':') != std::string::npos;
   const std::string host = ipv6 ? "[" + host_ + "]" : host_;
   return "ftp://" + host + ":" + std::to_string(puerto_);
+}
+
+std::string SitioFTP::Identidad(std::string_view sitio, std::string_view carpeta) {
+  const auto leido = Lee(sitio);
+  const std::string donde =
+      leido ? texto::Minusculas(leido->host()) + ":" + std::to_string(leido->puerto()) : std::string(sitio);
+  return donde + "|" + RutaFTP::Absoluta("/", carpeta);
 }
 
 }  // namespace travesa

@@ -19,6 +19,11 @@ class SitioFTP {
   // "ftp://host:port" with IPv6 literals in brackets; curl is told about TLS apart.
   std::string Url() const;
 
+  // One text for one folder of one server however the settings spell it
+  // ("host:port|/folder", host in lower case): two desks, or the service and
+  // a desk, that reach the same folder get the same text.
+  static std::string Identidad(std::string_view sitio, std::string_view carpeta);
+
  private:
   std::string host_;
   unsigned puerto_ = 21;

@@ -218,6 +218,20 @@ std::int64_t clsFTP::GetFTPFileSize(std::string_view sFile) {
   });
 }
 
+std::string clsFTP::GetFTPFileTime(std::string_view sFile) {
+  constexpr std::string_view kEtiqueta = "FtpGetFileTime";
+  return Protegido(error_, kEtiqueta, std::string(), [&] {
+    if (!ListoPara(kEtiqueta, {sFile}) || !Orden(kEtiqueta, {"MDTM " + Absoluta(sFile)})) return std::string();
+    const RespuestaFTP* r = sesion_->Respuesta(213);
+    if (r == nullptr || r->texto.size() < 18) return std::string();
+    // "213 20261209081530" (some servers add ".sss"): the seconds are enough.
+    const std::string sello = r->texto.substr(4, 14);
+    for (const char c : sello)
+      if (c < '0' || c > '9') return std::string();
+    return sello;
+  });
+}
+
 std::shared_ptr<const cDirList> clsFTP::GetDirectoryListing(std::string_view sFilter) {
   using Resultado = std::shared_ptr<const cDirList>;
   return Protegido(error_, kFindFirst, Resultado(), [&]() -> Resultado {

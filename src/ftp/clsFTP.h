@@ -60,6 +60,10 @@ class clsFTP {
   // Size of the first file that matches sFile (blanks searched as "?"); -1 when
   // none matches (no error text), -2 on a failure.
   std::int64_t GetFTPFileSize(std::string_view sFile);
+  // When the file was last written, as the server's MDTM says it
+  // ("yyyymmddhhmmss", UTC, to the second); empty when the server does not
+  // tell (no such file, or no MDTM), with the reply in GetLastErrorMessage.
+  std::string GetFTPFileTime(std::string_view sFile);
   // The entries of the current (or named) folder that match the pattern, in the
   // server's order; nullptr when none matches (no error text) or on a failure.
   std::shared_ptr<const cDirList> GetDirectoryListing(std::string_view sFilter);

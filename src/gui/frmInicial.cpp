@@ -227,6 +227,7 @@ void frmInicial::GenerarArchivos(bool mostrarMensaje) {
       })) {
     // The window is enabled again before anything is said.
     if (r.ok && mostrarMensaje) Publicacion::MuestraExito(operador_);
+    if (mostrarMensaje) Publicacion::MuestraGuardados(operador_, r, kTituloGenerar);
     Publicacion::MuestraFalla(operador_, r, kTituloGenerar);
   }
   if (r.ok) {

@@ -41,6 +41,15 @@ void Publicacion::MuestraExito(Operador& operador) {
   operador.Mensaje("Archivos generados y grabados en el sitio web", Botones::kInformacion, "Atención");
 }
 
+void Publicacion::MuestraGuardados(Operador& operador, const Resultado& r, std::string_view titulo) {
+  if (r.guardados.empty()) return;
+  std::string lista;
+  for (const auto& archivo : r.guardados) lista += "\n" + archivo.string();
+  operador.Mensaje("En el sitio había archivos que un teléfono dejó y que aún no se leían; se guardaron antes de "
+                   "publicar el catálogo y la siguiente lectura («Leer archivos») los tomará:" + lista,
+                   Botones::kExclamacion, titulo);
+}
+
 void Publicacion::MuestraFalla(Operador& operador, const Resultado& r, std::string_view titulo) {
   if (r.ok || r.motivo.empty()) return;
   operador.Mensaje("Los archivos no se subieron completos al sitio: " + r.motivo, Botones::kCritico, titulo);
@@ -76,6 +85,7 @@ Publicacion::Resultado Publicacion::GenerarArchivos(Programa& programa, Operador
     xmls.FTPcarpeta = a.FTPcarpeta;
     r.ok = xmls.Procesar();
     r.motivo = xmls.MotivoDeFalla();
+    r.guardados = xmls.Guardados();
     operador.Aviso("");
   }
   if (!r.ok) {

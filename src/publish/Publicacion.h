@@ -3,8 +3,10 @@
 // on success, stamp the time of the last upload and estimate the next run.
 // The desktop window adds its screen effects around it (disabled window, busy
 // pointer, stopped timer); the headless commands call it as it is.
+#include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "shell/Ajustes.h"
 #include "shell/Operador.h"
@@ -20,6 +22,9 @@ class Publicacion {
     std::string sello;    // "dd/mmm/yyyy - hh:nn:ss" of this run, when ok
     std::string proxima;  // "Próxima actualización estimada: ..." when ok and automatic
     std::string motivo;   // when not ok: the FTP client's text of the failure
+    // Phones' files found unread where the catalogue went, saved for the next
+    // read run (they are saved whether the run ends well or not).
+    std::vector<std::filesystem::path> guardados;
   };
 
   // `ajustes` carries the FTP site as the settings page shows it and the saved
@@ -34,6 +39,8 @@ class Publicacion {
 
   // "Archivos generados y grabados en el sitio web".
   static void MuestraExito(Operador& operador);
+  // What was saved from the site for the next read run; nothing when nothing was.
+  static void MuestraGuardados(Operador& operador, const Resultado& r, std::string_view titulo);
   // The reason of a failed run, when the FTP client gave one; nothing otherwise.
   static void MuestraFalla(Operador& operador, const Resultado& r, std::string_view titulo);
   // True for an empty key or a seller of the table; otherwise the operator is told.

@@ -1,36 +1,28 @@
 #include "publish/clsXMLs.h"
 
-#include <openssl/evp.h>
 #include <unistd.h>
 
 #include <random>
 #include <sstream>
 #include <utility>
 
-#include "ftp/RutaFTP.h"
 #include "ftp/SitioFTP.h"
 #include "publish/ConsultasCatalogo.h"
 #include "publish/DocumentosDeCxc.h"
 #include "publish/EscritorXML.h"
 #include "publish/EscrituraCatalogo.h"
+#include "publish/ResguardoDelSitio.h"
 #include "shell/Dialogos.h"
 #include "shell/Formatos.h"
 #include "shell/Interrupcion.h"
 #include "shell/Programa.h"
 #include "shell/ReglasAjustes.h"
+#include "shell/host/Huella.h"
 #include "shell/host/RecordSetSecuencial.h"
 #include "shell/host/Texto.h"
 
 namespace travesa {
 namespace {
-
-// The application password travels as the lowercase hex MD5 of its UTF-8 bytes.
-std::string Md5Hex(std::string_view texto) {
-  unsigned char resumen[EVP_MAX_MD_SIZE];
-  unsigned int largo = 0;
-  EVP_Digest(texto.data(), texto.size(), resumen, &largo, EVP_md5(), nullptr);
-  return texto::HexMinusculas(std::string_view(reinterpret_cast<const char*>(resumen), largo));
-}
 
 std::string SN(std::string_view valor) { return Ajustes::Si(valor) ? "S" : "N"; }
 
@@ -52,7 +44,11 @@ std::filesystem::path ConExtension(const std::filesystem::path& ruta) {
 }  // namespace
 
 clsXMLs::clsXMLs(Programa& programa, Operador& objLabel, const Ajustes& ajustes)
-    : programa_(programa), objLabel_(objLabel), ajustes_(ajustes), marca_(MarcaDeCorrida()) {
+    : programa_(programa),
+      objLabel_(objLabel),
+      ajustes_(ajustes),
+      telefonos_(programa.carpeta()),
+      marca_(MarcaDeCorrida()) {
   mFTP_.SetInterrupcion(&Interrupcion::Bandera());
   mFTP_.SetModePassive();
   mFTP_.SetTransferBinary();
@@ -84,7 +80,8 @@ void clsXMLs::EscribirConfiguracion(const std::filesystem::path& ruta) {
   Utilerias& u = programa_.utilerias();
   const std::string clave = u.DesEncripta(
       programa_.configuracion().LeeIniConDefecto(campo.seccion, campo.clave, u.Encripta(campo.porOmision)));
-  xml.Elemento("claveconfiguracion", Md5Hex(clave));
+  // The application password travels as the lowercase hex MD5 of its UTF-8 bytes.
+  xml.Elemento("claveconfiguracion", Huella::Md5(clave));
   xml.Termina();
 }
 
@@ -158,6 +155,8 @@ bool clsXMLs::Procesar() {
 // published one, so a device never reads a half-written file. A server that
 // refuses to rename over an existing file gets the published file deleted
 // first, but only once this run's complete copy is there to take its place.
+// The names the phones write too are looked at just before the rename, so
+// that a phone's file nobody read is saved first (ResguardoDelSitio).
 bool clsXMLs::SubirXML(std::string_view nombre) {
   archivoActual_ = std::string(nombre) + ".xml";
   const std::string remoto = FTPcarpeta + archivoActual_;
@@ -170,13 +169,39 @@ bool clsXMLs::SubirXML(std::string_view nombre) {
     mFTP_.DeleteFTPFile(temporal);
     return false;
   }
+  const std::string huella = DeLosTelefonos(nombre) ? Huella::Sha256DeArchivo(local) : std::string();
+  if (!huella.empty() && !DejaLugar(remoto, huella, tamano)) {
+    mFTP_.DeleteFTPFile(temporal);
+    return false;
+  }
+  if (!Renombra(temporal, remoto, tamano, !ec)) {
+    mFTP_.DeleteFTPFile(temporal);
+    return false;
+  }
+  if (!huella.empty()) conocidos_->Sella(archivoActual_, huella, mFTP_.GetFTPFileTime(remoto));
+  return true;
+}
+
+bool clsXMLs::Renombra(const std::string& temporal, const std::string& remoto, std::int64_t tamano,
+                       bool tamanoConocido) {
   if (mFTP_.RenameFTPFile(temporal, remoto)) return true;
   motivo_ = mFTP_.GetLastErrorMessage();
-  if (!ec && mFTP_.GetFTPFileSize(temporal) == tamano && mFTP_.DeleteFTPFile(remoto) &&
-      mFTP_.RenameFTPFile(temporal, remoto))
-    return true;
-  mFTP_.DeleteFTPFile(temporal);
-  return false;
+  return tamanoConocido && mFTP_.GetFTPFileSize(temporal) == tamano && mFTP_.DeleteFTPFile(remoto) &&
+         mFTP_.RenameFTPFile(temporal, remoto);
+}
+
+bool clsXMLs::DeLosTelefonos(std::string_view nombre) { return nombre == "clientes" || nombre == "productos"; }
+
+// The version about to be published is remembered first, so that a run cut
+// off after the rename still knows it as its own.
+bool clsXMLs::DejaLugar(const std::string& remoto, const std::string& huella, std::int64_t tamano) {
+  if (!conocidos_) conocidos_.emplace(programa_.principal(), SitioFTP::Identidad(ftpSitio, FTPcarpeta));
+  conocidos_->Publica(archivoActual_, huella, tamano);
+  ResguardoDelSitio resguardo(mFTP_, *conocidos_, telefonos_);
+  const bool libre = resguardo.Resguarda(remoto, archivoActual_);
+  guardados_.insert(guardados_.end(), resguardo.Guardados().begin(), resguardo.Guardados().end());
+  if (!libre) motivo_ = resguardo.Motivo();
+  return libre;
 }
 
 // Temporary copies that a run broken off (stopped, or cut from the site) left
@@ -199,10 +224,7 @@ bool clsXMLs::QuitaDelSitio(std::string_view nombre) {
 }
 
 std::string clsXMLs::NombreDeBloqueo(std::string_view sitio, std::string_view carpeta) {
-  const auto leido = SitioFTP::Lee(sitio);
-  const std::string donde = leido ? texto::Minusculas(leido->host()) + ":" + std::to_string(leido->puerto())
-                                  : std::string(sitio);
-  return "travesa-publicacion-" + Md5Hex(donde + "|" + RutaFTP::Absoluta("/", carpeta));
+  return "travesa-publicacion-" + Huella::Md5(SitioFTP::Identidad(sitio, carpeta));
 }
 
 void clsXMLs::AlProgreso(std::int64_t actual, std::int64_t total) {

@@ -1,12 +1,17 @@
 #pragma once
 // The publish run: builds every catalogue file from the Norvento database in
 // the program folder, then uploads them to the FTP folder.
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ftp/clsFTP.h"
 #include "shell/Ajustes.h"
+#include "shell/ArchivosConocidos.h"
+#include "shell/ArchivosDeTelefonos.h"
 #include "shell/Operador.h"
 
 namespace travesa {
@@ -52,12 +57,18 @@ class clsXMLs {
 
   // Why the run failed (the FTP client's text), for the operator and the log.
   const std::string& MotivoDeFalla() const { return motivo_; }
+  // The phones' files found unread where the catalogue went, saved to
+  // respaldo/ for the next read run.
+  const std::vector<std::filesystem::path>& Guardados() const { return guardados_; }
 
  private:
   bool Escribe(RecordSetSecuencial& rs, const Consulta& consulta, std::string_view raiz, std::string_view registro,
                bool siempre);
   bool QuitaLocal(std::string_view raiz);
   bool SubirXML(std::string_view nombre);
+  bool Renombra(const std::string& temporal, const std::string& remoto, std::int64_t tamano, bool tamanoConocido);
+  static bool DeLosTelefonos(std::string_view nombre);
+  bool DejaLugar(const std::string& remoto, const std::string& huella, std::int64_t tamano);
   bool QuitaDelSitio(std::string_view nombre);
   void QuitaTemporalesViejos();
   void AlProgreso(std::int64_t actual, std::int64_t total);
@@ -66,6 +77,9 @@ class clsXMLs {
   Operador& objLabel_;
   Ajustes ajustes_;
   clsFTP mFTP_;
+  ArchivosDeTelefonos telefonos_;
+  std::optional<ArchivosConocidos> conocidos_;
+  std::vector<std::filesystem::path> guardados_;
   std::string marca_;
   std::string archivoActual_;
   std::string motivo_;

@@ -2,17 +2,22 @@
 
 
 #include "ftp/DescargaRemota.h"
+#include "ftp/SitioFTP.h"
 #include "ftp/clsFTP.h"
 #include "sales/AvisoDeTransferencia.h"
 #include "sales/DescargaDeVentas.h"
 #include "sales/LectorDeEtiquetas.h"
 #include "sales/SitioDeDispositivos.h"
 #include "sales/clsDescargarSQLs.h"
+#include "shell/ArchivosConocidos.h"
+#include "shell/ArchivosDeTelefonos.h"
 #include "shell/Dialogos.h"
 #include "shell/Programa.h"
+#include "shell/host/Bitacora.h"
 #include "shell/host/BloqueoNombrado.h"
 #include "shell/host/DeArchivos.h"
 #include "shell/host/ErrorTravesa.h"
+#include "shell/host/Huella.h"
 
 namespace travesa {
 namespace {
@@ -51,22 +56,46 @@ ResumenLectura LecturaDeArchivos::Leer(const Ajustes& ajustes) {
 bool LecturaDeArchivos::Descargar(const Ajustes& ajustes, ResumenLectura& resumen) {
   resumen.carpeta = SitioDeDispositivos::ConDiagonales(ajustes.FTPcarpeta);
   std::string carpeta;
+  std::string sello;
   {
     clsFTP ftp;
     if (!SitioDeDispositivos::Conecta(ftp, operador_, ajustes)) return false;
     resumen.conectado = true;
     carpeta = SitioDeDispositivos::Resuelve(ftp, resumen.carpeta);
+    // Asked before the download: a phone's newer file then never passes for the one read.
+    sello = ftp.GetFTPFileTime(carpeta + kClientesRemoto);
   }
   Conexion& cn = programa_.principal();
   BloqueoNombrado bloqueo(cn, clsDescargarSQLs::NombreDelBloqueo(cn), segundosDeEspera_);
-  ImportaClientes(ajustes, carpeta, resumen);
+  ImportaGuardados(resumen);
+  ImportaClientes(ajustes, carpeta, sello, resumen);
   Ajustes conCarpeta = ajustes;
   conCarpeta.FTPcarpeta = resumen.carpeta;
   resumen.ventas = importaVentas_(programa_, operador_, conCarpeta);
   return true;
 }
 
-void LecturaDeArchivos::ImportaClientes(const Ajustes& ajustes, const std::string& carpeta, ResumenLectura& resumen) {
+void LecturaDeArchivos::Importa(std::string_view contenido, ResumenLectura& resumen) {
+  ResultadoClientes r = ClientesDelDispositivo::Importa(programa_.principal(), contenido, operador_);
+  ResultadoClientes& todos = resumen.clientes;
+  todos.conocidos += r.conocidos;
+  todos.agregados.insert(todos.agregados.end(), r.agregados.begin(), r.agregados.end());
+  todos.rechazados.insert(todos.rechazados.end(), r.rechazados.begin(), r.rechazados.end());
+}
+
+// The phones' customers files a publish saved before the catalogue took
+// their place, oldest first.
+void LecturaDeArchivos::ImportaGuardados(ResumenLectura& resumen) {
+  const ArchivosDeTelefonos telefonos(programa_.carpeta());
+  for (const std::filesystem::path& guardado : telefonos.Pendientes(kClientesRemoto)) {
+    Importa(LectorDeEtiquetas::LeeArchivo(guardado), resumen);
+    telefonos.Terminado(guardado);
+    resumen.clientesGuardados.push_back(guardado.filename().string());
+  }
+}
+
+void LecturaDeArchivos::ImportaClientes(const Ajustes& ajustes, const std::string& carpeta, const std::string& sello,
+                                        ResumenLectura& resumen) {
   const std::filesystem::path local = programa_.Archivo(kClientesLocal);
   DescargaRemota descarga;
   descarga.verificarCertificado = ajustes.VerificarCertificado != "N";
@@ -79,7 +108,18 @@ void LecturaDeArchivos::ImportaClientes(const Ajustes& ajustes, const std::strin
   });
   operador_.Aviso("");
   if (!resumen.clientesDescargados) return;
-  resumen.clientes = ClientesDelDispositivo::Importa(programa_.principal(), LectorDeEtiquetas::LeeArchivo(local), operador_);
+  const std::string contenido = LectorDeEtiquetas::LeeArchivo(local);
+  const std::string huella = Huella::Sha256(contenido);
+  ArchivosConocidos conocidos(programa_.principal(), SitioFTP::Identidad(ajustes.ftpSitio, ajustes.FTPcarpeta));
+  const auto conocido = conocidos.Busca(kClientesRemoto, huella);
+  if (conocido && conocido->origen == ArchivosConocidos::Origen::Publicado) {
+    resumen.clientesDelCatalogo = true;
+    Bitacora::Advierte("Clientes nuevos: el «clientes.xml» del sitio es el catálogo publicado, no un archivo de "
+                       "clientes de los teléfonos; no se leyó.");
+    return;
+  }
+  Importa(contenido, resumen);
+  conocidos.Leido(kClientesRemoto, huella, static_cast<std::int64_t>(contenido.size()), sello);
 }
 
 void LecturaDeArchivos::MensajeFinal(const ResumenLectura& resumen) {
@@ -87,11 +127,12 @@ void LecturaDeArchivos::MensajeFinal(const ResumenLectura& resumen) {
 }
 
 void LecturaDeArchivos::Terminar(const Ajustes& ajustes, ResumenLectura& resumen) {
-  if (!Ajustes::Si(ajustes.Traspaso)) {
-    DeArchivos::BorraArchivo(programa_.Archivo(TraspasoSobrante::kLocal));
+  resumen.conTraspaso = Ajustes::Si(ajustes.Traspaso);
+  if (!resumen.conTraspaso) {
+    TraspasoSobrante::Descarta(programa_);
     return;
   }
-  resumen.traspaso = TraspasoSobrante::GenerarTraspaso(programa_, operador_, ajustes);
+  resumen.traspasos = TraspasoSobrante::GenerarTraspasos(programa_, operador_, ajustes);
 }
 
 }  // namespace travesa

@@ -8,8 +8,9 @@
 // over an enabled window: Descargar (off the window's thread), MensajeFinal,
 // Terminar (off the window's thread again). The headless command calls Leer.
 #include <functional>
-#include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "sales/ClientesDelDispositivo.h"
 #include "sales/ResultadoVentas.h"
@@ -25,13 +26,23 @@ struct ResumenLectura {
   bool conectado = false;          // the site was reached for the customers file
   std::string carpeta;             // the folder setting with its slashes
   bool clientesDescargados = false;
+  // The site's `clientes.xml` was the catalogue this program published, not
+  // a phone's file: it was not imported.
+  bool clientesDelCatalogo = false;
+  // Phones' customers files that a publish had saved, read by this run.
+  std::vector<std::string> clientesGuardados;
   ResultadoClientes clientes;
   ResultadoVentas ventas;
-  std::optional<ResultadoTraspaso> traspaso;  // when the transfer option is on
+  bool conTraspaso = false;                  // the transfer option was on
+  std::vector<ResultadoTraspaso> traspasos;  // one per phone's file, the site's last
 
-  // Every sale was posted or found already posted, and the transfer (when it
-  // ran) did not fail.
-  bool Correcto() const { return conectado && ventas.Completo() && (!traspaso || traspaso->Correcto()); }
+  // Every sale was posted or found already posted, and no transfer failed.
+  bool Correcto() const {
+    if (!conectado || !ventas.Completo()) return false;
+    for (const ResultadoTraspaso& t : traspasos)
+      if (!t.Correcto()) return false;
+    return true;
+  }
 };
 
 class LecturaDeArchivos {
@@ -66,7 +77,10 @@ class LecturaDeArchivos {
   void Terminar(const Ajustes& ajustes, ResumenLectura& resumen);
 
  private:
-  void ImportaClientes(const Ajustes& ajustes, const std::string& carpeta, ResumenLectura& resumen);
+  void ImportaClientes(const Ajustes& ajustes, const std::string& carpeta, const std::string& sello,
+                       ResumenLectura& resumen);
+  void ImportaGuardados(ResumenLectura& resumen);
+  void Importa(std::string_view contenido, ResumenLectura& resumen);
 
   Programa& programa_;
   Operador& operador_;

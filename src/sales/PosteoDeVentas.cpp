@@ -47,6 +47,12 @@ std::string PosteoDeVentas::TextoDeFalla(const VentaFallida& f) {
          f.cliente + ". Motivo: " + f.motivo;
 }
 
+std::string PosteoDeVentas::TextoDeDesconocido(const VentaPosteada& p) {
+  return "     Venta grabada a un cliente que no existe en Norvento: " + p.tipo + " " +
+         (p.serie.empty() ? std::string() : p.serie + "-") + std::to_string(p.folio) + ", cliente «" + p.cliente +
+         "», archivo " + p.archivo;
+}
+
 bool PosteoDeVentas::YaExiste(const VentaPreparada& v) {
   if (byCrearVta_ == 0) return TicketDeVenta::YaExiste(contexto_.cn, v);
   if (byCrearVta_ == 1) return PedidoDeVenta::YaExiste(contexto_.cn, v);
@@ -81,6 +87,9 @@ void PosteoDeVentas::Graba(VentasEnEspera& espera, ResultadoVentas& resultado, B
       }
       VentaPosteada posteada = Posta(venta);
       transaccion.Confirma();
+      // Posted as the rules say, but the office must see it.
+      posteada.clienteDesconocido = !venta.clienteExiste;
+      if (posteada.clienteDesconocido) bitacora.Escribe(TextoDeDesconocido(posteada));
       resultado.posteadas.push_back(std::move(posteada));
     } catch (const ErrorTravesa& e) {
       const VentaFallida falla{primera.archivo, primera.fecha, primera.hora, primera.cliente, Motivo(e)};

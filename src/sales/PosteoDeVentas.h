@@ -31,6 +31,8 @@ class PosteoDeVentas {
 
   // The log entry of a sale that could not be staged or posted.
   static std::string TextoDeFalla(const VentaFallida& f);
+  // The log entry of a sale posted to a client missing from `clientes`.
+  static std::string TextoDeDesconocido(const VentaPosteada& p);
   // The first line of an error's text (the database's own message).
   static std::string Motivo(const std::exception& e);
 

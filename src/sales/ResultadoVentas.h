@@ -15,6 +15,7 @@ struct VentaPosteada {
   std::string nombre;   // the client's name, empty when unknown
   double total = 0;
   std::string archivo;  // the sales file it came from
+  bool clienteDesconocido = false;  // posted to a client that `clientes` does not hold
 };
 
 struct VentaFallida {
@@ -32,6 +33,11 @@ struct ResultadoVentas {
   std::vector<VentaFallida> fallidas;
   std::vector<std::string> lineasRechazadas;  // bad lines, as written in the log
   bool Completo() const { return conectado && fallidas.empty(); }
+  std::size_t ADesconocidos() const {
+    std::size_t n = 0;
+    for (const VentaPosteada& p : posteadas) n += p.clienteDesconocido ? 1 : 0;
+    return n;
+  }
 };
 
 }  // namespace travesa

@@ -15,6 +15,17 @@ std::string Cuenta(std::string_view titulo, std::size_t n, std::string_view ning
   return std::string(titulo) + ": " + (n == 0 ? std::string(ninguno) : std::to_string(n)) + "\n";
 }
 
+// Posted to clients that `clientes` does not hold: their documents carry no name.
+std::string Desconocidos(const ResultadoVentas& v) {
+  const std::size_t n = v.ADesconocidos();
+  if (n == 0) return {};
+  std::string t = Cuenta("Ventas grabadas a clientes que no existen en Norvento", n, "ninguna");
+  TablaAlineada tabla({{"Documento"}, {"Serie"}, {"Folio", Alin::Derecha}, {"Cliente"}, {"Archivo"}});
+  for (const VentaPosteada& p : v.posteadas)
+    if (p.clienteDesconocido) tabla.Agrega({p.tipo, p.serie, std::to_string(p.folio), p.cliente, p.archivo});
+  return t + tabla.Texto();
+}
+
 std::string Documentos(const ResultadoVentas& v) {
   std::string t = Cuenta("Documentos grabados", v.posteadas.size());
   TablaAlineada tabla({{"Documento"},
@@ -27,6 +38,7 @@ std::string Documentos(const ResultadoVentas& v) {
   for (const VentaPosteada& p : v.posteadas)
     tabla.Agrega({p.tipo, p.serie, std::to_string(p.folio), p.cliente, p.nombre, formatos::Moneda(p.total), p.archivo});
   if (!tabla.Vacia()) t += tabla.Texto();
+  t += Desconocidos(v);
   t += Cuenta("Ventas ya grabadas antes (omitidas)", static_cast<std::size_t>(v.yaPosteadas), "ninguna");
   t += Cuenta("Ventas que no se grabaron", v.fallidas.size(), "ninguna");
   TablaAlineada fallidas({{"Archivo"}, {"Fecha"}, {"Hora"}, {"Cliente"}, {"Motivo"}});
@@ -38,8 +50,14 @@ std::string Documentos(const ResultadoVentas& v) {
 }
 
 std::string Clientes(const ResumenLectura& r) {
-  if (!r.clientesDescargados) return "Clientes nuevos: no se pudo descargar el archivo de clientes\n";
-  std::string t = Cuenta("Clientes nuevos agregados", r.clientes.agregados.size());
+  std::string t;
+  for (const std::string& g : r.clientesGuardados) t += "Clientes leídos del archivo guardado al publicar: " + g + "\n";
+  if (!r.clientesDescargados) t += "Clientes nuevos: no se pudo descargar el archivo de clientes del sitio\n";
+  if (r.clientesDelCatalogo)
+    t += "Clientes nuevos: el sitio tiene el catálogo publicado («clientes.xml»), no un archivo de clientes de los "
+         "teléfonos; no se leyó\n";
+  if (!r.clientesDescargados && r.clientesGuardados.empty()) return t;
+  t += Cuenta("Clientes nuevos agregados", r.clientes.agregados.size());
   TablaAlineada agregados({{"Clave"}, {"Nombre"}});
   for (const ClienteAgregado& c : r.clientes.agregados) agregados.Agrega({c.clave, c.nombre});
   if (!agregados.Vacia()) t += agregados.Texto();
@@ -69,6 +87,9 @@ std::string ResumenEnTabla::TextoDelTraspaso(const ResultadoTraspaso& tr) {
       return "Traspaso: no se registró, el archivo de productos está dañado: " + tr.motivo;
     case E::Repetido:
       return "Traspaso: ese archivo de productos ya se registró en el traspaso " + std::to_string(tr.traspaso);
+    case E::DelCatalogo:
+      return "Traspaso: no se registró, el sitio tiene el catálogo publicado («productos.xml»), no el inventario "
+             "sobrante de un teléfono";
   }
   return {};
 }
@@ -76,7 +97,8 @@ std::string ResumenEnTabla::TextoDelTraspaso(const ResultadoTraspaso& tr) {
 std::string ResumenEnTabla::Texto(const ResumenLectura& r) {
   if (!r.conectado) return "No hubo conexión con el sitio; no se leyó nada.\n";
   std::string t = Documentos(r.ventas) + Clientes(r);
-  if (r.traspaso) t += TextoDelTraspaso(*r.traspaso) + "\n";
+  for (const ResultadoTraspaso& tr : r.traspasos)
+    t += (tr.guardado.empty() ? std::string() : "[" + tr.guardado + "] ") + TextoDelTraspaso(tr) + "\n";
   return t;
 }
 

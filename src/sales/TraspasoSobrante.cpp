@@ -1,20 +1,23 @@
 #include "sales/TraspasoSobrante.h"
 
-#include <openssl/evp.h>
-
 #include <ctime>
 #include <vector>
 
+#include "ftp/SitioFTP.h"
 #include "ftp/clsFTP.h"
 #include "sales/AvisoDeTransferencia.h"
 #include "sales/Folios.h"
 #include "sales/LectorDeEtiquetas.h"
 #include "sales/SitioDeDispositivos.h"
 #include "shell/Ajustes.h"
+#include "shell/ArchivosConocidos.h"
+#include "shell/ArchivosDeTelefonos.h"
 #include "shell/Dialogos.h"
 #include "shell/Programa.h"
+#include "shell/host/Bitacora.h"
 #include "shell/host/DeArchivos.h"
 #include "shell/host/ErrorTravesa.h"
+#include "shell/host/Huella.h"
 #include "shell/host/RecordSet.h"
 #include "shell/host/Texto.h"
 #include "shell/host/Transaccion.h"
@@ -38,13 +41,6 @@ struct Producto {
 struct Danado {
   std::string motivo;
 };
-
-std::string Huella(std::string_view contenido) {
-  unsigned char resumen[EVP_MAX_MD_SIZE];
-  unsigned int largo = 0;
-  EVP_Digest(contenido.data(), contenido.size(), resumen, &largo, EVP_sha256(), nullptr);
-  return texto::HexMinusculas(std::string_view(reinterpret_cast<const char*>(resumen), largo));
-}
 
 std::string Requerido(LectorDeEtiquetas& lector, std::string_view etiqueta) {
   std::optional<std::string> v = lector.Lee(etiqueta);
@@ -105,17 +101,32 @@ void AgregaLinea(Programa& programa, Conexion& cn, long traspaso, int partida, c
   cn.Inserta("traspasosdetalle", columnas, valores);
 }
 
-// Header and lines in one transaction; Repetido when this file was booked.
+// A phone's products file as it came: from the site or saved by a publish.
+struct ArchivoDeProductos {
+  std::string contenido;
+  std::string huella;
+  std::string modificado;  // the site's write time of it, when known
+  std::string guardado;    // the saved file's name; empty for the site's
+};
+
+// Header and lines in one transaction, with the file's digest among the
+// files read; Repetido when this file was booked before.
 void Graba(Programa& programa, const Ajustes& ajustes, const std::vector<Producto>& productos,
-           const std::string& huella, ResultadoTraspaso& r) {
+           const ArchivoDeProductos& archivo, ArchivosConocidos& conocidos, ResultadoTraspaso& r) {
   Conexion& cn = programa.principal();
   cn.Execute(cn.Prepara("INSERT IGNORE INTO sistema (Dato, Contenido) VALUES (?, '')", {Valor(kHuella)}));
   Transaccion t(cn);
+  // The row locked first: two desks booking at once take turns here.
   const std::string previa =
       cn.Escalar(cn.Prepara("SELECT Contenido FROM sistema WHERE Dato = ? FOR UPDATE", {Valor(kHuella)})).Texto();
-  if (texto::EmpiezaCon(previa, huella + " ")) {
+  if (texto::EmpiezaCon(previa, archivo.huella + " ")) {
     r.estado = ResultadoTraspaso::Estado::Repetido;
-    r.traspaso = static_cast<long>(libNalda::prVal(previa.substr(huella.size() + 1)));
+    r.traspaso = static_cast<long>(libNalda::prVal(previa.substr(archivo.huella.size() + 1)));
+    return;
+  }
+  if (const auto leido = conocidos.Busca(kRemoto, archivo.huella)) {
+    r.estado = ResultadoTraspaso::Estado::Repetido;
+    r.traspaso = static_cast<long>(leido->documento);
     return;
   }
   r.serie = Serie(ajustes);
@@ -133,17 +144,69 @@ void Graba(Programa& programa, const Ajustes& ajustes, const std::vector<Product
     AgregaLinea(programa, cn, r.traspaso, ++r.lineas, p);
   }
   cn.Execute(cn.Prepara("UPDATE sistema SET Contenido = ? WHERE Dato = ?",
-                        {Valor(huella + " " + std::to_string(r.traspaso)), Valor(kHuella)}));
+                        {Valor(archivo.huella + " " + std::to_string(r.traspaso)), Valor(kHuella)}));
+  conocidos.Leido(kRemoto, archivo.huella, static_cast<std::int64_t>(archivo.contenido.size()), archivo.modificado,
+                  r.traspaso);
   t.Confirma();
   r.estado = ResultadoTraspaso::Estado::Grabado;
+}
+
+ArchivosConocidos Conocidos(Programa& programa, const Ajustes& ajustes) {
+  return ArchivosConocidos(programa.principal(), SitioFTP::Identidad(ajustes.ftpSitio, ajustes.FTPcarpeta));
+}
+
+// The products of the file, then the booking, with what the operator is told.
+void Registra(Programa& programa, Operador& operador, const Ajustes& ajustes, ArchivosConocidos& conocidos,
+              const ArchivoDeProductos& archivo, ResultadoTraspaso& r) {
+  std::vector<Producto> productos;
+  try {
+    productos = LeeProductos(archivo.contenido);
+  } catch (const Danado& d) {
+    r.estado = ResultadoTraspaso::Estado::Danado;
+    r.motivo = d.motivo;
+    operador.Mensaje("El archivo de productos " + std::string(archivo.guardado.empty() ? "del sitio" : "guardado") +
+                         " está dañado: " + r.motivo + ". No se registró el traspaso.",
+                     Botones::kCritico, "Generar traspaso");
+    return;
+  }
+  Graba(programa, ajustes, productos, archivo, conocidos, r);
+  if (r.estado == ResultadoTraspaso::Estado::Repetido) {
+    operador.Mensaje("Este archivo de productos ya se registró en el traspaso " + std::to_string(r.traspaso) +
+                         "; no se registró otra vez.",
+                     Botones::kExclamacion, "Generar traspaso");
+    return;
+  }
+  operador.Mensaje("Traspaso grabado en las tablas de Norvento", Botones::kInformacion, "Atención");
+}
+
+constexpr const char* kPregunta = "¿Desea registrar un traspaso de inventario sobrante?";
+
+// A phone's file a publish saved: its own question, naming when the phone
+// left it.
+ResultadoTraspaso DelGuardado(Programa& programa, Operador& operador, const Ajustes& ajustes,
+                              ArchivosConocidos& conocidos, const std::filesystem::path& guardado) {
+  ResultadoTraspaso r;
+  r.guardado = guardado.filename().string();
+  const std::string cuando = ArchivosDeTelefonos::Cuando(guardado);
+  const std::string pregunta = std::string(kPregunta) + "\n\nEs el inventario que un teléfono dejó en el sitio" +
+                               (cuando.empty() ? std::string() : " el " + cuando) +
+                               " y que se guardó antes de publicar el catálogo («" + r.guardado + "»).";
+  if (!Confirmar(operador, pregunta, "Generar traspaso")) return r;
+  ArchivoDeProductos archivo;
+  archivo.contenido = LectorDeEtiquetas::LeeArchivo(guardado);
+  archivo.huella = Huella::Sha256(archivo.contenido);
+  archivo.guardado = r.guardado;
+  Registra(programa, operador, ajustes, conocidos, archivo, r);
+  return r;
 }
 
 }  // namespace
 
 ResultadoTraspaso TraspasoSobrante::GenerarTraspaso(Programa& programa, Operador& operador, const Ajustes& ajustes) {
+  ArchivosConocidos conocidos = Conocidos(programa, ajustes);
   ResultadoTraspaso r;
   const std::filesystem::path local = programa.Archivo(kLocal);
-  if (!Confirmar(operador, "¿Desea registrar un traspaso de inventario sobrante?", "Generar traspaso")) {
+  if (!Confirmar(operador, kPregunta, "Generar traspaso")) {
     DeArchivos::BorraArchivo(local);
     return r;
   }
@@ -154,6 +217,9 @@ ResultadoTraspaso TraspasoSobrante::GenerarTraspaso(Programa& programa, Operador
   }
   const std::string carpeta = SitioDeDispositivos::Resuelve(ftp, ajustes.FTPcarpeta);
   DeArchivos::BorraArchivo(local);
+  ArchivoDeProductos archivo;
+  // Asked before the download: a phone's newer file then never passes for this one.
+  archivo.modificado = ftp.GetFTPFileTime(carpeta + kRemoto);
   ftp.FileTransferProgress = AvisoDeTransferencia::Para(operador, kRemoto);
   const bool bajado = SitioDeDispositivos::TresIntentos(
       operador, "productos", [&] { return ftp.FTPDownloadFile(local.string(), carpeta + kRemoto); });
@@ -163,27 +229,46 @@ ResultadoTraspaso TraspasoSobrante::GenerarTraspaso(Programa& programa, Operador
     r.estado = ResultadoTraspaso::Estado::SinArchivo;
     return r;
   }
-  const std::string contenido = LectorDeEtiquetas::LeeArchivo(local);
-  std::vector<Producto> productos;
-  try {
-    productos = LeeProductos(contenido);
-  } catch (const Danado& d) {
-    r.estado = ResultadoTraspaso::Estado::Danado;
-    r.motivo = d.motivo;
-    operador.Mensaje("El archivo de productos del sitio está dañado: " + r.motivo +
-                         ". No se registró el traspaso.",
-                     Botones::kCritico, "Generar traspaso");
-    return r;
-  }
-  Graba(programa, ajustes, productos, Huella(contenido), r);
-  if (r.estado == ResultadoTraspaso::Estado::Repetido) {
-    operador.Mensaje("Este archivo de productos ya se registró en el traspaso " + std::to_string(r.traspaso) +
-                         "; no se registró otra vez.",
+  archivo.contenido = LectorDeEtiquetas::LeeArchivo(local);
+  archivo.huella = Huella::Sha256(archivo.contenido);
+  const auto conocido = conocidos.Busca(kRemoto, archivo.huella);
+  if (conocido && conocido->origen == ArchivosConocidos::Origen::Publicado) {
+    r.estado = ResultadoTraspaso::Estado::DelCatalogo;
+    Bitacora::Advierte("Traspaso: el «productos.xml» del sitio es el catálogo publicado, no el sobrante de un teléfono.");
+    operador.Mensaje("El archivo de productos del sitio es el catálogo que se publicó, no el inventario sobrante de "
+                     "un teléfono; no se registró el traspaso.",
                      Botones::kExclamacion, "Generar traspaso");
     return r;
   }
-  operador.Mensaje("Traspaso grabado en las tablas de Norvento", Botones::kInformacion, "Atención");
+  Registra(programa, operador, ajustes, conocidos, archivo, r);
   return r;
+}
+
+std::vector<ResultadoTraspaso> TraspasoSobrante::GenerarTraspasos(Programa& programa, Operador& operador,
+                                                                  const Ajustes& ajustes) {
+  std::vector<ResultadoTraspaso> resultados;
+  {
+    ArchivosConocidos conocidos = Conocidos(programa, ajustes);
+    const ArchivosDeTelefonos telefonos(programa.carpeta());
+    for (const std::filesystem::path& guardado : telefonos.Pendientes(kRemoto)) {
+      resultados.push_back(DelGuardado(programa, operador, ajustes, conocidos, guardado));
+      // Booked, declined or damaged, it is done with; a database failure
+      // (raised) leaves it waiting.
+      telefonos.Terminado(guardado);
+    }
+  }
+  resultados.push_back(GenerarTraspaso(programa, operador, ajustes));
+  return resultados;
+}
+
+void TraspasoSobrante::Descarta(Programa& programa) {
+  DeArchivos::BorraArchivo(programa.Archivo(kLocal));
+  const ArchivosDeTelefonos telefonos(programa.carpeta());
+  for (const std::filesystem::path& guardado : telefonos.Pendientes(kRemoto)) {
+    Bitacora::Advierte("Traspaso desactivado: el inventario sobrante guardado «" + guardado.filename().string() +
+                       "» pasa a respaldo/procesados sin registrarse.");
+    telefonos.Terminado(guardado);
+  }
 }
 
 }  // namespace travesa

@@ -2,6 +2,9 @@
 // FTP servers: messages, summary, exit statuses and rights.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "comun/ArchivoDeVentas.h"
 #include "comun/Instalacion.h"
 #include "comun/SitioDePrueba.h"
@@ -60,6 +63,33 @@ TEST_F(LecturaCliTest, LeerClientesYVentasConSuResumen) {
   EXPECT_NE(r.salida.find("Documentos grabados: ninguno\n"), std::string::npos) << r.salida;
   EXPECT_NE(r.salida.find("Clientes nuevos agregados: ninguno\n"), std::string::npos) << r.salida;
   EXPECT_EQ(Dato("SELECT COUNT(*) FROM tickets WHERE Cliente='C001' AND Fecha='2026-12-08'"), "1");
+}
+
+// Posted as the rules say, but named in the summary and the log: the office
+// must see a document that carries no customer name.
+TEST_F(LecturaCliTest, UnaVentaAUnClienteQueNoExisteSeNombra) {
+  inst_.Ajusta({"ajustes", "TipoMovimiento=R"});
+  const VentaDeTelefono conocido{"Dec 8, 2026 1:45:09 PM", "V01", "C001", "CO", "", 1, {}};
+  const VentaDeTelefono perdido{"Dec 8, 2026 2:05:00 PM", "V01", "Q777", "CO", "", 1, {}};
+  sitio_.Escribe("ventas_tel1_V01_1.sql",
+                 ArchivoDeVentas().Linea(conocido, "ABA001", 1, 44.5).Linea(perdido, "ABA005", 2, 24).contenido());
+  const auto r = inst_.ComoAdmin({"leer"});
+  ASSERT_EQ(r.estado, 0) << r.Todo();
+  const std::string folio = Dato("SELECT Factura FROM remisiones WHERE Cliente='Q777'");
+  ASSERT_FALSE(folio.empty());
+  EXPECT_NE(r.salida.find("Ventas grabadas a clientes que no existen en Norvento: 1\n"
+                          "  Documento  Serie  Folio  Cliente  Archivo\n"),
+            std::string::npos)
+      << r.salida;
+  EXPECT_NE(r.salida.find("  Remisión            " + folio + "  Q777     ventas_tel1_V01_1.sql\n"), std::string::npos)
+      << r.salida;
+  std::ifstream bitacora(inst_.programa() / "BitacoraDeArchivos.txt");
+  const std::string log((std::istreambuf_iterator<char>(bitacora)), std::istreambuf_iterator<char>());
+  EXPECT_NE(log.find("Venta grabada a un cliente que no existe en Norvento: Remisión " + folio +
+                     ", cliente «Q777», archivo ventas_tel1_V01_1.sql"),
+            std::string::npos)
+      << log;
+  EXPECT_EQ(log.find("cliente «C001»"), std::string::npos);
 }
 
 TEST_F(LecturaCliTest, LeerConTraspasoPreguntaPrimero) {

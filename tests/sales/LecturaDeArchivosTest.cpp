@@ -63,7 +63,8 @@ TEST_F(LecturaDeArchivosTest, ClientesLuegoVentasLuegoMensaje) {
   // The customers file stays; without the transfer option the products file goes.
   EXPECT_TRUE(std::filesystem::exists(inst_.programa() / "clientes2.xml"));
   EXPECT_FALSE(std::filesystem::exists(inst_.programa() / "productos2.xml"));
-  EXPECT_FALSE(r.traspaso.has_value());
+  EXPECT_FALSE(r.conTraspaso);
+  EXPECT_TRUE(r.traspasos.empty());
   EXPECT_TRUE(std::any_of(op_.avisos.begin(), op_.avisos.end(), [](const std::string& a) {
     return a.rfind("De 'clientes.xml': bytes copiados ", 0) == 0;
   }));
@@ -127,8 +128,8 @@ TEST_F(LecturaDeArchivosTest, ConTraspasoDespuesDelMensaje) {
   op_.respuestas.push_back(Botones::kRespSi);
   const ResumenLectura r = Lectura().Leer(programa_.ajustes());
   EXPECT_TRUE(r.Correcto());
-  ASSERT_TRUE(r.traspaso.has_value());
-  EXPECT_EQ(r.traspaso->estado, ResultadoTraspaso::Estado::Grabado);
+  ASSERT_EQ(r.traspasos.size(), 1u);
+  EXPECT_EQ(r.traspasos[0].estado, ResultadoTraspaso::Estado::Grabado);
   const std::vector<std::string> esperadas = {kBien, "¿Desea registrar un traspaso de inventario sobrante?",
                                               "Traspaso grabado en las tablas de Norvento"};
   EXPECT_EQ(Textos(), esperadas);

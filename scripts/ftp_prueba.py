@@ -4,7 +4,10 @@ passive ports on loopback, and optionally an explicit-TLS (FTPS) listener.
 
     ftp_prueba.py --puerto P --usuario U --password W --carpeta DIR
                   [--puerto-tls P2 --certificado PEM] [--pasivos A-B] [--limite BYTES_POR_SEG]
-                  [--procesos]
+                  [--procesos] [--casa /ruta]
+
+With --casa the login lands in that folder of the site's tree, "/" staying the
+tree's root, as local users of vsftpd land in their home folder.
 """
 import argparse
 import faulthandler
@@ -34,6 +37,12 @@ def manejador(base, args, pasivos):
     clase.masquerade_address = None
     clase.permit_foreign_addresses = False
     clase.banner = "Sitio FTP de pruebas de Travesa"
+    if args.casa:
+        os.makedirs(os.path.join(casa, args.casa.strip("/")), exist_ok=True)
+
+        def al_entrar(self, usuario, inicio=args.casa):
+            self.fs.cwd = inicio
+        clase.on_login = al_entrar
     if args.limite:
         dtp = type("DTPLento", (ThrottledDTPHandler,), {})
         dtp.read_limit = args.limite
@@ -81,6 +90,7 @@ def main():
     p.add_argument("--pasivos", default="")
     p.add_argument("--limite", type=int, default=0)
     p.add_argument("--procesos", action="store_true")
+    p.add_argument("--casa", default="")
     args = p.parse_args()
     os.makedirs(args.carpeta, exist_ok=True)
     pasivos = None

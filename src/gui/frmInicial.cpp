@@ -264,12 +264,9 @@ void frmInicial::cmdLeer() {
     programa_.AseguraConexiones();
     descargado = lectura.Descargar(a, resumen);
   });
-  if (resumen.conectado) configuracion_->setCarpeta(textoqt::AQt(resumen.carpeta));
   if (sinError && descargado) {
     lectura.MensajeFinal(resumen);
-    Ajustes conCarpeta = a;
-    conCarpeta.FTPcarpeta = resumen.carpeta;
-    Trabaja([&] { lectura.Terminar(conCarpeta, resumen); });
+    Trabaja([&] { lectura.Terminar(a, resumen); });
   }
   if (sinError && descargado) ejecucion_->setResumen(textoqt::AQt(ResumenEnTabla::Texto(resumen)));
   ejecucion_->EnfocaVendedores();
@@ -360,7 +357,6 @@ void frmInicial::Probar() {
   const bool termino = Trabaja([&] { r = PruebaConexion::Probar(sitio, usuario, contrasena, carpeta, verificar); });
   configuracion_->TerminaProbando();
   if (!termino) return;
-  if (r.conecto) configuracion_->setCarpeta(textoqt::AQt(r.carpeta));
   operador_.Mensaje(r.mensaje, r.botones, r.titulo);
 }
 

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <utility>
 
+#include "ftp/RutaFTP.h"
 #include "ftp/SitioFTP.h"
 #include "publish/ConsultasCatalogo.h"
 #include "publish/DocumentosDeCxc.h"
@@ -138,6 +139,9 @@ bool clsXMLs::Procesar() {
     AvisaSinConexion(objLabel_);
     return false;
   }
+  // The folder as the server resolves it from the login folder: the same
+  // folder however the settings spell it.
+  carpetaAbsoluta_ = RutaFTP::Absoluta(mFTP_.GetFTPDirectory(), FTPcarpeta);
   QuitaTemporalesViejos();
   for (const char* nombre : {"vendedores", "productos", "clientes", "cxcs", "configuracion"})
     if (!SubirXML(nombre)) return false;
@@ -195,7 +199,7 @@ bool clsXMLs::DeLosTelefonos(std::string_view nombre) { return nombre == "client
 // The version about to be published is remembered first, so that a run cut
 // off after the rename still knows it as its own.
 bool clsXMLs::DejaLugar(const std::string& remoto, const std::string& huella, std::int64_t tamano) {
-  if (!conocidos_) conocidos_.emplace(programa_.principal(), SitioFTP::Identidad(ftpSitio, FTPcarpeta));
+  if (!conocidos_) conocidos_.emplace(programa_.principal(), SitioFTP::Identidad(ftpSitio, carpetaAbsoluta_));
   conocidos_->Publica(archivoActual_, huella, tamano);
   ResguardoDelSitio resguardo(mFTP_, *conocidos_, telefonos_);
   const bool libre = resguardo.Resguarda(remoto, archivoActual_);

@@ -80,6 +80,7 @@ class clsXMLs {
   ArchivosDeTelefonos telefonos_;
   std::optional<ArchivosConocidos> conocidos_;
   std::vector<std::filesystem::path> guardados_;
+  std::string carpetaAbsoluta_;
   std::string marca_;
   std::string archivoActual_;
   std::string motivo_;

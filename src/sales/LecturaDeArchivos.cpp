@@ -61,7 +61,8 @@ bool LecturaDeArchivos::Descargar(const Ajustes& ajustes, ResumenLectura& resume
     clsFTP ftp;
     if (!SitioDeDispositivos::Conecta(ftp, operador_, ajustes)) return false;
     resumen.conectado = true;
-    carpeta = SitioDeDispositivos::Resuelve(ftp, resumen.carpeta);
+    carpeta = SitioDeDispositivos::Resuelve(ftp, ajustes.FTPcarpeta);
+    resumen.carpeta = carpeta;
     // Asked before the download: a phone's newer file then never passes for the one read.
     sello = ftp.GetFTPFileTime(carpeta + kClientesRemoto);
   }
@@ -110,7 +111,7 @@ void LecturaDeArchivos::ImportaClientes(const Ajustes& ajustes, const std::strin
   if (!resumen.clientesDescargados) return;
   const std::string contenido = LectorDeEtiquetas::LeeArchivo(local);
   const std::string huella = Huella::Sha256(contenido);
-  ArchivosConocidos conocidos(programa_.principal(), SitioFTP::Identidad(ajustes.ftpSitio, ajustes.FTPcarpeta));
+  ArchivosConocidos conocidos(programa_.principal(), SitioFTP::Identidad(ajustes.ftpSitio, carpeta));
   const auto conocido = conocidos.Busca(kClientesRemoto, huella);
   if (conocido && conocido->origen == ArchivosConocidos::Origen::Publicado) {
     resumen.clientesDelCatalogo = true;

@@ -1,5 +1,6 @@
 #include "sales/SitioDeDispositivos.h"
 
+#include "ftp/RutaFTP.h"
 #include "ftp/clsFTP.h"
 #include "shell/Ajustes.h"
 #include "shell/Operador.h"
@@ -24,7 +25,9 @@ std::string SitioDeDispositivos::ConDiagonales(std::string_view carpeta) {
 }
 
 std::string SitioDeDispositivos::Resuelve(clsFTP& ftp, std::string_view carpeta) {
-  const std::string c = ConDiagonales(carpeta);
+  // Named from the folder the login lands in, as the publish run names its
+  // files: only a leading "/" makes the setting absolute.
+  const std::string c = ConDiagonales(RutaFTP::Absoluta(ftp.GetFTPDirectory(), carpeta));
   if (!ftp.SetFTPDirectory(c)) return c;
   const std::string actual = ftp.GetFTPDirectory();
   if (actual.empty()) return c;

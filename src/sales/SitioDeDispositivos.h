@@ -22,8 +22,9 @@ class SitioDeDispositivos {
   static bool Conecta(clsFTP& ftp, Operador& operador, const Ajustes& ajustes);
   // "carpeta" is "/carpeta/"; "/" stays "/".
   static std::string ConDiagonales(std::string_view carpeta);
-  // Changes to `carpeta` and reads back where the server stands, with its
-  // slashes. When the change is refused the folder is the setting itself, so
+  // Changes to `carpeta` (from the login folder, unless it starts with "/")
+  // and reads back where the server stands, absolute, with its slashes. When
+  // the change is refused the folder is the setting resolved the same way, so
   // files are never looked for in the login folder instead.
   static std::string Resuelve(clsFTP& ftp, std::string_view carpeta);
   // Up to three tries of `baja`; after each failure the box "Error inesperado

@@ -151,10 +151,6 @@ void Graba(Programa& programa, const Ajustes& ajustes, const std::vector<Product
   r.estado = ResultadoTraspaso::Estado::Grabado;
 }
 
-ArchivosConocidos Conocidos(Programa& programa, const Ajustes& ajustes) {
-  return ArchivosConocidos(programa.principal(), SitioFTP::Identidad(ajustes.ftpSitio, ajustes.FTPcarpeta));
-}
-
 // The products of the file, then the booking, with what the operator is told.
 void Registra(Programa& programa, Operador& operador, const Ajustes& ajustes, ArchivosConocidos& conocidos,
               const ArchivoDeProductos& archivo, ResultadoTraspaso& r) {
@@ -203,7 +199,6 @@ ResultadoTraspaso DelGuardado(Programa& programa, Operador& operador, const Ajus
 }  // namespace
 
 ResultadoTraspaso TraspasoSobrante::GenerarTraspaso(Programa& programa, Operador& operador, const Ajustes& ajustes) {
-  ArchivosConocidos conocidos = Conocidos(programa, ajustes);
   ResultadoTraspaso r;
   const std::filesystem::path local = programa.Archivo(kLocal);
   if (!Confirmar(operador, kPregunta, "Generar traspaso")) {
@@ -216,6 +211,7 @@ ResultadoTraspaso TraspasoSobrante::GenerarTraspaso(Programa& programa, Operador
     return r;
   }
   const std::string carpeta = SitioDeDispositivos::Resuelve(ftp, ajustes.FTPcarpeta);
+  ArchivosConocidos conocidos(programa.principal(), SitioFTP::Identidad(ajustes.ftpSitio, carpeta));
   DeArchivos::BorraArchivo(local);
   ArchivoDeProductos archivo;
   // Asked before the download: a phone's newer file then never passes for this one.
@@ -248,7 +244,8 @@ std::vector<ResultadoTraspaso> TraspasoSobrante::GenerarTraspasos(Programa& prog
                                                                   const Ajustes& ajustes) {
   std::vector<ResultadoTraspaso> resultados;
   {
-    ArchivosConocidos conocidos = Conocidos(programa, ajustes);
+    // Saved files are known by their digest alone: the folder does not matter.
+    ArchivosConocidos conocidos(programa.principal(), SitioFTP::Identidad(ajustes.ftpSitio, ajustes.FTPcarpeta));
     const ArchivosDeTelefonos telefonos(programa.carpeta());
     for (const std::filesystem::path& guardado : telefonos.Pendientes(kRemoto)) {
       resultados.push_back(DelGuardado(programa, operador, ajustes, conocidos, guardado));

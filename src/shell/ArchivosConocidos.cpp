@@ -13,7 +13,7 @@ constexpr const char* kCrea =
     "Sitio CHAR(32) NOT NULL, Archivo VARCHAR(64) NOT NULL, Origen CHAR(1) NOT NULL, Huella CHAR(64) NOT NULL, "
     "Tamano BIGINT NOT NULL, Modificado CHAR(14) NOT NULL DEFAULT '', Documento BIGINT NOT NULL DEFAULT 0, "
     "Fecha DATETIME NOT NULL, "
-    "PRIMARY KEY (Sitio, Archivo, Origen, Huella), KEY (Sitio, Archivo, Tamano)"
+    "PRIMARY KEY (Sitio, Archivo, Origen, Huella), KEY (Archivo, Huella), KEY (Sitio, Archivo, Tamano)"
     ") ENGINE=InnoDB DEFAULT CHARSET=latin1 COLLATE=latin1_bin";
 
 // The published versions kept per file: enough for every publish that may
@@ -67,12 +67,13 @@ bool ArchivosConocidos::Conocido(std::string_view archivo, std::int64_t tamano, 
 
 std::optional<ArchivosConocidos::Conocida> ArchivosConocidos::Busca(std::string_view archivo,
                                                                     std::string_view huella) {
-  // 'P' sorts after 'L': a published version comes first.
+  // The digest names the content wherever it was met. 'P' sorts after 'L':
+  // a published version comes first.
   RecordSet rs;
   rs.Abre(cn_,
-          cn_.Prepara("SELECT Origen, Documento FROM travesaarchivos WHERE Sitio = ? AND Archivo = ? AND Huella = ? "
+          cn_.Prepara("SELECT Origen, Documento FROM travesaarchivos WHERE Archivo = ? AND Huella = ? "
                       "ORDER BY Origen DESC LIMIT 1",
-                      {Valor(sitio_), Valor(archivo), Valor(huella)}),
+                      {Valor(archivo), Valor(huella)}),
           kTabla);
   if (rs.Eof()) return std::nullopt;
   return Conocida{rs.Fields(0).Texto() == "P" ? Origen::Publicado : Origen::Leido, rs.Fields(1).Entero()};

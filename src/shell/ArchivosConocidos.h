@@ -24,7 +24,8 @@ class ArchivosConocidos {
 
   static constexpr const char* kTabla = "travesaarchivos";
 
-  // `identidad`: SitioFTP::Identidad of the site and folder.
+  // `identidad`: SitioFTP::Identidad of the site and of the folder as the
+  // server resolves it (absolute), so that every spelling of one folder is one.
   ArchivosConocidos(Conexion& cn, std::string_view identidad);
 
   // A version about to be uploaded (before the upload, so that a run cut
@@ -42,8 +43,9 @@ class ArchivosConocidos {
   // The file on the site has the size and the write time of a known version.
   // An unknown write time (empty) never matches.
   bool Conocido(std::string_view archivo, std::int64_t tamano, std::string_view modificado);
-  // Who a version with this digest came from, when it is known; a version
-  // both published and read counts as published.
+  // Who a version with this digest came from, when it is known, in any
+  // folder (the digest is the content); a version both published and read
+  // counts as published.
   struct Conocida {
     Origen origen;
     long long documento = 0;

@@ -7,6 +7,7 @@
 
 #include "comun/ArchivoDeVentas.h"
 #include "comun/Instalacion.h"
+#include "comun/ServidorPropio.h"
 #include "comun/SitioDePrueba.h"
 
 namespace travesa {
@@ -90,6 +91,35 @@ TEST_F(LecturaCliTest, UnaVentaAUnClienteQueNoExisteSeNombra) {
             std::string::npos)
       << log;
   EXPECT_EQ(log.find("cliente «C001»"), std::string::npos);
+}
+
+// On a server whose login lands in a home folder ("/casa/ruta"), a folder
+// setting without a leading "/" is inside that home for every job: the read
+// run finds the sales where the phones and the catalogue are, never in the
+// folder of that name at the server's root, and the setting stays as typed.
+TEST(LecturaEnCasa, LaCarpetaEsDesdeLaCasaDelUsuario) {
+  prueba::ServidorPropio servidor(0, {}, "/casa/ruta");
+  ASSERT_TRUE(servidor.enMarcha());
+  Instalacion inst;
+  inst.Ajusta(servidor.ComoAjustes("descargas/ruta1", {"TipoMovimiento=R"}));
+  const std::filesystem::path buena = servidor.EnDisco("casa/ruta/descargas/ruta1");
+  const std::filesystem::path raiz = servidor.EnDisco("descargas/ruta1");
+  std::filesystem::create_directories(buena);
+  std::filesystem::create_directories(raiz);
+  auto r = inst.ComoAdmin({"generar"});
+  ASSERT_EQ(r.estado, 0) << r.Todo();
+  EXPECT_TRUE(std::filesystem::exists(buena / "productos.xml"));
+  const VentaDeTelefono v{"Dec 8, 2026 1:45:09 PM", "V01", "C001", "CO", "", 1, {}};
+  prueba::EscribeArchivo(buena / "ventas_tel1_V01_1.sql", ArchivoDeVentas().Linea(v, "ABA001", 1, 44.5).contenido());
+  const VentaDeTelefono otra{"Dec 8, 2026 3:00:00 PM", "V01", "C002", "CO", "", 1, {}};
+  prueba::EscribeArchivo(raiz / "ventas_tel9_V01_1.sql", ArchivoDeVentas().Linea(otra, "ABA005", 1, 24).contenido());
+  r = inst.ComoAdmin({"leer"});
+  ASSERT_EQ(r.estado, 0) << r.Todo();
+  EXPECT_EQ(inst.base().Dato("SELECT GROUP_CONCAT(Cliente) FROM remisiones WHERE Fecha='2026-12-08'"), "C001");
+  EXPECT_FALSE(std::filesystem::exists(buena / "ventas_tel1_V01_1.sql"));
+  EXPECT_TRUE(std::filesystem::exists(raiz / "ventas_tel9_V01_1.sql"));
+  r = inst.ComoAdmin({"ajustes"});
+  EXPECT_NE(r.salida.find("FTPcarpeta=descargas/ruta1/\n"), std::string::npos) << r.salida;
 }
 
 TEST_F(LecturaCliTest, LeerConTraspasoPreguntaPrimero) {

@@ -45,8 +45,8 @@ unsigned PuertoLibre() {
   return ntohs(dir.sin_port);
 }
 
-ServidorPropio::ServidorPropio(int bytesPorSegundo, const std::vector<std::string>& nombresFalsos)
-    : nombresFalsos_(nombresFalsos) {
+ServidorPropio::ServidorPropio(int bytesPorSegundo, const std::vector<std::string>& nombresFalsos, std::string casa)
+    : nombresFalsos_(nombresFalsos), casa_(std::move(casa)) {
   // Another program may take the free port before the server binds it: then another port.
   for (int intento = 0; intento < 3 && !listo_; ++intento) {
     puerto_ = PuertoLibre();
@@ -63,6 +63,7 @@ void ServidorPropio::Arranca(int bytesPorSegundo) {
                                    "--carpeta",        raiz_.ruta().string(), "--limite",
                                    std::to_string(bytesPorSegundo)};
   for (const std::string& n : nombresFalsos_) args.insert(args.end(), {"--nombre", n});
+  if (!casa_.empty()) args.insert(args.end(), {"--casa", casa_});
   std::vector<char*> argv;
   for (auto& a : args) argv.push_back(a.data());
   argv.push_back(nullptr);

@@ -19,7 +19,10 @@ class ServidorPropio {
   // Data moves at no more than `bytesPorSegundo`. With `nombresFalsos`, every
   // listing also names those files (tests/comun/ftp_hostil.py): a server that
   // lies, naming what no folder can hold ("ventas_x/../../fuera.sql").
-  explicit ServidorPropio(int bytesPorSegundo, const std::vector<std::string>& nombresFalsos = {});
+  // With `casa`, the login lands in that folder of the server's tree ("/casa/u"),
+  // "/" staying the tree's root, as local users of vsftpd land in their home.
+  explicit ServidorPropio(int bytesPorSegundo, const std::vector<std::string>& nombresFalsos = {},
+                          std::string casa = {});
   ~ServidorPropio();
   ServidorPropio(const ServidorPropio&) = delete;
   ServidorPropio& operator=(const ServidorPropio&) = delete;
@@ -40,6 +43,7 @@ class ServidorPropio {
   CarpetaTemporal raiz_;
   unsigned puerto_ = 0;
   std::vector<std::string> nombresFalsos_;
+  std::string casa_;
   pid_t pid_ = -1;
   bool listo_ = false;
 };

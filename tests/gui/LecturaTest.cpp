@@ -102,8 +102,8 @@ void LecturaTest::LeerArchivosMuestraSuResumen() {
   QVERIFY(siempreOcupada);
   QVERIFY(e.Busca<QTabWidget>("stbTabs")->isEnabled());
   QVERIFY(!e.Busca<QLabel>("lblAviso")->isVisibleTo(&e.ventana()));
-  // The folder field got its slashes.
-  QCOMPARE(e.Busca<QLineEdit>("txtConfig3")->text(), QString::fromStdString("/" + e.CarpetaFTP() + "/"));
+  // The folder field keeps what was typed: "Grabar" must not turn it into another folder.
+  QCOMPARE(e.Busca<QLineEdit>("txtConfig3")->text(), QString::fromStdString(e.CarpetaFTP()));
 
   // The summary says what the database holds.
   const std::string venta = e.inst().base().Dato("SELECT Venta FROM tickets WHERE Cliente='C002' AND Fecha='2026-12-08'");

@@ -287,6 +287,7 @@ void PaginaConfiguracion::MuestraOpciones(const Ajustes& a) {
   VerDatos(chkVer_->isChecked());
   txtConfig_[kTxtPrecio]->setText(textoqt::AQt(a.PrecioSugerido));
   Marca(chkSoloProdsLdeP_, a.SoloListas);
+  AplicaSalenTodosEnLista(salenTodos_);
 }
 
 void PaginaConfiguracion::LeeEn(Ajustes& a) const {
@@ -315,6 +316,7 @@ void PaginaConfiguracion::LeeEn(Ajustes& a) const {
 }
 
 void PaginaConfiguracion::AplicaSalenTodosEnLista(bool salenTodos) {
+  salenTodos_ = salenTodos;
   if (salenTodos) chkSoloProdsLdeP_->setChecked(false);
   chkSoloProdsLdeP_->setEnabled(!salenTodos);
 }
@@ -352,7 +354,6 @@ QString PaginaConfiguracion::Sitio() const { return txtConfig_[kTxtSitio]->text(
 QString PaginaConfiguracion::Usuario() const { return txtConfig_[kTxtUsuario]->text(); }
 QString PaginaConfiguracion::Contrasena() const { return txtConfig_[kTxtContrasena]->text(); }
 QString PaginaConfiguracion::Carpeta() const { return txtConfig_[kTxtCarpeta]->text(); }
-void PaginaConfiguracion::setCarpeta(const QString& carpeta) { txtConfig_[kTxtCarpeta]->setText(carpeta); }
 void PaginaConfiguracion::NormalizaCarpeta() {
   ReglaAlSalir::Ejecuta(txtConfig_[kTxtCarpeta], &ReglasAjustes::NormalizaCarpeta);
 }

@@ -49,7 +49,6 @@ class PaginaConfiguracion : public QWidget {
   QString Usuario() const;
   QString Contrasena() const;
   QString Carpeta() const;
-  void setCarpeta(const QString& carpeta);
   void NormalizaCarpeta();
   bool Automatico() const;
   QString Minutos() const;
@@ -85,6 +84,7 @@ class PaginaConfiguracion : public QWidget {
   FuenteDeSeries series_;
   NavegacionConTeclas* teclas_;
   QString serieGuardada_;
+  bool salenTodos_ = false;
   std::array<QLineEdit*, 8> txtConfig_{};
   QLabel* lblContrasenaApp_ = nullptr;
   QCheckBox* chkVer_ = nullptr;

@@ -28,6 +28,7 @@
 #include "sales/clsDescargarSQLs.h"
 #include "shell/Dialogos.h"
 #include "shell/Permisos.h"
+#include "shell/ReglasAjustes.h"
 #include "ftp/PruebaConexion.h"
 #include "shell/clsAcceso.h"
 #include "shell/host/Bitacora.h"
@@ -314,14 +315,37 @@ void frmInicial::cmdPagos() {
 
 void frmInicial::Configurar() {
   timer1_.stop();
+  // What the page shows now, to tell later what the operator changed.
+  alAbrir_ = programa_.ajustes();
+  configuracion_->LeeEn(alAbrir_);
   stbTabs_->setTabVisible(kPaginaConfiguracion, true);
   stbTabs_->setTabVisible(kPaginaEjecucion, false);
   stbTabs_->setCurrentIndex(kPaginaConfiguracion);
   configuracion_->EnfocaSitio();
 }
 
-// The page keeps whatever the operator typed; nothing is read back.
+// Leaving the page without saving: what was typed is dropped (after a
+// question, when something was changed), so that no job ever uses settings
+// that were not saved and the page shows them again.
 void frmInicial::Regresar() {
+  Ajustes enPagina = programa_.ajustes();
+  configuracion_->LeeEn(enPagina);
+  const std::vector<std::string> cambiados = ReglasAjustes::Distintos(alAbrir_, enPagina);
+  if (!cambiados.empty()) {
+    std::string lista;
+    for (const std::string& c : cambiados) lista += (lista.empty() ? "«" : ", «") + c + "»";
+    if (!Confirmar(operador_,
+                   "Hay cambios de la configuración que no se grabaron (" + lista +
+                       "). ¿Desea regresar sin grabarlos? Se conservará la configuración grabada.",
+                   "Regresar"))
+      return;
+  }
+  configuracion_->MuestraFTP(programa_.ajustes());
+  MuestraOpciones();
+  VuelveAEjecucion();
+}
+
+void frmInicial::VuelveAEjecucion() {
   configuracion_->AlSalir();
   stbTabs_->setTabVisible(kPaginaEjecucion, true);
   stbTabs_->setTabVisible(kPaginaConfiguracion, false);
@@ -342,7 +366,7 @@ void frmInicial::Grabar() {
   programa_.ajustes() = a;
   ejecucion_->MuestraActProgramada(configuracion_->Automatico());
   MuestraOpciones();
-  Regresar();
+  VuelveAEjecucion();
   ejecucion_->EnfocaVendedores();
 }
 

@@ -74,6 +74,7 @@ class frmInicial : public QWidget {
   Ajustes AjustesConSitioDeLaPagina() const;
   void Configurar();
   void Regresar();
+  void VuelveAEjecucion();
   void Grabar();
   void Probar();
   std::vector<std::string> Series(std::string_view prefijo);
@@ -106,6 +107,7 @@ class frmInicial : public QWidget {
   QPointer<frmDescripcion> descripcion_;
   QTimer timer1_;
   ContadorMinutos contador_;
+  Ajustes alAbrir_;  // the configuration page as it was opened
   bool primeraVez_ = true;
 };
 

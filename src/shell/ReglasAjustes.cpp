@@ -95,4 +95,13 @@ std::optional<std::string> ReglasAjustes::Nota(const Ajustes::Campo& campo, std:
          texto::Recorta(valor) + ".";
 }
 
+std::vector<std::string> ReglasAjustes::Distintos(const Ajustes& a, const Ajustes& b) {
+  std::vector<std::string> distintos;
+  for (const Ajustes::Campo& c : Ajustes::Campos()) {
+    if (c.forma == Ajustes::Forma::SoloLectura) continue;
+    if (ComoQueda(c, a.*c.miembro) != ComoQueda(c, b.*c.miembro)) distintos.emplace_back(c.clave);
+  }
+  return distintos;
+}
+
 }  // namespace travesa

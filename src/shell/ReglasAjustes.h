@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "shell/Ajustes.h"
 
@@ -31,6 +32,9 @@ class ReglasAjustes {
   // What to tell the operator when a number is stored other than typed (a
   // price number of 9 stored as 5, minutes 0 stored as 1); nothing otherwise.
   static std::optional<std::string> Nota(const Ajustes::Campo& campo, std::string_view valor);
+  // The INI keys of the fields the operator can change whose values, as the
+  // page leaves them, differ between `a` and `b`, in the order of the fields.
+  static std::vector<std::string> Distintos(const Ajustes& a, const Ajustes& b);
 };
 
 }  // namespace travesa

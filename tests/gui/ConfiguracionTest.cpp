@@ -54,6 +54,7 @@ class ConfiguracionTest : public QObject {
  private slots:
   void GrabarNormalizaLaCarpetaYVuelve();
   void FiltrosYReglasDeLosCampos();
+  void RegresarSinGrabarVuelveALoGrabado();
   void SeriesSegunElMovimiento();
   void ProbarConCarpetaBuenaYMala();
   void AltConUnaLetraNoEscribe();
@@ -126,11 +127,53 @@ void ConfiguracionTest::FiltrosYReglasDeLosCampos() {
   QVERIFY(e.Busca<QLineEdit>("txtConfig5")->isEnabled());
   QCOMPARE(e.Busca<QLineEdit>("txtConfig4")->text(), QStringLiteral("SUC"));
 
-  // Regresar keeps what was typed and saves nothing.
+  // Regresar, once confirmed, drops what was typed and saves nothing.
+  e.piloto().respuestas.push_back(QMessageBox::Yes);
   e.Busca<QPushButton>("cmdRegresar")->click();
   QCOMPARE(libNalda::LeeIni("Configuración", "Número de precio a sugerir", e.inst().ini()), "0");
   AbrePagina(e);
-  QCOMPARE(precio->text(), QStringLiteral("3"));
+  QCOMPARE(precio->text(), QStringLiteral("0"));
+}
+
+// Settings typed and not saved are never used: leaving the page without
+// Grabar asks first, then shows (and the jobs use) the saved ones again.
+void ConfiguracionTest::RegresarSinGrabarVuelveALoGrabado() {
+  Escena e;
+  e.SitioDePrueba();
+  QVERIFY(e.EntraComoAdmin());
+  AbrePagina(e);
+  auto* sitio = e.Busca<QLineEdit>("txtConfig0");
+  const QString guardado = sitio->text();
+  // Nothing changed: no question.
+  e.Busca<QPushButton>("cmdRegresar")->click();
+  QVERIFY(e.piloto().cajas.isEmpty());
+  QVERIFY(e.Busca<QTabWidget>("stbTabs")->isTabVisible(0));
+
+  AbrePagina(e);
+  Escribe(sitio, QStringLiteral("127.0.0.1:1"));
+  e.Busca<QCheckBox>("chkPresentacion")->click();
+  // No: the page stays with what was typed.
+  e.Busca<QPushButton>("cmdRegresar")->click();
+  QCOMPARE(e.piloto().cajas.size(), 1);
+  QCOMPARE(e.piloto().cajas[0].titulo, QStringLiteral("Regresar"));
+  QVERIFY2(e.piloto().cajas[0].texto.startsWith(QStringLiteral(
+               "Hay cambios de la configuración que no se grabaron («Sitio», «Concatenar presentación a la "
+               "descripción»). ¿Desea regresar sin grabarlos?")),
+           qPrintable(e.piloto().cajas[0].texto));
+  QVERIFY(e.piloto().cajas[0].noPorOmision);
+  QVERIFY(e.Busca<QTabWidget>("stbTabs")->isTabVisible(1));
+  QCOMPARE(sitio->text(), QStringLiteral("127.0.0.1:1"));
+  // Yes: the saved settings are back, on the page and for the next job.
+  e.piloto().respuestas.push_back(QMessageBox::Yes);
+  e.Busca<QPushButton>("cmdRegresar")->click();
+  QVERIFY(e.Busca<QTabWidget>("stbTabs")->isTabVisible(0));
+  QCOMPARE(sitio->text(), guardado);
+  QVERIFY(!e.Busca<QCheckBox>("chkPresentacion")->isChecked());
+  e.piloto().respuestas.push_back(QMessageBox::Yes);
+  e.Busca<QPushButton>("cmdLeer")->click();
+  QCOMPARE(e.piloto().cajas.back().texto, QStringLiteral("Archivos descargados y grabados en las tablas de Norvento"));
+  AbrePagina(e);
+  QCOMPARE(sitio->text(), guardado);
 }
 
 void ConfiguracionTest::SeriesSegunElMovimiento() {
@@ -213,9 +256,10 @@ void ConfiguracionTest::AltConUnaLetraNoEscribe() {
   Escribe(sitio, QStringLiteral("ftp.ejemplo.mx"));
   for (const Qt::Key tecla : {Qt::Key_S, Qt::Key_X, Qt::Key_1}) QTest::keyClick(sitio, tecla, Qt::AltModifier);
   QCOMPARE(sitio->text(), QStringLiteral("ftp.ejemplo.mx"));
-  QTest::keyClick(sitio, Qt::Key_R, Qt::AltModifier);  // Regresar
-  QCOMPARE(sitio->text(), QStringLiteral("ftp.ejemplo.mx"));
+  e.piloto().respuestas.push_back(QMessageBox::Yes);
+  QTest::keyClick(sitio, Qt::Key_R, Qt::AltModifier);  // Regresar, dropping what was typed
   QTRY_VERIFY(e.Busca<QTabWidget>("stbTabs")->isTabVisible(0));
+  QCOMPARE(e.piloto().cajas.size(), 1);
   QVERIFY(!e.Busca<QTabWidget>("stbTabs")->isTabVisible(1));
 }
 

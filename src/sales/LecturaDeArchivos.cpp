@@ -11,9 +11,9 @@
 #include "sales/clsDescargarSQLs.h"
 #include "shell/ArchivosConocidos.h"
 #include "shell/ArchivosDeTelefonos.h"
+#include "shell/BitacoraDeArchivos.h"
 #include "shell/Dialogos.h"
 #include "shell/Programa.h"
-#include "shell/host/Bitacora.h"
 #include "shell/host/BloqueoNombrado.h"
 #include "shell/host/DeArchivos.h"
 #include "shell/host/ErrorTravesa.h"
@@ -73,7 +73,19 @@ bool LecturaDeArchivos::Descargar(const Ajustes& ajustes, ResumenLectura& resume
   Ajustes conCarpeta = ajustes;
   conCarpeta.FTPcarpeta = resumen.carpeta;
   resumen.ventas = importaVentas_(programa_, operador_, conCarpeta);
+  AnotaClientes(resumen);
   return true;
+}
+
+// The customers part of the run goes to the transfer log, which the sales
+// import has just started.
+void LecturaDeArchivos::AnotaClientes(const ResumenLectura& resumen) {
+  BitacoraDeArchivos bitacora(programa_.carpeta(), BitacoraDeArchivos::Modo::Sigue);
+  for (const std::string& g : resumen.clientesGuardados)
+    bitacora.Escribe("Clientes leídos de «" + g + "», que un teléfono dejó en el sitio y se guardó al publicar");
+  if (resumen.clientesDelCatalogo)
+    bitacora.Escribe("Clientes: el «clientes.xml» del sitio es el catálogo publicado, no un archivo de clientes de "
+                     "los teléfonos; no se leyó");
 }
 
 void LecturaDeArchivos::Importa(std::string_view contenido, ResumenLectura& resumen) {
@@ -115,8 +127,6 @@ void LecturaDeArchivos::ImportaClientes(const Ajustes& ajustes, const std::strin
   const auto conocido = conocidos.Busca(kClientesRemoto, huella);
   if (conocido && conocido->origen == ArchivosConocidos::Origen::Publicado) {
     resumen.clientesDelCatalogo = true;
-    Bitacora::Advierte("Clientes nuevos: el «clientes.xml» del sitio es el catálogo publicado, no un archivo de "
-                       "clientes de los teléfonos; no se leyó.");
     return;
   }
   Importa(contenido, resumen);

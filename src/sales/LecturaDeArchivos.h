@@ -80,6 +80,7 @@ class LecturaDeArchivos {
   void ImportaClientes(const Ajustes& ajustes, const std::string& carpeta, const std::string& sello,
                        ResumenLectura& resumen);
   void ImportaGuardados(ResumenLectura& resumen);
+  void AnotaClientes(const ResumenLectura& resumen);
   void Importa(std::string_view contenido, ResumenLectura& resumen);
 
   Programa& programa_;

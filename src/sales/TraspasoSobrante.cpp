@@ -12,9 +12,9 @@
 #include "shell/Ajustes.h"
 #include "shell/ArchivosConocidos.h"
 #include "shell/ArchivosDeTelefonos.h"
+#include "shell/BitacoraDeArchivos.h"
 #include "shell/Dialogos.h"
 #include "shell/Programa.h"
-#include "shell/host/Bitacora.h"
 #include "shell/host/DeArchivos.h"
 #include "shell/host/ErrorTravesa.h"
 #include "shell/host/Huella.h"
@@ -230,7 +230,9 @@ ResultadoTraspaso TraspasoSobrante::GenerarTraspaso(Programa& programa, Operador
   const auto conocido = conocidos.Busca(kRemoto, archivo.huella);
   if (conocido && conocido->origen == ArchivosConocidos::Origen::Publicado) {
     r.estado = ResultadoTraspaso::Estado::DelCatalogo;
-    Bitacora::Advierte("Traspaso: el «productos.xml» del sitio es el catálogo publicado, no el sobrante de un teléfono.");
+    BitacoraDeArchivos(programa.carpeta(), BitacoraDeArchivos::Modo::Sigue)
+        .Escribe("Traspaso: el «productos.xml» del sitio es el catálogo publicado, no el inventario sobrante de un "
+                 "teléfono; no se registró");
     operador.Mensaje("El archivo de productos del sitio es el catálogo que se publicó, no el inventario sobrante de "
                      "un teléfono; no se registró el traspaso.",
                      Botones::kExclamacion, "Generar traspaso");
@@ -262,8 +264,9 @@ void TraspasoSobrante::Descarta(Programa& programa) {
   DeArchivos::BorraArchivo(programa.Archivo(kLocal));
   const ArchivosDeTelefonos telefonos(programa.carpeta());
   for (const std::filesystem::path& guardado : telefonos.Pendientes(kRemoto)) {
-    Bitacora::Advierte("Traspaso desactivado: el inventario sobrante guardado «" + guardado.filename().string() +
-                       "» pasa a respaldo/procesados sin registrarse.");
+    BitacoraDeArchivos(programa.carpeta(), BitacoraDeArchivos::Modo::Sigue)
+        .Escribe("Traspaso desactivado: el inventario sobrante guardado «" + guardado.filename().string() +
+                 "» pasa a respaldo/procesados sin registrarse");
     telefonos.Terminado(guardado);
   }
 }

@@ -6,9 +6,9 @@
 
 namespace travesa {
 
-BitacoraDeArchivos::BitacoraDeArchivos(const std::filesystem::path& carpetaPrograma)
+BitacoraDeArchivos::BitacoraDeArchivos(const std::filesystem::path& carpetaPrograma, Modo modo)
     : archivo_(carpetaPrograma / kNombre) {
-  salida_.open(archivo_, std::ios::binary | std::ios::trunc);
+  salida_.open(archivo_, std::ios::binary | (modo == Modo::Nueva ? std::ios::trunc : std::ios::app));
   if (!salida_) {
     throw ErrorTravesa("No se pudo crear la bitácora «" + archivo_.string() + "».");
   }

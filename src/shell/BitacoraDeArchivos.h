@@ -14,9 +14,12 @@ class BitacoraDeArchivos {
  public:
   static constexpr std::string_view kNombre = "BitacoraDeArchivos.txt";
 
-  // Opens (and empties) the log in the program folder. Throws ErrorTravesa
-  // when the file cannot be created.
-  explicit BitacoraDeArchivos(const std::filesystem::path& carpetaPrograma);
+  enum class Modo { Nueva, Sigue };
+
+  // Opens the log in the program folder: empty for a new run, or after what
+  // this run already wrote (`Sigue`). Throws ErrorTravesa when the file cannot
+  // be created.
+  explicit BitacoraDeArchivos(const std::filesystem::path& carpetaPrograma, Modo modo = Modo::Nueva);
   BitacoraDeArchivos(const BitacoraDeArchivos&) = delete;
   BitacoraDeArchivos& operator=(const BitacoraDeArchivos&) = delete;
 

@@ -108,6 +108,10 @@ class PublicarAntesDeLeer(unittest.TestCase):
         self.assertIn("el sitio tiene el catálogo publicado («clientes.xml»)", leer.stdout)
         self.assertIn("Traspaso: no se registró, el sitio tiene el catálogo publicado", leer.stdout)
         self.assertEqual(self.dato("SELECT COUNT(*) FROM traspasos"), "1")
+        with open(os.path.join(self.inst.programa, "BitacoraDeArchivos.txt"), encoding="utf-8") as f:
+            bitacora = f.read()
+        self.assertIn("Clientes: el «clientes.xml» del sitio es el catálogo publicado", bitacora)
+        self.assertIn("Traspaso: el «productos.xml» del sitio es el catálogo publicado", bitacora)
 
 
 if __name__ == "__main__":

@@ -12,29 +12,6 @@
 namespace travesa {
 namespace {
 
-// Phones write UTF-8; a byte that is not part of a valid sequence is read as
-// Windows-1252, so a file of either kind (or a mix) gives the letters meant.
-std::string DecodificaBytes(std::string_view s) {
-  std::string out;
-  out.reserve(s.size() + s.size() / 8);
-  std::size_t i = 0;
-  while (i < s.size()) {
-    if (static_cast<unsigned char>(s[i]) < 0x80) {
-      out += s[i++];
-      continue;
-    }
-    const std::size_t n = texto::LargoUtf8(s, i);
-    if (n > 0) {
-      out.append(s.substr(i, n));
-      i += n;
-      continue;
-    }
-    out += texto::DeWindows1252(s.substr(i, 1));
-    ++i;
-  }
-  return out;
-}
-
 std::vector<std::string> Divide(std::string_view texto, std::string_view separador) {
   std::vector<std::string> partes;
   std::size_t inicio = 0;
@@ -114,7 +91,7 @@ void clsArchivoTravesa::PrepararSQL(const std::filesystem::path& stArchivo) {
   if (!f) throw ErrorTravesa("No se pudo leer el archivo «" + stArchivo.string() + "».");
   const std::string bytes((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
   if (f.bad()) throw ErrorTravesa("No se pudo leer el archivo «" + stArchivo.string() + "».");
-  sql_ = texto::Reemplaza(DecodificaBytes(bytes), "\\'", "\"");
+  sql_ = texto::Reemplaza(texto::AUtf8(bytes), "\\'", "\"");
   leido_ = 0;
   ultima_.clear();
 }

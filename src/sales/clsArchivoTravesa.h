@@ -26,7 +26,7 @@ class clsArchivoTravesa {
   // stFecha holding the text (month abbreviation in Spanish) and stHora as it was.
   static bool FechaHoraEspanich(std::string_view vDato, std::string& stFecha, std::string& stHora);
   // Reads the file: every byte sequence that is valid UTF-8 is taken as such,
-  // any other byte as Windows-1252; then each backslash-apostrophe pair becomes
+  // any other byte as Windows-1252 (texto::AUtf8); then each backslash-apostrophe pair becomes
   // a double quote. Throws ErrorTravesa when the file cannot be read.
   void PrepararSQL(const std::filesystem::path& stArchivo);
 

@@ -31,6 +31,65 @@ class LeerTest : public ::testing::Test {
   prueba::SitioDePrueba sitio_;
 };
 
+// A cash sale of 2 ABA001 at 44.50 (89 in all) for C001, paid 50 in cash and
+// 39 by card.
+VentaDeTelefono Pagada(const std::string& fecha, const std::string& nota) {
+  VentaDeTelefono v{fecha, "V01", "C001", "CO", nota, 1, {}};
+  v.formasDePago[0] = 50;
+  v.formasDePago[1] = 39;
+  return v;
+}
+
+TEST_F(LeerTest, ParentesisYComillasEnLaNotaNoPierdenLosPagos) {
+  inst_.Ajusta({"ajustes", "TipoMovimiento=T"});
+  const std::string saldo = Saldo();
+  sitio_.Escribe("ventas_tel1_V01_1.sql",
+                 ArchivoDeVentas().Linea(Pagada("Dec 8, 2026 9:00:00 AM", "Pagado (efectivo), gracias"), "ABA001", 2, 44.5)
+                     .contenido());
+  // A note whose quote never closes: nothing after it can be placed.
+  std::string mala =
+      ArchivoDeVentas().Linea(Pagada("Dec 8, 2026 9:05:00 AM", "sin cerrar"), "ABA001", 1, 44.5).contenido();
+  mala.replace(mala.find("'sin cerrar'"), 12, "'sin cerrar");
+  sitio_.Escribe("ventas_tel2_V01_1.sql", mala);
+  auto r = inst_.ComoAdmin({"leer"});
+  EXPECT_EQ(r.estado, 1) << r.Todo();
+
+  // The ticket keeps both amounts, and its payment is written with it.
+  EXPECT_EQ(Dato("SELECT CONCAT_WS('|', total, Efectivo, TC) FROM tickets WHERE Fecha = '2026-12-08' AND "
+                 "Hora = '09:00' AND Cliente = 'C001'"),
+            "89.0000|50.0000|39.0000");
+  EXPECT_EQ(Dato("SELECT GROUP_CONCAT(CONCAT_WS('|', CantidadCargo, CantidadPago, Efectivo, FPago2) ORDER BY AutoInc) "
+                 "FROM edoctacli WHERE Clave = 'C001' AND Fecha = '2026-12-08'"),
+            "89.0000|0.0000|0.0000|0.0000,0.0000|89.0000|50.0000|39.0000");
+  EXPECT_EQ(Saldo(), saldo);
+  // The line that could not be read: refused in the log, its file kept.
+  EXPECT_NE(Bitacora().find("Línea rechazada del archivo ventas_tel2_V01_1.sql (la comilla que abre el valor 10 no se "
+                            "cierra): INSERT INTO ventas"),
+            std::string::npos)
+      << Bitacora();
+  EXPECT_EQ(Dato("SELECT COUNT(*) FROM tickets WHERE Fecha = '2026-12-08' AND Hora = '09:05'"), "0");
+  EXPECT_FALSE(EnSitio("ventas_tel1_V01_1.sql"));
+  EXPECT_TRUE(EnSitio("ventas_tel2_V01_1.sql"));
+
+  // A remission keeps the whole note, apostrophes escaped either way.
+  std::filesystem::remove(sitio_.EnDisco("ventas_tel2_V01_1.sql"));
+  inst_.Ajusta({"ajustes", "TipoMovimiento=R"});
+  sitio_.Escribe("ventas_tel1_V01_2.sql",
+                 ArchivoDeVentas()
+                     .Linea(Pagada("Dec 8, 2026 10:00:00 AM", "Pag\xC3\xB3 (50 efectivo, 39 tarjeta) O\\'Brien y d''Artagnan"),
+                            "ABA001", 2, 44.5)
+                     .contenido());
+  r = inst_.ComoAdmin({"leer"});
+  EXPECT_EQ(r.estado, 0) << r.Todo();
+  EXPECT_EQ(Dato("SELECT CONCAT_WS('|', nota, FormaPAgo, Saldo) FROM remisiones WHERE Fecha = '2026-12-08' AND "
+                 "Hora = '10:00:00'"),
+            "Pagó (50 efectivo, 39 tarjeta) O\"Brien y d\"Artagnan|E|0.0000");
+  EXPECT_EQ(Dato("SELECT CONCAT_WS('|', CantidadPago, Efectivo, FPago2) FROM edoctacli WHERE Clave = 'C001' AND "
+                 "Fecha = '2026-12-08' AND Hora = '10:00' AND CantidadPago > 0"),
+            "89.0000|50.0000|39.0000");
+  EXPECT_EQ(Saldo(), saldo);
+}
+
 TEST_F(LeerTest, UnByteDeOtraCodificacionNoDanaLasDemasLetras) {
   inst_.Ajusta({"ajustes", "Traspaso=S", "EmpresaTraspaso=suc2"});
   // UTF-8 from the phone, and one Windows-1252 byte in another record.

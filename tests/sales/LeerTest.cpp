@@ -90,6 +90,29 @@ TEST_F(LeerTest, ParentesisYComillasEnLaNotaNoPierdenLosPagos) {
   EXPECT_EQ(Saldo(), saldo);
 }
 
+TEST_F(LeerTest, UnaSerieAtrasadaNoRepiteFolios) {
+  inst_.Ajusta({"ajustes", "TipoMovimiento=R", "Serie=A"});
+  // Remissions A-151 and A-152 posted from the phones (folio in Factura only),
+  // A-153 and A-154 made on the desk.
+  inst_.base().Ejecuta(
+      "UPDATE sistema SET Contenido = '150' WHERE Dato = 'RE-A';"
+      "INSERT INTO remisiones (Factura, Serie, Folio, Fecha, Hora, Cliente, Vendedor) VALUES "
+      "(151, 'A', 0, '2026-12-07', '08:00:00', 'C002', 'V01'), (152, 'A', 0, '2026-12-07', '08:10:00', 'C002', 'V01'),"
+      "(153, 'A', 153, '2026-12-07', '08:20:00', 'C002', 'V01'), (154, 'A', 154, '2026-12-07', '08:30:00', 'C002', 'V01')");
+  const std::string sencillo = Dato("SELECT Contenido FROM sistema WHERE Dato = 'RE-'");
+  for (const char* hora : {"9:00:00", "9:30:00"}) {
+    const VentaDeTelefono v{std::string("Dec 8, 2026 ") + hora + " AM", "V01", "C001", "C", "", 1, {}};
+    sitio_.Escribe(std::string("ventas_tel1_V01_") + hora[2] + ".sql", ArchivoDeVentas().Linea(v, "ABA001", 1, 44.5).contenido());
+    const auto r = inst_.ComoAdmin({"leer"});
+    EXPECT_EQ(r.estado, 0) << r.Todo();
+  }
+  EXPECT_EQ(Dato("SELECT GROUP_CONCAT(Factura ORDER BY Hora) FROM remisiones WHERE Serie = 'A' AND Fecha = '2026-12-08'"),
+            "155,156");
+  EXPECT_EQ(Dato("SELECT COUNT(*) FROM (SELECT 1 FROM remisiones GROUP BY Serie, Factura HAVING COUNT(*) > 1) d"), "0");
+  EXPECT_EQ(Dato("SELECT Contenido FROM sistema WHERE Dato = 'RE-A'"), "156");
+  EXPECT_EQ(Dato("SELECT Contenido FROM sistema WHERE Dato = 'RE-'"), sencillo);
+}
+
 TEST_F(LeerTest, UnByteDeOtraCodificacionNoDanaLasDemasLetras) {
   inst_.Ajusta({"ajustes", "Traspaso=S", "EmpresaTraspaso=suc2"});
   // UTF-8 from the phone, and one Windows-1252 byte in another record.

@@ -1,6 +1,7 @@
 // Document numbers of orders and remissions drawn from the counters in `sistema`.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <set>
 #include <thread>
 
@@ -19,6 +20,31 @@ class FoliosTest : public ::testing::Test {
   }
   std::string Contador(const std::string& dato) {
     return base_.Dato("SELECT Contenido FROM sistema WHERE Dato='" + dato + "'");
+  }
+  // Two connections at once drawing `porHilo` remission folios each from the
+  // counter `dato`, each draw in its own transaction; with `serie`, each folio
+  // is posted as a remission of that series before the commit. Every folio
+  // drawn, in one set (so a number given twice shows as a missing one).
+  std::set<long> DosConexiones(const std::string& dato, int porHilo, const std::optional<std::string>& serie) {
+    std::vector<long> a, b;
+    auto saca = [&](std::vector<long>& destino) {
+      Conexion cn = base_.Conecta();
+      for (int i = 0; i < porHilo; ++i) {
+        Transaccion t(cn);
+        std::string tabla = "remisiones", llave = "Factura";
+        const long folio = clsDescargarSQLs::Foliar_(cn, dato, tabla, llave);
+        if (serie)
+          cn.Execute("INSERT INTO remisiones (Factura, Serie) VALUES (" + std::to_string(folio) + ", '" + *serie + "')");
+        destino.push_back(folio);
+        t.Confirma();
+      }
+    };
+    std::thread h1(saca, std::ref(a)), h2(saca, std::ref(b));
+    h1.join();
+    h2.join();
+    std::set<long> todos(a.begin(), a.end());
+    todos.insert(b.begin(), b.end());
+    return todos;
   }
 
   prueba::BaseDePrueba base_;
@@ -87,21 +113,7 @@ TEST_F(FoliosTest, RedondeoADosDecimales) {
 TEST_F(FoliosTest, DosConexionesNuncaCompartenNumeroYElDeshacerLoDevuelve) {
   base_.Ejecuta("INSERT INTO sistema VALUES ('RE-', '0')");
   constexpr int kPorHilo = 100;
-  std::vector<long> a, b;
-  auto saca = [this](std::vector<long>& destino) {
-    Conexion cn = base_.Conecta();
-    for (int i = 0; i < kPorHilo; ++i) {
-      Transaccion t(cn);
-      std::string tabla = "remisiones", llave = "Factura";
-      destino.push_back(clsDescargarSQLs::Foliar_(cn, "RE-", tabla, llave));
-      t.Confirma();
-    }
-  };
-  std::thread h1(saca, std::ref(a)), h2(saca, std::ref(b));
-  h1.join();
-  h2.join();
-  std::set<long> todos(a.begin(), a.end());
-  todos.insert(b.begin(), b.end());
+  const std::set<long> todos = DosConexiones("RE-", kPorHilo, std::nullopt);
   EXPECT_EQ(todos.size(), 2u * kPorHilo);
   EXPECT_EQ(*todos.rbegin(), 2 * kPorHilo);
   {
@@ -123,23 +135,7 @@ TEST_F(FoliosTest, DosConexionesSaltandoUsadosDeLaSerieNuncaRepiten) {
     valores += std::string(valores.empty() ? "" : ",") + "(" + std::to_string(n) + ", 0, 'A')";
   }
   base_.Ejecuta("INSERT INTO remisiones (Factura, Folio, Serie) VALUES " + valores);
-  std::vector<long> a, b;
-  auto saca = [this](std::vector<long>& destino) {
-    Conexion cn = base_.Conecta();
-    for (int i = 0; i < kPorHilo; ++i) {
-      Transaccion t(cn);
-      std::string tabla = "remisiones", llave = "Factura";
-      const long folio = clsDescargarSQLs::Foliar_(cn, "RE-A", tabla, llave);
-      cn.Execute("INSERT INTO remisiones (Factura, Serie) VALUES (" + std::to_string(folio) + ", 'A')");
-      destino.push_back(folio);
-      t.Confirma();
-    }
-  };
-  std::thread h1(saca, std::ref(a)), h2(saca, std::ref(b));
-  h1.join();
-  h2.join();
-  std::set<long> todos(a.begin(), a.end());
-  todos.insert(b.begin(), b.end());
+  const std::set<long> todos = DosConexiones("RE-A", kPorHilo, "A");
   EXPECT_EQ(todos.size(), 2u * kPorHilo);
   for (const long f : todos) EXPECT_EQ(usados.count(f), 0u) << f;
   EXPECT_EQ(Contador("RE-A"), std::to_string(*todos.rbegin()));

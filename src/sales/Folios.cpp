@@ -2,9 +2,12 @@
 
 #include <cmath>
 #include <cstdio>
+#include <optional>
+#include <vector>
 
 #include "shell/host/BasesDD.h"
 #include "shell/host/Conexion.h"
+#include "shell/host/RecordSet.h"
 #include "shell/host/Texto.h"
 #include "shell/host/libNalda.h"
 
@@ -15,13 +18,21 @@ namespace {
 // its text starts with, 0 for anything else.
 constexpr const char* kActual =
     "CAST(IF(TRIM(Contenido) REGEXP '^-?[0-9]+', TRIM(Contenido) + 0, 0) AS SIGNED)";
+// How many numbers after a used one are looked at in one query.
+constexpr long kVentana = 1000;
 
-long Avanza(Conexion& cnn, std::string_view dato) {
-  cnn.Execute(cnn.Prepara(std::string("INSERT INTO sistema (Dato, Contenido) VALUES (?, "
-                                      "LAST_INSERT_ID(1)) ON DUPLICATE KEY UPDATE Contenido = "
-                                      "LAST_INSERT_ID(") +
-                              kActual + " + 1)",
-                          {Valor(dato)}));
+// Below any number a counter holds: "no minimum".
+constexpr long kSinMinimo = -2147483647L - 1;
+
+// Advances the counter (created when missing) to its next number, or to
+// `minimo` when that is further, and returns it. One statement that locks the
+// row: two connections never get the same number, and the counter never goes
+// back.
+long Avanza(Conexion& cnn, std::string_view dato, long minimo = kSinMinimo) {
+  cnn.Execute(cnn.Prepara(std::string("INSERT INTO sistema (Dato, Contenido) VALUES (?, LAST_INSERT_ID(GREATEST(1, ?))) "
+                                      "ON DUPLICATE KEY UPDATE Contenido = LAST_INSERT_ID(GREATEST(") +
+                              kActual + " + 1, ?))",
+                          {Valor(dato), Valor(minimo), Valor(minimo)}));
   return static_cast<long>(cnn.UltimoId());
 }
 
@@ -32,16 +43,46 @@ long Lee(Conexion& cnn, std::string_view dato) {
   return static_cast<long>(libNalda::prVal(v.Texto()));
 }
 
-void Guarda(Conexion& cnn, std::string_view dato, long numero) {
-  cnn.Execute(cnn.Prepara("INSERT INTO sistema (Dato, Contenido) VALUES (?, ?) "
-                          "ON DUPLICATE KEY UPDATE Contenido = VALUES(Contenido)",
-                          {Valor(dato), Valor(std::to_string(numero))}));
+// Where the numbers of a counter are used: the columns of the master table
+// that hold them, within the documents of one series or of all.
+struct Uso {
+  std::vector<std::string> columnas;
+  std::optional<std::string> serie;
+};
+
+// Orders and remissions show their folio in Factura (the desk also keeps it
+// in Folio) within their series, "PE-"/"RE-" + series; a transfer's id is
+// its Traspaso, whatever its series, and its number within the series
+// ("TR-" + series) its NumTraspaso.
+Uso UsoDelContador(const std::string& tabla, std::string_view dato) {
+  const std::string_view serie = dato.size() >= 3 ? dato.substr(3) : std::string_view();
+  if (tabla == "traspasos" && dato == "TRASPASO") return {{"Traspaso"}, std::nullopt};
+  if (tabla == "traspasos" && texto::EmpiezaCon(dato, "TR-")) return {{"NumTraspaso", "Folio"}, std::string(serie)};
+  if ((tabla == "remisiones" && texto::EmpiezaCon(dato, "RE-")) || (tabla == "pedidos" && texto::EmpiezaCon(dato, "PE-")))
+    return {{"Factura", "Folio"}, std::string(serie)};
+  return {{"Folio"}, std::string()};
 }
 
-bool FolioUsado(Conexion& cnn, const std::string& tabla, long folio) {
-  return !cnn.Escalar("SELECT 1 FROM " + IdentificadorSeguro(tabla) +
-                      " WHERE folio=" + std::to_string(folio) + " AND serie = '' LIMIT 1")
-              .EsNulo();
+// The first number from `desde` on that no document of the master table uses
+// (at most kVentana further: the caller asks again from there).
+long PrimeroLibre(Conexion& cnn, const std::string& tabla, const Uso& uso, long desde) {
+  const long hasta = desde + kVentana - 1;
+  std::string sql;
+  std::vector<Valor> valores;
+  for (const std::string& columna : uso.columnas) {
+    if (!sql.empty()) sql += " UNION ";
+    const std::string c = IdentificadorSeguro(columna);
+    sql += "SELECT " + c + " AS n FROM " + IdentificadorSeguro(tabla) + " WHERE " + c + " BETWEEN ? AND ?";
+    valores.insert(valores.end(), {Valor(desde), Valor(hasta)});
+    if (!uso.serie) continue;
+    sql += " AND Serie = ?";
+    valores.emplace_back(*uso.serie);
+  }
+  RecordSet usados;
+  usados.Abre(cnn, cnn.Prepara(sql + " ORDER BY n", valores), "");
+  long libre = desde;
+  for (; !usados.Eof() && usados.Fields(0).Entero() == libre; usados.MoveNext()) ++libre;
+  return libre;
 }
 
 }  // namespace
@@ -57,19 +98,14 @@ long Folios::Siguiente_Folio(Conexion& cnn, std::string_view stDatoConfig,
 
 long Folios::Foliar_(Conexion& cnn, std::string_view stDatoConfig, std::string& stTablaMaestra,
                      std::string& stLlave) {
-  long i = Siguiente_Folio(cnn, stDatoConfig, stTablaMaestra, stLlave, true);
-  bool salto = false;
-  while (FolioUsado(cnn, stTablaMaestra, i)) {
-    ++i;
-    salto = true;
-  }
-  if (!salto) return i;
-  if (stTablaMaestra == "traspasos") {
-    Guarda(cnn, stDatoConfig, i);
-  } else {
-    Guarda(cnn, stTablaMaestra == "remisiones" ? "RE-" : "PE-", i);
-  }
-  return i;
+  long folio = Siguiente_Folio(cnn, stDatoConfig, stTablaMaestra, stLlave, true);
+  const Uso uso = UsoDelContador(stTablaMaestra, stDatoConfig);
+  // Numbers already used are passed over by advancing the counter itself past
+  // them: what it gives stays its own, and no other counter is touched.
+  for (long libre = PrimeroLibre(cnn, stTablaMaestra, uso, folio); libre != folio;
+       libre = PrimeroLibre(cnn, stTablaMaestra, uso, folio))
+    folio = Avanza(cnn, stDatoConfig, libre);
+  return folio;
 }
 
 double Folios::A2Decimales(double dbCantidad) {

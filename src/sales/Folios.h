@@ -22,11 +22,12 @@ class Folios {
   static long Siguiente_Folio(Conexion& cnn, std::string_view stDatoConfig,
                               std::string& stTablaMaestra, std::string& stLlave,
                               bool blGrabarFolio);
-  // The folio to use: the counter's next number, passing over folios already
-  // used by documents of the master table with an empty series. When it had
-  // to pass over some, the number reached is stored as quoted text under the
-  // plain counter of the table ("RE-" for remisiones, "PE-" otherwise;
-  // traspasos under its own counter), as the point-of-sale system expects.
+  // The folio to use: the counter's next number that no document of the
+  // master table uses yet. Orders ("PE-" + series) and remissions ("RE-" +
+  // series) look at the documents of their own series; the transfer id
+  // ("TRASPASO") at every transfer, its number ("TR-" + series) at the
+  // transfers of its series. Used numbers are passed over by advancing the
+  // counter itself, so it ends on the number given and no other counter moves.
   static long Foliar_(Conexion& cnn, std::string_view stDatoConfig, std::string& stTablaMaestra,
                       std::string& stLlave);
   // Rounded to two decimals, halves away from zero.

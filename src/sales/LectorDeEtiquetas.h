@@ -14,8 +14,10 @@ namespace travesa {
 
 class LectorDeEtiquetas {
  public:
-  // The text of a device file: UTF-8 as it is, anything else read as
-  // Windows-1252 (the devices write UTF-8; old ones did not).
+  // The text of a device file, byte sequence by sequence: UTF-8 as it is,
+  // any byte that is not part of a UTF-8 letter read as Windows-1252 (the
+  // devices write UTF-8; old ones did not), so one stray byte never changes
+  // how the other letters read.
   explicit LectorDeEtiquetas(std::string_view contenido);
   // A device file's bytes, whole. Throws ErrorTravesa when it cannot be read.
   static std::string LeeArchivo(const std::filesystem::path& archivo);

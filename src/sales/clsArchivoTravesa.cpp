@@ -12,29 +12,6 @@
 namespace travesa {
 namespace {
 
-// Phones write UTF-8; a byte that is not part of a valid sequence is read as
-// Windows-1252, so a file of either kind (or a mix) gives the letters meant.
-std::string DecodificaBytes(std::string_view s) {
-  std::string out;
-  out.reserve(s.size() + s.size() / 8);
-  std::size_t i = 0;
-  while (i < s.size()) {
-    if (static_cast<unsigned char>(s[i]) < 0x80) {
-      out += s[i++];
-      continue;
-    }
-    const std::size_t n = texto::LargoUtf8(s, i);
-    if (n > 0) {
-      out.append(s.substr(i, n));
-      i += n;
-      continue;
-    }
-    out += texto::DeWindows1252(s.substr(i, 1));
-    ++i;
-  }
-  return out;
-}
-
 std::vector<std::string> Divide(std::string_view texto, std::string_view separador) {
   std::vector<std::string> partes;
   std::size_t inicio = 0;
@@ -114,7 +91,7 @@ void clsArchivoTravesa::PrepararSQL(const std::filesystem::path& stArchivo) {
   if (!f) throw ErrorTravesa("No se pudo leer el archivo «" + stArchivo.string() + "».");
   const std::string bytes((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
   if (f.bad()) throw ErrorTravesa("No se pudo leer el archivo «" + stArchivo.string() + "».");
-  sql_ = texto::Reemplaza(DecodificaBytes(bytes), "\\'", "\"");
+  sql_ = texto::Reemplaza(texto::AUtf8(bytes), "\\'", "\"");
   leido_ = 0;
   ultima_.clear();
 }
@@ -132,56 +109,77 @@ bool clsArchivoTravesa::DadmeLinea(std::vector<std::string>& asCampos, std::vect
   if (!ultima_.empty() && ultima_.back() == '\r') ultima_.pop_back();
   asCampos.clear();
   asValors.clear();
+  defecto_.clear();
   std::string_view linea = ultima_;
   const std::size_t abre = linea.find('(');
   if (abre == std::string_view::npos) return true;
   linea.remove_prefix(abre + 1);
   const std::size_t cierra = linea.find(')');
   if (cierra == std::string_view::npos) return true;
-  const std::vector<std::string> campos = Divide(linea.substr(0, cierra), ", ");
+  std::vector<std::string> campos = Divide(linea.substr(0, cierra), ", ");
+  linea.remove_prefix(cierra + 1);
   const std::size_t abreValores = linea.find('(');
   if (abreValores == std::string_view::npos) return true;
-  linea.remove_prefix(abreValores + 1);
-  const std::size_t cierraValores = linea.find(')');
-  if (cierraValores == std::string_view::npos) return true;
-  asCampos = campos;
-  SepararValores(linea.substr(0, cierraValores), asValors, asCampos.size());
+  asCampos = std::move(campos);
+  defecto_ = SepararValores(linea.substr(abreValores + 1), asValors, asCampos.size());
   return true;
 }
 
-void clsArchivoTravesa::SepararValores(std::string_view texto, std::vector<std::string>& valores,
-                                       std::size_t cuantos) {
+std::string clsArchivoTravesa::SepararValores(std::string_view texto, std::vector<std::string>& valores,
+                                              std::size_t cuantos) {
   valores.clear();
-  std::string actual;
-  bool entreComillas = false;
-  auto emite = [&] {
-    valores.push_back(actual);
-    actual.clear();
-    entreComillas = false;
-  };
-  const std::size_t largo = texto.size();
-  for (std::size_t i = 1; i <= largo; ++i) {
-    const char c = texto[i - 1];
-    if (c == '\'' && entreComillas) {
-      emite();
-      if (i < largo) {
-        i += 2;  // the "," and the blank
-      } else {
-        emite();
-      }
-    } else if (c == '\'') {
-      entreComillas = true;
-    } else if (c == ',' && entreComillas) {
-      actual += c;
-    } else if (c == ',') {
-      emite();
-      ++i;  // the blank
-    } else {
-      actual += c;
-      if (i == largo) emite();
-    }
-  }
+  std::string defecto = LeeValores(texto, valores);
+  if (defecto.empty() && valores.size() != cuantos)
+    defecto = "trae " + std::to_string(valores.size()) + " valores para " + std::to_string(cuantos) + " columnas";
   valores.resize(cuantos);
+  return defecto;
+}
+
+std::string clsArchivoTravesa::LeeValores(std::string_view texto, std::vector<std::string>& valores) {
+  std::size_t i = SaltaBlancos(texto, 0);
+  if (i < texto.size() && texto[i] == ')') return "";  // an empty list
+  const auto numero = [&] { return std::to_string(valores.size() + 1); };
+  while (true) {
+    i = SaltaBlancos(texto, i);
+    std::string valor;
+    if (i < texto.size() && texto[i] == '\'') {
+      const std::size_t cierre = EntreComillas(texto, i + 1, valor);
+      if (cierre == std::string_view::npos) return "la comilla que abre el valor " + numero() + " no se cierra";
+      i = cierre + 1;
+    } else {
+      const std::size_t fin = texto.find_first_of(",)", i);
+      if (fin == std::string_view::npos) break;
+      valor = texto::Recorta(texto.substr(i, fin - i));
+      if (valor.find('\'') != std::string::npos) return "el valor " + numero() + " tiene una comilla fuera de lugar";
+      i = fin;
+    }
+    valores.push_back(std::move(valor));
+    i = SaltaBlancos(texto, i);
+    if (i >= texto.size()) break;
+    if (texto[i] == ')') return "";
+    if (texto[i] != ',')
+      return "después del valor " + std::to_string(valores.size()) + " sigue «" + texto::Izquierda(texto.substr(i), 20) +
+             "» en lugar de una coma";
+    ++i;
+  }
+  return "la lista de valores no se cierra con «)»";
+}
+
+std::size_t clsArchivoTravesa::EntreComillas(std::string_view texto, std::size_t desde, std::string& valor) {
+  std::size_t i = desde;
+  while (true) {
+    const std::size_t comilla = texto.find('\'', i);
+    if (comilla == std::string_view::npos) return comilla;
+    valor.append(texto.substr(i, comilla - i));
+    if (comilla + 1 >= texto.size() || texto[comilla + 1] != '\'') return comilla;
+    valor += '"';  // a doubled apostrophe, read as the backslash-apostrophe is
+    i = comilla + 2;
+  }
+}
+
+std::size_t clsArchivoTravesa::SaltaBlancos(std::string_view texto, std::size_t i) {
+  while (i < texto.size() && (texto[i] == ' ' || texto[i] == '\t')) ++i;
+  return i;
 }
 
 bool clsArchivoTravesa::FechaHoraEspanich(std::string_view vDato, std::string& stFecha, std::string& stHora) {

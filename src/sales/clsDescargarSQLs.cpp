@@ -205,8 +205,10 @@ std::vector<clsDescargarSQLs::LineaLeida> clsDescargarSQLs::LeeLineas(clsArchivo
   std::vector<LineaLeida> leidas;
   std::vector<std::string> campos, valores;
   while (lector.DadmeLinea(campos, valores)) {
-    std::string motivo;
-    std::optional<LineaDeVenta> linea = LineaDeVenta::DeValores(valores, motivo);
+    // Values that did not come out right would land in the wrong columns
+    // (a payment amount read as 0, a note cut short): the line is refused.
+    std::string motivo = lector.Defecto();
+    std::optional<LineaDeVenta> linea = motivo.empty() ? LineaDeVenta::DeValores(valores, motivo) : std::nullopt;
     const std::string clave = ClaveDeVenta(valores);
     if (linea) {
       linea->archivo = archivo.nombre;

@@ -1,6 +1,7 @@
 // The sales file reader: lines, value lists, dates and the device's letters.
 #include <gtest/gtest.h>
 
+#include "comun/ArchivoDeVentas.h"
 #include "comun/CarpetaTemporal.h"
 #include "sales/LineaDeVenta.h"
 #include "sales/clsArchivoTravesa.h"
@@ -41,6 +42,51 @@ TEST_F(ArchivoTravesaTest, SeparaValoresComoLosEscribeElTelefono) {
   // The device's backslash-apostrophe is a double quote in the value.
   EXPECT_EQ(Valores("a, b", "'O\\'Brien', 1"), (Lista{"O\"Brien", "1"}));
   EXPECT_EQ(lector_.SQL(), "INSERT INTO ventas (a, b) VALUES ('O\"Brien', 1);\r\n");
+}
+
+TEST_F(ArchivoTravesaTest, ComillasEscapadasParentesisYComasDentroDeUnValor) {
+  // A quoted value runs to its closing quote, whatever it holds.
+  EXPECT_EQ(Valores("a, b, c", "'Pagado (efectivo), gracias', 'x)y(', 3"),
+            (Lista{"Pagado (efectivo), gracias", "x)y(", "3"}));
+  EXPECT_EQ(lector_.Defecto(), "");
+  // An apostrophe escaped by a backslash or by doubling it: the same double quote.
+  EXPECT_EQ(Valores("a, b, c, d", "'O\\'Brien (hijo)', 'd''Artagnan', '''', ''"),
+            (Lista{"O\"Brien (hijo)", "d\"Artagnan", "\"", ""}));
+  EXPECT_EQ(lector_.Defecto(), "");
+  // Commas without their blank, blanks around bare values.
+  EXPECT_EQ(Valores("a, b, c", "'x',1 ,  'y'"), (Lista{"x", "1", "y"}));
+  EXPECT_EQ(lector_.Defecto(), "");
+  // Values that cannot be placed: padded to the columns, and said why.
+  EXPECT_EQ(Valores("a, b, c", "'abierta, 1, 2"), (Lista{"", "", ""}));
+  EXPECT_EQ(lector_.Defecto(), "la comilla que abre el valor 1 no se cierra");
+  EXPECT_EQ(Valores("a, b", "'uno'dos, 2"), (Lista{"uno", ""}));
+  EXPECT_EQ(lector_.Defecto(), "después del valor 1 sigue «dos, 2);» en lugar de una coma");
+  EXPECT_EQ(Valores("a, b", "1, 2'"), (Lista{"1", ""}));
+  EXPECT_EQ(lector_.Defecto(), "el valor 2 tiene una comilla fuera de lugar");
+  EXPECT_EQ(Valores("a, b, c, d", "1, 2"), (Lista{"1", "2", "", ""}));
+  EXPECT_EQ(lector_.Defecto(), "trae 2 valores para 4 columnas");
+  Lee("INSERT INTO v (a, b) VALUES (1, 2\n");
+  Lista c, v;
+  ASSERT_TRUE(lector_.DadmeLinea(c, v));
+  EXPECT_EQ(lector_.Defecto(), "la lista de valores no se cierra con «)»");
+}
+
+TEST_F(ArchivoTravesaTest, NotaConParentesisConservaLosPagos) {
+  prueba::VentaDeTelefono venta{"Dec 8, 2026 1:45:09 PM", "V01", "C1", "CO", "Pagado (efectivo)", 1, {}};
+  venta.formasDePago[0] = 50;
+  venta.formasDePago[1] = 39;
+  for (const bool larga : {false, true}) {
+    Lee(prueba::ArchivoDeVentas().Linea(venta, "P1", 2, 44.5, larga).contenido());
+    Lista c, v;
+    ASSERT_TRUE(lector_.DadmeLinea(c, v));
+    EXPECT_EQ(lector_.Defecto(), "");
+    std::string motivo;
+    const auto l = LineaDeVenta::DeValores(v, motivo);
+    ASSERT_TRUE(l) << motivo;
+    EXPECT_EQ(l->nota, "Pagado (efectivo)");
+    EXPECT_DOUBLE_EQ(l->formasDePago[0], 50);
+    EXPECT_DOUBLE_EQ(l->formasDePago[1], 39);
+  }
 }
 
 TEST_F(ArchivoTravesaTest, LineasHastaElUltimoSaltoYLineasMalFormadas) {

@@ -22,6 +22,11 @@ TEST(LectorDeEtiquetasTest, TextoUtf8OWindows1252) {
   LectorDeEtiquetas latino("<clave>MU\xD1OZ</clave>");
   ASSERT_TRUE(latino.Siguiente());
   EXPECT_EQ(latino.Lee("clave"), "MUÑOZ");
+  // Both in one file: each letter read as it came.
+  LectorDeEtiquetas mezcla("<clave>MU\xC3\x91OZ</clave><nombre>Caf\xE9 \xC3\x9Anico</nombre>");
+  ASSERT_TRUE(mezcla.Siguiente());
+  EXPECT_EQ(mezcla.Lee("clave"), "MUÑOZ");
+  EXPECT_EQ(mezcla.Lee("nombre"), "Café Único");
 }
 
 TEST(LectorDeEtiquetasTest, UnaEtiquetaFaltanteNoSeTomaDelRegistroSiguiente) {

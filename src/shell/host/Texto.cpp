@@ -139,7 +139,22 @@ std::optional<std::string> AWindows1252(std::string_view s) {
 }
 
 std::string AUtf8(std::string_view s) {
-  return EsUtf8Valido(s) ? std::string(s) : DeWindows1252(s);
+  std::string out;
+  out.reserve(s.size());
+  std::size_t bien = 0;  // where the run of valid UTF-8 not yet copied starts
+  std::size_t i = 0;
+  while (i < s.size()) {
+    const std::size_t largo = LargoUtf8(s, i);
+    if (largo > 0) {
+      i += largo;
+      continue;
+    }
+    out.append(s.substr(bien, i - bien));
+    out += DeWindows1252(s.substr(i, 1));
+    bien = ++i;
+  }
+  out.append(s.substr(bien));
+  return out;
 }
 
 std::string Recorta(std::string_view s) {

@@ -17,7 +17,9 @@ void AgregaUtf8(std::string& out, char32_t c);
 std::string HexMinusculas(std::string_view bytes);
 // Bytes read as Windows-1252, returned as UTF-8.
 std::string DeWindows1252(std::string_view s);
-// UTF-8 as is; anything else read as Windows-1252.
+// Sequence by sequence: each well-formed UTF-8 sequence as it is, every byte
+// that is not part of one read as Windows-1252. One stray byte changes only
+// its own letter, never how the rest of the text reads.
 std::string AUtf8(std::string_view s);
 // UTF-8 text as Windows-1252 bytes; nothing when a letter has no place there.
 std::optional<std::string> AWindows1252(std::string_view s);

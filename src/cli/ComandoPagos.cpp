@@ -24,10 +24,11 @@ struct Monto {
 constexpr std::string_view kTitulo = "Aplicar pagos";
 
 // The columns printed: the visible ones of the review, with the receivable's
-// Id first (it is what --monto names) and the payment's date and time last.
-constexpr int kImpresas[] = {Revision::kIdCxc, Revision::kClave, Revision::kNombre, Revision::kFecha,
-                             Revision::kVence, Revision::kNumero, Revision::kDocto, Revision::kSaldo,
-                             Revision::kAPagar, Revision::kFechaPago, Revision::kHoraPago};
+// Id first (it is what --monto names), then the payment's date and time and
+// the seller of its file.
+constexpr int kImpresas[] = {Revision::kIdCxc,  Revision::kClave,     Revision::kNombre,   Revision::kFecha,
+                             Revision::kVence,  Revision::kNumero,    Revision::kDocto,    Revision::kSaldo,
+                             Revision::kAPagar, Revision::kFechaPago, Revision::kHoraPago, Revision::kVendedor};
 
 std::optional<std::vector<Monto>> Montos(Operador& op, const std::vector<std::string>& args) {
   std::vector<Monto> montos;
@@ -102,11 +103,12 @@ void AvisaPendientes(Operador& op) {
              Botones::kInformacion, kTitulo);
 }
 
-// The review of every waiting file, printed, then applied when asked.
+// The review of the seller's waiting files (every seller's without one),
+// printed, then applied when asked.
 int Revisa(Programa& programa, const Orden& orden, const std::vector<Monto>& montos, BitacoraDeArchivos& bitacora) {
   Operador& op = programa.operador();
   Revision revision(programa, op);
-  revision.Carga(bitacora);
+  revision.Carga(bitacora, orden.vendedor);
   if (!Asigna(revision, op, montos)) {
     AvisaPendientes(op);
     return Salida::kUso;

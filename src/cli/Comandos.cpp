@@ -95,6 +95,7 @@ int Comandos::ConAcceso(const Orden& orden, Operador& operador, Programa& progra
   CredencialesConsola credenciales(orden.usuario, orden.codigo, operador);
   clsAcceso acceso(operador, credenciales);
   if (!acceso.PuedeEntrar(programa.bd(), programa.segunda(), Permisos::kEntrar)) return Salida::kAcceso;
+  programa.FijaUsuario(acceso.Usuario());
   if (!clsAcceso::Accede(comando.derecho, acceso.Modulos())) {
     operador.Mensaje("Sus atributos como usuario no le permiten usar el comando «" + orden.comando + "».",
                      Botones::kCritico, "Alerta");

@@ -172,6 +172,7 @@ bool frmInicial::ValidaAcceso() {
   CredencialesVentana ventana(this);
   clsAcceso acceso(operador_, ventana);
   if (!acceso.PuedeEntrar(programa_.bd(), programa_.segunda(), Permisos::kEntrar)) return false;
+  programa_.FijaUsuario(acceso.Usuario());
   ejecucion_->MuestraComandos(Permisos::De(acceso.Modulos()));
   return true;
 }
@@ -303,7 +304,7 @@ void frmInicial::cmdPagos() {
   if (terminado && r.ok) {
     DescargaDePagos::AvisaNoDescargados(operador_, r);
     try {
-      frmLeerPagos revision(programa_, operador_, *r.bitacora, this);
+      frmLeerPagos revision(programa_, operador_, *r.bitacora, vendedor, this);
       revision.exec();
     } catch (const ErrorTravesa& e) {
       operador_.Mensaje(e.what(), Botones::kCritico, "Error");

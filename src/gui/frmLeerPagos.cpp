@@ -34,7 +34,8 @@ QLabel* Suma(const char* nombre, QWidget* padre) {
 
 }  // namespace
 
-frmLeerPagos::frmLeerPagos(Programa& programa, Operador& operador, BitacoraDeArchivos& bitacora, QWidget* padre)
+frmLeerPagos::frmLeerPagos(Programa& programa, Operador& operador, BitacoraDeArchivos& bitacora,
+                           std::string_view vendedor, QWidget* padre)
     : QDialog(padre),
       revision_(programa, operador),
       operador_(operador),
@@ -63,8 +64,10 @@ frmLeerPagos::frmLeerPagos(Programa& programa, Operador& operador, BitacoraDeArc
   resize(kAncho, kAlto);
   connect(cmdAplicar_, &QPushButton::clicked, this, &frmLeerPagos::cmdAplicar);
   PreparaReja();
-  revision_.Carga(bitacora);
+  revision_.Carga(bitacora, vendedor);
   Llena();
+  // A deleted row leaves the totals at once; an edit goes through Totaliza.
+  connect(mhgReja_->model(), &QAbstractItemModel::rowsRemoved, this, [this] { Totales(); });
 }
 
 frmLeerPagos::~frmLeerPagos() = default;
@@ -106,10 +109,14 @@ void frmLeerPagos::showEvent(QShowEvent* evento) {
   if (!primeraActivacion_) return;
   primeraActivacion_ = false;
   if (reja_->qt().Renglones() == 1) cmdAplicar_->setEnabled(false);
+  Totales();
+  mhgReja_->setFocus();
+}
+
+void frmLeerPagos::Totales() {
   const auto renglones = Renglones();
   lblSuma_[0]->setText(textoqt::AQt(R::Total(renglones, R::kSaldo)));
   lblSuma_[1]->setText(textoqt::AQt(R::Total(renglones, R::kAPagar)));
-  mhgReja_->setFocus();
 }
 
 std::vector<RevisionDePagos::Renglon> frmLeerPagos::Renglones() const {
@@ -131,7 +138,7 @@ bool frmLeerPagos::Validar(const std::string& stTexto, int renglon, int columna)
 void frmLeerPagos::Totaliza(int renglon, int columna) {
   (void)renglon;
   (void)columna;
-  lblSuma_[1]->setText(textoqt::AQt(R::Total(Renglones(), R::kAPagar)));
+  Totales();
 }
 
 // The posting runs off the window's thread; the window waits, repainting.

@@ -1,12 +1,14 @@
 #pragma once
-// "Aplicación de pagos": the downloaded payments in an editable grid. Only
-// "A pagar" can be edited (a number from 0 to the row's balance; 0 leaves the
-// payment out), rows can be deleted, and "Aplicar pagos" posts what the grid
-// holds. Closing without applying asks first; the payments then wait for the
-// next review (see RevisionDePagos).
+// "Aplicación de pagos": the downloaded payments of the chosen seller in an
+// editable grid. Only "A pagar" can be edited (a number from 0 to the row's
+// balance; 0 leaves the payment out), rows can be deleted, and "Aplicar
+// pagos" posts what the grid holds; the totals always add the rows shown.
+// Closing without applying asks first; the payments then wait for the next
+// review (see RevisionDePagos).
 #include <QDialog>
 
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "grid/ObjetoDeMetodos.h"
@@ -25,8 +27,10 @@ class frmLeerPagos : public QDialog {
   Q_OBJECT
 
  public:
-  // Reads the waiting payment files into the grid; the log is closed after.
-  frmLeerPagos(Programa& programa, Operador& operador, BitacoraDeArchivos& bitacora, QWidget* padre = nullptr);
+  // Reads the waiting payment files of the seller (every seller's when it is
+  // empty) into the grid; the log is closed after.
+  frmLeerPagos(Programa& programa, Operador& operador, BitacoraDeArchivos& bitacora, std::string_view vendedor,
+               QWidget* padre = nullptr);
   ~frmLeerPagos() override;
 
   // The call-backs the grid names.
@@ -45,6 +49,8 @@ class frmLeerPagos : public QDialog {
  private:
   void PreparaReja();
   void Llena();
+  // Both totals, from the grid's rows.
+  void Totales();
   void cmdAplicar();
 
   RevisionDePagos revision_;

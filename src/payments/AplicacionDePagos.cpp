@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 
+#include "payments/Centavos.h"
 #include "payments/DocumentoDePago.h"
 #include "payments/PagosYaAplicados.h"
 #include "shell/host/BasesDD.h"
@@ -31,13 +32,17 @@ namespace {
 
 constexpr std::string_view kBorraTabla = "DROP TABLE IF EXISTS tmpcxcs";
 // The customer key is as wide as cxc.Clave, so no key is ever cut short.
-// Renglon keeps the order the payments were reviewed in.
+// Renglon keeps the order the payments were reviewed in; Archivo, Huella and
+// Orden say which payment of which file each one is (DecisionesDePago).
 constexpr std::string_view kCreaTabla =
     "CREATE TABLE IF NOT EXISTS tmpcxcs (Cliente varchar(20) default '',"
     "CxC integer unsigned default 0,"
     "Cantidad double default 0,"
     "Fecha date default '0000-00-00',"
     "Hora char(5) default '00:00',"
+    "Archivo varchar(255) default '',"
+    "Huella char(64) default '',"
+    "Orden integer unsigned default 0,"
     "Renglon integer unsigned not null auto_increment,"
     "Key( Cliente ), Primary Key (Renglon))";
 
@@ -50,10 +55,17 @@ constexpr std::size_t kFilasPorInsercion = 500;
 void Repetido(ResultadoAplicacion& r, const std::string& cliente, double cantidad) {
   for (auto& c : r.repetidos) {
     if (c.clave != cliente) continue;
-    c.total = GrupoDePagos::Centavos(c.total + cantidad);
+    c.total = centavos::Monto(centavos::De(c.total) + centavos::De(cantidad));
     return;
   }
   r.repetidos.push_back({cliente, cantidad, {}});
+}
+
+std::set<std::string> Huellas(const std::vector<PagoAAplicar>& pagos) {
+  std::set<std::string> huellas;
+  for (const PagoAAplicar& p : pagos)
+    if (!p.pago.Vacia()) huellas.insert(p.pago.huella);
+  return huellas;
 }
 
 // The receivables of a round of payments (each at most once) with their
@@ -105,6 +117,7 @@ AplicacionDePagos::AplicacionDePagos(Conexion& cn, const BasesDD& bd, Operador& 
 ResultadoAplicacion AplicacionDePagos::AplicarPagos(const std::vector<PagoAAplicar>& pagos) {
   BloqueoNombrado bloqueo(cn_, kBloqueo, segundosDeEspera);
   TablaDeTrabajo tabla(cn_);
+  DecisionesDePago::AseguraTabla(cn_);
   // Each customer's writes go to the server together, inside its transaction.
   const Conexion::VariasALaVez juntas(cn_);
   ResultadoAplicacion r;
@@ -128,37 +141,48 @@ ResultadoAplicacion AplicacionDePagos::AplicarPagos(const std::vector<PagoAAplic
   return r;
 }
 
-// Rows left empty and payments of 0 are never staged, nor a payment applied
-// since the review (PagosYaAplicados); a block of payments is checked and
-// staged at a time.
+// Rows left empty are never staged, nor payments of 0 and deleted rows (their
+// decision is recorded at once), nor a payment applied or decided on since
+// the review (PagosYaAplicados, DecisionesDePago); a block of payments is
+// checked and staged at a time.
 void AplicacionDePagos::Aparta(const std::vector<PagoAAplicar>& pagos, ResultadoAplicacion& r) {
   std::vector<PagoAAplicar> bloque;
   std::vector<double> cantidades;
+  std::vector<DecisionesDePago::Decision> descartados;
   auto aparta = [&] {
     if (bloque.empty()) return;
     const std::vector<bool> aplicado = PagosYaAplicados::Busca(cn_, bloque, cantidades);
+    const DecisionesDePago decididos(cn_, Huellas(bloque));
     std::vector<std::vector<Valor>> filas;
     for (std::size_t i = 0; i < bloque.size(); ++i) {
       const PagoAAplicar& p = bloque[i];
-      if (aplicado[i]) {
+      if (aplicado[i] || decididos.Decidido(p.pago)) {
         Repetido(r, p.cliente, cantidades[i]);
         continue;
       }
-      filas.push_back({Valor(p.cliente), Valor(p.idCxc), Valor(cantidades[i]), Valor(p.fecha), Valor(HoraCorta(p.hora))});
+      filas.push_back({Valor(p.cliente), Valor(p.idCxc), Valor(cantidades[i]), Valor(p.fecha), Valor(HoraCorta(p.hora)),
+                       Valor(p.pago.archivo), Valor(p.pago.huella), Valor(p.pago.orden)});
     }
     if (!filas.empty())
-      cn_.Execute(cn_.TextoDeInsercion("tmpcxcs", {"Cliente", "CxC", "Cantidad", "Fecha", "Hora"}, filas));
+      cn_.Execute(cn_.TextoDeInsercion(
+          "tmpcxcs", {"Cliente", "CxC", "Cantidad", "Fecha", "Hora", "Archivo", "Huella", "Orden"}, filas));
     bloque.clear();
     cantidades.clear();
   };
   for (const PagoAAplicar& p : pagos) {
-    const double cantidad = GrupoDePagos::Centavos(p.monto);
-    if (cantidad <= 0 || p.cliente.empty() || p.idCxc <= 0) continue;
+    const double cantidad = centavos::Redondea(p.monto);
+    if (p.cliente.empty() || p.idCxc <= 0) continue;
+    if (p.borrado || cantidad <= 0) {
+      descartados.push_back({p.pago, p.borrado ? DecisionesDePago::kBorrado : DecisionesDePago::kOmitido, 0,
+                             p.cliente, p.idCxc});
+      continue;
+    }
     bloque.push_back(p);
     cantidades.push_back(cantidad);
     if (bloque.size() == kFilasPorInsercion) aparta();
   }
   aparta();
+  DecisionesDePago::AnotaDescartados(cn_, descartados, usuario);
 }
 
 bool AplicacionDePagos::AplicaCliente(const GrupoDePagos& g) {
@@ -166,8 +190,10 @@ bool AplicacionDePagos::AplicaCliente(const GrupoDePagos& g) {
   // the same payments applied again meet the same entry.
   RecordSet repetido;
   if (bd_.AbrirTabla(repetido, cn_,
-                     cn_.Prepara("edoctacli where Clave=? and Fecha=? and Hora=? and CantidadPago=? and Concepto=? limit 1",
-                                 {Valor(g.cliente), Valor(g.fecha), Valor(g.hora), Valor(g.total), Valor(kConcepto)}),
+                     cn_.Prepara("edoctacli where Clave=? and Fecha=? and Hora=? and ROUND(CantidadPago*100)=? and "
+                                 "Concepto=? limit 1",
+                                 {Valor(g.cliente), Valor(g.fecha), Valor(g.hora), Valor(centavos::De(g.total)),
+                                  Valor(kConcepto)}),
                      "AutoInc")) {
     return false;
   }
@@ -176,6 +202,10 @@ bool AplicacionDePagos::AplicaCliente(const GrupoDePagos& g) {
   const long long entrada = folios[0];
   const long long folio = folios[1];
   Lote lote(cn_);
+  std::vector<DecisionesDePago::Decision> decisiones;
+  for (const GrupoDePagos::Pago& p : g.pagos)
+    decisiones.push_back({p.pago, DecisionesDePago::kAplicado, p.cantidad, g.cliente, p.idCxc});
+  DecisionesDePago::AnotaAplicados(lote, decisiones, usuario);
   for (const std::vector<GrupoDePagos::Pago>& ronda : g.Rondas()) {
     // A receivable paid again is read after the earlier payment was written.
     lote.Envia();

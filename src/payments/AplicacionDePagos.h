@@ -4,12 +4,15 @@
 // document, the balances of the documents and receivables lowered, receivables
 // paid off removed, and the customer's balances recomputed. The payments pass
 // through the staging table tmpcxcs, under a named lock for the whole run;
-// each customer's group is one transaction. A payment already applied (by
-// another desk that held the same file) is left out and shown as repeated.
+// each customer's group is one transaction, and the decision on each of its
+// payments is recorded inside it (DecisionesDePago). A payment applied or
+// decided on already (by another desk that held the same file) is left out
+// and shown as repeated.
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "payments/DecisionesDePago.h"
 #include "payments/GrupoDePagos.h"
 #include "shell/Operador.h"
 
@@ -27,6 +30,8 @@ struct PagoAAplicar {
   double monto = 0;     // "A pagar"; 0 or less is not applied
   std::string fecha;    // "yyyy-mm-dd"
   std::string hora;     // "hh:mm"
+  IdentidadDePago pago{};  // its file and place; empty for a payment of no file
+  bool borrado = false;    // deleted in the review: only that decision is recorded
 };
 
 struct ResultadoAplicacion {
@@ -51,6 +56,8 @@ class AplicacionDePagos {
 
   // How long to wait for another desk's run before giving up.
   int segundosDeEspera = 60;
+  // Who applies, for the record of the decisions.
+  std::string usuario;
 
   // Posts the payments. Throws ErrorTravesa when the lock or the staging
   // table cannot be had (nothing is posted then); a customer whose group

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "payments/DecisionesDePago.h"
+
 namespace travesa {
 
 class Conexion;
@@ -15,6 +17,7 @@ struct GrupoDePagos {
     double cantidad = 0;
     std::string fecha;  // "yyyy-mm-dd"
     std::string hora;   // "hh:mm"
+    IdentidadDePago pago;
   };
 
   std::string cliente;
@@ -28,9 +31,6 @@ struct GrupoDePagos {
   // their first receivable; a customer's payments by receivable, and two of
   // one receivable in the order they were reviewed.
   static std::vector<GrupoDePagos> Lee(Conexion& cn);
-  // Amounts are kept in cents, so a sum of doubles such as 0.1 + 0.2
-  // compares equal to the 0.30 the statement holds.
-  static double Centavos(double monto);
   // The payments split in rounds with at most one payment per receivable,
   // so that a receivable paid twice sees the first payment before the second.
   std::vector<std::vector<Pago>> Rondas() const;

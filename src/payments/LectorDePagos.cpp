@@ -87,8 +87,10 @@ std::vector<RegistroDePago> LectorDePagos::Registros(std::string_view texto, con
   const std::string limpio = texto::Reemplaza(texto, "\\'", "'");
   const std::string_view t = limpio;
   std::vector<RegistroDePago> registros;
+  long orden = 0;
   std::size_t pos = t.find(kApertura);
   while (pos != std::string_view::npos) {
+    ++orden;
     const std::size_t inicio = pos + kApertura.size();
     const std::size_t fin = FinDelGrupo(t, inicio);
     if (fin == std::string_view::npos) {
@@ -108,7 +110,7 @@ std::vector<RegistroDePago> LectorDePagos::Registros(std::string_view texto, con
     if (!id) {
       rechazos.push_back("Grupo con menos de cinco datos o sin Id de cuenta válido: (" + std::string(grupo) + ")");
     } else {
-      registros.push_back(RegistroDePago{*id, libNalda::prVal(items[4]), momento.fecha, momento.hora});
+      registros.push_back(RegistroDePago{*id, libNalda::prVal(items[4]), momento.fecha, momento.hora, orden});
     }
     pos = t.find(kApertura, fin);
   }

@@ -20,6 +20,7 @@ struct RegistroDePago {
   double monto = 0;    // amount paid
   std::string fecha;   // "yyyy-mm-dd", from the file name
   std::string hora;    // "hh:mm", from the file name
+  long orden = 0;      // its "values (" group in the file, from 1
 };
 
 class LectorDePagos {

@@ -1,23 +1,39 @@
 #include "payments/RevisionDePagos.h"
 
 #include <algorithm>
+#include <charconv>
+#include <optional>
 #include <set>
 
-#include "payments/ArchivosDePagos.h"
-#include "payments/DatosDeRevision.h"
 #include "grid/FormatoCelda.h"
+#include "payments/ArchivosDePagos.h"
+#include "payments/Centavos.h"
+#include "payments/DatosDeRevision.h"
+#include "payments/DecisionesDePago.h"
 #include "payments/DocumentoDePago.h"
+#include "payments/clsPagos.h"
 #include "shell/BitacoraDeArchivos.h"
 #include "shell/Dialogos.h"
 #include "shell/Formatos.h"
 #include "shell/Programa.h"
 #include "shell/host/RecordSet.h"
+#include "shell/host/Texto.h"
 #include "shell/host/libNalda.h"
 
 namespace travesa {
 namespace {
 
 constexpr std::size_t kPagosPorBloque = 500;
+
+// The payment a row shows (its kPago), when it was read from a file.
+std::optional<std::size_t> Mostrado(const RevisionDePagos::Renglon& r, std::size_t mostrados) {
+  const std::string& texto = r[RevisionDePagos::kPago];
+  std::size_t i = 0;
+  const auto [fin, error] = std::from_chars(texto.data(), texto.data() + texto.size(), i);
+  if (texto.empty() || error != std::errc() || fin != texto.data() + texto.size() || i >= mostrados)
+    return std::nullopt;
+  return i;
+}
 
 }  // namespace
 
@@ -35,50 +51,70 @@ const std::array<RevisionDePagos::DefColumna, RevisionDePagos::kColumnas>& Revis
       {"Fecha pago", 0, true},
       {"Hora pago", 0, true},
       {"Id-CxC", 0, true},
+      {"Vendedor", 1200, false},
+      {"Pago", 0, true},
   }};
   return columnas;
 }
 
 RevisionDePagos::RevisionDePagos(Programa& programa, Operador& operador) : programa_(programa), operador_(operador) {}
 
-void RevisionDePagos::Carga(BitacoraDeArchivos& bitacora) {
+void RevisionDePagos::Carga(BitacoraDeArchivos& bitacora, std::string_view vendedor) {
+  const std::string elegido = texto::Recorta(vendedor);
   const ArchivosDePagos archivos(programa_.carpeta());
+  DecisionesDePago::AseguraTabla(programa_.principal());
   std::vector<std::string> leidos;
   for (const auto& archivo : archivos.Pendientes()) {
     operador_.Ceder();
+    if (!elegido.empty() && !clsPagos::Aceptado(archivo.filename().string(), elegido)) continue;
     LeeArchivo(archivo, bitacora, leidos);
   }
   bitacora.Cierra();
   for (std::size_t i = 0; i < archivos_.size(); ++i) {
-    if (std::find(origen_.begin(), origen_.end(), i) == origen_.end()) archivos.Procesado(archivos_[i]);
+    if (std::find(origen_.begin(), origen_.end(), i) == origen_.end()) archivos.Procesado(archivos_[i].ruta);
   }
   if (renglones_.empty()) aplicados_ = true;
 }
 
 // A copy of a file already read in this review (the same payments sent twice)
-// is not read again.
+// is not read again. The payments of the file that were decided on (applied,
+// left out or deleted in an earlier review, here or on another desk) give no
+// row.
 void RevisionDePagos::LeeArchivo(const std::filesystem::path& archivo, BitacoraDeArchivos& bitacora,
                                  std::vector<std::string>& leidos) {
-  const auto momento = LectorDePagos::MomentoDelNombre(archivo.filename().string());
-  const std::string huella =
-      momento ? momento->fecha + " " + momento->hora + "\n" + LectorDePagos::Contenido(archivo) : "";
-  if (momento && std::find(leidos.begin(), leidos.end(), huella) != leidos.end()) {
-    bitacora.Escribe(5, "Archivo " + archivo.filename().string() + " igual a otro ya leído: sus pagos no se repiten");
-    archivos_.push_back(archivo);
+  const std::string nombre = archivo.filename().string();
+  const auto momento = LectorDePagos::MomentoDelNombre(nombre);
+  if (!momento) {
+    LectorDePagos::LeerArchivoDePagos(archivo, bitacora, {});  // says why it is not read
     return;
   }
+  const std::string contenido = LectorDePagos::Contenido(archivo);
+  const std::string huella = momento->fecha + " " + momento->hora + "\n" + contenido;
+  if (std::find(leidos.begin(), leidos.end(), huella) != leidos.end()) {
+    bitacora.Escribe(5, "Archivo " + nombre + " igual a otro ya leído: sus pagos no se repiten");
+    archivos_.push_back({archivo, {}, {}});
+    return;
+  }
+  leidos.push_back(huella);
   const std::size_t indice = archivos_.size();
+  archivos_.push_back({archivo, std::string(clsPagos::VendedorDelNombre(nombre)),
+                       DecisionesDePago::DelArchivo(archivo, contenido)});
+  const DecisionesDePago decididos(programa_.principal(), {archivos_.back().pago.huella});
   std::vector<RegistroDePago> bloque;
-  const bool leido = LectorDePagos::LeerArchivoDePagos(archivo, bitacora, [&](const RegistroDePago& p) {
+  LectorDePagos::CargarPagos(archivo, *momento, bitacora, [&](const RegistroDePago& p) {
+    if (decididos.Decidido(Identidad(indice, p))) return;
     bloque.push_back(p);
     if (bloque.size() < kPagosPorBloque) return;
     AgregaPagos(bloque, indice);
     bloque.clear();
   });
   AgregaPagos(bloque, indice);
-  if (!leido) return;
-  archivos_.push_back(archivo);
-  leidos.push_back(huella);
+}
+
+IdentidadDePago RevisionDePagos::Identidad(std::size_t archivo, const RegistroDePago& pago) const {
+  IdentidadDePago identidad = archivos_[archivo].pago;
+  identidad.orden = pago.orden;
+  return identidad;
 }
 
 bool RevisionDePagos::AgregaPago(const RegistroDePago& pago, std::size_t archivo) {
@@ -95,6 +131,13 @@ std::size_t RevisionDePagos::AgregaPagos(const std::vector<RegistroDePago>& pago
     (*r)[kAPagar] = formatos::Moneda(pagos[i].monto);
     (*r)[kFechaPago] = pagos[i].fecha;
     (*r)[kHoraPago] = pagos[i].hora;
+    if (archivo != kSinArchivo) {
+      (*r)[kVendedor] = archivos_[archivo].vendedor;
+      (*r)[kPago] = std::to_string(mostrados_.size());
+      PagoAAplicar leido{(*r)[kClave], pagos[i].idCxc, pagos[i].monto, pagos[i].fecha, pagos[i].hora};
+      leido.pago = Identidad(archivo, pagos[i]);
+      mostrados_.push_back(std::move(leido));
+    }
     renglones_.push_back(std::move(*r));
     origen_.push_back(archivo);
     ++agregados;
@@ -109,7 +152,8 @@ bool RevisionDePagos::Validar(std::string_view stTexto, std::size_t renglon, int
 
 bool RevisionDePagos::Validar(std::string_view stTexto, std::string_view saldo) {
   const auto monto = FormatoCelda::LeeNumero(stTexto);
-  if (monto && *monto >= 0 && !saldo.empty() && *monto <= libNalda::prVal(saldo) + 1e-9) return true;
+  if (monto && *monto >= 0 && !saldo.empty() && centavos::De(*monto) <= centavos::De(libNalda::prVal(saldo)))
+    return true;
   operador_.Mensaje("El monto del pago excede al saldo de la cuenta, o es incorrecto", Botones::kExclamacion,
                     "Alerta");
   return false;
@@ -128,9 +172,9 @@ void RevisionDePagos::Borra(std::size_t renglon) {
 }
 
 std::string RevisionDePagos::Total(const std::vector<Renglon>& renglones, int columna) {
-  double suma = 0;
-  for (const Renglon& r : renglones) suma += libNalda::prVal(r[static_cast<std::size_t>(columna)]);
-  return formatos::Moneda(suma);
+  long long suma = 0;
+  for (const Renglon& r : renglones) suma += centavos::De(libNalda::prVal(r[static_cast<std::size_t>(columna)]));
+  return formatos::Moneda(centavos::Monto(suma));
 }
 
 bool RevisionDePagos::PuedeCerrar() {
@@ -143,12 +187,24 @@ bool RevisionDePagos::PreguntaAplicar() {
   return Confirmar(operador_, "Confirme si se aplican los pagos indicados:", "Aplicar pagos");
 }
 
-std::vector<PagoAAplicar> RevisionDePagos::Pagos(const std::vector<Renglon>& renglones) {
+std::vector<PagoAAplicar> RevisionDePagos::Pagos(const std::vector<Renglon>& renglones) const {
   std::vector<PagoAAplicar> pagos;
+  std::vector<bool> enLaTabla(mostrados_.size(), false);
   for (const Renglon& r : renglones) {
     if (r[kIdCxc].empty()) continue;
-    pagos.push_back(PagoAAplicar{r[kClave], static_cast<long>(libNalda::prVal(r[kIdCxc])),
-                                 libNalda::prVal(r[kAPagar]), r[kFechaPago], r[kHoraPago]});
+    PagoAAplicar p{r[kClave], static_cast<long>(libNalda::prVal(r[kIdCxc])), libNalda::prVal(r[kAPagar]),
+                   r[kFechaPago], r[kHoraPago]};
+    if (const auto i = Mostrado(r, mostrados_.size()); i && !enLaTabla[*i]) {
+      p.pago = mostrados_[*i].pago;
+      enLaTabla[*i] = true;
+    }
+    pagos.push_back(std::move(p));
+  }
+  for (std::size_t i = 0; i < mostrados_.size(); ++i) {
+    if (enLaTabla[i]) continue;
+    PagoAAplicar borrado = mostrados_[i];
+    borrado.borrado = true;
+    pagos.push_back(std::move(borrado));
   }
   return pagos;
 }
@@ -158,6 +214,7 @@ std::vector<PagoAAplicar> RevisionDePagos::Pagos(const std::vector<Renglon>& ren
 ResultadoAplicacion RevisionDePagos::Aplicar(const std::vector<Renglon>& renglones, int segundosDeEspera) {
   AplicacionDePagos aplicacion(programa_.principal(), programa_.bd(), operador_);
   aplicacion.segundosDeEspera = segundosDeEspera;
+  aplicacion.usuario = programa_.usuario();
   const ResultadoAplicacion r = aplicacion.AplicarPagos(Pagos(renglones));
   aplicados_ = true;
   std::set<std::string> fallidos;
@@ -167,7 +224,7 @@ ResultadoAplicacion RevisionDePagos::Aplicar(const std::vector<Renglon>& renglon
     bool pendiente = false;
     for (std::size_t j = 0; j < renglones_.size(); ++j)
       pendiente = pendiente || (origen_[j] == i && fallidos.count(renglones_[j][kClave]) > 0);
-    if (!pendiente) archivos.Procesado(archivos_[i]);
+    if (!pendiente) archivos.Procesado(archivos_[i].ruta);
   }
   return r;
 }
@@ -175,7 +232,7 @@ ResultadoAplicacion RevisionDePagos::Aplicar(const std::vector<Renglon>& renglon
 void RevisionDePagos::AvisaAplicados(const ResultadoAplicacion& r) {
   operador_.Mensaje("Pagos aplicados", Botones::kInformacion, "Fin del proceso");
   if (!r.repetidos.empty()) {
-    std::string texto = "Estos pagos ya estaban registrados y no se aplicaron de nuevo:";
+    std::string texto = "Estos pagos ya se habían aplicado o descartado (aquí o en otro equipo) y no se aplicaron de nuevo:";
     for (const auto& c : r.repetidos) texto += "\r\n" + c.clave + ": " + formatos::Moneda(c.total);
     operador_.Mensaje(texto, Botones::kInformacion, "Pagos repetidos");
   }

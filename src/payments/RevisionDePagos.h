@@ -1,9 +1,12 @@
 #pragma once
-// The review of the downloaded payments, free of any widget: one row of twelve
-// texts per payment (the columns of the review window), built from the
-// payment files and the receivables they pay; the operator may change "A
-// pagar" (0 leaves a payment out) or delete rows, then apply them. The desktop
-// window shows these rows in its grid; the headless command prints them.
+// The review of the downloaded payments, free of any widget: one row of texts
+// per payment (the columns of the review window), built from the payment
+// files of the chosen seller and the receivables they pay; the operator may
+// change "A pagar" (0 leaves a payment out) or delete rows, then apply them.
+// What is decided on each payment of a file is recorded when applying
+// (DecisionesDePago), so a file read again shows only the payments nobody
+// decided on. The desktop window shows these rows in its grid; the headless
+// command prints them.
 #include <array>
 #include <cstddef>
 #include <filesystem>
@@ -35,7 +38,9 @@ class RevisionDePagos {
     kFechaPago = 9,
     kHoraPago = 10,
     kIdCxc = 11,
-    kColumnas = 12
+    kVendedor = 12,  // the seller field of the file's name
+    kPago = 13,      // hidden: which payment read from a file the row shows; empty for none
+    kColumnas = 14
   };
   using Renglon = std::array<std::string, kColumnas>;
 
@@ -52,9 +57,11 @@ class RevisionDePagos {
   RevisionDePagos(Programa& programa, Operador& operador);
 
   // Reads the payment files waiting (those just downloaded and those read
-  // before but never applied), builds the rows and closes the log. A file
-  // that yields no row is finished at once.
-  void Carga(BitacoraDeArchivos& bitacora);
+  // before but never applied) of the seller, or of every seller when it is
+  // empty (the seller field of the name, compared as the download accepts
+  // it), builds the rows and closes the log. A file that yields no row is
+  // finished at once.
+  void Carga(BitacoraDeArchivos& bitacora, std::string_view vendedor = {});
   // The row builder: false when the receivable no longer exists or the
   // payment was already applied (no row then).
   bool AgregaPago(const RegistroDePago& pago, std::size_t archivo = kSinArchivo);
@@ -63,8 +70,6 @@ class RevisionDePagos {
   std::size_t AgregaPagos(const std::vector<RegistroDePago>& pagos, std::size_t archivo = kSinArchivo);
 
   const std::vector<Renglon>& Renglones() const { return renglones_; }
-  // The files read by Carga, in reading order.
-  const std::vector<std::filesystem::path>& Archivos() const { return archivos_; }
 
   // True when stTexto is a number from 0 to the row's "Saldo"; otherwise the
   // operator is told and the result is false.
@@ -75,7 +80,7 @@ class RevisionDePagos {
   bool CambiaAPagar(std::size_t renglon, std::string_view stTexto);
   void Borra(std::size_t renglon);
 
-  // The totals of "Saldo" and "A pagar", in "#,0.00".
+  // The totals of "Saldo" and "A pagar", in "#,0.00", added in cents.
   std::string TotalSaldo() const { return Total(renglones_, kSaldo); }
   std::string TotalAPagar() const { return Total(renglones_, kAPagar); }
   static std::string Total(const std::vector<Renglon>& renglones, int columna);
@@ -96,20 +101,29 @@ class RevisionDePagos {
   // "Pagos aplicados", and a line for each customer that failed.
   void AvisaAplicados(const ResultadoAplicacion& r);
 
-  // The rows as the application takes them.
-  static std::vector<PagoAAplicar> Pagos(const std::vector<Renglon>& renglones);
+  // The rows as the application takes them, and the payments of the files
+  // whose rows are no longer among them (deleted in the review).
+  std::vector<PagoAAplicar> Pagos(const std::vector<Renglon>& renglones) const;
 
   static constexpr std::size_t kSinArchivo = static_cast<std::size_t>(-1);
 
  private:
+  struct Archivo {
+    std::filesystem::path ruta;
+    std::string vendedor;
+    IdentidadDePago pago;  // the file's, without the payment's place
+  };
+
   void LeeArchivo(const std::filesystem::path& archivo, BitacoraDeArchivos& bitacora,
                   std::vector<std::string>& leidos);
+  IdentidadDePago Identidad(std::size_t archivo, const RegistroDePago& pago) const;
 
   Programa& programa_;
   Operador& operador_;
   std::vector<Renglon> renglones_;
   std::vector<std::size_t> origen_;  // the file of each row
-  std::vector<std::filesystem::path> archivos_;
+  std::vector<Archivo> archivos_;
+  std::vector<PagoAAplicar> mostrados_;  // each row read from a file, as read (kPago)
   bool aplicados_ = false;
 };
 

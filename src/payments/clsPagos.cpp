@@ -1,6 +1,8 @@
 #include "payments/clsPagos.h"
 
 #include <chrono>
+#include <fstream>
+#include <thread>
 
 #include "shell/BitacoraDeArchivos.h"
 #include "shell/Dialogos.h"
@@ -32,6 +34,10 @@ bool clsPagos::Aceptado(std::string_view nombre, std::string_view vendedor) {
   return ArchivoDelVendedor(nombre, kInicioDelDispositivo, vendedor);
 }
 
+std::string_view clsPagos::VendedorDelNombre(std::string_view nombre) {
+  return CampoDelVendedor(nombre, kInicioDelDispositivo).value_or(std::string_view());
+}
+
 std::unique_ptr<BitacoraDeArchivos> clsPagos::TomaBitacora() { return std::move(bitacora_); }
 
 bool clsPagos::Procesar() {
@@ -49,9 +55,11 @@ bool clsPagos::Procesar() {
   bitacora_->Escribe("Conexión correcta al sitio");
   mFTP_.SetFTPDirectory(FTPcarpeta);
   const auto listado = mFTP_.GetDirectoryListing(kPatron);
+  const auto listadoEn = std::chrono::steady_clock::now();
   bitacora_->Escribe("Obteniendo directorio '" + std::string(kPatron) + "'");
   if (!listado && !mFTP_.GetLastErrorMessage().empty())
     NoDescargado(std::string(kPatron), "no se pudo obtener la lista de archivos del sitio: " + mFTP_.GetLastErrorMessage());
+  std::vector<std::string> vacios;
   if (listado) {
     for (const cDirItem& item : *listado) {
       objLabel_.Ceder();
@@ -61,11 +69,43 @@ bool clsPagos::Procesar() {
         continue;
       }
       bitacora_->Escribe(5, "Archivo " + item.filename + " correcto");
+      if (item.FileSize == 0) {
+        vacios.push_back(item.filename);
+        continue;
+      }
       Descarga(item.filename);
     }
   }
+  TomaVacios(vacios, listadoEn);
   activo_ = false;
   return true;
+}
+
+// A phone's upload shows as an empty file until its first bytes arrive, so
+// an empty file is looked at again a while after the listing: one that grew
+// is downloaded as any other.
+void clsPagos::TomaVacios(const std::vector<std::string>& vacios, std::chrono::steady_clock::time_point listado) {
+  if (vacios.empty()) return;
+  std::this_thread::sleep_until(listado + kAsientoDeVacios);
+  for (const std::string& nombre : vacios) {
+    objLabel_.Ceder();
+    if (mFTP_.GetFTPFileSize(nombre) != 0) {
+      Descarga(nombre);
+      continue;
+    }
+    TomaVacio(nombre);
+  }
+}
+
+void clsPagos::TomaVacio(const std::string& nombre) {
+  const auto local = programa_.carpeta() / nombre;
+  if (!std::ofstream(local, std::ios::binary | std::ios::trunc)) {
+    NoDescargado(nombre, "no se pudo crear su copia en «" + local.string() + "»");
+    return;
+  }
+  bitacora_->Escribe(10, "Archivo " + nombre + " vacío: no trae pagos");
+  bitacora_->Escribe(10, "Intentando borrar " + nombre);
+  mFTP_.DeleteFTPFile(nombre);
 }
 
 // A file that fails to arrive stays on the site for the next run.

@@ -1,8 +1,11 @@
 #pragma once
 // The download run of the payment files: copies the chosen seller's
 // `cxcs_*.sql` files from the FTP folder into the program folder and removes
-// them from the site. The transfer log it starts stays open for the reading of
+// them from the site. An empty file holds no payment: it is taken as well (an
+// empty copy here), once a second look shows it is not one a phone has just
+// begun to upload. The transfer log it starts stays open for the reading of
 // the files that follows (see RevisionDePagos).
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -47,9 +50,16 @@ class clsPagos {
   // Whether a listed name belongs to this run: a device segment after "cxcs_"
   // and, with a seller chosen, that seller's field in any letter case.
   static bool Aceptado(std::string_view nombre, std::string_view vendedor);
+  // The seller field of a name; empty when it has none.
+  static std::string_view VendedorDelNombre(std::string_view nombre);
+
+  // How long after the listing an empty file is looked at again.
+  static constexpr std::chrono::seconds kAsientoDeVacios{2};
 
  private:
   void Descarga(const std::string& nombre);
+  void TomaVacios(const std::vector<std::string>& vacios, std::chrono::steady_clock::time_point listado);
+  void TomaVacio(const std::string& nombre);
   void NoDescargado(const std::string& nombre, const std::string& motivo);
   void AlProgreso(std::int64_t actual, std::int64_t total);
 

@@ -1,6 +1,7 @@
 #pragma once
 // Small shared helpers of the shell: the Yes/No question and the test that a
 // downloaded file name belongs to a seller.
+#include <optional>
 #include <string_view>
 
 #include "shell/Operador.h"
@@ -23,5 +24,7 @@ inline bool Confirmar(Operador& op, std::string_view texto, std::string_view tit
 // segment and, for a non-empty seller key, the seller field equals it ignoring
 // case.
 bool ArchivoDelVendedor(std::string_view nombre, std::size_t inicio, std::string_view vendedor);
+// That seller field; nothing when the name has none.
+std::optional<std::string_view> CampoDelVendedor(std::string_view nombre, std::size_t inicio);
 
 }  // namespace travesa

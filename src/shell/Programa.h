@@ -70,6 +70,9 @@ class Programa {
   Conexion& segunda() { return segunda_; }
   Ajustes& ajustes() { return ajustes_; }
   const Configuracion& configuracion() const { return configuracion_; }
+  // The user who logged in; empty before the login.
+  const std::string& usuario() const { return usuario_; }
+  void FijaUsuario(std::string usuario) { usuario_ = std::move(usuario); }
 
  private:
   void CompletaRegistro();
@@ -85,6 +88,7 @@ class Programa {
   Conexion principal_;
   Conexion segunda_;
   Ajustes ajustes_;
+  std::string usuario_;
 };
 
 }  // namespace travesa

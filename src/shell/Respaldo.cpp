@@ -64,6 +64,15 @@ fs::path Respaldo::Guarda(const fs::path& archivo, std::string_view subcarpeta) 
   return destino;
 }
 
+std::string Respaldo::NombreOriginal(const fs::path& archivo) {
+  const std::string raiz = archivo.stem().string();
+  const std::size_t punto = raiz.rfind('.');
+  if (punto == std::string::npos || punto + 1 == raiz.size() ||
+      raiz.find_first_not_of("0123456789", punto + 1) != std::string::npos)
+    return archivo.filename().string();
+  return raiz.substr(0, punto) + archivo.extension().string();
+}
+
 std::vector<fs::path> Respaldo::Archivos(std::string_view prefijo, std::string_view extension) const {
   std::vector<fs::path> archivos;
   std::error_code ec;

@@ -3,6 +3,7 @@
 // payments) that were downloaded and read move there instead of being deleted,
 // so nothing a phone sent is ever destroyed unread.
 #include <filesystem>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -21,6 +22,8 @@ class Respaldo {
   // ("name.1.ext", "name.2.ext"...). Throws ErrorTravesa when it cannot move.
   // With a subfolder, the file goes there (created when missing).
   std::filesystem::path Guarda(const std::filesystem::path& archivo, std::string_view subcarpeta = {}) const;
+  // The name a file had before Guarda numbered it: "name.1.ext" gives "name.ext".
+  static std::string NombreOriginal(const std::filesystem::path& archivo);
   // The files in the folder whose name starts with `prefijo` and ends with
   // `extension`, by name.
   std::vector<std::filesystem::path> Archivos(std::string_view prefijo,

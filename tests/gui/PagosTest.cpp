@@ -1,6 +1,7 @@
 // "Aplicar pagos" from the main window and the review window "Aplicación de
 // pagos" over the real grid, against the real database and FTP site.
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,6 +26,7 @@ class PagosTest : public QObject {
   void RevisaRechazaDeMasAceptaCeroYAplica();
   void CerrarSinAplicarPreguntaYLosPagosEsperan();
   void SinPagosNoHayNadaQueAplicar();
+  void UnVendedorVeSusPagosYLosTotalesSiguenALosRenglones();
 };
 
 namespace {
@@ -118,7 +120,7 @@ void PagosTest::RevisaRechazaDeMasAceptaCeroYAplica() {
   QCOMPARE(v.titulo, QStringLiteral("Aplicación de pagos"));
   QCOMPARE(v.renglones, 2);
   QCOMPARE(v.titulos, (QStringList{"", "Clave cte.", "Nombre", "Fecha", "Vence", "No.", "Docto.", "Saldo", "A pagar",
-                                   "-", "-", "-"}));
+                                   "-", "-", "-", "Vendedor", "-"}));
   QCOMPARE(v.total0, QStringLiteral("180.00"));
   QCOMPARE(v.total1, QStringLiteral("180.75"));
   QVERIFY(v.aplicarHabilitado);
@@ -183,6 +185,63 @@ void PagosTest::SinPagosNoHayNadaQueAplicar() {
   // Closing asked nothing.
   QCOMPARE(e.piloto().cajas.size(), 1);
   QVERIFY(Revision() == nullptr);
+}
+
+// With V02 chosen the review shows V02's payments only, not the V01 file
+// waiting from an earlier review; the totals always add the rows shown, also
+// after a row is deleted.
+void PagosTest::UnVendedorVeSusPagosYLosTotalesSiguenALosRenglones() {
+  Escena e;
+  const auto sitio = e.SitioDePrueba();
+  QVERIFY(e.EntraComoAdmin());
+  Prepara(e, sitio);
+  const auto respaldo = e.inst().programa() / "respaldo";
+  std::filesystem::create_directories(respaldo);
+  std::filesystem::rename(sitio / kArchivo, respaldo / kArchivo);
+  e.inst().base().Ejecuta(
+      "INSERT INTO cxc (Id, Clave, Tipo, Numero, Vencimiento, Saldo) VALUES (1004, 'C005', 'C', 4991, '2024-05-06', "
+      "1890)");
+  prueba::EscribeArchivo(sitio / "cxcs_tel2_v02_18_05_2024_10_00.sql",
+                         "insert into cxcs values ('tel2','V02','C018',1003,30,'')\r\n"
+                         "insert into cxcs values ('tel2','V02','C005',1004,1890,'')\r\n");
+  QLineEdit* campo = e.Busca<QComboBox>("dtcVendedores")->lineEdit();
+  campo->setFocus(Qt::OtherFocusReason);
+  QTest::keyClicks(campo, QStringLiteral("v02"));
+  struct Vistos {
+    QStringList cuentas, vendedores;
+    QString saldo, aPagar, saldoTrasBorrar, aPagarTrasBorrar;
+    int columnaVendedor = -1;
+  } v;
+  EnLaRevision([&](frmLeerPagos& f) {
+    QTableWidget* t = Tabla(f);
+    for (int c = 0; c < t->columnCount(); ++c)
+      if (t->horizontalHeaderItem(c)->text() == QStringLiteral("Vendedor") && t->columnWidth(c) > 0)
+        v.columnaVendedor = c;
+    for (int r = 0; r < t->rowCount(); ++r) {
+      v.cuentas << t->item(r, 11)->text();
+      if (v.columnaVendedor >= 0) v.vendedores << t->item(r, v.columnaVendedor)->text();
+    }
+    v.saldo = Suma(f, 0);
+    v.aPagar = Suma(f, 1);
+    t->setCurrentCell(1, 8);
+    t->setFocus();
+    QTest::keyClick(t, Qt::Key_Delete);  // answered Yes
+    v.saldoTrasBorrar = Suma(f, 0);
+    v.aPagarTrasBorrar = Suma(f, 1);
+    f.close();  // answered Yes: the payments wait
+  });
+  e.piloto().respuestas = {QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Yes};
+  e.Busca<QPushButton>("cmdPagos")->click();
+  QVERIFY(Revision() == nullptr);
+  QCOMPARE(v.cuentas, (QStringList{"1003", "1004"}));
+  QVERIFY(v.columnaVendedor >= 0);
+  QCOMPARE(v.vendedores, (QStringList{"v02", "v02"}));
+  QCOMPARE(v.saldo, QStringLiteral("1,970.00"));
+  QCOMPARE(v.aPagar, QStringLiteral("1,920.00"));
+  QCOMPARE(e.piloto().cajas[1].texto, QStringLiteral("¿Desea eliminar el renglón 2?"));
+  QCOMPARE(v.saldoTrasBorrar, QStringLiteral("80.00"));
+  QCOMPARE(v.aPagarTrasBorrar, QStringLiteral("30.00"));
+  QCOMPARE(ArchivosDePagos(e.inst().programa()).Pendientes().size(), std::size_t(2));
 }
 
 }  // namespace travesa

@@ -2,6 +2,7 @@
 // and the payments its "values (" groups hold, whatever the line ends.
 #include <gtest/gtest.h>
 
+#include "payments/DecisionesDePago.h"
 #include "payments/LectorDePagos.h"
 #include "payments/clsPagos.h"
 
@@ -76,10 +77,15 @@ TEST(LectorDePagosTest, GruposMalosSeOmitenYSeDicen) {
   // A closing ")" inside the text that is not before a line end does not end a group.
   const std::string texto = "values ('a','b(x)','c',5,55)\n"
                             "values ('a','b',7)\n"
+                            "values ('a','b','c',6,60)\n"
                             "values ('a','b','c',8,80\n";
   const auto r = Lee(texto, &rechazos);
-  ASSERT_EQ(r.size(), 1u);
+  ASSERT_EQ(r.size(), 2u);
   EXPECT_EQ(r[0].idCxc, 5);
+  // Each payment keeps the place of its group in the file, rejected groups counted.
+  EXPECT_EQ(r[0].orden, 1);
+  EXPECT_EQ(r[1].idCxc, 6);
+  EXPECT_EQ(r[1].orden, 3);
   ASSERT_EQ(rechazos.size(), 2u);
   EXPECT_NE(rechazos[0].find("menos de cinco"), std::string::npos);
   EXPECT_NE(rechazos[1].find("sin \")\""), std::string::npos);
@@ -87,6 +93,20 @@ TEST(LectorDePagosTest, GruposMalosSeOmitenYSeDicen) {
   const auto conEscape = Lee("values ('O\\'Brien','b','c',9,90.75)\r\n");
   ASSERT_EQ(conEscape.size(), 1u);
   EXPECT_DOUBLE_EQ(conEscape[0].monto, 90.75);
+}
+
+// A payment is known on every desk by its file's name and content: a copy
+// the backup folder numbered is the same file; another minute or another
+// content is another.
+TEST(LectorDePagosTest, LaIdentidadDeUnArchivoEsSuNombreYSuContenido) {
+  const auto a = DecisionesDePago::DelArchivo("respaldo/cxcs_tel1_V01_17_05_2024_09_30.sql", "values (1)\n");
+  const auto copia = DecisionesDePago::DelArchivo("otra/cxcs_tel1_V01_17_05_2024_09_30.1.sql", "values (1)\n");
+  EXPECT_EQ(a.archivo, "cxcs_tel1_V01_17_05_2024_09_30.sql");
+  EXPECT_EQ(copia.archivo, a.archivo);
+  EXPECT_EQ(copia.huella, a.huella);
+  EXPECT_EQ(a.huella.size(), 64u);
+  EXPECT_NE(DecisionesDePago::DelArchivo("cxcs_tel1_V01_17_05_2024_09_31.sql", "values (1)\n").huella, a.huella);
+  EXPECT_NE(DecisionesDePago::DelArchivo("cxcs_tel1_V01_17_05_2024_09_30.sql", "values (2)\n").huella, a.huella);
 }
 
 }  // namespace

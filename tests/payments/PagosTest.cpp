@@ -184,7 +184,8 @@ TEST_F(PagosTest, RenglonesDeLaRevision) {
   EXPECT_FALSE(r.Validar("diez", 0, R::kAPagar));
   EXPECT_EQ(r.Renglones()[0][R::kAPagar], "150.75");
   EXPECT_TRUE(r.CambiaAPagar(0, "0"));
-  EXPECT_TRUE(r.CambiaAPagar(1, "50.5"));
+  // Compared to the cent: 50.504 is the 50.50 of the balance.
+  EXPECT_TRUE(r.CambiaAPagar(1, "50.504"));
   EXPECT_EQ(r.Renglones()[0][R::kAPagar], "0.00");
   EXPECT_EQ(r.Renglones()[1][R::kAPagar], "50.50");
   r.Borra(4);
@@ -340,6 +341,90 @@ TEST_F(PagosTest, DosEscritoriosALaVezNoAplicanDosVeces) {
   EXPECT_EQ(Dato("SELECT COUNT(*) FROM anexopagosctes"), "2");
   EXPECT_EQ(Dato("SELECT COUNT(*) FROM edoctacli WHERE Clave='C005'"), "1");
   EXPECT_EQ(Dato("SELECT Saldo FROM remisiones WHERE Id=100"), "30.5000");
+}
+
+// A file waits because one of its customers failed. The next review shows
+// and applies only the payments nobody decided on: not the one applied with
+// the amount the operator typed, nor the one left out with 0, nor the
+// deleted one; each customer is credited once.
+TEST_F(PagosTest, ElArchivoQueEsperaSoloMuestraLosPagosSinDecidir) {
+  Conexion cn = inst_.base().Conecta();
+  cn.Execute("CREATE TRIGGER falla_de_prueba BEFORE INSERT ON edoctacli FOR EACH ROW "
+             "IF NEW.Clave = 'C009' THEN SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = 'falla de prueba'; END IF");
+  sitio_.Escribe(kArchivo, Grupo(1001, "80.75") + Grupo(1002, "20") + Grupo(1011, "30") + Grupo(1003, "30"));
+  auto r = Revisa();
+  ASSERT_EQ(r->Renglones().size(), 4u);
+  ASSERT_TRUE(r->CambiaAPagar(0, "50"));
+  ASSERT_TRUE(r->CambiaAPagar(1, "0"));
+  r->Borra(2);
+  auto res = r->Aplicar();
+  ASSERT_EQ(res.fallidos.size(), 1u);
+  EXPECT_EQ(res.fallidos[0].clave, "C009");
+  ASSERT_EQ(res.aplicados.size(), 1u);
+  EXPECT_DOUBLE_EQ(res.aplicados[0].total, 50);
+  const ArchivosDePagos archivos(programa_.carpeta());
+  EXPECT_EQ(Nombres(archivos.Pendientes()), std::vector<std::string>{kArchivo});
+
+  cn.Execute("DROP TRIGGER falla_de_prueba");
+  r = Revisa();
+  ASSERT_EQ(r->Renglones().size(), 1u);
+  EXPECT_EQ(r->Renglones()[0][R::kIdCxc], "1003");
+  res = r->Aplicar();
+  EXPECT_EQ(res.aplicados.size(), 1u);
+  EXPECT_TRUE(res.repetidos.empty());
+  EXPECT_TRUE(archivos.Pendientes().empty());
+  EXPECT_EQ(Dato("SELECT Saldo FROM cxc WHERE Id=1001"), "50.0000");
+  EXPECT_EQ(Dato("SELECT Saldo FROM facturas WHERE Id=100"), "50.0000");
+  EXPECT_EQ(Dato("SELECT GROUP_CONCAT(CantidadPago) FROM edoctacli WHERE Clave='C005'"), "50.0000");
+  EXPECT_EQ(Dato("SELECT COUNT(*) FROM anexopagosctes"), "2");
+  EXPECT_EQ(Dato("SELECT GROUP_CONCAT(CONCAT(Id,':',Saldo) ORDER BY Id) FROM cxc WHERE Id IN (1002,1003,1011)"),
+            "1002:50.5000,1003:50.0000,1011:100.0000");
+  // What was decided on each payment of the file, in its order.
+  EXPECT_EQ(Dato("SELECT GROUP_CONCAT(CONCAT_WS(':',Orden,Decision,Cantidad,Cliente,CxC,Archivo) ORDER BY Orden) "
+                 "FROM travesadecisionespago"),
+            "1:aplicado:50.00:C005:1001:" + std::string(kArchivo) + ",2:omitido:0.00:C005:1002:" + kArchivo +
+                ",3:borrado:0.00:C013:1011:" + kArchivo + ",4:aplicado:30.00:C009:1003:" + kArchivo);
+}
+
+// Two desks hold the same file and review it before either applies. What
+// the first decided (an amount typed over the phone's, a 0, a deleted row)
+// holds for the second, which applies nothing of it again.
+TEST_F(PagosTest, LoQueDecidioOtroEscritorioValeParaEsteArchivo) {
+  prueba::OperadorDePrueba op2;
+  prueba::Instalacion segunda(inst_);
+  Programa otro(segunda.programa(), op2);
+  ASSERT_TRUE(otro.Inicia());
+  sitio_.Pon(otro.ajustes());
+  const std::string contenido = Grupo(1001, "80.75") + Grupo(1002, "20") + Grupo(1003, "30");
+  sitio_.Escribe(kArchivo, contenido);
+  auto bitacora = DescargaDePagos::Descargar(otro, op2, otro.ajustes(), "").bitacora;
+  R r2(otro, op2);
+  r2.Carga(*bitacora);
+  sitio_.Escribe(kArchivo, contenido);
+  auto r1 = Revisa();
+  ASSERT_EQ(r1->Renglones().size(), 3u);
+  ASSERT_EQ(r2.Renglones().size(), 3u);
+
+  ASSERT_TRUE(r1->CambiaAPagar(0, "50"));
+  ASSERT_TRUE(r1->CambiaAPagar(1, "0"));
+  r1->Borra(2);
+  EXPECT_EQ(r1->Aplicar().aplicados.size(), 1u);
+  const auto res = r2.Aplicar();
+  EXPECT_TRUE(res.aplicados.empty());
+  EXPECT_TRUE(res.fallidos.empty());
+  r2.AvisaAplicados(res);
+  EXPECT_EQ(op2.cajas.back().texto,
+            "Estos pagos ya se habían aplicado o descartado (aquí o en otro equipo) y no se aplicaron de nuevo:"
+            "\r\nC005: 100.75\r\nC009: 30.00");
+  EXPECT_EQ(Dato("SELECT Saldo FROM cxc WHERE Id=1001"), "50.0000");
+  EXPECT_EQ(Dato("SELECT Saldo FROM facturas WHERE Id=100"), "50.0000");
+  EXPECT_EQ(Dato("SELECT GROUP_CONCAT(CONCAT(Id,':',Saldo) ORDER BY Id) FROM cxc WHERE Id IN (1002,1003)"),
+            "1002:50.5000,1003:80.0000");
+  EXPECT_EQ(Dato("SELECT COUNT(*) FROM edoctacli WHERE Concepto='PAGO REGISTRADO EN PROGRAMA «TRAVESA»'"), "1");
+  EXPECT_EQ(Dato("SELECT COUNT(*) FROM anexopagosctes"), "1");
+  // Both desks are done with the file.
+  EXPECT_TRUE(ArchivosDePagos(programa_.carpeta()).Pendientes().empty());
+  EXPECT_TRUE(ArchivosDePagos(otro.carpeta()).Pendientes().empty());
 }
 
 TEST_F(PagosTest, LosArchivosEsperanEnElRespaldoHastaAplicarse) {

@@ -1,10 +1,9 @@
 #include "payments/DecisionesDePago.h"
 
-#include <openssl/evp.h>
-
 #include "payments/Centavos.h"
 #include "shell/Respaldo.h"
 #include "shell/host/Conexion.h"
+#include "shell/host/Huella.h"
 #include "shell/host/Lote.h"
 #include "shell/host/RecordSet.h"
 #include "shell/host/Texto.h"
@@ -29,13 +28,6 @@ constexpr std::string_view kCreaTabla =
     ") ENGINE=InnoDB DEFAULT CHARSET=utf8mb4";
 constexpr std::size_t kLargoDelNombre = 255;
 constexpr std::size_t kFilasPorInsercion = 500;
-
-std::string Sha256(std::string_view bytes) {
-  unsigned char resumen[EVP_MAX_MD_SIZE];
-  unsigned int largo = 0;
-  EVP_Digest(bytes.data(), bytes.size(), resumen, &largo, EVP_sha256(), nullptr);
-  return texto::HexMinusculas(std::string_view(reinterpret_cast<const char*>(resumen), largo));
-}
 
 // One INSERT for every `kFilasPorInsercion` decisions.
 std::vector<std::string> Inserciones(Conexion& cn, const std::vector<DecisionesDePago::Decision>& decisiones,
@@ -64,7 +56,7 @@ void DecisionesDePago::AseguraTabla(Conexion& cn) { cn.Execute(kCreaTabla); }
 
 IdentidadDePago DecisionesDePago::DelArchivo(const std::filesystem::path& archivo, std::string_view contenido) {
   const std::string nombre = Respaldo::NombreOriginal(archivo);
-  return {nombre, Sha256(nombre + "\n" + std::string(contenido)), 0};
+  return {nombre, Huella::Sha256(nombre + "\n" + std::string(contenido)), 0};
 }
 
 DecisionesDePago::DecisionesDePago(Conexion& cn, const std::set<std::string>& huellas) {

@@ -59,6 +59,13 @@ std::optional<std::string> CarpetaDePwd(const RespuestaFTP* respuesta) {
   return std::nullopt;
 }
 
+// A session logged in, or with the replies of its failure.
+std::unique_ptr<SesionCurl> Inicia(const SesionCurl::Parametros& parametros, CURLcode& codigo) {
+  auto sesion = std::make_unique<SesionCurl>(parametros);
+  codigo = sesion->valida() ? sesion->Conecta() : CURLE_FAILED_INIT;
+  return sesion;
+}
+
 struct CierraArchivo {
   void operator()(std::FILE* f) const { std::fclose(f); }
 };
@@ -94,14 +101,26 @@ bool clsFTP::OpenConnection(std::string_view sServer, std::string_view sUser, st
       error_ = ErrorFTP::Texto(kEtiqueta, CURLE_LOGIN_DENIED, "El usuario o la contraseña contienen saltos de línea");
       return false;
     }
-    auto sesion = std::make_unique<SesionCurl>(SesionCurl::Parametros{
-        *sitio, std::string(sUser), std::string(sPassWord), pasivo_, verificar_, archivoCA_, conexion_,
-        estancamiento_, interrupcion_});
+    SesionCurl::Parametros parametros{.sitio = *sitio,
+                                      .usuario = std::string(sUser),
+                                      .password = std::string(sPassWord),
+                                      .pasivo = pasivo_,
+                                      .verificarCertificado = verificar_,
+                                      .archivoCA = archivoCA_,
+                                      .conexion = conexion_,
+                                      .estancamiento = estancamiento_,
+                                      .interrupcion = interrupcion_};
+    CURLcode codigo = CURLE_OK;
+    auto sesion = Inicia(parametros, codigo);
+    // A server that speaks nothing older than TLS 1.3 refuses the handshake.
+    if (codigo == CURLE_SSL_CONNECT_ERROR && sitio->tls()) {
+      parametros.hastaTls12 = false;
+      sesion = Inicia(parametros, codigo);
+    }
     if (!sesion->valida()) {
       error_ = ErrorFTP::Texto("InternetOpen", CURLE_FAILED_INIT, ErrorFTP::Descripcion(CURLE_FAILED_INIT));
       return false;
     }
-    const CURLcode codigo = sesion->Conecta();
     if (codigo != CURLE_OK) {
       error_ = ErrorFTP::DeCurl(kEtiqueta, codigo, *sesion);
       return false;

@@ -127,6 +127,7 @@ bool clsFTP::OpenConnection(std::string_view sServer, std::string_view sUser, st
     }
     actual_ = sesion->RutaInicial();
     sesion_ = std::move(sesion);
+    conexionesAnteriores_ = 0;
     sinMlsd_ = false;
     return true;
   });
@@ -423,11 +424,28 @@ int clsFTP::Lista(const std::string& carpeta, Entradas& entradas, bool& recibioA
 
 std::string clsFTP::Absoluta(std::string_view ruta) const { return RutaFTP::Absoluta(actual_, ruta); }
 
-long clsFTP::ConexionesAbiertas() const { return sesion_ ? sesion_->conexionesAbiertas() : 0; }
+long clsFTP::ConexionesAbiertas() const {
+  return sesion_ ? conexionesAnteriores_ + sesion_->conexionesAbiertas() : 0;
+}
 
 bool clsFTP::Falla(std::string_view etiqueta, int codigoCurl) {
   error_ = ErrorFTP::DeCurl(etiqueta, static_cast<CURLcode>(codigoCurl), *sesion_);
+  DescartaSiDesfasada(codigoCurl);
   return false;
+}
+
+// Under TLS, libcurl may take a server's refusal of a transfer (the data
+// connection already open and then dropped by the server) for the refusal of
+// its passive-mode command, and read every later reply as the answer to the
+// command before it. Such a connection is left; the next operation logs in
+// on a new one. A server that went silent is not waited for again.
+void clsFTP::DescartaSiDesfasada(int codigoCurl) {
+  const RespuestaFTP* ultima = sesion_->UltimaRespuesta();
+  if (!sesion_->parametros().sitio.tls() || codigoCurl == CURLE_OPERATION_TIMEDOUT || ultima == nullptr ||
+      ultima->codigo < 400)
+    return;
+  conexionesAnteriores_ += sesion_->conexionesAbiertas();
+  sesion_ = std::make_unique<SesionCurl>(sesion_->parametros());
 }
 
 bool clsFTP::FallaRuta(std::string_view etiqueta, std::string_view ruta) {

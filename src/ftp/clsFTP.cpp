@@ -419,7 +419,15 @@ int clsFTP::Lista(const std::string& carpeta, Entradas& entradas, bool& recibioA
   entradas = LectorListado::DeList(texto, codigo == CURLE_OK);
   QuitaNombresConRuta(entradas);
   recibioAlgo = !texto.empty();
-  return codigo;
+  return codigo == CURLE_OK && texto.empty() ? CarpetaExiste(carpeta) : codigo;
+}
+
+// vsftpd lists a folder that does not exist as an empty one; changing to it
+// tells the two apart, in the server's words.
+int clsFTP::CarpetaExiste(const std::string& carpeta) {
+  const CURLcode codigo = sesion_->Comandos({"CWD " + carpeta});
+  if (codigo != CURLE_OK) return codigo;
+  return sesion_->PrimerRechazo() == nullptr ? CURLE_OK : CURLE_REMOTE_FILE_NOT_FOUND;
 }
 
 std::string clsFTP::Absoluta(std::string_view ruta) const { return RutaFTP::Absoluta(actual_, ruta); }

@@ -109,6 +109,7 @@ class clsFTP {
                 std::optional<std::int64_t> total);
   std::string_view EtiquetaDeFalla(const Etiquetas& etiquetas, const ContadorProgreso* progreso) const;
   int Lista(const std::string& carpeta, Entradas& entradas, bool& recibioAlgo);
+  int CarpetaExiste(const std::string& carpeta);
   static void QuitaNombresConRuta(Entradas& entradas);
   bool LeeCarpetaActual(std::string_view etiqueta, const std::string& destino);
   std::string Absoluta(std::string_view ruta) const;

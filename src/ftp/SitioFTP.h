@@ -18,8 +18,13 @@ class SitioFTP {
   bool tls() const { return tls_; }
   // "ftp://host:port" with IPv6 literals in brackets; curl is told about TLS apart.
   std::string Url() const;
+  // The site as the operator would type it, plain or with TLS ("ftps://host",
+  // with ":port" when it is not 21).
+  std::string ComoTexto(bool tls) const;
 
  private:
+  std::string Autoridad(bool conPuerto) const;
+
   std::string host_;
   unsigned puerto_ = 21;
   bool tls_ = false;

@@ -101,10 +101,21 @@ std::string ErrorFTP::DeCurl(std::string_view etiqueta, CURLcode codigo, const S
   if (!sesion.fallaInterna().empty()) mensaje += ": " + sesion.fallaInterna();
   const std::string detalle = sesion.detalle();
   if (rechazo != nullptr)
-    mensaje += ": " + rechazo->texto;  // a transfer the server ended, in its words
+    mensaje += ": " + rechazo->texto + SoloTls13(*rechazo, sesion);  // a transfer the server ended, in its words
   else if (!detalle.empty() && detalle != curl_easy_strerror(codigo))
     mensaje += " (" + detalle + ")";
   return Texto(etiqueta, codigo, mensaje);
+}
+
+// A server that speaks only TLS 1.3 and refuses a data connection: under TLS
+// 1.3 libcurl does not resume the session after an upload, which the server
+// may require (its reply rarely says so).
+std::string ErrorFTP::SoloTls13(const RespuestaFTP& rechazo, const SesionCurl& sesion) {
+  const auto& p = sesion.parametros();
+  if (!p.sitio.tls() || p.hastaTls12 || (rechazo.codigo != 425 && rechazo.codigo != 426 && rechazo.codigo != 522))
+    return {};
+  return "\r\nEl servidor solo acepta TLS 1.3 y rechaza la conexión de datos que no reanuda la sesión TLS: "
+         "permita TLS 1.2 en el servidor, o que no exija reanudarla.";
 }
 
 // A plain site whose server wants TLS: its refusal names TLS, SSL or

@@ -29,6 +29,7 @@ class ErrorFTP {
   static bool RespondioElServidor(CURLcode codigo);
   static const RespuestaFTP* Rechazo(const SesionCurl& sesion);
   static std::string ConSugerencia(const std::string& respuesta, const SesionCurl& sesion);
+  static std::string SoloTls13(const RespuestaFTP& rechazo, const SesionCurl& sesion);
 };
 
 }  // namespace travesa

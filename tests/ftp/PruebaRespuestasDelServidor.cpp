@@ -57,5 +57,26 @@ TEST(ftpEnPureftpdTls, SitioSinTlsDiceQueSeUseFtps) {
       << r.Todo();
 }
 
+// A ProFTPD that speaks only TLS 1.3, and wants the control connection's
+// session resumed on each data connection (its default), takes the first
+// upload of a connection and refuses the next: the connection test meets
+// what the publish run meets, and says so.
+TEST(ftpEnProftpdTls, ProbarEncuentraLoQueEncuentraLaPublicacion) {
+  SitioDePrueba s;
+  prueba::Instalacion inst;
+  inst.Ajusta(s.ComoAjustes({"ftpSitio=" + Sitio(s, PuertoDeInstancia("TLS13"), true)}));
+  auto r = inst.ComoAdmin({"probar"});
+  EXPECT_EQ(r.estado, 1);
+  EXPECT_NE(r.errores.find("Prueba de conexión correcta\nNo se puede escribir en la carpeta «" + s.carpeta() + "/»: "),
+            std::string::npos)
+      << r.Todo();
+  EXPECT_NE(r.errores.find("La transferencia quedó incompleta: 425 "), std::string::npos) << r.Todo();
+  EXPECT_NE(r.errores.find("El servidor solo acepta TLS 1.3 y rechaza la conexión de datos"), std::string::npos)
+      << r.Todo();
+  r = inst.ComoAdmin({"generar"});
+  EXPECT_EQ(r.estado, 1);
+  EXPECT_NE(r.errores.find("La transferencia quedó incompleta: 425 "), std::string::npos) << r.Todo();
+}
+
 }  // namespace
 }  // namespace travesa

@@ -1,6 +1,7 @@
 #include "ftp/ErrorFTP.h"
 
 #include <map>
+#include <regex>
 
 #include "ftp/SesionCurl.h"
 
@@ -84,14 +85,48 @@ bool ErrorFTP::RespondioElServidor(CURLcode codigo) {
   }
 }
 
-std::string ErrorFTP::DeCurl(std::string_view etiqueta, CURLcode codigo, const SesionCurl& sesion) {
+// The server's refusal that ended the operation, when it gave one.
+const RespuestaFTP* ErrorFTP::Rechazo(const SesionCurl& sesion) {
   const RespuestaFTP* respuesta = sesion.UltimaRespuesta();
-  if (RespondioElServidor(codigo) && respuesta != nullptr && respuesta->codigo >= 400) return respuesta->texto;
+  return respuesta != nullptr && respuesta->codigo >= 400 ? respuesta : nullptr;
+}
+
+std::string ErrorFTP::DeCurl(std::string_view etiqueta, CURLcode codigo, const SesionCurl& sesion) {
+  const RespuestaFTP* rechazo = Rechazo(sesion);
+  // libcurl takes a 421 ("closing the connection": too many connections, TLS
+  // required...) for a timeout; it is the server's answer.
+  const bool cerro = codigo == CURLE_OPERATION_TIMEDOUT && rechazo != nullptr && rechazo->codigo == 421;
+  if (rechazo != nullptr && (RespondioElServidor(codigo) || cerro)) return ConSugerencia(rechazo->texto, sesion);
   std::string mensaje = Descripcion(codigo);
   if (!sesion.fallaInterna().empty()) mensaje += ": " + sesion.fallaInterna();
   const std::string detalle = sesion.detalle();
-  if (!detalle.empty() && detalle != curl_easy_strerror(codigo)) mensaje += " (" + detalle + ")";
+  if (rechazo != nullptr)
+    mensaje += ": " + rechazo->texto + SoloTls13(*rechazo, sesion);  // a transfer the server ended, in its words
+  else if (!detalle.empty() && detalle != curl_easy_strerror(codigo))
+    mensaje += " (" + detalle + ")";
   return Texto(etiqueta, codigo, mensaje);
+}
+
+// A server that speaks only TLS 1.3 and refuses a data connection: under TLS
+// 1.3 libcurl does not resume the session after an upload, which the server
+// may require (its reply rarely says so).
+std::string ErrorFTP::SoloTls13(const RespuestaFTP& rechazo, const SesionCurl& sesion) {
+  const auto& p = sesion.parametros();
+  if (!p.sitio.tls() || p.hastaTls12 || (rechazo.codigo != 425 && rechazo.codigo != 426 && rechazo.codigo != 522))
+    return {};
+  return "\r\nEl servidor solo acepta TLS 1.3 y rechaza la conexión de datos que no reanuda la sesión TLS: "
+         "permita TLS 1.2 en el servidor, o que no exija reanudarla.";
+}
+
+// A plain site whose server wants TLS: its refusal names TLS, SSL or
+// encryption ("530 Non-anonymous sessions must use encryption.").
+std::string ErrorFTP::ConSugerencia(const std::string& respuesta, const SesionCurl& sesion) {
+  const SitioFTP& sitio = sesion.parametros().sitio;
+  if (sitio.tls()) return respuesta;
+  static const std::regex kPideTls(R"(\b(TLS|SSL|encrypt\w*)\b)", std::regex::icase);
+  if (!std::regex_search(respuesta, kPideTls)) return respuesta;
+  return respuesta + "\r\nEl servidor solo acepta conexiones cifradas: escriba el sitio FTP como «" +
+         sitio.ComoTexto(true) + "».";
 }
 
 }  // namespace travesa

@@ -2,8 +2,10 @@
 // The texts of FTP failures, in one shape: label + " error code: " + number +
 // " Message: " + text, where the label names the step that failed and the
 // number is libcurl's code (or the system's errno for a local file). When the
-// failure is the server's answer (a refused login, a missing file...), the text
-// is that answer alone, as the server wrote it.
+// failure is the server's answer (a refused login, a missing file, a closed
+// connection...), the text is that answer alone, as the server wrote it, with
+// a hint when the server wants TLS and the site is plain; a transfer the
+// server ended keeps the label and ends with the server's words.
 #include <curl/curl.h>
 
 #include <string>
@@ -12,6 +14,7 @@
 namespace travesa {
 
 class SesionCurl;
+struct RespuestaFTP;
 
 class ErrorFTP {
  public:
@@ -24,6 +27,9 @@ class ErrorFTP {
 
  private:
   static bool RespondioElServidor(CURLcode codigo);
+  static const RespuestaFTP* Rechazo(const SesionCurl& sesion);
+  static std::string ConSugerencia(const std::string& respuesta, const SesionCurl& sesion);
+  static std::string SoloTls13(const RespuestaFTP& rechazo, const SesionCurl& sesion);
 };
 
 }  // namespace travesa

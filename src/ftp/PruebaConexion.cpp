@@ -37,26 +37,44 @@ class ArchivoDePrueba {
   std::string ruta_;
 };
 
-// A name no other run or desk uses at the same moment.
+// A name no other run or desk uses at the same moment, shaped as the publish
+// run's temporary files: no leading dot (servers that refuse to write dot
+// files accept it), and a copy left by a test cut halfway is one the next
+// publish run clears.
 std::string NombreDePrueba() {
   std::random_device azar;
-  return ".travesa-prueba-" + std::to_string(::getpid()) + "-" + std::to_string(azar()) + ".tmp";
+  return "travesa-prueba-" + std::to_string(::getpid()) + "-" + std::to_string(azar()) + ".xml";
 }
 
-// Whether a file can be put in the folder and removed again.
+// A file put on the site and renamed over the published name, as the publish
+// run puts each catalogue file; a server that refuses to rename over a file
+// gets it deleted first.
+bool Publica(clsFTP& ftp, const std::string& local, const std::string& temporal, const std::string& publicado,
+             std::string& error) {
+  const bool subido = ftp.FTPUploadFile(local, temporal);
+  if (subido && ftp.RenameFTPFile(temporal, publicado)) return true;
+  error = ftp.GetLastErrorMessage();
+  return subido && ftp.DeleteFTPFile(publicado) && ftp.RenameFTPFile(temporal, publicado);
+}
+
+// Whether the publish run can write in the folder: two files one after the
+// other on one connection, as it puts several (a server may take the first
+// and refuse the next), and the test file removed again.
 bool PuedeEscribir(clsFTP& ftp, const std::string& carpeta, std::string& error) {
   ArchivoDePrueba local;
   if (local.ruta().empty()) {
     error = "no se pudo preparar el archivo de prueba local";
     return false;
   }
-  const std::string remoto = carpeta + NombreDePrueba();
-  if (!ftp.SimpleFTPPutFile(local.ruta(), remoto)) {
-    error = ftp.GetLastErrorMessage();
+  const std::string publicado = carpeta + NombreDePrueba();
+  const std::string temporal = publicado + ".prueba.tmp";
+  if (!Publica(ftp, local.ruta(), temporal, publicado, error) || !Publica(ftp, local.ruta(), temporal, publicado, error)) {
+    ftp.DeleteFTPFile(temporal);
+    ftp.DeleteFTPFile(publicado);
     return false;
   }
-  if (ftp.DeleteFTPFile(remoto)) return true;
-  error = "se pudo escribir «" + remoto + "» pero no borrarlo: " + ftp.GetLastErrorMessage();
+  if (ftp.DeleteFTPFile(publicado)) return true;
+  error = "se pudo escribir «" + publicado + "» pero no borrarlo: " + ftp.GetLastErrorMessage();
   return false;
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 // "Probar" on the configuration page and `travesa probar`: connect to the FTP
 // site with the typed settings, change to the folder the publish run would use
-// and check that the server put us there, letter case included; then put a
-// small file there and remove it, to know that the runs can write. Only the
-// logic; the front ends show the message.
+// and check that the server put us there, letter case included; then put
+// files there as the publish run puts the catalogue (two uploads on the one
+// connection, each under a temporary name renamed over the published one)
+// and remove them, to know that the runs can write. Only the logic; the
+// front ends show the message.
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -15,7 +17,7 @@ class PruebaConexion {
   struct Resultado {
     bool correcta = false;
     bool conecto = false;          // the login succeeded
-    bool escribible = false;       // a file could be put in the folder and removed
+    bool escribible = false;       // files could be put in the folder and removed
     std::string carpeta;           // the folder as the publish run reaches it, with a leading and trailing "/"
     std::string carpetaAlcanzada;  // the folder the server reports, same slashes (empty when not connected)
     std::string mensaje;           // the message box text, exactly

@@ -86,6 +86,8 @@ void SesionCurl::OpcionesFijas() {
   curl_easy_setopt(c, CURLOPT_FTPSSLAUTH, static_cast<long>(CURLFTPAUTH_TLS));
   curl_easy_setopt(c, CURLOPT_SSL_VERIFYPEER, p.verificarCertificado ? 1L : 0L);
   curl_easy_setopt(c, CURLOPT_SSL_VERIFYHOST, p.verificarCertificado ? 2L : 0L);
+  if (p.hastaTls12)
+    curl_easy_setopt(c, CURLOPT_SSLVERSION, static_cast<long>(CURL_SSLVERSION_MAX_TLSv1_2));
   if (!p.archivoCA.empty()) curl_easy_setopt(c, CURLOPT_CAINFO, p.archivoCA.c_str());
 }
 

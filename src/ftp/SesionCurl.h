@@ -35,6 +35,11 @@ class SesionCurl {
     std::string password;
     bool pasivo = false;
     bool verificarCertificado = true;
+    // TLS 1.2 at most. Under TLS 1.3 libcurl does not resume the control
+    // connection's session on the data connection that follows an upload,
+    // and servers that require it (vsftpd, ProFTPD and others, by default)
+    // refuse that connection; TLS 1.2 resumes every time.
+    bool hastaTls12 = true;
     std::filesystem::path archivoCA;
     std::chrono::seconds conexion{30};
     std::chrono::seconds estancamiento{60};
@@ -54,6 +59,7 @@ class SesionCurl {
   SesionCurl& operator=(const SesionCurl&) = delete;
 
   bool valida() const { return curl_ != nullptr && multi_ != nullptr; }
+  const Parametros& parametros() const { return parametros_; }
 
   // Passive or active data connections, from the next operation on.
   void PonPasivo(bool pasivo);

@@ -72,10 +72,16 @@ std::optional<SitioFTP> SitioFTP::Lee(std::string_view sitio) {
   return s;
 }
 
-std::string SitioFTP::Url() const {
+std::string SitioFTP::Url() const { return "ftp://" + Autoridad(true); }
+
+std::string SitioFTP::ComoTexto(bool tls) const {
+  return (tls ? "ftps://" : "ftp://") + Autoridad(puerto_ != kPuertoFTP);
+}
+
+std::string SitioFTP::Autoridad(bool conPuerto) const {
   const bool ipv6 = host_.find(':') != std::string::npos;
   const std::string host = ipv6 ? "[" + host_ + "]" : host_;
-  return "ftp://" + host + ":" + std::to_string(puerto_);
+  return conPuerto ? host + ":" + std::to_string(puerto_) : host;
 }
 
 std::string SitioFTP::Identidad(std::string_view sitio, std::string_view carpeta) {

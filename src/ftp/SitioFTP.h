@@ -18,6 +18,9 @@ class SitioFTP {
   bool tls() const { return tls_; }
   // "ftp://host:port" with IPv6 literals in brackets; curl is told about TLS apart.
   std::string Url() const;
+  // The site as the operator would type it, plain or with TLS ("ftps://host",
+  // with ":port" when it is not 21).
+  std::string ComoTexto(bool tls) const;
 
   // One text for one folder of one server however the settings spell it
   // ("host:port|/folder", host in lower case): two desks, or the service and
@@ -25,6 +28,8 @@ class SitioFTP {
   static std::string Identidad(std::string_view sitio, std::string_view carpeta);
 
  private:
+  std::string Autoridad(bool conPuerto) const;
+
   std::string host_;
   unsigned puerto_ = 21;
   bool tls_ = false;

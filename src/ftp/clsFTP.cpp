@@ -59,6 +59,13 @@ std::optional<std::string> CarpetaDePwd(const RespuestaFTP* respuesta) {
   return std::nullopt;
 }
 
+// A session logged in, or with the replies of its failure.
+std::unique_ptr<SesionCurl> Inicia(const SesionCurl::Parametros& parametros, CURLcode& codigo) {
+  auto sesion = std::make_unique<SesionCurl>(parametros);
+  codigo = sesion->valida() ? sesion->Conecta() : CURLE_FAILED_INIT;
+  return sesion;
+}
+
 struct CierraArchivo {
   void operator()(std::FILE* f) const { std::fclose(f); }
 };
@@ -94,20 +101,33 @@ bool clsFTP::OpenConnection(std::string_view sServer, std::string_view sUser, st
       error_ = ErrorFTP::Texto(kEtiqueta, CURLE_LOGIN_DENIED, "El usuario o la contraseña contienen saltos de línea");
       return false;
     }
-    auto sesion = std::make_unique<SesionCurl>(SesionCurl::Parametros{
-        *sitio, std::string(sUser), std::string(sPassWord), pasivo_, verificar_, archivoCA_, conexion_,
-        estancamiento_, interrupcion_});
+    SesionCurl::Parametros parametros{.sitio = *sitio,
+                                      .usuario = std::string(sUser),
+                                      .password = std::string(sPassWord),
+                                      .pasivo = pasivo_,
+                                      .verificarCertificado = verificar_,
+                                      .archivoCA = archivoCA_,
+                                      .conexion = conexion_,
+                                      .estancamiento = estancamiento_,
+                                      .interrupcion = interrupcion_};
+    CURLcode codigo = CURLE_OK;
+    auto sesion = Inicia(parametros, codigo);
+    // A server that speaks nothing older than TLS 1.3 refuses the handshake.
+    if (codigo == CURLE_SSL_CONNECT_ERROR && sitio->tls()) {
+      parametros.hastaTls12 = false;
+      sesion = Inicia(parametros, codigo);
+    }
     if (!sesion->valida()) {
       error_ = ErrorFTP::Texto("InternetOpen", CURLE_FAILED_INIT, ErrorFTP::Descripcion(CURLE_FAILED_INIT));
       return false;
     }
-    const CURLcode codigo = sesion->Conecta();
     if (codigo != CURLE_OK) {
       error_ = ErrorFTP::DeCurl(kEtiqueta, codigo, *sesion);
       return false;
     }
     actual_ = sesion->RutaInicial();
     sesion_ = std::move(sesion);
+    conexionesAnteriores_ = 0;
     sinMlsd_ = false;
     return true;
   });
@@ -413,16 +433,41 @@ int clsFTP::Lista(const std::string& carpeta, Entradas& entradas, bool& recibioA
   entradas = LectorListado::DeList(texto, codigo == CURLE_OK);
   QuitaNombresConRuta(entradas);
   recibioAlgo = !texto.empty();
-  return codigo;
+  return codigo == CURLE_OK && texto.empty() ? CarpetaExiste(carpeta) : codigo;
+}
+
+// vsftpd lists a folder that does not exist as an empty one; changing to it
+// tells the two apart, in the server's words.
+int clsFTP::CarpetaExiste(const std::string& carpeta) {
+  const CURLcode codigo = sesion_->Comandos({"CWD " + carpeta});
+  if (codigo != CURLE_OK) return codigo;
+  return sesion_->PrimerRechazo() == nullptr ? CURLE_OK : CURLE_REMOTE_FILE_NOT_FOUND;
 }
 
 std::string clsFTP::Absoluta(std::string_view ruta) const { return RutaFTP::Absoluta(actual_, ruta); }
 
-long clsFTP::ConexionesAbiertas() const { return sesion_ ? sesion_->conexionesAbiertas() : 0; }
+long clsFTP::ConexionesAbiertas() const {
+  return sesion_ ? conexionesAnteriores_ + sesion_->conexionesAbiertas() : 0;
+}
 
 bool clsFTP::Falla(std::string_view etiqueta, int codigoCurl) {
   error_ = ErrorFTP::DeCurl(etiqueta, static_cast<CURLcode>(codigoCurl), *sesion_);
+  DescartaSiDesfasada(codigoCurl);
   return false;
+}
+
+// Under TLS, libcurl may take a server's refusal of a transfer (the data
+// connection already open and then dropped by the server) for the refusal of
+// its passive-mode command, and read every later reply as the answer to the
+// command before it. Such a connection is left; the next operation logs in
+// on a new one. A server that went silent is not waited for again.
+void clsFTP::DescartaSiDesfasada(int codigoCurl) {
+  const RespuestaFTP* ultima = sesion_->UltimaRespuesta();
+  if (!sesion_->parametros().sitio.tls() || codigoCurl == CURLE_OPERATION_TIMEDOUT || ultima == nullptr ||
+      ultima->codigo < 400)
+    return;
+  conexionesAnteriores_ += sesion_->conexionesAbiertas();
+  sesion_ = std::make_unique<SesionCurl>(sesion_->parametros());
 }
 
 bool clsFTP::FallaRuta(std::string_view etiqueta, std::string_view ruta) {

@@ -113,14 +113,17 @@ class clsFTP {
                 std::optional<std::int64_t> total);
   std::string_view EtiquetaDeFalla(const Etiquetas& etiquetas, const ContadorProgreso* progreso) const;
   int Lista(const std::string& carpeta, Entradas& entradas, bool& recibioAlgo);
+  int CarpetaExiste(const std::string& carpeta);
   static void QuitaNombresConRuta(Entradas& entradas);
   bool LeeCarpetaActual(std::string_view etiqueta, const std::string& destino);
   std::string Absoluta(std::string_view ruta) const;
   bool Falla(std::string_view etiqueta, int codigoCurl);
+  void DescartaSiDesfasada(int codigoCurl);
   bool FallaRuta(std::string_view etiqueta, std::string_view ruta);
   bool ListoPara(std::string_view etiqueta, std::initializer_list<std::string_view> rutas);
 
   std::unique_ptr<SesionCurl> sesion_;
+  long conexionesAnteriores_ = 0;  // of the sessions left since OpenConnection
   std::string actual_ = "/";  // current remote folder, absolute
   bool binario_ = false;      // ASCII until told otherwise
   bool pasivo_ = false;       // active until told otherwise

@@ -1,5 +1,9 @@
 #include "comun/Entorno.h"
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -16,22 +20,54 @@ const std::map<std::string, std::string>& DelArchivo() {
     while (std::getline(f, linea)) {
       if (linea.rfind("export ", 0) == 0) linea.erase(0, 7);
       const auto igual = linea.find('=');
-      if (igual != std::string::npos) m[linea.substr(0, igual)] = linea.substr(igual + 1);
+      if (igual == std::string::npos) continue;
+      std::string valor = linea.substr(igual + 1);
+      if (valor.size() >= 2 && valor.front() == '\'' && valor.back() == '\'') valor = valor.substr(1, valor.size() - 2);
+      m[linea.substr(0, igual)] = valor;
     }
     return m;
   }();
   return valores;
 }
 
+std::string Opcional(const std::string& nombre) {
+  if (const char* v = std::getenv(nombre.c_str())) return v;
+  const auto& m = DelArchivo();
+  const auto it = m.find(nombre);
+  return it == m.end() ? std::string() : it->second;
+}
+
+// "proftpd-tls": the server "PROFTPD", with TLS.
+std::string Elegido() { return Opcional("TRAVESA_PRUEBA_FTP_SERVIDOR"); }
+bool ConTls(const std::string& elegido) { return elegido.ends_with("-tls"); }
+std::string Prefijo(std::string elegido) {
+  if (ConTls(elegido)) elegido.resize(elegido.size() - 4);
+  std::transform(elegido.begin(), elegido.end(), elegido.begin(), [](unsigned char c) { return std::toupper(c); });
+  return "TRAVESA_PRUEBA_FTP_" + elegido;
+}
+
+unsigned Puerto(const std::string& nombre) { return static_cast<unsigned>(std::stoul(Variable(nombre))); }
+
+// A server of the matrix that does not run here skips every test of its run,
+// saying why.
+class ServidorDeLaMatriz : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    const std::string ausente = FTPAusente();
+    if (!ausente.empty()) GTEST_SKIP() << ausente;
+  }
+};
+
+[[maybe_unused]] const ::testing::Environment* const kMatriz =
+    ::testing::AddGlobalTestEnvironment(new ServidorDeLaMatriz);
+
 }  // namespace
 
 std::string Variable(const std::string& nombre) {
-  if (const char* v = std::getenv(nombre.c_str())) return v;
-  const auto& m = DelArchivo();
-  auto it = m.find(nombre);
-  if (it == m.end())
+  std::string valor = Opcional(nombre);
+  if (valor.empty())
     throw std::runtime_error("Falta " + nombre + ": arranque los servidores con scripts/servidores-prueba start");
-  return it->second;
+  return valor;
 }
 
 ServidorBD BD() {
@@ -41,14 +77,39 @@ ServidorBD BD() {
 }
 
 ServidorFTP FTP() {
-  return {Variable("TRAVESA_PRUEBA_FTP_HOST"),
-          static_cast<unsigned>(std::stoul(Variable("TRAVESA_PRUEBA_FTP_PUERTO"))),
-          static_cast<unsigned>(std::stoul(Variable("TRAVESA_PRUEBA_FTPS_PUERTO"))),
-          Variable("TRAVESA_PRUEBA_FTP_USUARIO"),
-          Variable("TRAVESA_PRUEBA_FTP_PASSWORD"),
-          Variable("TRAVESA_PRUEBA_FTP_CARPETA"),
-          Variable("TRAVESA_PRUEBA_FTP_CERTIFICADO")};
+  ServidorFTP s;
+  s.host = Variable("TRAVESA_PRUEBA_FTP_HOST");
+  s.certificado = Variable("TRAVESA_PRUEBA_FTP_CERTIFICADO");
+  const std::string elegido = Elegido();
+  if (elegido.empty() || elegido == "pyftpdlib") {
+    s.puerto = Puerto("TRAVESA_PRUEBA_FTP_PUERTO");
+    s.puertoTls = Puerto("TRAVESA_PRUEBA_FTPS_PUERTO");
+    s.usuario = Variable("TRAVESA_PRUEBA_FTP_USUARIO");
+    s.password = Variable("TRAVESA_PRUEBA_FTP_PASSWORD");
+    s.carpeta = Variable("TRAVESA_PRUEBA_FTP_CARPETA");
+    return s;
+  }
+  const std::string prefijo = Prefijo(elegido);
+  s.nombre = elegido;
+  s.tls = ConTls(elegido);
+  s.puertoTls = Puerto(prefijo + "_PUERTO_TLS");
+  s.puerto = s.tls ? s.puertoTls : Puerto(prefijo + "_PUERTO");
+  s.usuario = Variable("TRAVESA_PRUEBA_FTP_DEMONIOS_USUARIO");
+  s.password = Variable("TRAVESA_PRUEBA_FTP_DEMONIOS_PASSWORD");
+  s.carpeta = Variable(prefijo + "_CARPETA");
+  s.otroDueno = true;
+  return s;
 }
+
+std::string FTPAusente() {
+  const std::string elegido = Elegido();
+  if (elegido.empty() || elegido == "pyftpdlib") return {};
+  for (const std::string& falta : {Opcional("TRAVESA_PRUEBA_FTP_DEMONIOS_FALTA"), Opcional(Prefijo(elegido) + "_FALTA")})
+    if (!falta.empty()) return elegido + " no corre aquí: " + falta;
+  return {};
+}
+
+unsigned PuertoDeInstancia(const std::string& que) { return Puerto(Prefijo(Elegido()) + "_PUERTO_" + que); }
 
 std::filesystem::path Fuentes() { return TRAVESA_FUENTES; }
 std::filesystem::path Ejecutable() { return TRAVESA_EJECUTABLE; }

@@ -16,18 +16,31 @@ struct ServidorBD {
   std::string password;
 };
 
+// One FTP server of the matrix the FTP tests run in: pyftpdlib (the one every
+// other test uses), or one of the servers Debian ships, plain or with TLS,
+// chosen by TRAVESA_PRUEBA_FTP_SERVIDOR ("vsftpd", "proftpd-tls"...).
 struct ServidorFTP {
+  std::string nombre = "pyftpdlib";
   std::string host;
-  unsigned puerto = 0;
-  unsigned puertoTls = 0;
+  unsigned puerto = 0;     // the tests' site: plain FTP, or explicit TLS when `tls`
+  unsigned puertoTls = 0;  // explicit TLS on the same folder
+  bool tls = false;
   std::string usuario;
   std::string password;
   std::filesystem::path carpeta;  // the FTP user's home on disk
   std::filesystem::path certificado;
+  // The server writes as another system user: folders the tests make must be
+  // open to it.
+  bool otroDueno = false;
 };
 
 ServidorBD BD();
 ServidorFTP FTP();
+// Why the chosen FTP server of the matrix is not running here, or nothing.
+std::string FTPAusente();
+// The port of another instance of the chosen Debian server
+// (TRAVESA_PRUEBA_FTP_<SERVER>_PUERTO_<que>).
+unsigned PuertoDeInstancia(const std::string& que);
 
 std::filesystem::path Fuentes();
 std::filesystem::path Ejecutable();

@@ -1,6 +1,7 @@
 #include "comun/SitioDePrueba.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "comun/CarpetaTemporal.h"
 
@@ -12,8 +13,12 @@ SitioDePrueba::SitioDePrueba() : servidor_(FTP()) {
   for (char& c : nombre) {
     if (c == '/') c = '_';
   }
+  // The runs of one server, plain and with TLS, share its folder.
+  if (servidor_.nombre != "pyftpdlib") nombre += "." + servidor_.nombre;
   carpeta_ = "/" + nombre;
   enDisco_ = servidor_.carpeta / nombre;
+  // What the test makes there, the server's user may write in.
+  if (servidor_.otroDueno) ::umask(0);
   std::filesystem::remove_all(enDisco_);
   std::filesystem::create_directories(enDisco_);
 }
@@ -23,7 +28,9 @@ SitioDePrueba::~SitioDePrueba() {
   std::filesystem::remove_all(enDisco_, ec);
 }
 
-std::string SitioDePrueba::sitio() const { return servidor_.host + ":" + std::to_string(servidor_.puerto); }
+std::string SitioDePrueba::sitio() const {
+  return (servidor_.tls ? "ftps://" : "") + servidor_.host + ":" + std::to_string(servidor_.puerto);
+}
 
 std::string SitioDePrueba::sitioTls() const {
   return "ftps://" + servidor_.host + ":" + std::to_string(servidor_.puertoTls);
@@ -35,9 +42,14 @@ void SitioDePrueba::Escribe(std::string_view nombre, std::string_view contenido)
   EscribeArchivo(EnDisco(nombre), contenido);
 }
 
-bool SitioDePrueba::Conecta(clsFTP& ftp) const {
+void SitioDePrueba::Prepara(clsFTP& ftp) const {
   ftp.SetModePassive();
   ftp.SetTransferBinary();
+  ftp.SetArchivoCA(servidor_.certificado);
+}
+
+bool SitioDePrueba::Conecta(clsFTP& ftp) const {
+  Prepara(ftp);
   return ftp.OpenConnection(sitio(), servidor_.usuario, servidor_.password) && ftp.SetFTPDirectory(carpeta_);
 }
 
@@ -46,11 +58,13 @@ void SitioDePrueba::Pon(Ajustes& a) const {
   a.ftpUsuario = servidor_.usuario;
   a.FTPcontraseña = servidor_.password;
   a.FTPcarpeta = carpeta_.substr(1);
+  if (servidor_.tls) a.VerificarCertificado = "N";
 }
 
 std::vector<std::string> SitioDePrueba::ComoAjustes(std::initializer_list<std::string> mas) const {
   std::vector<std::string> orden = {"ajustes", "ftpSitio=" + sitio(), "ftpUsuario=" + servidor_.usuario,
                                     "FTPcontraseña=" + servidor_.password, "FTPcarpeta=" + carpeta_.substr(1)};
+  if (servidor_.tls) orden.push_back("VerificarCertificado=N");
   orden.insert(orden.end(), mas);
   return orden;
 }

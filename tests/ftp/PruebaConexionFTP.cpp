@@ -14,10 +14,12 @@ TEST(ftpConexion, AbreConLasFormasDelSitioYCierra) {
   SitioDePrueba s;
   const auto& srv = s.servidor();
   const std::string puerto = std::to_string(srv.puerto);
-  for (const std::string& sitio : {srv.host + ":" + puerto, "ftp://" + srv.host + ":" + puerto,
-                                   "  ftp://" + srv.host + ":" + puerto + "/ "}) {
+  const std::string esquema = srv.tls ? "ftps://" : "ftp://";
+  std::vector<std::string> formas = {esquema + srv.host + ":" + puerto, "  " + esquema + srv.host + ":" + puerto + "/ "};
+  if (!srv.tls) formas.push_back(srv.host + ":" + puerto);
+  for (const std::string& sitio : formas) {
     clsFTP ftp;
-    ftp.SetModePassive();
+    s.Prepara(ftp);
     EXPECT_TRUE(ftp.OpenConnection(sitio, srv.usuario, srv.password)) << sitio << ": " << ftp.GetLastErrorMessage();
     EXPECT_EQ(ftp.GetFTPDirectory(), "/");
     ftp.CloseConnection();
@@ -29,8 +31,10 @@ TEST(ftpConexion, RechazosDejanUnTextoLegible) {
   SitioDePrueba s;
   const auto& srv = s.servidor();
   clsFTP ftp;
-  ftp.SetModePassive();
-  ftp.SetTiempoEspera(std::chrono::seconds(5), std::chrono::seconds(5));
+  s.Prepara(ftp);
+  // Pure-FTPd takes some seconds to refuse a password (the login is part of
+  // the connection).
+  ftp.SetTiempoEspera(std::chrono::seconds(20), std::chrono::seconds(20));
 
   // The server's own answer, alone.
   EXPECT_FALSE(ftp.OpenConnection(s.sitio(), srv.usuario, "otra"));

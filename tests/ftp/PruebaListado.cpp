@@ -12,14 +12,15 @@ namespace {
 
 using prueba::SitioDePrueba;
 
-// The names of the folder in the order the server's disk gives them, which is
-// the order the server lists them in.
-std::vector<std::string> OrdenDelDisco(const SitioDePrueba& s, std::string_view prefijo) {
+// The names of the folder in the order the server lists them: the order its
+// disk gives them, or by name on vsftpd, which sorts its listings.
+std::vector<std::string> OrdenDelServidor(const SitioDePrueba& s, std::string_view prefijo) {
   std::vector<std::string> nombres;
   for (const auto& e : std::filesystem::directory_iterator(s.EnDisco(""))) {
     const std::string n = e.path().filename().string();
     if (n.rfind(prefijo, 0) == 0) nombres.push_back(n);
   }
+  if (s.servidor().nombre.starts_with("vsftpd")) std::sort(nombres.begin(), nombres.end());
   return nombres;
 }
 
@@ -47,7 +48,7 @@ TEST(ftpListado, TresArchivosEnElOrdenDelServidor) {
   std::vector<std::string> vistos;
   for (std::size_t i = 1; i <= ftp.Directory().count(); ++i) vistos.push_back(ftp.Directory().Item(i)->filename);
   std::vector<std::string> esperados;
-  for (const auto& n : OrdenDelDisco(s, "ventas_")) {
+  for (const auto& n : OrdenDelServidor(s, "ventas_")) {
     if (n.size() > 4 && n.substr(n.size() - 4) == ".sql") esperados.push_back(n);
   }
   EXPECT_EQ(vistos, esperados);
@@ -68,7 +69,7 @@ TEST(ftpListado, TresArchivosEnElOrdenDelServidor) {
   std::vector<std::string> todos;
   for (const auto& e : ftp.Directory()) todos.push_back(e.filename + (e.Directory ? "/" : ""));
   std::vector<std::string> esperadosTodos;
-  for (const auto& n : OrdenDelDisco(s, "ventas_")) esperadosTodos.push_back(n + (n == "ventas_carpeta" ? "/" : ""));
+  for (const auto& n : OrdenDelServidor(s, "ventas_")) esperadosTodos.push_back(n + (n == "ventas_carpeta" ? "/" : ""));
   EXPECT_EQ(todos, esperadosTodos);
 }
 

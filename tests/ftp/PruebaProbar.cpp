@@ -13,7 +13,8 @@ using prueba::SitioDePrueba;
 TEST(ftpProbar, SitioYCarpetaCorrectos) {
   SitioDePrueba s;
   const auto& srv = s.servidor();
-  const auto r = PruebaConexion::Probar(s.sitio(), srv.usuario, srv.password, s.carpeta().substr(1), true);
+  const auto r =
+      PruebaConexion::Probar(s.sitio(), srv.usuario, srv.password, s.carpeta().substr(1), true, srv.certificado);
   EXPECT_TRUE(r.correcta) << r.mensaje << " / " << r.error;
   EXPECT_EQ(r.carpeta, s.carpeta() + "/");  // the slashes Probar adds
   EXPECT_EQ(r.carpetaAlcanzada, s.carpeta() + "/");
@@ -34,7 +35,7 @@ TEST(ftpProbar, CarpetaConOtrasMayusculasNombraAmbasRutas) {
   const auto& srv = s.servidor();
   std::filesystem::create_directory(s.EnDisco("Ventas"));
   const std::string escrita = s.carpeta() + "/ventas";
-  const auto r = PruebaConexion::Probar(s.sitio(), srv.usuario, srv.password, escrita, true);
+  const auto r = PruebaConexion::Probar(s.sitio(), srv.usuario, srv.password, escrita, true, srv.certificado);
   EXPECT_FALSE(r.correcta);
   EXPECT_TRUE(r.conecto);
   EXPECT_TRUE(r.mensaje.starts_with("La conexión no pudo ser establecida\r\nRuta indicada: " + escrita +
@@ -43,13 +44,15 @@ TEST(ftpProbar, CarpetaConOtrasMayusculasNombraAmbasRutas) {
   EXPECT_EQ(r.titulo, "Error");
   EXPECT_EQ(r.botones, Botones::kCritico);
 
-  EXPECT_TRUE(PruebaConexion::Probar(s.sitio(), srv.usuario, srv.password, s.carpeta() + "/Ventas", true).correcta);
+  EXPECT_TRUE(
+      PruebaConexion::Probar(s.sitio(), srv.usuario, srv.password, s.carpeta() + "/Ventas", true, srv.certificado)
+          .correcta);
 }
 
 TEST(ftpProbar, SinConexionSoloElAviso) {
   SitioDePrueba s;
   const auto& srv = s.servidor();
-  const auto r = PruebaConexion::Probar(s.sitio(), srv.usuario, "equivocada", "/", true);
+  const auto r = PruebaConexion::Probar(s.sitio(), srv.usuario, "equivocada", "/", true, srv.certificado);
   EXPECT_FALSE(r.conecto);
   EXPECT_EQ(r.mensaje, "La conexión no pudo ser establecida\r\nMotivo: " + r.error);
   EXPECT_EQ(r.titulo, "Error");
@@ -64,7 +67,7 @@ TEST(ftpProbar, SinConexionSoloElAviso) {
 TEST(ftpProbar, CarpetaSinPermisoDeEscrituraNoEsCorrecta) {
   SitioDePrueba s;
   const auto& srv = s.servidor();
-  const auto r = PruebaConexion::Probar(s.sitio(), srv.usuario, srv.password, "solo-lectura", true);
+  const auto r = PruebaConexion::Probar(s.sitio(), srv.usuario, srv.password, "solo-lectura", true, srv.certificado);
   EXPECT_TRUE(r.conecto);
   EXPECT_FALSE(r.escribible);
   EXPECT_FALSE(r.correcta);
@@ -77,7 +80,8 @@ TEST(ftpProbar, CarpetaSinPermisoDeEscrituraNoEsCorrecta) {
 TEST(ftpProbar, CarpetaConPuntosComoLaUsaLaPublicacion) {
   SitioDePrueba s;
   const auto& srv = s.servidor();
-  const auto r = PruebaConexion::Probar(s.sitio(), srv.usuario, srv.password, "../../x/./.." + s.carpeta(), true);
+  const auto r = PruebaConexion::Probar(s.sitio(), srv.usuario, srv.password, "../../x/./.." + s.carpeta(), true,
+                                        srv.certificado);
   EXPECT_TRUE(r.correcta) << r.mensaje;
   EXPECT_EQ(r.carpeta, s.carpeta() + "/");
 }

@@ -145,7 +145,9 @@ TEST_F(PagosTest, SinConexionNoHayRevision) {
   const auto d = DescargaDePagos::Descargar(programa_, op_, programa_.ajustes(), "");
   EXPECT_FALSE(d.ok);
   ASSERT_FALSE(op_.cajas.empty());
-  EXPECT_EQ(op_.cajas[0].texto, "No se pudo establecer conexión con el sitio");
+  EXPECT_EQ(op_.cajas[0].texto.rfind("No se pudo establecer conexión con el sitio\r\nEl servidor «", 0), 0u)
+      << op_.cajas[0].texto;
+  EXPECT_NE(op_.cajas[0].texto.find("no aceptó el usuario o la contraseña del sitio FTP (respondió: «530 "), std::string::npos) << op_.cajas[0].texto;
   EXPECT_EQ(op_.cajas[0].titulo, "Error de conexión");
   EXPECT_EQ(Bitacora(), "No se pudo establecer conexión con el sitio\r\n");
 }

@@ -61,7 +61,9 @@ TEST_F(BorradoDeVentasTest, SinConexionNoBorraNiDiceEliminados) {
   EXPECT_FALSE(r.ok);
   BorradoDeVentas::MensajeFinal(op_, r);
   ASSERT_EQ(op_.cajas.size(), 1u);
-  EXPECT_EQ(op_.cajas[0].texto, "No se pudo establecer conexión con el sitio");
+  EXPECT_EQ(op_.cajas[0].texto.rfind("No se pudo establecer conexión con el sitio\r\nEl servidor «", 0), 0u)
+      << op_.cajas[0].texto;
+  EXPECT_NE(op_.cajas[0].texto.find("no aceptó el usuario o la contraseña del sitio FTP (respondió: «530 "), std::string::npos) << op_.cajas[0].texto;
   EXPECT_EQ(op_.cajas[0].titulo, "Error de conexión");
   EXPECT_TRUE(std::filesystem::exists(sitio_.EnDisco("ventas_tel1_V01_1.sql")));
 }

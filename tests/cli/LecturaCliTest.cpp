@@ -50,7 +50,10 @@ TEST_F(LecturaCliTest, LeerClientesYVentasConSuResumen) {
   EXPECT_NE(r.salida.find("Documentos grabados: 1\n"
                           "  Documento  Serie  Folio  Cliente  Nombre                   Total  Archivo\n"
                           "  ---------  -----  -----  -------  ----------------------  ------  ---------------------\n" +
-                          fila),
+                          fila +
+                          // The totals, by document kind and by the sale's day.
+                          "Total de Ticket: 1 documento, 113.00\n"
+                          "Total del día 08/dic/2026: 1 documento, 113.00\n"),
             std::string::npos)
       << r.salida;
   EXPECT_NE(r.salida.find("Clientes nuevos agregados: 1\n  Clave  Nombre\n  -----  ------------\n  N200   Tienda Nueva\n"),

@@ -184,6 +184,17 @@ TEST_F(PagosTest, RenglonesDeLaRevision) {
   EXPECT_EQ(op_.cajas[0].botones, Botones::kExclamacion);
   EXPECT_FALSE(r.Validar("-1", 0, R::kAPagar));
   EXPECT_FALSE(r.Validar("diez", 0, R::kAPagar));
+  // A comma that is not the grid's own thousands separator ("1,000.00") is
+  // refused, not guessed at; the message says how to write the amount.
+  for (const char* dudoso : {"1,5", "1,000", "1,00.00", "12,5.00", "1.000,50", "12a"}) {
+    op_.cajas.clear();
+    EXPECT_FALSE(r.Validar(dudoso, "5,000.00")) << dudoso;
+    ASSERT_EQ(op_.cajas.size(), 1u);
+    EXPECT_EQ(op_.cajas[0].texto, "El monto del pago excede al saldo de la cuenta, o es incorrecto\r\n"
+                                  "Escriba solo el número, con punto para los centavos (por ejemplo 1500.50).");
+  }
+  EXPECT_TRUE(r.Validar("1,000.00", "5,000.00"));
+  EXPECT_TRUE(r.Validar("1000", "5,000.00"));
   EXPECT_EQ(r.Renglones()[0][R::kAPagar], "150.75");
   EXPECT_TRUE(r.CambiaAPagar(0, "0"));
   // Compared to the cent: 50.504 is the 50.50 of the balance.

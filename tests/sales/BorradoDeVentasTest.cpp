@@ -35,6 +35,13 @@ TEST_F(BorradoDeVentasTest, BorraLasVentasGuardaCopiaYDejaLosPagos) {
   EXPECT_EQ(op_.cajas[0].texto, "Archivos eliminados");
   EXPECT_EQ(op_.cajas[0].titulo, "Atención");
   EXPECT_EQ(op_.cajas[0].botones, Botones::kInformacion);
+
+  // Again, with nothing left on the site: that is what it says.
+  const auto otra = BorradoDeVentas::EjecutaBorrado(programa_, op_, programa_.ajustes());
+  ASSERT_TRUE(otra.ok);
+  BorradoDeVentas::MensajeFinal(op_, otra);
+  ASSERT_EQ(op_.cajas.size(), 2u);
+  EXPECT_EQ(op_.cajas[1].texto, "No había archivos de ventas en el sitio; no se eliminó nada.");
 }
 
 TEST_F(BorradoDeVentasTest, UnArchivoQueNoSePuedeRespaldarSeQuedaEnElSitio) {

@@ -1,5 +1,6 @@
 #include "ftp/ErrorFTP.h"
 
+#include <charconv>
 #include <map>
 #include <regex>
 
@@ -7,6 +8,9 @@
 
 namespace travesa {
 namespace {
+
+constexpr std::string_view kCodigo = " error code: ";
+constexpr std::string_view kMensaje = " Message: ";
 
 const std::map<CURLcode, std::string_view>& Descripciones() {
   static const std::map<CURLcode, std::string_view> textos = {
@@ -50,7 +54,26 @@ const std::map<CURLcode, std::string_view>& Descripciones() {
 }  // namespace
 
 std::string ErrorFTP::Texto(std::string_view etiqueta, long numero, std::string_view mensaje) {
-  return std::string(etiqueta) + " error code: " + std::to_string(numero) + " Message: " + std::string(mensaje);
+  return std::string(etiqueta) + std::string(kCodigo) + std::to_string(numero) + std::string(kMensaje) +
+         std::string(mensaje);
+}
+
+std::optional<long> ErrorFTP::Codigo(std::string_view texto) {
+  const std::size_t donde = texto.find(kCodigo);
+  if (donde == std::string_view::npos) return std::nullopt;
+  const char* inicio = texto.data() + donde + kCodigo.size();
+  const char* fin = texto.data() + texto.size();
+  long numero = 0;
+  const auto [resto, ec] = std::from_chars(inicio, fin, numero);
+  if (ec != std::errc() || std::string_view(resto, static_cast<std::size_t>(fin - resto)).substr(0, kMensaje.size()) != kMensaje)
+    return std::nullopt;
+  return numero;
+}
+
+std::string_view ErrorFTP::Mensaje(std::string_view texto) {
+  if (!Codigo(texto)) return texto;
+  const std::size_t donde = texto.find(kMensaje, texto.find(kCodigo));
+  return texto.substr(donde + kMensaje.size());
 }
 
 std::string ErrorFTP::Descripcion(CURLcode codigo) {

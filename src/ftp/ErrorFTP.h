@@ -8,6 +8,7 @@
 // server ended keeps the label and ends with the server's words.
 #include <curl/curl.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,10 @@ class ErrorFTP {
   static std::string Descripcion(CURLcode codigo);
   // The text used when there is no open connection.
   static std::string SinConexion(std::string_view etiqueta);
+  // The number and the message of a text of this shape; nothing for another
+  // text (the server's own answer).
+  static std::optional<long> Codigo(std::string_view texto);
+  static std::string_view Mensaje(std::string_view texto);
 
  private:
   static bool RespondioElServidor(CURLcode codigo);

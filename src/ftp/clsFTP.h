@@ -20,6 +20,7 @@
 
 #include "ftp/LectorListado.h"
 #include "ftp/cDirList.h"
+#include "shell/Interrupcion.h"
 
 namespace travesa {
 
@@ -88,7 +89,8 @@ class clsFTP {
   void SetTiempoEspera(std::chrono::seconds conexion, std::chrono::seconds estancamiento);
   // While the flag is true every operation fails at once ("ABORTED_BY_CALLBACK"),
   // the one in progress included: a stalled transfer ends within a moment.
-  // Applies from the next OpenConnection.
+  // Applies from the next OpenConnection. By default the flag is the
+  // program's own (Interrupcion).
   void SetInterrupcion(const std::atomic<bool>* bandera) { interrupcion_ = bandera; }
   // Progress events closer together than this are left out (0: every chunk).
   void SetIntervaloProgreso(std::chrono::milliseconds intervalo) { intervaloProgreso_ = intervalo; }
@@ -134,7 +136,8 @@ class clsFTP {
   std::chrono::seconds conexion_{30};
   std::chrono::seconds estancamiento_{60};
   std::chrono::milliseconds intervaloProgreso_{0};
-  const std::atomic<bool>* interrupcion_ = nullptr;
+  // The program's stop request (a signal, the window's «Cancelar») unless told otherwise.
+  const std::atomic<bool>* interrupcion_ = &Interrupcion::Bandera();
   std::string error_;
   std::shared_ptr<cDirList> directorio_;
 };

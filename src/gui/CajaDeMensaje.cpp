@@ -1,8 +1,10 @@
 #include "gui/CajaDeMensaje.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 
 #include <algorithm>
 #include <vector>
@@ -24,6 +26,48 @@ constexpr int kRespReintentar = 4;
 constexpr int kRespOmitir = 5;
 constexpr int kPorOmisionMascara = 0x300;
 constexpr const char* kTituloPorOmision = "Travesa";
+// Room in a title bar beside the caption: the window manager's icon and buttons.
+constexpr int kMargenDelTitulo = 160;
+
+// The box over the middle of its window (or of the screen), and never
+// narrower than its title, which a window manager would otherwise cut
+// ("Fin ... eso").
+class Caja : public QMessageBox {
+ public:
+  Caja(Icon icono, const QString& titulo, const QString& texto, QWidget* padre)
+      : QMessageBox(icono, titulo, texto, QMessageBox::NoButton, padre) {
+    QFont negrita = font();
+    negrita.setBold(true);
+    // The box takes the width its layout asks for; a spacer across it asks for the title's.
+    if (auto* rejilla = qobject_cast<QGridLayout*>(layout()))
+      rejilla->addItem(new QSpacerItem(QFontMetrics(negrita).horizontalAdvance(titulo) + kMargenDelTitulo, 0,
+                                       QSizePolicy::Minimum, QSizePolicy::Minimum),
+                       rejilla->rowCount(), 0, 1, rejilla->columnCount());
+  }
+
+ protected:
+  void showEvent(QShowEvent* evento) override {
+    QMessageBox::showEvent(evento);
+    Centra(frameGeometry().size());
+  }
+
+ private:
+  void Centra(QSize tamano) {
+    const QWidget* ventana = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+    QRect sobre;
+    if (ventana != nullptr && ventana->isVisible()) sobre = ventana->frameGeometry();
+    const QScreen* pantalla = ventana != nullptr ? ventana->screen() : QGuiApplication::primaryScreen();
+    if (pantalla == nullptr) return;
+    // Over a window collapsed to its bar the box would hang at the screen's edge.
+    if (sobre.isEmpty() || sobre.height() < height()) sobre = pantalla->availableGeometry();
+    QRect propia(QPoint(), tamano);
+    propia.moveCenter(sobre.center());
+    const QRect util = pantalla->availableGeometry();
+    propia.moveLeft(std::clamp(propia.left(), util.left(), std::max(util.left(), util.right() - propia.width())));
+    propia.moveTop(std::clamp(propia.top(), util.top(), std::max(util.top(), util.bottom() - propia.height())));
+    move(propia.topLeft());
+  }
+};
 
 // The buttons of each flag value, in their order on the box.
 std::vector<Boton> BotonesDe(int botones) {
@@ -78,7 +122,7 @@ int Codigo(int respuesta) {
 
 int CajaDeMensaje::Muestra(QWidget* padre, std::string_view texto, int botones, std::string_view titulo) {
   const QString t = titulo.empty() ? QString::fromUtf8(kTituloPorOmision) : textoqt::AQt(titulo);
-  QMessageBox caja(IconoDe(botones), t, textoqt::AQt(texto), QMessageBox::NoButton, padre);
+  Caja caja(IconoDe(botones), t, textoqt::AQt(texto), padre);
   const std::vector<Boton> lista = BotonesDe(botones);
   for (Boton b : lista) caja.addButton(b)->setText(TextoDe(b));
   const std::size_t porOmision = static_cast<std::size_t>((botones & kPorOmisionMascara) >> 8);

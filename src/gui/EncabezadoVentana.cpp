@@ -9,6 +9,10 @@ namespace travesa {
 namespace {
 
 constexpr int kLadoDelLogo = 36;
+// The window's own controls keep one size, so they sit at the same place from
+// the top right corner whatever the caption.
+constexpr int kAnchoDeControl = 40;
+constexpr int kAltoDeControl = 32;
 constexpr const char* kFondo = "#1f4e79";
 constexpr const char* kEstilo =
     "travesa--EncabezadoVentana { background: #1f4e79; }"
@@ -40,6 +44,7 @@ QToolButton* Control(const QString& texto, const char* nombre, const QString& ay
   b->setText(texto);
   b->setToolTip(ayuda);
   b->setFocusPolicy(Qt::NoFocus);
+  b->setFixedSize(kAnchoDeControl, kAltoDeControl);
   return b;
 }
 
@@ -55,10 +60,13 @@ EncabezadoVentana::EncabezadoVentana(QWidget* padre)
   setStyleSheet(QString::fromLatin1(kEstilo));
   imgLogoVentana_->setIcon(DibujaLogo());
   imgLogoVentana_->setIconSize(QSize(kLadoDelLogo, kLadoDelLogo));
+  imgLogoVentana_->setFixedSize(kLadoDelLogo + 8, kLadoDelLogo + 4);
   titulo_->setObjectName(QStringLiteral("lblTitulo"));
   auto* fila = new QHBoxLayout(this);
   fila->setContentsMargins(6, 4, 6, 4);
+  fila->setSpacing(0);
   fila->addWidget(imgLogoVentana_);
+  fila->addSpacing(12);
   fila->addWidget(titulo_, 1);
   fila->addWidget(minimizarVentana_);
   fila->addWidget(cerrarVentana_);

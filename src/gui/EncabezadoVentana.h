@@ -1,6 +1,8 @@
 #pragma once
-// The strip at the top of the main window: the logo that opens the menu of
-// general options, the caption, and the window's own minimise and close.
+// The strip at the top of the main window, which is the window's only frame
+// (it has none of the system's): the logo that opens the menu of general
+// options, the caption (dragging it moves the window), and the window's own
+// minimise and close.
 #include <QWidget>
 
 class QLabel;

@@ -20,6 +20,7 @@ int OperadorVentana::EnHiloDeVentana(const std::function<int()>& accion) {
 }
 
 int OperadorVentana::Mensaje(std::string_view texto, int botones, std::string_view titulo) {
+  if (callado_) return 0;
   const std::string t(texto);
   const std::string ti(titulo);
   return EnHiloDeVentana([this, &t, botones, &ti] { return CajaDeMensaje::Muestra(ventana_, t, botones, ti); });

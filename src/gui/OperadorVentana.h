@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <atomic>
 #include <functional>
 
 #include "shell/Operador.h"
@@ -22,6 +23,9 @@ class OperadorVentana : public QObject, public Operador {
 
   // The window the boxes belong to.
   void setVentana(QWidget* ventana) { ventana_ = ventana; }
+  // While true the program's boxes are not shown (a question reads as No):
+  // a job being cancelled has nothing more to ask or say.
+  void Calla(bool callado) { callado_ = callado; }
 
   int Mensaje(std::string_view texto, int botones, std::string_view titulo) override;
   int MensajeSimple(std::string_view texto, int botones, std::string_view titulo) override;
@@ -39,6 +43,7 @@ class OperadorVentana : public QObject, public Operador {
   int EnHiloDeVentana(const std::function<int()>& accion);
 
   QPointer<QWidget> ventana_;
+  std::atomic<bool> callado_{false};
 };
 
 }  // namespace travesa

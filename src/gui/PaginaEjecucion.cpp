@@ -5,31 +5,24 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QFontDatabase>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-
 #include "gui/ConNombre.h"
-#include "gui/LegibleSinHabilitar.h"
 #include "gui/NavegacionConTeclas.h"
+#include "gui/TablaDeResumen.h"
 #include "gui/TextoQt.h"
-#include "gui/ValidadorDeClaves.h"
 
 namespace travesa {
 namespace {
 
-constexpr int kEscalaDeBarra = 1000;
-constexpr int kAnchoDeVendedores = 120;
-constexpr int kAnchoDelNombre = 260;
+constexpr int kAnchoDeVendedores = 260;
+constexpr int kAnchoDelNombre = 200;
 constexpr int kAltoDeComando = 32;
 constexpr int kAnchoDeComandos = 180;
-constexpr int kAnchoDelAviso = 200;
-constexpr int kAnchoDeLaBarra = 160;
+constexpr int kNombreDelVendedor = Qt::UserRole + 1;
+constexpr const char* kTodos = "(todos)";
 
 QLabel* Etiqueta(const char* nombre, QWidget* padre, const QString& texto = {}) {
   return ConNombre(new QLabel(texto, padre), nombre);
@@ -47,48 +40,37 @@ QPushButton* Comando(const QString& texto, const char* nombre, QWidget* padre) {
 PaginaEjecucion::PaginaEjecucion(QWidget* padre)
     : QWidget(padre),
       dtcVendedores_(ConNombre(new QComboBox(this), "dtcVendedores")),
-      validador_(new ValidadorDeClaves(this)),
       lblNombre_(Etiqueta("lblEtiq1", this)),
+      lblAlcance_(Etiqueta("lblAlcance", this,
+                           QStringLiteral("«Generar archivos» y la generación automática publicarán solo los "
+                                          "clientes de este vendedor."))),
       lblMuestra_(Etiqueta("lblMuestra", this)),
       lblUltSubida_(Etiqueta("lblUltSubida", this)),
       lblActProgramada_(Etiqueta("lblActProgramada", this)),
       lblWMS_(Etiqueta("lblWMS", this, QStringLiteral("Conectado con WMS"))),
-      lblAviso_(Etiqueta("lblAviso", this)),
-      barAviso_(ConNombre(new QProgressBar(this), "barAviso")),
-      txtResumen_(ConNombre(new QPlainTextEdit(this), "txtResumen")),
+      resumen_(new TablaDeResumen(this)),
       cmdGenerar_(Comando(QStringLiteral("&Generar archivos"), "cmdGenerar", this)),
       cmdLeer_(Comando(QStringLiteral("&Leer archivos"), "cmdLeer", this)),
       cmdPagos_(Comando(QStringLiteral("Aplicar &pagos"), "cmdPagos", this)),
-      cmdBorrar_(Comando(QStringLiteral("Borrar archivos"), "cmdBorrar", this)),
+      cmdBorrar_(Comando(QStringLiteral("&Borrar archivos"), "cmdBorrar", this)),
       cmdConfigurar_(Comando(QStringLiteral("&Configurar conexión"), "cmdConfigurar", this)) {
   setObjectName(QStringLiteral("Ejecucion"));
-  dtcVendedores_->setEditable(true);
-  dtcVendedores_->setInsertPolicy(QComboBox::NoInsert);
-  // Only the list's own codes can be typed; without inline completion, which
-  // would put the first code in place of a refused letter.
-  dtcVendedores_->setValidator(validador_);
-  dtcVendedores_->setCompleter(nullptr);
+  // Only the list's sellers can be chosen (typing a code's first letters
+  // finds it): a code that is not one of them would publish an empty
+  // customers file.
+  dtcVendedores_->setEditable(false);
   dtcVendedores_->setMinimumWidth(kAnchoDeVendedores);
+  dtcVendedores_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   auto* teclas = new NavegacionConTeclas(this);
   teclas->AvanzaConEnter(dtcVendedores_);
-  teclas->AvanzaConEnter(dtcVendedores_->lineEdit());
   for (QPushButton* b : {cmdGenerar_, cmdLeer_, cmdPagos_, cmdBorrar_, cmdConfigurar_}) teclas->PulsaConEnter(b);
   lblNombre_->setMinimumWidth(kAnchoDelNombre);
+  lblAlcance_->setWordWrap(true);
+  lblAlcance_->setStyleSheet(QStringLiteral("color: #8a5a00;"));
+  lblAlcance_->hide();
   lblWMS_->setStyleSheet(QStringLiteral("color: #1a6b2f; font-weight: bold;"));
+  lblWMS_->hide();
   lblUltSubida_->setWordWrap(true);
-  lblAviso_->hide();
-  lblAviso_->setMinimumWidth(kAnchoDelAviso);
-  LegibleSinHabilitar(lblAviso_);
-  LegibleSinHabilitar(barAviso_);
-  barAviso_->setRange(0, kEscalaDeBarra);
-  barAviso_->setTextVisible(false);
-  barAviso_->setMaximumWidth(kAnchoDeLaBarra);
-  barAviso_->hide();
-  txtResumen_->setReadOnly(true);
-  txtResumen_->setLineWrapMode(QPlainTextEdit::NoWrap);
-  txtResumen_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  txtResumen_->setFocusPolicy(Qt::ClickFocus);
-  txtResumen_->hide();
 
   auto* vendedor = new QHBoxLayout;
   vendedor->addWidget(Etiqueta("lblEtiq0", this, QStringLiteral("Vendedor:")));
@@ -97,6 +79,7 @@ PaginaEjecucion::PaginaEjecucion(QWidget* padre)
 
   auto* datos = new QVBoxLayout;
   datos->addLayout(vendedor);
+  datos->addWidget(lblAlcance_);
   datos->addSpacing(12);
   datos->addWidget(lblMuestra_);
   datos->addSpacing(8);
@@ -109,18 +92,15 @@ PaginaEjecucion::PaginaEjecucion(QWidget* padre)
   arriba->addLayout(datos, 1);
   arriba->addWidget(CreaComandos());
 
-  auto* aviso = new QHBoxLayout;
-  aviso->addWidget(lblAviso_, 1);
-  aviso->addWidget(barAviso_);
-
   auto* todo = new QVBoxLayout(this);
   todo->addLayout(arriba, 1);
-  todo->addWidget(txtResumen_, 2);
-  todo->addLayout(aviso);
+  todo->addWidget(resumen_, 3);
   todo->addWidget(CreaOpcionesGuardadas());
 
-  connect(dtcVendedores_, &QComboBox::currentTextChanged, this,
-          [this](const QString& clave) { emit VendedorElegido(clave.trimmed()); });
+  connect(dtcVendedores_, &QComboBox::currentIndexChanged, this, [this] {
+    lblAlcance_->setVisible(!Vendedor().isEmpty());
+    emit VendedorElegido(Vendedor());
+  });
   connect(cmdGenerar_, &QPushButton::clicked, this, &PaginaEjecucion::Generar);
   connect(cmdLeer_, &QPushButton::clicked, this, &PaginaEjecucion::Leer);
   connect(cmdPagos_, &QPushButton::clicked, this, &PaginaEjecucion::Pagos);
@@ -161,21 +141,43 @@ QWidget* PaginaEjecucion::CreaOpcionesGuardadas() {
 void PaginaEjecucion::LlenaVendedores(const std::vector<travesa::Vendedor>& vendedores) {
   const QSignalBlocker sinAvisar(dtcVendedores_);
   dtcVendedores_->clear();
-  QStringList claves;
-  for (const travesa::Vendedor& v : vendedores) claves << textoqt::AQt(v.clave);
-  validador_->setClaves(claves);
-  dtcVendedores_->addItems(claves);
-  dtcVendedores_->setCurrentIndex(-1);
-  dtcVendedores_->setEditText(QString());
+  dtcVendedores_->addItem(QString::fromLatin1(kTodos), QString());
+  for (const travesa::Vendedor& v : vendedores) {
+    const QString clave = textoqt::AQt(v.clave);
+    const QString nombre = textoqt::AQt(v.nombre);
+    dtcVendedores_->addItem(nombre.isEmpty() ? clave : clave + QStringLiteral(" — ") + nombre, clave);
+    dtcVendedores_->setItemData(dtcVendedores_->count() - 1, nombre, kNombreDelVendedor);
+  }
+  dtcVendedores_->setCurrentIndex(0);
+  lblAlcance_->hide();
 }
 
-QString PaginaEjecucion::Vendedor() const { return dtcVendedores_->currentText().trimmed(); }
+QString PaginaEjecucion::Vendedor() const { return dtcVendedores_->currentData().toString(); }
+
+QString PaginaEjecucion::VendedorConNombre() const {
+  const QString clave = Vendedor();
+  if (clave.isEmpty()) return {};
+  const QString nombre = dtcVendedores_->currentData(kNombreDelVendedor).toString();
+  return nombre.isEmpty() ? clave : clave + QStringLiteral(" (") + nombre + QStringLiteral(")");
+}
+
+void PaginaEjecucion::SeleccionaVendedor(const QString& clave) {
+  const int i = dtcVendedores_->findData(clave);
+  dtcVendedores_->setCurrentIndex(i < 0 ? 0 : i);
+}
 void PaginaEjecucion::setNombreVendedor(const QString& nombre) { lblNombre_->setText(nombre); }
 void PaginaEjecucion::EnfocaVendedores() { dtcVendedores_->setFocus(Qt::OtherFocusReason); }
-void PaginaEjecucion::setMuestra(const QString& texto) { lblMuestra_->setText(texto); }
+// Each line from its first letter, so that "Servidor:" and "Base de datos:"
+// stand one under the other.
+void PaginaEjecucion::setMuestra(const QString& texto) {
+  QStringList lineas = texto.split(QLatin1Char('\n'));
+  for (QString& l : lineas) l = l.trimmed();
+  lblMuestra_->setText(lineas.join(QLatin1Char('\n')));
+}
 void PaginaEjecucion::setUltSubida(const QString& texto) { lblUltSubida_->setText(texto); }
 void PaginaEjecucion::setActProgramada(const QString& texto) { lblActProgramada_->setText(texto); }
 void PaginaEjecucion::MuestraActProgramada(bool visible) { lblActProgramada_->setVisible(visible); }
+void PaginaEjecucion::MuestraConectado(bool conectado) { lblWMS_->setVisible(conectado); }
 
 void PaginaEjecucion::MuestraComandos(const Permisos& permisos) {
   cmdConfigurar_->setVisible(permisos.configurar);
@@ -194,35 +196,8 @@ void PaginaEjecucion::MuestraOpciones(const Ajustes& a) {
   chkConPresentacion_->setChecked(Ajustes::Si(a.ConPresentacion));
 }
 
-void PaginaEjecucion::IniciaAviso() {
-  lblAviso_->clear();
-  lblAviso_->show();
-  barAviso_->setValue(0);
-  barAviso_->hide();
-}
+void PaginaEjecucion::MuestraResumen(const ResumenLectura& resumen) { resumen_->Muestra(resumen); }
 
-void PaginaEjecucion::setAviso(const QString& texto) {
-  lblAviso_->setText(texto);
-  lblAviso_->setVisible(!texto.isEmpty());
-}
-
-void PaginaEjecucion::setProgreso(qint64 actual, qint64 total) {
-  if (total <= 0 || actual > total) return;
-  barAviso_->setValue(static_cast<int>(actual * kEscalaDeBarra / total));
-  barAviso_->show();
-}
-
-void PaginaEjecucion::TerminaAviso() {
-  lblAviso_->clear();
-  lblAviso_->hide();
-  barAviso_->hide();
-}
-
-void PaginaEjecucion::setResumen(const QString& texto) {
-  txtResumen_->setPlainText(texto);
-  txtResumen_->setVisible(!texto.isEmpty());
-}
-
-QString PaginaEjecucion::Resumen() const { return txtResumen_->toPlainText(); }
+void PaginaEjecucion::LimpiaResumen() { resumen_->Limpia(); }
 
 }  // namespace travesa

@@ -1,8 +1,8 @@
 #pragma once
-// The run page "Ejecución": the seller list with the chosen seller's name, the
-// server, the last and next upload, the progress of the running job, and the
-// command buttons the user's rights allow. It also keeps, hidden, the saved
-// copies of the options the jobs read.
+// The run page "Ejecución": the seller list (code and name, "(todos)" first)
+// with the chosen seller's name, the server, the last and next upload, the
+// summary of the last read run, and the command buttons the user's rights
+// allow. It also keeps, hidden, the saved copies of the options the jobs read.
 #include <QWidget>
 
 #include <vector>
@@ -14,14 +14,13 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QPlainTextEdit;
-class QProgressBar;
 class QPushButton;
 class QRadioButton;
 
 namespace travesa {
 
-class ValidadorDeClaves;
+class TablaDeResumen;
+struct ResumenLectura;
 
 class PaginaEjecucion : public QWidget {
   Q_OBJECT
@@ -30,8 +29,12 @@ class PaginaEjecucion : public QWidget {
   explicit PaginaEjecucion(QWidget* padre);
 
   void LlenaVendedores(const std::vector<travesa::Vendedor>& vendedores);
-  // The chosen seller's key, trimmed; empty for all.
+  // The chosen seller's key; empty for all.
   QString Vendedor() const;
+  // "V02 (María Guadalupe Torres Salinas)"; empty for all.
+  QString VendedorConNombre() const;
+  // Chooses the seller of that key; "(todos)" when the list has none.
+  void SeleccionaVendedor(const QString& clave);
   void setNombreVendedor(const QString& nombre);
   void EnfocaVendedores();
 
@@ -39,21 +42,16 @@ class PaginaEjecucion : public QWidget {
   void setUltSubida(const QString& texto);
   void setActProgramada(const QString& texto);
   void MuestraActProgramada(bool visible);
+  // "Conectado con WMS", once the user logged in.
+  void MuestraConectado(bool conectado);
 
   void MuestraComandos(const Permisos& permisos);
   // The saved options, as the INI file holds them.
   void MuestraOpciones(const Ajustes& a);
 
-  // The running job's progress: empty and shown at its start, hidden at its end.
-  void IniciaAviso();
-  void setAviso(const QString& texto);
-  void setProgreso(qint64 actual, qint64 total);
-  void TerminaAviso();
-
-  // What the last read run did, under the commands until the next run; an
-  // empty text hides it.
-  void setResumen(const QString& texto);
-  QString Resumen() const;
+  // What the last read run did, under the commands until the next run.
+  void MuestraResumen(const ResumenLectura& resumen);
+  void LimpiaResumen();
 
  signals:
   void VendedorElegido(const QString& clave);
@@ -68,15 +66,13 @@ class PaginaEjecucion : public QWidget {
   QWidget* CreaComandos();
 
   QComboBox* dtcVendedores_;
-  ValidadorDeClaves* validador_;
   QLabel* lblNombre_;
+  QLabel* lblAlcance_;
   QLabel* lblMuestra_;
   QLabel* lblUltSubida_;
   QLabel* lblActProgramada_;
   QLabel* lblWMS_;
-  QLabel* lblAviso_;
-  QProgressBar* barAviso_;
-  QPlainTextEdit* txtResumen_;
+  TablaDeResumen* resumen_;
   QPushButton* cmdGenerar_;
   QPushButton* cmdLeer_;
   QPushButton* cmdPagos_;

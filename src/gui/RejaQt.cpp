@@ -307,8 +307,9 @@ bool RejaQt::TeclaEnReja(QKeyEvent& e) {
       escrita(teclas::kRetroceso);
       return consumida;
     case Qt::Key_Escape:
+      // The grid does nothing with it; it goes on to the window (which closes).
       escrita(teclas::kEscape);
-      return consumida;
+      return false;
     default:
       break;
   }

@@ -2,12 +2,16 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShortcut>
+#include <QSizeGrip>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "gui/ArrastreConRaton.h"
+#include "gui/AvanceDelTrabajo.h"
 #include "gui/CredencialesVentana.h"
 #include "gui/EncabezadoVentana.h"
 #include "gui/Encogimiento.h"
@@ -24,15 +28,16 @@
 #include "publish/Publicacion.h"
 #include "sales/BorradoDeVentas.h"
 #include "sales/LecturaDeArchivos.h"
-#include "sales/ResumenEnTabla.h"
 #include "sales/clsDescargarSQLs.h"
 #include "shell/Dialogos.h"
+#include "shell/Interrupcion.h"
 #include "shell/Permisos.h"
 #include "shell/ReglasAjustes.h"
 #include "ftp/PruebaConexion.h"
 #include "shell/clsAcceso.h"
 #include "shell/host/Bitacora.h"
 #include "shell/host/ErrorTravesa.h"
+#include "shell/host/libNalda.h"
 
 namespace travesa {
 namespace {
@@ -43,12 +48,17 @@ constexpr int kAltoDeDiseno = 560;
 constexpr int kPaginaEjecucion = 0;
 constexpr int kPaginaConfiguracion = 1;
 constexpr std::string_view kTituloGenerar = "Generar archivos";
+// The seller last chosen, in the window's own section of the INI file.
+constexpr std::string_view kClaveVendedor = "Vendedor";
 
 }  // namespace
 
 frmInicial::frmInicial(Programa& programa, OperadorVentana& operador, Opciones opciones)
     : programa_(programa), operador_(operador), opciones_(opciones) {
   setObjectName(QStringLiteral("frmInicial"));
+  // The header is the window's frame: a frame of the system would add a
+  // second title bar, and its close box could not be told from Alt+F4.
+  setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   setWindowTitle(QString::fromLatin1(kTitulo).trimmed() + textoqt::AQt(Programa::TextoVersion()));
   operador_.setVentana(this);
   contenido_ = CreaContenido();
@@ -67,6 +77,7 @@ frmInicial::frmInicial(Programa& programa, OperadorVentana& operador, Opciones o
 
   encabezado_->setTitulo(windowTitle());
   ejecucion_->LlenaVendedores(programa_.Vendedores());
+  ejecucion_->SeleccionaVendedor(textoqt::AQt(libNalda::LeeIni(textoqt::DeQt(objectName()), kClaveVendedor, programa_.ini())));
   const BasesDD& bd = programa_.bd();
   ejecucion_->setMuestra(textoqt::AQt(" Servidor: " + bd.cRuta + "\r" + "  Base de datos: " + bd.cMiBase));
   configuracion_->MuestraFTP(programa_.ajustes());
@@ -89,16 +100,37 @@ QWidget* frmInicial::CreaContenido() {
   stbTabs_->setObjectName(QStringLiteral("stbTabs"));
   ejecucion_ = new PaginaEjecucion(stbTabs_);
   configuracion_ = new PaginaConfiguracion([this](std::string_view prefijo) { return Series(prefijo); }, stbTabs_);
+  // The long settings page scrolls, so the window can be made smaller than it.
+  auto* desplazable = new QScrollArea(stbTabs_);
+  desplazable->setWidget(configuracion_);
+  desplazable->setWidgetResizable(true);
+  desplazable->setFrameShape(QFrame::NoFrame);
   stbTabs_->addTab(ejecucion_, QStringLiteral("Ejecución"));
-  stbTabs_->addTab(configuracion_, QStringLiteral("Configuración"));
+  stbTabs_->addTab(desplazable, QStringLiteral("Configuración"));
   auto* columna = new QVBoxLayout(contenido);
   columna->setContentsMargins(0, 0, 0, 0);
+  columna->setSpacing(0);
   columna->addWidget(encabezado_);
   auto* margen = new QVBoxLayout;
-  margen->setContentsMargins(8, 8, 8, 8);
-  margen->addWidget(stbTabs_);
+  margen->setContentsMargins(8, 8, 8, 0);
+  margen->addWidget(stbTabs_, 1);
   columna->addLayout(margen, 1);
+  columna->addWidget(CreaPie(contenido));
   return contenido;
+}
+
+// Under the pages: the running job's progress, and the grip that resizes the window.
+QWidget* frmInicial::CreaPie(QWidget* padre) {
+  auto* pie = new QWidget(padre);
+  avance_ = new AvanceDelTrabajo(pie);
+  auto* agarradera = new QSizeGrip(pie);
+  agarradera->setObjectName(QStringLiteral("Agarradera"));
+  auto* fila = new QHBoxLayout(pie);
+  // The grip in the very corner, where a window's edge would be taken.
+  fila->setContentsMargins(8, 4, 0, 0);
+  fila->addWidget(avance_, 1);
+  fila->addWidget(agarradera, 0, Qt::AlignBottom | Qt::AlignRight);
+  return pie;
 }
 
 void frmInicial::CreaAtajos() {
@@ -113,8 +145,9 @@ void frmInicial::CreaAtajos() {
 
 void frmInicial::Conecta() {
   connect(&timer1_, &QTimer::timeout, this, &frmInicial::Tic);
-  connect(&operador_, &OperadorVentana::AvisoCambiado, ejecucion_, &PaginaEjecucion::setAviso);
-  connect(&operador_, &OperadorVentana::ProgresoCambiado, ejecucion_, &PaginaEjecucion::setProgreso);
+  connect(&operador_, &OperadorVentana::AvisoCambiado, avance_, &AvanceDelTrabajo::setAviso);
+  connect(&operador_, &OperadorVentana::ProgresoCambiado, avance_, &AvanceDelTrabajo::setProgreso);
+  connect(avance_, &AvanceDelTrabajo::Cancelar, this, &frmInicial::Cancela);
   connect(ejecucion_, &PaginaEjecucion::VendedorElegido, this, &frmInicial::VendedorElegido);
   connect(ejecucion_, &PaginaEjecucion::Generar, this, &frmInicial::cmdGenerar);
   connect(ejecucion_, &PaginaEjecucion::Leer, this, &frmInicial::cmdLeer);
@@ -154,6 +187,7 @@ void frmInicial::PrimeraVista() {
       emit PrimeraVistaTerminada(false);
       return;
     }
+    ejecucion_->MuestraConectado(true);
     ejecucion_->MuestraActProgramada(configuracion_->Automatico());
     MuestraUltimaSubida();
   } catch (const std::exception& e) {
@@ -168,13 +202,20 @@ void frmInicial::PrimeraVista() {
   IniciaTemporizador();
 }
 
+// A user without the right to enter is told so, and the login asks again: the
+// one at the desk may log in as another user, or close.
 bool frmInicial::ValidaAcceso() {
   CredencialesVentana ventana(this);
-  clsAcceso acceso(operador_, ventana);
-  if (!acceso.PuedeEntrar(programa_.bd(), programa_.segunda(), Permisos::kEntrar)) return false;
-  programa_.FijaUsuario(acceso.Usuario());
-  ejecucion_->MuestraComandos(Permisos::De(acceso.Modulos()));
-  return true;
+  while (true) {
+    clsAcceso acceso(operador_, ventana);
+    if (acceso.PuedeEntrar(programa_.bd(), programa_.segunda(), Permisos::kEntrar)) {
+      programa_.FijaUsuario(acceso.Usuario());
+      ejecucion_->MuestraComandos(Permisos::De(acceso.Modulos()));
+      return true;
+    }
+    // No user found: the login was closed.
+    if (acceso.Usuario().empty()) return false;
+  }
 }
 
 void frmInicial::MuestraUltimaSubida() {
@@ -193,11 +234,30 @@ std::vector<std::string> frmInicial::Series(std::string_view prefijo) {
 }
 
 void frmInicial::VendedorElegido(const QString& clave) {
+  RecuerdaVendedor();
+  if (clave.isEmpty()) {
+    ejecucion_->setNombreVendedor({});
+    return;
+  }
   try {
     ejecucion_->setNombreVendedor(textoqt::AQt(programa_.NombreVendedor(textoqt::DeQt(clave))));
   } catch (const ErrorTravesa& e) {
     operador_.Mensaje(e.what(), Botones::kCritico, "Error");
   }
+}
+
+void frmInicial::RecuerdaVendedor() {
+  try {
+    libNalda::EscribeIni(textoqt::DeQt(objectName()), kClaveVendedor, textoqt::DeQt(ejecucion_->Vendedor()),
+                         programa_.ini());
+  } catch (const std::exception& e) {
+    Bitacora::Advierte(e.what());
+  }
+}
+
+QString frmInicial::ParaElVendedor() const {
+  const QString vendedor = ejecucion_->VendedorConNombre();
+  return vendedor.isEmpty() ? QString() : QStringLiteral(" para el vendedor ") + vendedor;
 }
 
 void frmInicial::IniciaTemporizador() {
@@ -210,8 +270,15 @@ void frmInicial::Tic() {
   GenerarArchivos(false);
 }
 
+// With a seller chosen the catalogue holds only that seller's customers; the
+// question says so.
 void frmInicial::cmdGenerar() {
-  if (!Confirmar(operador_, "¿Desea generar los archivos XML según los datos indicados?", kTituloGenerar)) return;
+  std::string pregunta = "¿Desea generar los archivos XML según los datos indicados?";
+  const QString vendedor = ejecucion_->VendedorConNombre();
+  if (!vendedor.isEmpty())
+    pregunta += "\r\n\r\nVendedor: " + textoqt::DeQt(vendedor) +
+                ". El archivo de clientes tendrá solo los clientes de este vendedor.";
+  if (!Confirmar(operador_, pregunta, kTituloGenerar)) return;
   GenerarArchivos(true);
 }
 
@@ -221,7 +288,7 @@ void frmInicial::GenerarArchivos(bool mostrarMensaje) {
   const std::string vendedor = textoqt::DeQt(ejecucion_->Vendedor());
   Publicacion::Resultado r;
   // A seller that does not exist would publish an empty customers file.
-  if (Trabaja([&] {
+  if (Trabaja(QStringLiteral("Generando los archivos del catálogo") + ParaElVendedor(), [&] {
         if (!Publicacion::VendedorValido(programa_, operador_, vendedor, kTituloGenerar)) return;
         // The window stays open for days; the server may have dropped an idle connection.
         programa_.AseguraConexiones();
@@ -257,20 +324,21 @@ Ajustes frmInicial::AjustesConSitioDeLaPagina() const {
 void frmInicial::cmdLeer() {
   if (!LecturaDeArchivos::Confirma(operador_)) return;
   timer1_.stop();
-  ejecucion_->setResumen({});
+  ejecucion_->LimpiaResumen();
   const Ajustes a = AjustesConSitioDeLaPagina();
   LecturaDeArchivos lectura(programa_, operador_, clsDescargarSQLs::kEsperaDelBloqueo);
   ResumenLectura resumen;
   bool descargado = false;
-  const bool sinError = Trabaja([&] {
+  const bool sinError = Trabaja(QStringLiteral("Leyendo los archivos de ventas del sitio"), [&] {
     programa_.AseguraConexiones();
     descargado = lectura.Descargar(a, resumen);
   });
   if (sinError && descargado) {
     lectura.MensajeFinal(resumen);
-    Trabaja([&] { lectura.Terminar(a, resumen); });
+    Trabaja(QStringLiteral("Leyendo el inventario sobrante de los teléfonos"), [&] { lectura.Terminar(a, resumen); });
   }
-  if (sinError && descargado) ejecucion_->setResumen(textoqt::AQt(ResumenEnTabla::Texto(resumen)));
+  // Also after «Cancelar»: what was posted before it stays posted.
+  if (descargado) ejecucion_->MuestraResumen(resumen);
   ejecucion_->EnfocaVendedores();
   IniciaTemporizador();
   emit LecturaTerminada(sinError && resumen.Correcto());
@@ -281,7 +349,8 @@ void frmInicial::cmdBorrar() {
   timer1_.stop();
   const Ajustes a = AjustesConSitioDeLaPagina();
   BorradoDeVentas::Resultado r;
-  if (Trabaja([&] { r = BorradoDeVentas::EjecutaBorrado(programa_, operador_, a); }))
+  if (Trabaja(QStringLiteral("Borrando los archivos de ventas del sitio"),
+              [&] { r = BorradoDeVentas::EjecutaBorrado(programa_, operador_, a); }))
     BorradoDeVentas::MensajeFinal(operador_, r);
   ejecucion_->EnfocaVendedores();
   IniciaTemporizador();
@@ -296,7 +365,7 @@ void frmInicial::cmdPagos() {
   const Ajustes a = AjustesConSitioDeLaPagina();
   const std::string vendedor = textoqt::DeQt(ejecucion_->Vendedor());
   DescargaDePagos::Resultado r;
-  const bool terminado = Trabaja([&] {
+  const bool terminado = Trabaja(QStringLiteral("Descargando los archivos de pagos") + ParaElVendedor(), [&] {
     programa_.AseguraConexiones();
     r = DescargaDePagos::Descargar(programa_, operador_, a, vendedor);
   });
@@ -305,7 +374,14 @@ void frmInicial::cmdPagos() {
     DescargaDePagos::AvisaNoDescargados(operador_, r);
     try {
       frmLeerPagos revision(programa_, operador_, *r.bitacora, vendedor, this);
-      revision.exec();
+      // Nothing to review is said, instead of an empty window.
+      if (revision.HayPagos())
+        revision.exec();
+      else
+        operador_.Mensaje(vendedor.empty() ? std::string("No hay pagos por aplicar")
+                                           : "No hay pagos por aplicar del vendedor " +
+                                                 textoqt::DeQt(ejecucion_->VendedorConNombre()) + ".",
+                          Botones::kInformacion, "Aplicación de pagos");
     } catch (const ErrorTravesa& e) {
       operador_.Mensaje(e.what(), Botones::kCritico, "Error");
     }
@@ -368,6 +444,7 @@ void frmInicial::Grabar() {
   ejecucion_->MuestraActProgramada(configuracion_->Automatico());
   MuestraOpciones();
   VuelveAEjecucion();
+  operador_.Mensaje("La configuración se grabó.", Botones::kInformacion, "Grabar");
   ejecucion_->EnfocaVendedores();
 }
 
@@ -379,14 +456,17 @@ void frmInicial::Probar() {
   const bool verificar = programa_.ajustes().VerificarCertificado != "N";
   PruebaConexion::Resultado r;
   configuracion_->MuestraProbando(configuracion_->Sitio());
-  const bool termino = Trabaja([&] { r = PruebaConexion::Probar(sitio, usuario, contrasena, carpeta, verificar); });
+  const bool termino = Trabaja(QStringLiteral("Probando la conexión con el sitio FTP"),
+                               [&] { r = PruebaConexion::Probar(sitio, usuario, contrasena, carpeta, verificar); });
   configuracion_->TerminaProbando();
   if (!termino) return;
   operador_.Mensaje(r.mensaje, r.botones, r.titulo);
 }
 
-bool frmInicial::Trabaja(const std::function<void()>& trabajo) {
-  Ocupada(true);
+bool frmInicial::Trabaja(const QString& titulo, const std::function<void()>& trabajo) {
+  Interrupcion::Olvida();
+  cancelado_ = false;
+  Ocupada(true, titulo);
   std::string error;
   try {
     TrabajoEnHilo::Ejecuta(trabajo);
@@ -394,31 +474,51 @@ bool frmInicial::Trabaja(const std::function<void()>& trabajo) {
     error = e.what();
   }
   Ocupada(false);
+  operador_.Calla(false);
+  Interrupcion::Olvida();
+  if (cancelado_) {
+    // What the stop caused is no news to the one who asked for it.
+    if (!error.empty()) Bitacora::Advierte(error);
+    operador_.Mensaje("Se canceló: " + textoqt::DeQt(titulo) +
+                          ".\r\nLo que ya se había terminado queda hecho; lo que estaba a medias no se tomó "
+                          "y puede hacerse de nuevo.",
+                      Botones::kExclamacion, "Cancelado");
+    return false;
+  }
   if (error.empty()) return true;
   operador_.Mensaje(error, Botones::kCritico, "Error");
   return false;
 }
 
-void frmInicial::Ocupada(bool ocupada) {
+// «Cancelar»: the job's FTP transfers end at once (every FTP client looks at
+// the program's stop flag) and what it would still ask or say is not shown.
+void frmInicial::Cancela() {
+  if (!TrabajoEnHilo::EnCurso() || cancelado_) return;
+  cancelado_ = true;
+  operador_.Calla(true);
+  Interrupcion::Pide();
+  avance_->Cancelando();
+}
+
+void frmInicial::Ocupada(bool ocupada, const QString& titulo) {
   if (ocupada) {
-    ejecucion_->IniciaAviso();
-    contenido_->setEnabled(false);
+    avance_->Inicia(titulo);
+    encabezado_->setEnabled(false);
+    stbTabs_->setEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     return;
   }
-  ejecucion_->TerminaAviso();
-  contenido_->setEnabled(true);
+  avance_->Termina();
+  encabezado_->setEnabled(true);
+  stbTabs_->setEnabled(true);
   QApplication::restoreOverrideCursor();
 }
 
-// The window system's close box minimises; any other request (CerrarVentana,
-// Alt+F4, the program ending) asks first, unless started with "/sinlogin".
+// Every close request asks first (the header's "×", Alt+F4, the window
+// manager's, the program ending), unless started with "/sinlogin". Under a
+// window manager Alt+F4 arrives as the manager's request; the window has no
+// close box of the system that would have to minimise instead.
 void frmInicial::closeEvent(QCloseEvent* evento) {
-  if (evento->spontaneous()) {
-    evento->ignore();
-    showMinimized();
-    return;
-  }
   if (TrabajoEnHilo::EnCurso() ||
       (!opciones_.sinLogin && !Confirmar(operador_, "¿Desea cerrar este programa?", "Finalizar"))) {
     evento->ignore();
@@ -448,6 +548,18 @@ void frmInicial::GuardaPosicion() {
     // A place not remembered is no reason to keep the program open.
     Bitacora::Advierte(e.what());
   }
+}
+
+// Minimised by the window manager, the window would be lost where no task bar
+// shows it: it becomes its bar instead, as with the header's "_".
+void frmInicial::changeEvent(QEvent* evento) {
+  QWidget::changeEvent(evento);
+  if (evento->type() != QEvent::WindowStateChange || !isMinimized()) return;
+  QTimer::singleShot(0, this, [this] {
+    if (!isMinimized()) return;
+    showNormal();
+    if (!restaurarForma_->isVisible()) Encoger();
+  });
 }
 
 void frmInicial::mouseDoubleClickEvent(QMouseEvent* evento) {

@@ -2,7 +2,14 @@
 // The main window "Travesa": the run page with the seller list and the
 // commands the user may use, the configuration page, the one-second timer of
 // automatic publishing, and the rules for closing. Jobs run off the window's
-// thread while the window stays disabled under the busy pointer.
+// thread while the pages stay disabled under the busy pointer; the job's
+// progress and «Cancelar» stay usable under them.
+//
+// The window has no frame of the system: its header (EncabezadoVentana) is its
+// frame. Dragging the header moves it, the grip at the bottom right corner
+// resizes it, the header's "_" collapses it to a bar that stays on screen (as
+// does a minimise asked by the window manager), and every close request, the
+// header's "×", Alt+F4 and the window manager's, asks before closing.
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -18,6 +25,7 @@ class QTabWidget;
 
 namespace travesa {
 
+class AvanceDelTrabajo;
 class EncabezadoVentana;
 class MenuUno;
 class OperadorVentana;
@@ -55,10 +63,12 @@ class frmInicial : public QWidget {
  protected:
   void showEvent(QShowEvent* evento) override;
   void closeEvent(QCloseEvent* evento) override;
+  void changeEvent(QEvent* evento) override;
   void mouseDoubleClickEvent(QMouseEvent* evento) override;
 
  private:
   QWidget* CreaContenido();
+  QWidget* CreaPie(QWidget* padre);
   void CreaAtajos();
   void Conecta();
   void PrimeraVista();
@@ -79,12 +89,17 @@ class frmInicial : public QWidget {
   void Probar();
   std::vector<std::string> Series(std::string_view prefijo);
   void VendedorElegido(const QString& clave);
+  void RecuerdaVendedor();
   void IniciaTemporizador();
 
-  // Runs the job off the window's thread with the window disabled; an error
-  // it raises is shown and ends it. False after an error.
-  bool Trabaja(const std::function<void()>& trabajo);
-  void Ocupada(bool ocupada);
+  // Runs the job off the window's thread with the pages disabled and its
+  // title above its progress; an error it raises is shown and ends it. False
+  // after an error, or when «Cancelar» stopped it (the operator is told).
+  bool Trabaja(const QString& titulo, const std::function<void()>& trabajo);
+  void Ocupada(bool ocupada, const QString& titulo = {});
+  void Cancela();
+  // The seller chosen for a job's title: " para el vendedor V02 (Nombre)".
+  QString ParaElVendedor() const;
 
   void LeePosicion();
   void GuardaPosicion();
@@ -101,6 +116,7 @@ class frmInicial : public QWidget {
   QTabWidget* stbTabs_ = nullptr;
   PaginaEjecucion* ejecucion_ = nullptr;
   PaginaConfiguracion* configuracion_ = nullptr;
+  AvanceDelTrabajo* avance_ = nullptr;
   QWidget* contenido_ = nullptr;
   QPushButton* restaurarForma_ = nullptr;
   MenuUno* menu_ = nullptr;
@@ -109,6 +125,7 @@ class frmInicial : public QWidget {
   ContadorMinutos contador_;
   Ajustes alAbrir_;  // the configuration page as it was opened
   bool primeraVez_ = true;
+  bool cancelado_ = false;  // «Cancelar» was pressed during the running job
 };
 
 }  // namespace travesa

@@ -20,8 +20,22 @@ namespace {
 
 using R = RevisionDePagos;
 
-constexpr int kAncho = 1100;
+constexpr int kAncho = 1240;
 constexpr int kAlto = 480;
+// Widths (twips) the window gives beyond the review's own: the row numbers
+// the questions name, and when the payment was collected.
+constexpr int kAnchoDelNumero = 600;
+constexpr int kAnchoFechaPago = 1400;
+constexpr int kAnchoHoraPago = 1100;
+
+int AnchoEnVentana(int columna) {
+  switch (columna) {
+    case R::kSelector: return kAnchoDelNumero;
+    case R::kFechaPago: return kAnchoFechaPago;
+    case R::kHoraPago: return kAnchoHoraPago;
+    default: return R::Columnas()[static_cast<std::size_t>(columna)].ancho;
+  }
+}
 
 QLabel* Suma(const char* nombre, QWidget* padre) {
   auto* l = ConNombre(new QLabel(QStringLiteral("0.00"), padre), nombre);
@@ -40,7 +54,8 @@ frmLeerPagos::frmLeerPagos(Programa& programa, Operador& operador, BitacoraDeArc
       revision_(programa, operador),
       operador_(operador),
       mhgReja_(ConNombre(new QTableWidget(this), "mhgReja")),
-      cmdAplicar_(ConNombre(new QPushButton(QStringLiteral("Aplicar pagos"), this), "cmdAplicar")),
+      cmdAplicar_(ConNombre(new QPushButton(QStringLiteral("&Aplicar pagos"), this), "cmdAplicar")),
+      cmdCerrar_(ConNombre(new QPushButton(QStringLiteral("&Cerrar"), this), "cmdCerrar")),
       Label1_(ConNombre(new QLabel(textoqt::AQt(R::kAvisoCero), this), "Label1")),
       Label2_(ConNombre(new QLabel(textoqt::AQt(R::kAvisoAplicando), this), "Label2")),
       lblSuma_{Suma("lblSuma0", this), Suma("lblSuma1", this)} {
@@ -48,6 +63,7 @@ frmLeerPagos::frmLeerPagos(Programa& programa, Operador& operador, BitacoraDeArc
   setWindowTitle(QStringLiteral("Aplicación de pagos"));
   setModal(true);
   cmdAplicar_->setAutoDefault(false);
+  cmdCerrar_->setAutoDefault(false);
   Label2_->setVisible(false);
   auto* pie = new QHBoxLayout;
   pie->addWidget(Label1_);
@@ -58,11 +74,13 @@ frmLeerPagos::frmLeerPagos(Programa& programa, Operador& operador, BitacoraDeArc
   pie->addWidget(new QLabel(QStringLiteral("A pagar:"), this));
   pie->addWidget(lblSuma_[1]);
   pie->addWidget(cmdAplicar_);
+  pie->addWidget(cmdCerrar_);
   auto* todo = new QVBoxLayout(this);
   todo->addWidget(mhgReja_);
   todo->addLayout(pie);
   resize(kAncho, kAlto);
   connect(cmdAplicar_, &QPushButton::clicked, this, &frmLeerPagos::cmdAplicar);
+  connect(cmdCerrar_, &QPushButton::clicked, this, &QDialog::close);
   PreparaReja();
   revision_.Carga(bitacora, vendedor);
   Llena();
@@ -72,23 +90,31 @@ frmLeerPagos::frmLeerPagos(Programa& programa, Operador& operador, BitacoraDeArc
 
 frmLeerPagos::~frmLeerPagos() = default;
 
+bool frmLeerPagos::HayPagos() const { return !revision_.Renglones().empty(); }
+
 void frmLeerPagos::PreparaReja() {
   mhgReja_->setColumnCount(R::kColumnas);
   mhgReja_->setRowCount(0);
   mhgReja_->verticalHeader()->setVisible(false);
   mhgReja_->setSelectionMode(QAbstractItemView::SingleSelection);
+  // Tab leaves the grid for the buttons; the arrows move between cells.
+  mhgReja_->setTabKeyNavigation(false);
   reja_ = std::make_unique<RejaEditable>(mhgReja_, operador_);
   for (int c = 0; c < R::kColumnas; ++c) {
     const auto& def = R::Columnas()[static_cast<std::size_t>(c)];
     const Qt::Alignment alineacion = (def.derecha ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
-    reja_->qt().Columna(c, QString::fromUtf8(def.titulo), def.ancho, alineacion);
+    reja_->qt().Columna(c, QString::fromUtf8(def.titulo), AnchoEnVentana(c), alineacion);
   }
   metodos_.Validador("Validar", [this](const std::string& t, int r, int c) { return Validar(t, r, c); });
   metodos_.Celda("Totaliza", [this](int r, int c) { Totaliza(r, c); });
   EdicionGrid& g = reja_->edicion();
   g.ObjetoDeMetodos(metodos_);
   g.AgregarRenglones(false);
-  g.AgregaColumna(R::kAPagar, TipoDeEditor::kTexto, "9", 0, "#,0.00", "", "Validar", {}, {}, 0, "Totaliza");
+  // The rows are numbered, as the question of a deletion names them.
+  g.Numerar(true);
+  // No key filter: a letter typed reaches Validar, which refuses it with its
+  // message instead of dropping it unseen.
+  g.AgregaColumna(R::kAPagar, TipoDeEditor::kTexto, "", 0, "#,0.00", "", "Validar", {}, {}, 0, "Totaliza");
 }
 
 void frmLeerPagos::Llena() {
@@ -97,6 +123,7 @@ void frmLeerPagos::Llena() {
   q.FijaRenglones(static_cast<int>(renglones.size()) + 1);
   for (std::size_t i = 0; i < renglones.size(); ++i) {
     const int r = static_cast<int>(i) + 1;
+    q.FijaTexto(r, R::kSelector, std::to_string(r));
     for (int c = 1; c < R::kColumnas; ++c) q.FijaTexto(r, c, renglones[i][static_cast<std::size_t>(c)]);
     q.PintaRenglon(r);
   }

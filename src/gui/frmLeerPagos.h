@@ -1,8 +1,10 @@
 #pragma once
 // "Aplicación de pagos": the downloaded payments of the chosen seller in an
-// editable grid. Only "A pagar" can be edited (a number from 0 to the row's
-// balance; 0 leaves the payment out), rows can be deleted, and "Aplicar
-// pagos" posts what the grid holds; the totals always add the rows shown.
+// editable grid, with the seller and when each payment was collected. Only
+// "A pagar" can be edited (a number from 0 to the row's balance; 0 leaves the
+// payment out), numbered rows can be deleted, and "Aplicar pagos" posts what
+// the grid holds; the totals always add the rows shown. Tab leaves the grid,
+// Esc outside an edit closes the window, every button has its Alt letter.
 // Closing without applying asks first; the payments then wait for the next
 // review (see RevisionDePagos).
 #include <QDialog>
@@ -33,6 +35,9 @@ class frmLeerPagos : public QDialog {
                QWidget* padre = nullptr);
   ~frmLeerPagos() override;
 
+  // False when the files held no payment to apply: the window is not shown then.
+  bool HayPagos() const;
+
   // The call-backs the grid names.
   bool Validar(const std::string& stTexto, int renglon, int columna);
   void Totaliza(int renglon, int columna);
@@ -57,6 +62,7 @@ class frmLeerPagos : public QDialog {
   Operador& operador_;
   QTableWidget* mhgReja_;
   QPushButton* cmdAplicar_;
+  QPushButton* cmdCerrar_;
   QLabel* Label1_;
   QLabel* Label2_;
   QLabel* lblSuma_[2];

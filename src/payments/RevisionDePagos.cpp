@@ -35,6 +35,33 @@ std::optional<std::size_t> Mostrado(const RevisionDePagos::Renglon& r, std::size
   return i;
 }
 
+// "1,234,567": a first group of one to three figures, then groups of three,
+// each after a comma (the figures themselves are checked by LeeNumero).
+bool GruposDeMiles(std::string_view entero) {
+  if (!entero.empty() && entero.front() == '-') entero.remove_prefix(1);
+  const std::size_t primera = entero.find(',');
+  if (primera == 0 || primera > 3) return false;
+  const std::string_view resto = entero.substr(primera);
+  if (resto.size() % 4 != 0) return false;
+  for (std::size_t i = 0; i < resto.size(); ++i)
+    if ((resto[i] == ',') != (i % 4 == 0)) return false;
+  return true;
+}
+
+// An amount as typed ("1500", "1500.5") or as the grid writes it
+// ("1,500.00"). A comma anywhere else is refused rather than guessed at:
+// "1,5" or "1,000" may mean one and a half, one, or one thousand.
+std::optional<double> MontoEscrito(std::string_view texto) {
+  const std::string s = texto::Recorta(texto);
+  const std::size_t punto = s.find('.');
+  const std::string_view entero = std::string_view(s).substr(0, punto);
+  if (entero.find(',') != std::string_view::npos) {
+    const std::size_t decimales = punto == std::string::npos ? 0 : s.size() - punto - 1;
+    if (decimales != 2 || !GruposDeMiles(entero)) return std::nullopt;
+  }
+  return FormatoCelda::LeeNumero(s);
+}
+
 }  // namespace
 
 const std::array<RevisionDePagos::DefColumna, RevisionDePagos::kColumnas>& RevisionDePagos::Columnas() {
@@ -151,17 +178,18 @@ bool RevisionDePagos::Validar(std::string_view stTexto, std::size_t renglon, int
 }
 
 bool RevisionDePagos::Validar(std::string_view stTexto, std::string_view saldo) {
-  const auto monto = FormatoCelda::LeeNumero(stTexto);
+  const auto monto = MontoEscrito(stTexto);
   if (monto && *monto >= 0 && !saldo.empty() && centavos::De(*monto) <= centavos::De(libNalda::prVal(saldo)))
     return true;
-  operador_.Mensaje("El monto del pago excede al saldo de la cuenta, o es incorrecto", Botones::kExclamacion,
-                    "Alerta");
+  std::string texto = "El monto del pago excede al saldo de la cuenta, o es incorrecto";
+  if (!monto) texto += "\r\nEscriba solo el número, con punto para los centavos (por ejemplo 1500.50).";
+  operador_.Mensaje(texto, Botones::kExclamacion, "Alerta");
   return false;
 }
 
 bool RevisionDePagos::CambiaAPagar(std::size_t renglon, std::string_view stTexto) {
   if (!Validar(stTexto, renglon, kAPagar)) return false;
-  renglones_[renglon][kAPagar] = formatos::Moneda(*FormatoCelda::LeeNumero(stTexto));
+  renglones_[renglon][kAPagar] = formatos::Moneda(*MontoEscrito(stTexto));
   return true;
 }
 

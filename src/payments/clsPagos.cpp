@@ -4,6 +4,7 @@
 #include <fstream>
 #include <thread>
 
+#include "ftp/ConexionConAviso.h"
 #include "shell/BitacoraDeArchivos.h"
 #include "shell/Dialogos.h"
 #include "shell/Formatos.h"
@@ -44,10 +45,9 @@ bool clsPagos::Procesar() {
   bitacora_ = std::make_unique<BitacoraDeArchivos>(programa_.carpeta());
   activo_ = true;
   if (!texto::TerminaCon(FTPcarpeta, "/")) FTPcarpeta += "/";
-  if (!mFTP_.OpenConnection(ftpSitio, ftpUsuario, FTPcontraseña)) {
+  if (!ConexionConAviso::Abre(mFTP_, objLabel_, ftpSitio, ftpUsuario, FTPcontraseña)) {
     motivo_ = mFTP_.GetLastErrorMessage();
     bitacora_->Escribe(kSinConexion);
-    AvisaSinConexion(objLabel_);
     bitacora_->Cierra();
     activo_ = false;
     return false;

@@ -98,7 +98,8 @@ Publicacion::Resultado Publicacion::GenerarArchivos(Programa& programa, Operador
   programa.configuracion().EscribeUltimaSubida(r.sello);
   if (Ajustes::Si(a.Automatico)) {
     const auto minutos = static_cast<long long>(libNalda::prVal(a.Minutos));
-    r.proxima = "Próxima actualización estimada: " + formatos::FechaHoraGeneral(ahora + std::chrono::minutes(minutos));
+    // In the form of the last upload's stamp, shown just above it.
+    r.proxima = "Próxima actualización estimada: " + formatos::SelloSubida(ahora + std::chrono::minutes(minutos));
   }
   return r;
 }

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <utility>
 
+#include "ftp/ConexionConAviso.h"
 #include "ftp/RutaFTP.h"
 #include "ftp/SitioFTP.h"
 #include "publish/ConsultasCatalogo.h"
@@ -134,11 +135,8 @@ bool clsXMLs::Procesar() {
   const Opcionales escritos = GeneraArchivos();
   objLabel_.Aviso("");
   if (!texto::TerminaCon(FTPcarpeta, "/")) FTPcarpeta += "/";
-  if (!mFTP_.OpenConnection(ftpSitio, ftpUsuario, FTPcontraseña)) {
-    motivo_ = mFTP_.GetLastErrorMessage();
-    AvisaSinConexion(objLabel_);
-    return false;
-  }
+  // The box says why; the run's reason would only say it again.
+  if (!ConexionConAviso::Abre(mFTP_, objLabel_, ftpSitio, ftpUsuario, FTPcontraseña)) return false;
   // The folder as the server resolves it from the login folder: the same
   // folder however the settings spell it.
   carpetaAbsoluta_ = RutaFTP::Absoluta(mFTP_.GetFTPDirectory(), FTPcarpeta);

@@ -29,6 +29,10 @@ BorradoDeVentas::Resultado BorradoDeVentas::EjecutaBorrado(Programa& programa, O
 
 void BorradoDeVentas::MensajeFinal(Operador& operador, const Resultado& r) {
   if (!r.ok) return;
+  if (r.borrados.empty() && r.conservados.empty()) {
+    operador.Mensaje("No había archivos de ventas en el sitio; no se eliminó nada.", Botones::kInformacion, "Atención");
+    return;
+  }
   operador.Mensaje("Archivos eliminados", Botones::kInformacion, "Atención");
   if (r.conservados.empty()) return;
   std::string lista;

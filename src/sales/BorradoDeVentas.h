@@ -22,7 +22,8 @@ class BorradoDeVentas {
   static bool Confirma(Operador& operador);
   // The cleanup with the FTP site of `ajustes`; progress on the operator's label.
   static Resultado EjecutaBorrado(Programa& programa, Operador& operador, const Ajustes& ajustes);
-  // "Archivos eliminados" when the site was reached, and which files stayed.
+  // "Archivos eliminados" when the site was reached, and which files stayed;
+  // that there was nothing to delete, when there was none.
   static void MensajeFinal(Operador& operador, const Resultado& r);
 };
 

@@ -70,7 +70,7 @@ VentaPosteada PedidoDeVenta::Graba(const ContextoDePosteo& c, const VentaPrepara
   }
   DocumentoDeVenta::InsertaLineas(lote, "pedidosdetalle", lineas);
   lote.Envia();
-  return {"Pedido", c.serie, folio, v.venta().cliente, v.nombre, v.total, v.venta().archivo};
+  return {"Pedido", c.serie, folio, v.venta().cliente, v.nombre, v.total, v.venta().archivo, {}};
 }
 
 }  // namespace travesa

@@ -87,6 +87,7 @@ void PosteoDeVentas::Graba(VentasEnEspera& espera, ResultadoVentas& resultado, B
       }
       VentaPosteada posteada = Posta(venta);
       transaccion.Confirma();
+      posteada.fecha = primera.fecha;
       // Posted as the rules say, but the office must see it.
       posteada.clienteDesconocido = !venta.clienteExiste;
       if (posteada.clienteDesconocido) bitacora.Escribe(TextoDeDesconocido(posteada));

@@ -35,7 +35,7 @@ VentaPosteada RemisionDeVenta::Graba(const ContextoDePosteo& c, const VentaPrepa
                                       });
   CxcDeVenta::Graba(c, v, {"R", id, folio, "Remision", false}, lote);
   lote.Envia();
-  return {"Remisión", c.serie, folio, venta.cliente, v.nombre, v.total, venta.archivo};
+  return {"Remisión", c.serie, folio, venta.cliente, v.nombre, v.total, venta.archivo, {}};
 }
 
 }  // namespace travesa

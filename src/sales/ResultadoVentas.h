@@ -15,6 +15,7 @@ struct VentaPosteada {
   std::string nombre;   // the client's name, empty when unknown
   double total = 0;
   std::string archivo;  // the sales file it came from
+  std::string fecha;    // the sale's day, "yyyy-mm-dd"
   bool clienteDesconocido = false;  // posted to a client that `clientes` does not hold
 };
 

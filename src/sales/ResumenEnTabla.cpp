@@ -1,5 +1,9 @@
 #include "sales/ResumenEnTabla.h"
 
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+
 #include "shell/Formatos.h"
 #include "shell/TablaAlineada.h"
 
@@ -15,19 +19,54 @@ std::string Cuenta(std::string_view titulo, std::size_t n, std::string_view ning
   return std::string(titulo) + ": " + (n == 0 ? std::string(ninguno) : std::to_string(n)) + "\n";
 }
 
+// The count lines, each in one place for the text and the window.
+std::string LineaGrabados(const ResultadoVentas& v) { return Cuenta("Documentos grabados", v.posteadas.size()); }
+std::string LineaDesconocidos(const ResultadoVentas& v) {
+  const std::size_t n = v.ADesconocidos();
+  return n == 0 ? std::string() : Cuenta("Ventas grabadas a clientes que no existen en Norvento", n, "ninguna");
+}
+std::string LineaYaGrabadas(const ResultadoVentas& v) {
+  return Cuenta("Ventas ya grabadas antes (omitidas)", static_cast<std::size_t>(v.yaPosteadas), "ninguna");
+}
+std::string LineaFallidas(const ResultadoVentas& v) { return Cuenta("Ventas que no se grabaron", v.fallidas.size(), "ninguna"); }
+std::string LineaRechazadas(const ResultadoVentas& v) {
+  if (v.lineasRechazadas.empty()) return {};
+  return "Líneas rechazadas (ver la bitácora): " + std::to_string(v.lineasRechazadas.size()) + "\n";
+}
+
 // Posted to clients that `clientes` does not hold: their documents carry no name.
 std::string Desconocidos(const ResultadoVentas& v) {
-  const std::size_t n = v.ADesconocidos();
-  if (n == 0) return {};
-  std::string t = Cuenta("Ventas grabadas a clientes que no existen en Norvento", n, "ninguna");
+  if (v.ADesconocidos() == 0) return {};
+  std::string t = LineaDesconocidos(v);
   TablaAlineada tabla({{"Documento"}, {"Serie"}, {"Folio", Alin::Derecha}, {"Cliente"}, {"Archivo"}});
   for (const VentaPosteada& p : v.posteadas)
     if (p.clienteDesconocido) tabla.Agrega({p.tipo, p.serie, std::to_string(p.folio), p.cliente, p.archivo});
   return t + tabla.Texto();
 }
 
+// Each document's total in whole cents, added by the name `clave` gives it.
+template <typename Clave>
+std::vector<ResumenEnTabla::Total> Suma(const ResultadoVentas& v, Clave clave) {
+  std::vector<ResumenEnTabla::Total> totales;
+  for (const VentaPosteada& p : v.posteadas) {
+    const std::string nombre = clave(p);
+    auto it = totales.begin();
+    while (it != totales.end() && it->nombre != nombre) ++it;
+    if (it == totales.end()) it = totales.insert(totales.end(), ResumenEnTabla::Total{nombre});
+    ++it->documentos;
+    it->centavos += std::llround(p.total * 100);
+  }
+  return totales;
+}
+
+std::string LineaDeTotal(std::string_view titulo, const ResumenEnTabla::Total& t) {
+  return std::string(titulo) + t.nombre + ": " + std::to_string(t.documentos) +
+         (t.documentos == 1 ? " documento, " : " documentos, ") + formatos::Moneda(static_cast<double>(t.centavos) / 100) +
+         "\n";
+}
+
 std::string Documentos(const ResultadoVentas& v) {
-  std::string t = Cuenta("Documentos grabados", v.posteadas.size());
+  std::string t = LineaGrabados(v);
   TablaAlineada tabla({{"Documento"},
                        {"Serie"},
                        {"Folio", Alin::Derecha},
@@ -38,18 +77,49 @@ std::string Documentos(const ResultadoVentas& v) {
   for (const VentaPosteada& p : v.posteadas)
     tabla.Agrega({p.tipo, p.serie, std::to_string(p.folio), p.cliente, p.nombre, formatos::Moneda(p.total), p.archivo});
   if (!tabla.Vacia()) t += tabla.Texto();
+  t += ResumenEnTabla::TextoDeTotales(v);
   t += Desconocidos(v);
-  t += Cuenta("Ventas ya grabadas antes (omitidas)", static_cast<std::size_t>(v.yaPosteadas), "ninguna");
-  t += Cuenta("Ventas que no se grabaron", v.fallidas.size(), "ninguna");
+  t += LineaYaGrabadas(v) + LineaFallidas(v);
   TablaAlineada fallidas({{"Archivo"}, {"Fecha"}, {"Hora"}, {"Cliente"}, {"Motivo"}});
   for (const VentaFallida& f : v.fallidas) fallidas.Agrega({f.archivo, f.fecha, f.hora, f.cliente, PrimeraLinea(f.motivo)});
   if (!fallidas.Vacia()) t += fallidas.Texto();
-  if (!v.lineasRechazadas.empty())
-    t += "Líneas rechazadas (ver la bitácora): " + std::to_string(v.lineasRechazadas.size()) + "\n";
+  return t + LineaRechazadas(v);
+}
+
+}  // namespace
+
+std::string ResumenEnTabla::Dia(const std::string& fecha) {
+  using namespace std::chrono;
+  int a = 0;
+  unsigned m = 0, d = 0;
+  char guion1 = 0, guion2 = 0;
+  if (fecha.size() != 10 || std::sscanf(fecha.c_str(), "%4d%c%2u%c%2u", &a, &guion1, &m, &guion2, &d) != 5 ||
+      guion1 != '-' || guion2 != '-')
+    return fecha;
+  const year_month_day dia{year{a}, month{m}, day{d}};
+  return dia.ok() ? formatos::FechaCorta(dia) : fecha;
+}
+
+std::vector<ResumenEnTabla::Total> ResumenEnTabla::PorDocumento(const ResultadoVentas& v) {
+  return Suma(v, [](const VentaPosteada& p) { return p.tipo; });
+}
+
+std::vector<ResumenEnTabla::Total> ResumenEnTabla::PorDia(const ResultadoVentas& v) {
+  return Suma(v, [](const VentaPosteada& p) { return Dia(p.fecha); });
+}
+
+std::string ResumenEnTabla::TextoDeTotales(const ResultadoVentas& v) {
+  std::string t;
+  for (const Total& total : PorDocumento(v)) t += LineaDeTotal("Total de ", total);
+  for (const Total& total : PorDia(v)) t += LineaDeTotal("Total del día ", total);
   return t;
 }
 
-std::string Clientes(const ResumenLectura& r) {
+std::string ResumenEnTabla::Cuentas(const ResultadoVentas& v) {
+  return LineaGrabados(v) + LineaDesconocidos(v) + LineaYaGrabadas(v) + LineaFallidas(v) + LineaRechazadas(v);
+}
+
+std::string ResumenEnTabla::TextoDeClientes(const ResumenLectura& r) {
   std::string t;
   for (const std::string& g : r.clientesGuardados) t += "Clientes leídos del archivo guardado al publicar: " + g + "\n";
   if (!r.clientesDescargados) t += "Clientes nuevos: no se pudo descargar el archivo de clientes del sitio\n";
@@ -67,8 +137,6 @@ std::string Clientes(const ResumenLectura& r) {
   for (const ClienteRechazado& c : r.clientes.rechazados) omitidos.Agrega({c.clave, PrimeraLinea(c.motivo)});
   return t + omitidos.Texto();
 }
-
-}  // namespace
 
 std::string ResumenEnTabla::TextoDelTraspaso(const ResultadoTraspaso& tr) {
   using E = ResultadoTraspaso::Estado;
@@ -96,7 +164,7 @@ std::string ResumenEnTabla::TextoDelTraspaso(const ResultadoTraspaso& tr) {
 
 std::string ResumenEnTabla::Texto(const ResumenLectura& r) {
   if (!r.conectado) return "No hubo conexión con el sitio; no se leyó nada.\n";
-  std::string t = Documentos(r.ventas) + Clientes(r);
+  std::string t = Documentos(r.ventas) + TextoDeClientes(r);
   for (const ResultadoTraspaso& tr : r.traspasos)
     t += (tr.guardado.empty() ? std::string() : "[" + tr.guardado + "] ") + TextoDelTraspaso(tr) + "\n";
   return t;

@@ -1,5 +1,6 @@
 #include "sales/SitioDeDispositivos.h"
 
+#include "ftp/ConexionConAviso.h"
 #include "ftp/RutaFTP.h"
 #include "ftp/clsFTP.h"
 #include "shell/Ajustes.h"
@@ -12,9 +13,8 @@ bool SitioDeDispositivos::Conecta(clsFTP& ftp, Operador& operador, const Ajustes
   ftp.SetModePassive();
   ftp.SetTransferBinary();
   ftp.SetVerificarCertificado(ajustes.VerificarCertificado != "N");
-  if (ftp.OpenConnection(ajustes.ftpSitio, ajustes.ftpUsuario, ajustes.FTPcontraseña)) return true;
-  operador.Mensaje("Error inesperado al conectar al servidor.", Botones::kCritico, "ERROR");
-  return false;
+  return ConexionConAviso::Abre(ftp, operador, ajustes.ftpSitio, ajustes.ftpUsuario, ajustes.FTPcontraseña,
+                                "Error inesperado al conectar al servidor.", Botones::kCritico, "ERROR");
 }
 
 std::string SitioDeDispositivos::ConDiagonales(std::string_view carpeta) {

@@ -84,7 +84,7 @@ VentaPosteada TicketDeVenta::Graba(const ContextoDePosteo& c, const VentaPrepara
                                       });
   CxcDeVenta::Graba(c, v, {"C", id, folio, "Cargo", true}, lote);
   lote.Envia();
-  return {"Ticket", "", folio, venta.cliente, v.nombre, v.total, venta.archivo};
+  return {"Ticket", "", folio, venta.cliente, v.nombre, v.total, venta.archivo, {}};
 }
 
 }  // namespace travesa

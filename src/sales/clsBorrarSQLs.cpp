@@ -1,5 +1,6 @@
 #include "sales/clsBorrarSQLs.h"
 
+#include "ftp/ConexionConAviso.h"
 #include "shell/Dialogos.h"
 #include "shell/Operador.h"
 #include "shell/Respaldo.h"
@@ -22,10 +23,7 @@ bool clsBorrarSQLs::Procesar() {
   borrados_.clear();
   conservados_.clear();
   if (!texto::TerminaCon(FTPcarpeta, "/")) FTPcarpeta += "/";
-  if (!mFTP_.OpenConnection(ftpSitio, ftpUsuario, FTPcontraseña)) {
-    AvisaSinConexion(objLabel_);
-    return false;
-  }
+  if (!ConexionConAviso::Abre(mFTP_, objLabel_, ftpSitio, ftpUsuario, FTPcontraseña)) return false;
   mFTP_.SetFTPDirectory(FTPcarpeta);
   const auto listado = mFTP_.GetDirectoryListing("ventas_*.sql");
   if (!listado) return true;

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "ftp/ConexionConAviso.h"
 #include "sales/Folios.h"
 #include "sales/LetrasDelTelefono.h"
 #include "sales/PosteoDeVentas.h"
@@ -79,9 +80,8 @@ bool clsDescargarSQLs::Procesar() {
   conProgreso_ = true;
   if (!texto::TerminaCon(FTPcarpeta, "/")) FTPcarpeta += "/";
   mFTP_.SetVerificarCertificado(verificarCertificado);
-  if (!mFTP_.OpenConnection(ftpSitio, ftpUsuario, FTPcontraseña)) {
+  if (!ConexionConAviso::Abre(mFTP_, objLabel_, ftpSitio, ftpUsuario, FTPcontraseña)) {
     bitacora.Escribe(kSinConexion);
-    AvisaSinConexion(objLabel_);
     return false;
   }
   resultado_.conectado = true;

@@ -8,9 +8,9 @@
 
 namespace travesa {
 
-// The message of a job that could not reach the FTP site (also its log entry).
+// The message of a job that could not reach the FTP site (also its log entry);
+// ConexionConAviso adds the reason.
 inline constexpr std::string_view kSinConexion = "No se pudo establecer conexión con el sitio";
-inline void AvisaSinConexion(Operador& op) { op.Mensaje(kSinConexion, Botones::kSoloAceptar, "Error de conexión"); }
 
 // Yes/No with the question icon; No is the default unless said otherwise.
 // True only for Yes.

@@ -59,14 +59,6 @@ std::string SelloSubida(Reloj::time_point momento) {
   return buf;
 }
 
-std::string FechaHoraGeneral(Reloj::time_point momento) {
-  const std::tm tm = Local(momento);
-  char buf[48];
-  std::snprintf(buf, sizeof buf, "%02d/%02d/%04d %02d:%02d:%02d", tm.tm_mday, tm.tm_mon + 1,
-                tm.tm_year + 1900, tm.tm_hour, tm.tm_min, tm.tm_sec);
-  return buf;
-}
-
 std::string Miles(long long n) {
   const bool negativo = n < 0;
   const std::string cuerpo = ConSeparadores(std::to_string(negativo ? -n : n));

@@ -12,8 +12,6 @@ using Reloj = std::chrono::system_clock;
 std::string FechaCorta(std::chrono::year_month_day fecha);
 // "08/dic/2026 - 14:05:09", local time
 std::string SelloSubida(Reloj::time_point momento);
-// "08/12/2026 14:05:09", local time: the general date-time form
-std::string FechaHoraGeneral(Reloj::time_point momento);
 // "###,###,##0": 1275 is "1,275", 0 is "0"
 std::string Miles(long long n);
 // "#,0.00": 1234.5 is "1,234.50", halves away from zero

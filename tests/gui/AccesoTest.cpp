@@ -25,7 +25,7 @@ class AccesoTest : public QObject {
  private slots:
   void ReintentaConLoTecleadoYCerrarTermina();
   void CamposVaciosPitanYEnterEnElCodigoAcepta();
-  void SinElDerechoDeEntrarNoEntra();
+  void SinElDerechoDeEntrarSePuedeEntrarComoOtro();
   void LosDerechosDecidenLosComandos();
   void InstalacionIncorrectaNoAbreLaVentana();
 };
@@ -82,14 +82,26 @@ void AccesoTest::CamposVaciosPitanYEnterEnElCodigoAcepta() {
   QCOMPARE(e.ventana().windowTitle(), QStringLiteral("Travesa   v 6.19.0"));
 }
 
-void AccesoTest::SinElDerechoDeEntrarNoEntra() {
+// A user without the right to enter is told so, and the login asks again: the
+// operator may enter as another user, or close.
+void AccesoTest::SinElDerechoDeEntrarSePuedeEntrarComoOtro() {
+  {
+    Escena e;
+    e.piloto().entradas.push_back(Piloto::Teclea(QStringLiteral("consulta"), QStringLiteral("0000")));
+    QVERIFY(!e.Abre());
+    QCOMPARE(e.piloto().cajas.size(), 1);
+    QCOMPARE(e.piloto().cajas[0].titulo, QStringLiteral("Alerta"));
+    QCOMPARE(e.piloto().cajas[0].texto,
+             QStringLiteral("Sus atributos como usuario no le permiten entrar a este programa"));
+    // Asked again, and closed.
+    QCOMPARE(e.piloto().mostradas.size(), 2);
+  }
   Escena e;
   e.piloto().entradas.push_back(Piloto::Teclea(QStringLiteral("consulta"), QStringLiteral("0000")));
-  QVERIFY(!e.Abre());
+  e.piloto().entradas.push_back(Piloto::Teclea(QStringLiteral("admin"), QStringLiteral("admin")));
+  QVERIFY(e.Abre());
   QCOMPARE(e.piloto().cajas.size(), 1);
-  QCOMPARE(e.piloto().cajas[0].titulo, QStringLiteral("Alerta"));
-  QCOMPARE(e.piloto().cajas[0].texto, QStringLiteral("Sus atributos como usuario no le permiten entrar a este programa"));
-  QCOMPARE(e.piloto().mostradas.size(), 1);
+  QVERIFY(e.Busca<QPushButton>("cmdGenerar")->isVisibleTo(&e.ventana()));
 }
 
 void AccesoTest::LosDerechosDecidenLosComandos() {
@@ -103,23 +115,35 @@ void AccesoTest::LosDerechosDecidenLosComandos() {
       QVERIFY2(!e.Busca<QPushButton>(oculto)->isVisibleTo(&e.ventana()), oculto);
   }
   Escena e;
-  QVERIFY(e.EntraComoAdmin());
+  // "Conectado con WMS" only once someone logged in.
+  bool conectadoAntes = true;
+  e.piloto().entradas.push_back([&](QDialog& ventana) {
+    conectadoAntes = e.Busca<QLabel>("lblWMS")->isVisibleTo(&e.ventana());
+    Piloto::Teclea(QStringLiteral("admin"), QStringLiteral("admin"))(ventana);
+  });
+  QVERIFY(e.Abre());
+  QVERIFY(!conectadoAntes);
+  QVERIFY(e.Busca<QLabel>("lblWMS")->isVisibleTo(&e.ventana()));
   QVERIFY(e.Busca<QPushButton>("cmdGenerar")->isVisibleTo(&e.ventana()));
   QVERIFY(e.Busca<QPushButton>("cmdConfigurar")->isVisibleTo(&e.ventana()));
-  // The server and the database, the last upload never done, the seller's name.
+  // The server and the database, one under the other; the last upload never
+  // done; the sellers with their names, "(todos)" first; the seller's name.
   const BasesDD& bd = e.programa().bd();
   QCOMPARE(e.Busca<QLabel>("lblMuestra")->text(),
-           QString::fromStdString(" Servidor: " + bd.cRuta + "\n  Base de datos: " + bd.cMiBase));
+           QString::fromStdString("Servidor: " + bd.cRuta + "\nBase de datos: " + bd.cMiBase));
   QCOMPARE(e.Busca<QLabel>("lblUltSubida")->text(),
            QStringLiteral("Última vez que se subieron archivos: No se han subido los archivos."));
   QCOMPARE(e.Busca<QLabel>("lblWMS")->text(), QStringLiteral("Conectado con WMS"));
   QVERIFY(!e.Busca<QLabel>("lblActProgramada")->isVisibleTo(&e.ventana()));
   QVERIFY(!e.Busca<QLabel>("lblAviso")->isVisibleTo(&e.ventana()));
   auto* vendedores = e.Busca<QComboBox>("dtcVendedores");
-  QCOMPARE(vendedores->count(), 4);
-  vendedores->setCurrentIndex(vendedores->findText(QStringLiteral("V02")));
+  QCOMPARE(vendedores->count(), 5);
+  QCOMPARE(vendedores->itemText(0), QStringLiteral("(todos)"));
+  QCOMPARE(vendedores->currentIndex(), 0);
+  vendedores->setCurrentIndex(vendedores->findData(QStringLiteral("V02")));
+  QCOMPARE(vendedores->currentText(), QStringLiteral("V02 — María Guadalupe Torres Salinas"));
   QCOMPARE(e.Busca<QLabel>("lblEtiq1")->text(), QStringLiteral("María Guadalupe Torres Salinas"));
-  vendedores->setEditText(QStringLiteral("V99"));
+  vendedores->setCurrentIndex(0);
   QCOMPARE(e.Busca<QLabel>("lblEtiq1")->text(), QString());
 }
 

@@ -1,19 +1,22 @@
 // Pictures of the main window's two pages, taken from the real windows over a
-// prepared program folder on a running display (scripts/capturas-ventana runs
-// it under Xvfb over the demo data):
+// prepared program folder on a running display with its window manager
+// (scripts/capturas-ventana runs it under Xvfb and openbox over the demo data),
+// each window as the screen shows it, with the frame the manager gives it:
 //   capturas_ventana PROGRAM_FOLDER RUN_PAGE.png CONFIGURATION_PAGE.png
-//                    [READ_RUN.png DEVICE_FILES SITE_FOLDER [PAYMENTS.png]]
-// With the next three, the files the phones would leave (DEVICE_FILES) are
+//                    [READ_RUN.png SUMMARY.png DEVICE_FILES SITE_FOLDER [PAYMENTS.png]]
+// With the next four, the files the phones would leave (DEVICE_FILES) are
 // copied into the FTP folder on disk (SITE_FOLDER) once the window is up, a
-// read run is made from the window, and the run page is taken with its summary.
-// With the last, the payments review window over the payment files waiting on
-// the FTP site.
+// read run is made from the window, and the run page is taken with its
+// summary, and the summary's table alone. With the last, the payments review
+// window over the payment files waiting on the FTP site.
 #include <QApplication>
 #include <QComboBox>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include <filesystem>
@@ -36,9 +39,21 @@ void Espera(int ms) {
   pausa.exec();
 }
 
+// A window as the screen shows it: the manager's frame from the screen, the
+// window's own pixels from the window (a grab of the screen may miss them
+// under Xvfb). A part of a window, as the window draws it.
+QPixmap Imagen(QWidget& w) {
+  if (!w.isWindow()) return w.grab();
+  const QRect marco = w.frameGeometry();
+  QPixmap imagen = w.screen()->grabWindow(0, marco.x(), marco.y(), marco.width(), marco.height());
+  QPainter pintor(&imagen);
+  pintor.drawPixmap(w.geometry().topLeft() - marco.topLeft(), w.grab());
+  return imagen;
+}
+
 bool Guarda(QWidget& ventana, const QString& archivo) {
   Espera(kPausaMs);
-  if (ventana.grab().save(archivo, "PNG")) return true;
+  if (Imagen(ventana).save(archivo, "PNG")) return true;
   std::cerr << "No se pudo guardar " << archivo.toStdString() << "\n";
   return false;
 }
@@ -67,18 +82,20 @@ bool GuardaRevision(QWidget& ventana, travesa::prueba::Piloto& piloto, const QSt
 int main(int argc, char** argv) {
   using namespace travesa;
   QApplication app(argc, argv);
-  if (argc != 4 && argc != 7 && argc != 8) {
+  if (argc != 4 && argc != 8 && argc != 9) {
     std::cerr << "Uso: capturas_ventana CARPETA_DEL_PROGRAMA EJECUCION.png CONFIGURACION.png"
-                 " [LECTURA.png ARCHIVOS_DE_TELEFONOS CARPETA_DEL_SITIO [PAGOS.png]]\n";
+                 " [LECTURA.png RESUMEN.png ARCHIVOS_DE_TELEFONOS CARPETA_DEL_SITIO [PAGOS.png]]\n";
     return 2;
   }
   // Start-up moves to the program folder: the pictures' paths are taken first.
   const QString ejecucion = QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath();
   const QString configuracion = QFileInfo(QString::fromLocal8Bit(argv[3])).absoluteFilePath();
-  const QString lectura = argc >= 7 ? QFileInfo(QString::fromLocal8Bit(argv[4])).absoluteFilePath() : QString();
-  const std::filesystem::path telefonos = argc >= 7 ? std::filesystem::absolute(argv[5]) : std::filesystem::path();
-  const std::filesystem::path sitio = argc >= 7 ? std::filesystem::absolute(argv[6]) : std::filesystem::path();
-  const QString pagos = argc == 8 ? QFileInfo(QString::fromLocal8Bit(argv[7])).absoluteFilePath() : QString();
+  const auto ruta = [&](int i) { return QFileInfo(QString::fromLocal8Bit(argv[i])).absoluteFilePath(); };
+  const QString lectura = argc >= 8 ? ruta(4) : QString();
+  const QString resumen = argc >= 8 ? ruta(5) : QString();
+  const std::filesystem::path telefonos = argc >= 8 ? std::filesystem::absolute(argv[6]) : std::filesystem::path();
+  const std::filesystem::path sitio = argc >= 8 ? std::filesystem::absolute(argv[7]) : std::filesystem::path();
+  const QString pagos = argc == 9 ? ruta(8) : QString();
   OperadorVentana operador;
   Programa programa(argv[1], operador);
   try {
@@ -96,14 +113,14 @@ int main(int argc, char** argv) {
     acceso = ok;
     primeraVista.quit();
   });
-  ventana.move(0, 0);
+  ventana.move(24, 24);
   ventana.show();
   primeraVista.exec();
   if (!acceso) return 3;
   // A scheduled run may still be on its way at the first display.
   while (!ventana.findChild<QWidget*>(QStringLiteral("stbTabs"))->isEnabled()) Espera(50);
   auto* vendedores = ventana.findChild<QComboBox*>(QStringLiteral("dtcVendedores"));
-  vendedores->setCurrentIndex(vendedores->findText(QStringLiteral("V02")));
+  vendedores->setCurrentIndex(vendedores->findData(QStringLiteral("V02")));
   if (!Guarda(ventana, ejecucion)) return 1;
   ventana.findChild<QPushButton*>(QStringLiteral("cmdConfigurar"))->click();
   if (!Guarda(ventana, configuracion)) return 1;
@@ -114,9 +131,10 @@ int main(int argc, char** argv) {
                                std::filesystem::copy_options::overwrite_existing);
   // Yes to the read run and to the transfer.
   piloto.respuestas = {QMessageBox::Yes, QMessageBox::Yes};
-  ventana.resize(1060, 700);
+  ventana.resize(1180, 760);
   ventana.findChild<QPushButton*>(QStringLiteral("cmdLeer"))->click();
   if (!Guarda(ventana, lectura)) return 1;
+  if (!Guarda(*ventana.findChild<QWidget*>(QStringLiteral("TablaDeResumen")), resumen)) return 1;
   if (pagos.isEmpty()) return 0;
   return GuardaRevision(ventana, piloto, pagos) ? 0 : 1;
 }

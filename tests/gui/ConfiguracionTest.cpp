@@ -82,7 +82,11 @@ void ConfiguracionTest::GrabarNormalizaLaCarpetaYVuelve() {
   QCOMPARE(e.programa().ajustes().FTPcarpeta, std::string("carpeta/sub/"));
   QVERIFY(e.Busca<QTabWidget>("stbTabs")->isTabVisible(0));
   QVERIFY(!e.Busca<QTabWidget>("stbTabs")->isTabVisible(1));
-  QVERIFY(e.piloto().cajas.isEmpty());
+  // The operator is told it was saved.
+  QCOMPARE(e.piloto().cajas.size(), 1);
+  QCOMPARE(e.piloto().cajas[0].titulo, QStringLiteral("Grabar"));
+  QCOMPARE(e.piloto().cajas[0].texto, QStringLiteral("La configuración se grabó."));
+  QCOMPARE(e.piloto().cajas[0].icono, QMessageBox::Information);
 }
 
 void ConfiguracionTest::FiltrosYReglasDeLosCampos() {

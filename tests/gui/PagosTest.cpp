@@ -26,6 +26,7 @@ class PagosTest : public QObject {
   void RevisaRechazaDeMasAceptaCeroYAplica();
   void CerrarSinAplicarPreguntaYLosPagosEsperan();
   void SinPagosNoHayNadaQueAplicar();
+  void ElTecladoSaleDeLaRejaYUnaLetraSeRechaza();
   void UnVendedorVeSusPagosYLosTotalesSiguenALosRenglones();
 };
 
@@ -82,7 +83,7 @@ void PagosTest::RevisaRechazaDeMasAceptaCeroYAplica() {
     QString titulo, total0, total1, aPagarRechazado, editorTrasRechazo, aPagarCero, total1Cero;
     int renglones = 0;
     bool aplicarHabilitado = false;
-    QStringList titulos;
+    QStringList titulos, numeros, cuando;
   } v;
   EnLaRevision([&](frmLeerPagos& f) {
     QTableWidget* t = Tabla(f);
@@ -91,6 +92,10 @@ void PagosTest::RevisaRechazaDeMasAceptaCeroYAplica() {
     for (int c = 0; c < t->columnCount(); ++c)
       v.titulos << (t->isColumnHidden(c) || t->columnWidth(c) == 0 ? QStringLiteral("-")
                                                                    : t->horizontalHeaderItem(c)->text());
+    for (int r = 0; r < t->rowCount(); ++r) {
+      v.numeros << t->item(r, 0)->text();
+      v.cuando << t->item(r, 9)->text() + " " + t->item(r, 10)->text().left(5);
+    }
     v.total0 = Suma(f, 0);
     v.total1 = Suma(f, 1);
     v.aplicarHabilitado = f.findChild<QPushButton*>(QStringLiteral("cmdAplicar"))->isEnabled();
@@ -120,7 +125,10 @@ void PagosTest::RevisaRechazaDeMasAceptaCeroYAplica() {
   QCOMPARE(v.titulo, QStringLiteral("Aplicación de pagos"));
   QCOMPARE(v.renglones, 2);
   QCOMPARE(v.titulos, (QStringList{"", "Clave cte.", "Nombre", "Fecha", "Vence", "No.", "Docto.", "Saldo", "A pagar",
-                                   "-", "-", "-", "Vendedor", "-"}));
+                                   "Fecha pago", "Hora pago", "-", "Vendedor", "-"}));
+  // The rows carry the numbers the deletion's question names, and when each payment was collected.
+  QCOMPARE(v.numeros, (QStringList{"1", "2"}));
+  QCOMPARE(v.cuando, (QStringList{"2024-05-17 09:30", "2024-05-17 09:30"}));
   QCOMPARE(v.total0, QStringLiteral("180.00"));
   QCOMPARE(v.total1, QStringLiteral("180.75"));
   QVERIFY(v.aplicarHabilitado);
@@ -170,21 +178,82 @@ void PagosTest::CerrarSinAplicarPreguntaYLosPagosEsperan() {
   QCOMPARE(ArchivosDePagos(e.inst().programa()).Pendientes().size(), std::size_t(1));
 }
 
+// Nothing to review is said in words, instead of an empty window.
 void PagosTest::SinPagosNoHayNadaQueAplicar() {
   Escena e;
   e.SitioDePrueba();
   QVERIFY(e.EntraComoAdmin());
-  bool aplicarHabilitado = true;
-  EnLaRevision([&](frmLeerPagos& f) {
-    aplicarHabilitado = f.findChild<QPushButton*>(QStringLiteral("cmdAplicar"))->isEnabled();
-    f.close();
+  // A review window that opened anyway is closed by the test's own timer,
+  // which goes with the test.
+  bool abierta = false;
+  QTimer vigia;
+  connect(&vigia, &QTimer::timeout, this, [&] {
+    if (frmLeerPagos* f = Revision()) {
+      abierta = true;
+      f->close();
+    }
   });
+  vigia.start(20);
   e.piloto().respuestas = {QMessageBox::Yes};
   e.Busca<QPushButton>("cmdPagos")->click();
-  QVERIFY(!aplicarHabilitado);
-  // Closing asked nothing.
-  QCOMPARE(e.piloto().cajas.size(), 1);
+  QVERIFY(!abierta);
+  QCOMPARE(e.piloto().cajas.size(), 2);
+  QCOMPARE(e.piloto().cajas[1].titulo, QStringLiteral("Aplicación de pagos"));
+  QCOMPARE(e.piloto().cajas[1].texto, QStringLiteral("No hay pagos por aplicar"));
   QVERIFY(Revision() == nullptr);
+}
+
+// The window from the keyboard: Tab leaves the grid, every button has its Alt
+// letter, Esc outside an edit asks to close; a letter typed in "A pagar"
+// reaches the check and is refused with the message, not dropped unseen.
+void PagosTest::ElTecladoSaleDeLaRejaYUnaLetraSeRechaza() {
+  Escena e;
+  const auto sitio = e.SitioDePrueba();
+  QVERIFY(e.EntraComoAdmin());
+  Prepara(e, sitio);
+  struct Vistos {
+    QString trasTab, aplicar, cerrar, trasLetra, sinCambio;
+    bool seguiaAbierta = false;
+  } v;
+  EnLaRevision([&](frmLeerPagos& f) {
+    QTableWidget* t = Tabla(f);
+    v.aplicar = f.findChild<QPushButton*>(QStringLiteral("cmdAplicar"))->text();
+    v.cerrar = f.findChild<QPushButton*>(QStringLiteral("cmdCerrar"))->text();
+    t->setCurrentCell(1, 8);
+    t->setFocus();
+    QTest::keyClick(t, Qt::Key_Tab);
+    v.trasTab = f.focusWidget() ? f.focusWidget()->objectName() : QString();
+    t->setFocus();
+    t->setCurrentCell(1, 8);
+    QTest::keyClick(t, Qt::Key_1);
+    QTest::keyClicks(Editor(f), QStringLiteral("2a"));
+    QTest::keyClick(Editor(f), Qt::Key_Return);
+    v.trasLetra = Editor(f)->isVisible() ? Editor(f)->text() : QString();
+    QTest::keyClick(Editor(f), Qt::Key_Escape);
+    v.sinCambio = t->item(1, 8)->text();
+    // Esc on the grid asks to close (answered No); «Cerrar» asks again (Yes).
+    t->setFocus();
+    QTest::keyClick(t, Qt::Key_Escape);
+    v.seguiaAbierta = f.isVisible();
+    f.findChild<QPushButton*>(QStringLiteral("cmdCerrar"))->click();
+  });
+  e.piloto().respuestas = {QMessageBox::Yes, QMessageBox::No, QMessageBox::Yes};
+  e.Busca<QPushButton>("cmdPagos")->click();
+  QVERIFY(Revision() == nullptr);
+  QStringList cajas;
+  for (const auto& c : e.piloto().cajas) cajas << c.titulo + ": " + c.texto;
+  QCOMPARE(v.aplicar, QStringLiteral("&Aplicar pagos"));
+  QCOMPARE(v.cerrar, QStringLiteral("&Cerrar"));
+  QCOMPARE(v.trasTab, QStringLiteral("cmdAplicar"));
+  QCOMPARE(v.trasLetra, QStringLiteral("12a"));
+  QCOMPARE(v.sinCambio, QStringLiteral("30.00"));
+  QVERIFY2(v.seguiaAbierta, qPrintable(cajas.join(QStringLiteral(" | "))));
+  const QString perder = QStringLiteral(
+      "Los pagos se perderán: Los pagos no han sido aplicados. ¿Está seguro de salir, de cualquier manera?");
+  QCOMPARE(cajas, (QStringList{"Descargar archivos de pagos: ¿Desea leer los archivos de pagos, para su aplicación?",
+                               "Alerta: El monto del pago excede al saldo de la cuenta, o es incorrecto\nEscriba solo "
+                               "el número, con punto para los centavos (por ejemplo 1500.50).",
+                               perder, perder}));
 }
 
 // With V02 chosen the review shows V02's payments only, not the V01 file
@@ -204,9 +273,8 @@ void PagosTest::UnVendedorVeSusPagosYLosTotalesSiguenALosRenglones() {
   prueba::EscribeArchivo(sitio / "cxcs_tel2_v02_18_05_2024_10_00.sql",
                          "insert into cxcs values ('tel2','V02','C018',1003,30,'')\r\n"
                          "insert into cxcs values ('tel2','V02','C005',1004,1890,'')\r\n");
-  QLineEdit* campo = e.Busca<QComboBox>("dtcVendedores")->lineEdit();
-  campo->setFocus(Qt::OtherFocusReason);
-  QTest::keyClicks(campo, QStringLiteral("v02"));
+  auto* vendedores = e.Busca<QComboBox>("dtcVendedores");
+  vendedores->setCurrentIndex(vendedores->findData(QStringLiteral("V02")));
   struct Vistos {
     QStringList cuentas, vendedores;
     QString saldo, aPagar, saldoTrasBorrar, aPagarTrasBorrar;
@@ -233,6 +301,9 @@ void PagosTest::UnVendedorVeSusPagosYLosTotalesSiguenALosRenglones() {
   e.piloto().respuestas = {QMessageBox::Yes, QMessageBox::Yes, QMessageBox::Yes};
   e.Busca<QPushButton>("cmdPagos")->click();
   QVERIFY(Revision() == nullptr);
+  QStringList dichas;
+  for (const auto& c : e.piloto().cajas) dichas << c.titulo + ": " + c.texto;
+  QVERIFY2(!v.cuentas.isEmpty(), qPrintable(dichas.join(QStringLiteral(" | "))));
   QCOMPARE(v.cuentas, (QStringList{"1003", "1004"}));
   QVERIFY(v.columnaVendedor >= 0);
   QCOMPARE(v.vendedores, (QStringList{"v02", "v02"}));

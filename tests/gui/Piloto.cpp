@@ -59,7 +59,8 @@ void Piloto::Revisa() {
 void Piloto::AtiendeCaja(QMessageBox& caja) {
   const bool pregunta = caja.button(QMessageBox::Yes) != nullptr;
   cajas.append({caja.windowTitle(), caja.text(), caja.icon(),
-                pregunta && caja.defaultButton() == caja.button(QMessageBox::No), VentanaOcupada()});
+                pregunta && caja.defaultButton() == caja.button(QMessageBox::No), VentanaOcupada(),
+                caja.frameGeometry()});
   QMessageBox::StandardButton respuesta = QMessageBox::Ok;
   if (pregunta) {
     respuesta = QMessageBox::No;

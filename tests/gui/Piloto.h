@@ -25,6 +25,7 @@ class Piloto : public QObject {
     QMessageBox::Icon icono = QMessageBox::NoIcon;
     bool noPorOmision = false;  // a question whose default button is No
     bool ventanaOcupada = false;  // the main window was disabled under it
+    QRect lugar;                  // where the box stood, frame included
   };
   using AccionDeEntrada = std::function<void(QDialog& frmEntrada)>;
 

@@ -1,6 +1,7 @@
 // "Generar archivos" from the window and the timer of automatic publishing,
 // against the real database and FTP site.
 #include <QComboBox>
+#include <QRegularExpression>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -8,6 +9,8 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+
+#include <algorithm>
 
 #include "Escena.h"
 #include "shell/host/Utilerias.h"
@@ -23,7 +26,7 @@ class PublicacionTest : public QObject {
  private slots:
   void GenerarArchivosConConfirmacionAvisoYSello();
   void ElTemporizadorPublicaAlTic300YNuncaEnLaConfiguracion();
-  void LaListaDeVendedoresSoloAceptaSusClaves();
+  void LaListaDeVendedoresSeRecuerdaYLaPreguntaLaNombra();
   void UnaSubidaFallidaDiceElMotivo();
 };
 
@@ -97,6 +100,10 @@ void PublicacionTest::GenerarArchivosConConfirmacionAvisoYSello() {
   QVERIFY(filas);
   QVERIFY(transferencia);
   QVERIFY(barraEnMarcha);
+  // While it connected, it said where.
+  const QString conectando = QStringLiteral("Conectando con «") +
+                             QString::fromStdString(e.programa().ajustes().ftpSitio) + QStringLiteral("»…");
+  QVERIFY(std::any_of(vistos.begin(), vistos.end(), [&](const Vistazo& v) { return v.aviso == conectando; }));
 
   QVERIFY(!e.Busca<QLabel>("lblAviso")->isVisibleTo(&e.ventana()));
   QVERIFY(!e.Busca<QProgressBar>("barAviso")->isVisibleTo(&e.ventana()));
@@ -121,7 +128,12 @@ void PublicacionTest::ElTemporizadorPublicaAlTic300YNuncaEnLaConfiguracion() {
   QCOMPARE(e.publicacionesCorrectas(), 1);
   QVERIFY(e.piloto().cajas.isEmpty());
   QVERIFY(e.Busca<QLabel>("lblActProgramada")->isVisibleTo(&v));
+  // The next run in the same form as the last one: "09/dic/2026 - 07:15:25".
+  const QRegularExpression sello(QStringLiteral("\\d\\d/[a-z]{3}/\\d{4} - \\d\\d:\\d\\d:\\d\\d$"));
   QVERIFY(e.Busca<QLabel>("lblActProgramada")->text().startsWith(QStringLiteral("Próxima actualización estimada: ")));
+  QVERIFY2(sello.match(e.Busca<QLabel>("lblActProgramada")->text()).hasMatch(),
+           qPrintable(e.Busca<QLabel>("lblActProgramada")->text()));
+  QVERIFY(sello.match(e.Busca<QLabel>("lblUltSubida")->text()).hasMatch());
   QVERIFY(v.TemporizadorActivo());
 
   for (int tic = 1; tic < 300; ++tic) v.Tic();
@@ -145,35 +157,43 @@ void PublicacionTest::ElTemporizadorPublicaAlTic300YNuncaEnLaConfiguracion() {
   QVERIFY(e.piloto().cajas.isEmpty());
 }
 
-// A code typed into the seller list that is not one of its own would publish
-// an empty customers file: it cannot be typed, and a partial one is refused.
-void PublicacionTest::LaListaDeVendedoresSoloAceptaSusClaves() {
+// The seller list holds only its sellers, with their names: a code that is
+// not one of them would publish an empty customers file, so none can be
+// typed; typing a code's first letters finds it. The question says that the
+// customers file will hold only that seller's customers, the run page says
+// it for automatic publishing too, and the choice is there at the next start.
+void PublicacionTest::LaListaDeVendedoresSeRecuerdaYLaPreguntaLaNombra() {
   Escena e;
   const std::filesystem::path sitio = e.SitioDePrueba();
   QVERIFY(e.EntraComoAdmin());
   auto* vendedores = e.Busca<QComboBox>("dtcVendedores");
-  QLineEdit* campo = vendedores->lineEdit();
-  campo->setFocus(Qt::OtherFocusReason);
-  QTest::keyClicks(campo, QStringLiteral("ZZZ"));
-  QCOMPARE(campo->text(), QString());
-  QTest::keyClicks(campo, QStringLiteral("v0"));
-  QCOMPARE(campo->text(), QStringLiteral("V0"));
+  QVERIFY(!vendedores->isEditable());
+  vendedores->setFocus(Qt::OtherFocusReason);
+  QTest::keyClicks(vendedores, QStringLiteral("zzz"));
+  QCOMPARE(vendedores->currentIndex(), 0);
+  QVERIFY(!e.Busca<QLabel>("lblAlcance")->isVisibleTo(&e.ventana()));
+  QTest::qWait(QApplication::keyboardInputInterval() + 50);
+  QTest::keyClicks(vendedores, QStringLiteral("v01"));
+  QCOMPARE(vendedores->currentData().toString(), QStringLiteral("V01"));
+  QVERIFY(e.Busca<QLabel>("lblAlcance")->isVisibleTo(&e.ventana()));
 
+  QStringList titulos;
+  connect(&e.operador(), &OperadorVentana::AvisoCambiado, this,
+          [&] { titulos << e.Busca<QLabel>("lblTrabajo")->text(); });
   e.piloto().respuestas.push_back(QMessageBox::Yes);
   e.Busca<QPushButton>("cmdGenerar")->click();
-  QCOMPARE(e.piloto().cajas.size(), 2);
-  QCOMPARE(e.piloto().cajas[1].texto, QStringLiteral("No existe el vendedor «V0»."));
-  QCOMPARE(e.piloto().cajas[1].icono, QMessageBox::Critical);
-  QVERIFY(!std::filesystem::exists(sitio / "clientes.xml"));
-  QCOMPARE(e.publicacionesCorrectas(), 0);
-
-  campo->setFocus(Qt::OtherFocusReason);
-  QTest::keyClicks(campo, QStringLiteral("1"));
-  QCOMPARE(vendedores->currentText(), QStringLiteral("V01"));
-  e.piloto().respuestas.push_back(QMessageBox::Yes);
-  e.Busca<QPushButton>("cmdGenerar")->click();
+  QCOMPARE(e.piloto().cajas[0].texto,
+           QStringLiteral("¿Desea generar los archivos XML según los datos indicados?\n\nVendedor: V01 (Juan Carlos "
+                          "Méndez Ruiz). El archivo de clientes tendrá solo los clientes de este vendedor."));
   QCOMPARE(e.publicacionesCorrectas(), 1);
   QVERIFY(std::filesystem::exists(sitio / "clientes.xml"));
+  QVERIFY(!titulos.isEmpty());
+  QCOMPARE(titulos.first(),
+           QStringLiteral("Generando los archivos del catálogo para el vendedor V01 (Juan Carlos Méndez Ruiz)"));
+  QCOMPARE(libNalda::LeeIni("frmInicial", "Vendedor", e.inst().ini()), std::string("V01"));
+
+  frmInicial otra(e.programa(), e.operador(), {.sinLogin = true, .intervalo = Escena::kSinTicReal});
+  QCOMPARE(otra.findChild<QComboBox*>(QStringLiteral("dtcVendedores"))->currentData().toString(), QStringLiteral("V01"));
 }
 
 // A folder that does not exist on the site: the window says why, as the

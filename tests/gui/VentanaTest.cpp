@@ -38,7 +38,8 @@ class VentanaTest : public QObject {
  private slots:
   void EncogerYRestaurarDevuelveLaGeometria();
   void LaDescripcionRecuerdaSuLugar();
-  void CerrarPreguntaYLaCajaDelSistemaMinimiza();
+  void CerrarSiemprePreguntaYMinimizarDejaLaBarra();
+  void LasCajasSalenAlCentroConSuTituloEntero();
   void ConSinLoginCierraSinPreguntar();
   void DobleClicAbreElIni();
   void LaVentanaPrincipalRecuerdaSuLugar();
@@ -111,28 +112,43 @@ void VentanaTest::LaDescripcionRecuerdaSuLugar() {
   QCOMPARE(d->size(), QSize(600, 400));
 }
 
-void VentanaTest::CerrarPreguntaYLaCajaDelSistemaMinimiza() {
+// The window has no frame of the system, so every close request is one to
+// close the program and asks: the window manager's (which is how Alt+F4
+// arrives under one), the header's "×". A minimise asked by the window
+// manager collapses the window to its bar, which stays on screen.
+void VentanaTest::CerrarSiemprePreguntaYMinimizarDejaLaBarra() {
   Escena e;
   QVERIFY(e.EntraComoAdmin());
   frmInicial& v = e.ventana();
-  // The window system's close box minimises, without a question.
+  QVERIFY(v.windowFlags() & Qt::FramelessWindowHint);
   QCloseEvent desdeElSistema;
   QSpontaneKeyEvent::setSpontaneous(&desdeElSistema);
   static_cast<QObject&>(v).event(&desdeElSistema);
   QVERIFY(!desdeElSistema.isAccepted());
-  QVERIFY(v.isMinimized());
-  QVERIFY(e.piloto().cajas.isEmpty());
-  v.showNormal();
-  v.activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(&v));
-
-  // The program's own close control asks, No first; No keeps the program.
-  e.Busca<QToolButton>("CerrarVentana")->click();
   QVERIFY(v.isVisible());
+  QVERIFY(!v.isMinimized());
   QCOMPARE(e.piloto().cajas.size(), 1);
   QCOMPARE(e.piloto().cajas[0].titulo, QStringLiteral("Finalizar"));
   QCOMPARE(e.piloto().cajas[0].texto, QStringLiteral("¿Desea cerrar este programa?"));
   QVERIFY(e.piloto().cajas[0].noPorOmision);
+
+  v.move(60, 40);
+  const QRect antes = v.geometry();
+  v.showMinimized();
+  auto* barra = e.Busca<QPushButton>("RestaurarForma");
+  QTRY_VERIFY(barra->isVisible());
+  QVERIFY(!v.isMinimized());
+  QVERIFY(v.isVisible());
+  barra->click();
+  QCOMPARE(v.geometry(), antes);
+
+  // The header's close asks, No first; No keeps the program.
+  v.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&v));
+  e.Busca<QToolButton>("CerrarVentana")->click();
+  QVERIFY(v.isVisible());
+  QCOMPARE(e.piloto().cajas.size(), 2);
+  QCOMPARE(e.piloto().cajas[1].titulo, QStringLiteral("Finalizar"));
 
   // Off screen nothing gives the activation back once a box has closed.
   v.activateWindow();
@@ -144,6 +160,24 @@ void VentanaTest::CerrarPreguntaYLaCajaDelSistemaMinimiza() {
   QVERIFY(!v.isVisible());
   // The other windows go with it.
   QTRY_VERIFY(Descripcion() == nullptr);
+}
+
+// A box stands over the middle of the main window, and is wide enough for its
+// title ("Fin del proceso" over the short "Pagos aplicados").
+void VentanaTest::LasCajasSalenAlCentroConSuTituloEntero() {
+  Escena e;
+  QVERIFY(e.EntraComoAdmin());
+  frmInicial& v = e.ventana();
+  v.move(120, 90);
+  v.resize(820, 560);
+  e.operador().Mensaje("Pagos aplicados", Botones::kInformacion, "Fin del proceso");
+  QCOMPARE(e.piloto().cajas.size(), 1);
+  const QRect caja = e.piloto().cajas[0].lugar;
+  QVERIFY2((caja.center() - v.frameGeometry().center()).manhattanLength() <= 4,
+           qPrintable(QStringLiteral("caja en %1,%2").arg(caja.center().x()).arg(caja.center().y())));
+  QFont negrita = QApplication::font();
+  negrita.setBold(true);
+  QVERIFY(caja.width() >= QFontMetrics(negrita).horizontalAdvance(QStringLiteral("Fin del proceso")) + 100);
 }
 
 void VentanaTest::ConSinLoginCierraSinPreguntar() {

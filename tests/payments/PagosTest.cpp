@@ -145,7 +145,9 @@ TEST_F(PagosTest, SinConexionNoHayRevision) {
   const auto d = DescargaDePagos::Descargar(programa_, op_, programa_.ajustes(), "");
   EXPECT_FALSE(d.ok);
   ASSERT_FALSE(op_.cajas.empty());
-  EXPECT_EQ(op_.cajas[0].texto, "No se pudo establecer conexión con el sitio");
+  EXPECT_EQ(op_.cajas[0].texto.rfind("No se pudo establecer conexión con el sitio\r\nEl servidor «", 0), 0u)
+      << op_.cajas[0].texto;
+  EXPECT_NE(op_.cajas[0].texto.find("no aceptó el usuario o la contraseña del sitio FTP (respondió: «530 "), std::string::npos) << op_.cajas[0].texto;
   EXPECT_EQ(op_.cajas[0].titulo, "Error de conexión");
   EXPECT_EQ(Bitacora(), "No se pudo establecer conexión con el sitio\r\n");
 }
@@ -182,6 +184,17 @@ TEST_F(PagosTest, RenglonesDeLaRevision) {
   EXPECT_EQ(op_.cajas[0].botones, Botones::kExclamacion);
   EXPECT_FALSE(r.Validar("-1", 0, R::kAPagar));
   EXPECT_FALSE(r.Validar("diez", 0, R::kAPagar));
+  // A comma that is not the grid's own thousands separator ("1,000.00") is
+  // refused, not guessed at; the message says how to write the amount.
+  for (const char* dudoso : {"1,5", "1,000", "1,00.00", "12,5.00", "1.000,50", "12a"}) {
+    op_.cajas.clear();
+    EXPECT_FALSE(r.Validar(dudoso, "5,000.00")) << dudoso;
+    ASSERT_EQ(op_.cajas.size(), 1u);
+    EXPECT_EQ(op_.cajas[0].texto, "El monto del pago excede al saldo de la cuenta, o es incorrecto\r\n"
+                                  "Escriba solo el número, con punto para los centavos (por ejemplo 1500.50).");
+  }
+  EXPECT_TRUE(r.Validar("1,000.00", "5,000.00"));
+  EXPECT_TRUE(r.Validar("1000", "5,000.00"));
   EXPECT_EQ(r.Renglones()[0][R::kAPagar], "150.75");
   EXPECT_TRUE(r.CambiaAPagar(0, "0"));
   // Compared to the cent: 50.504 is the 50.50 of the balance.

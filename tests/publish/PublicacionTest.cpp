@@ -145,8 +145,11 @@ TEST_F(PublicacionTest, SitioQueRechazaOCarpetaQueNoExiste) {
   programa_.ajustes().FTPcontraseña = "equivocada";
   auto r = Publica(true);
   EXPECT_FALSE(r.ok);
+  // One box, with the reason: nothing was uploaded, so no second one.
   ASSERT_EQ(op_.cajas.size(), 1u);
-  EXPECT_EQ(op_.cajas[0].texto, "No se pudo establecer conexión con el sitio");
+  EXPECT_EQ(op_.cajas[0].texto.rfind("No se pudo establecer conexión con el sitio\r\nEl servidor «", 0), 0u)
+      << op_.cajas[0].texto;
+  EXPECT_NE(op_.cajas[0].texto.find("no aceptó el usuario o la contraseña del sitio FTP (respondió: «530 "), std::string::npos) << op_.cajas[0].texto;
   EXPECT_EQ(op_.cajas[0].titulo, "Error de conexión");
   EXPECT_EQ(op_.cajas[0].botones, 0);
   EXPECT_EQ(Sello(), "");

@@ -35,6 +35,13 @@ TEST_F(BorradoDeVentasTest, BorraLasVentasGuardaCopiaYDejaLosPagos) {
   EXPECT_EQ(op_.cajas[0].texto, "Archivos eliminados");
   EXPECT_EQ(op_.cajas[0].titulo, "Atención");
   EXPECT_EQ(op_.cajas[0].botones, Botones::kInformacion);
+
+  // Again, with nothing left on the site: that is what it says.
+  const auto otra = BorradoDeVentas::EjecutaBorrado(programa_, op_, programa_.ajustes());
+  ASSERT_TRUE(otra.ok);
+  BorradoDeVentas::MensajeFinal(op_, otra);
+  ASSERT_EQ(op_.cajas.size(), 2u);
+  EXPECT_EQ(op_.cajas[1].texto, "No había archivos de ventas en el sitio; no se eliminó nada.");
 }
 
 TEST_F(BorradoDeVentasTest, UnArchivoQueNoSePuedeRespaldarSeQuedaEnElSitio) {
@@ -61,7 +68,9 @@ TEST_F(BorradoDeVentasTest, SinConexionNoBorraNiDiceEliminados) {
   EXPECT_FALSE(r.ok);
   BorradoDeVentas::MensajeFinal(op_, r);
   ASSERT_EQ(op_.cajas.size(), 1u);
-  EXPECT_EQ(op_.cajas[0].texto, "No se pudo establecer conexión con el sitio");
+  EXPECT_EQ(op_.cajas[0].texto.rfind("No se pudo establecer conexión con el sitio\r\nEl servidor «", 0), 0u)
+      << op_.cajas[0].texto;
+  EXPECT_NE(op_.cajas[0].texto.find("no aceptó el usuario o la contraseña del sitio FTP (respondió: «530 "), std::string::npos) << op_.cajas[0].texto;
   EXPECT_EQ(op_.cajas[0].titulo, "Error de conexión");
   EXPECT_TRUE(std::filesystem::exists(sitio_.EnDisco("ventas_tel1_V01_1.sql")));
 }

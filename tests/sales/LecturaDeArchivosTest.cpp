@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "EscenaDeLectura.h"
+#include "ftp/MotivoDeFalla.h"
+#include "ftp/clsFTP.h"
 #include "sales/LecturaDeArchivos.h"
 #include "sales/ResumenEnTabla.h"
 #include "sales/clsDescargarSQLs.h"
@@ -107,7 +109,13 @@ TEST_F(LecturaDeArchivosTest, SinConexionNadaMasCorre) {
   const ResumenLectura r = Lectura().Leer(programa_.ajustes());
   EXPECT_FALSE(r.conectado);
   EXPECT_EQ(ventasLlamadas_, 0);
-  EXPECT_EQ(Textos(), std::vector<std::string>{"Error inesperado al conectar al servidor."});
+  // The first line, then the reason the FTP client's failure gives.
+  const Ajustes& a = programa_.ajustes();
+  clsFTP ftp;
+  EXPECT_FALSE(ftp.OpenConnection(a.ftpSitio, a.ftpUsuario, a.FTPcontraseña));
+  ASSERT_EQ(Textos().size(), 1u);
+  EXPECT_EQ(Textos()[0], "Error inesperado al conectar al servidor.\r\n" +
+                             MotivoDeFalla::Frase(a.ftpSitio, ftp.GetLastErrorMessage()));
   EXPECT_EQ(op_.cajas[0].titulo, "ERROR");
 }
 

@@ -129,7 +129,9 @@ TEST_F(TraspasoSobranteTest, SinConexion) {
   programa_.ajustes().FTPcontraseña = "equivocada";
   EXPECT_EQ(Genera().estado, E::SinConexion);
   ASSERT_EQ(op_.cajas.size(), 2u);
-  EXPECT_EQ(op_.cajas[1].texto, "Error inesperado al conectar al servidor.");
+  EXPECT_EQ(op_.cajas[1].texto.rfind("Error inesperado al conectar al servidor.\r\nEl servidor «", 0), 0u)
+      << op_.cajas[1].texto;
+  EXPECT_NE(op_.cajas[1].texto.find("no aceptó el usuario o la contraseña del sitio FTP (respondió: «530 "), std::string::npos) << op_.cajas[1].texto;
   EXPECT_EQ(op_.cajas[1].titulo, "ERROR");
 }
 

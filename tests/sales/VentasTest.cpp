@@ -79,7 +79,11 @@ TEST_F(VentasTest, CarpetaVaciaYSitioInalcanzable) {
   EXPECT_FALSE(r.Completo());
   EXPECT_EQ(Bitacora(), "No se pudo establecer conexión con el sitio\r\n");
   ASSERT_EQ(op_.cajas.size(), 1u);
-  EXPECT_EQ(op_.cajas[0].texto, "No se pudo establecer conexión con el sitio");
+  // The first line, then why, naming the server.
+  EXPECT_EQ(op_.cajas[0].texto.rfind("No se pudo establecer conexión con el sitio\r\nEl servidor «" +
+                                         programa_.ajustes().ftpSitio + "» no aceptó el usuario o la contraseña del sitio FTP (respondió: «530 ", 0),
+            0u)
+      << op_.cajas[0].texto;
   EXPECT_EQ(op_.cajas[0].titulo, "Error de conexión");
   DescargaDeVentas::Avisa(op_, programa_.carpeta(), r);
   EXPECT_EQ(op_.cajas.back().texto, "El proceso no fue concluido. Revise el archivo «" +

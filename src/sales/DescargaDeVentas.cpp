@@ -3,6 +3,7 @@
 #include "sales/clsDescargarSQLs.h"
 #include "shell/BitacoraDeArchivos.h"
 #include "shell/Programa.h"
+#include "shell/TablasSinTransacciones.h"
 
 namespace travesa {
 
@@ -25,6 +26,7 @@ ResultadoVentas DescargaDeVentas::EjecutaDescarga(Programa& programa, Operador& 
   descarga.FTPcarpeta = ajustes.FTPcarpeta;
   descarga.verificarCertificado = ajustes.VerificarCertificado != "N";
   descarga.segundosDeEspera = segundosDeEspera;
+  TablasSinTransacciones::Advierte(programa.principal(), objLabel);
   descarga.Procesar();
   objLabel.Aviso("");
   return descarga.Resultado();

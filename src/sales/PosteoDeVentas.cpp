@@ -87,12 +87,15 @@ void PosteoDeVentas::Graba(VentasEnEspera& espera, ResultadoVentas& resultado, B
       }
       VentaPosteada posteada = Posta(venta);
       transaccion.Confirma();
+      for (const std::string& aviso : contexto_.cn.TomaAvisosDeTexto())
+        bitacora.Escribe("Venta de " + primera.cliente + " (" + primera.archivo + "): " + aviso);
       posteada.fecha = primera.fecha;
       // Posted as the rules say, but the office must see it.
       posteada.clienteDesconocido = !venta.clienteExiste;
       if (posteada.clienteDesconocido) bitacora.Escribe(TextoDeDesconocido(posteada));
       resultado.posteadas.push_back(std::move(posteada));
     } catch (const ErrorTravesa& e) {
+      contexto_.cn.TomaAvisosDeTexto();  // nothing of the sale was stored
       const VentaFallida falla{primera.archivo, primera.fecha, primera.hora, primera.cliente, Motivo(e)};
       bitacora.Escribe(TextoDeFalla(falla));
       resultado.fallidas.push_back(falla);

@@ -47,8 +47,11 @@ Conexion::Conexion(Conexion&& otra) noexcept
     : mysql_(otra.mysql_),
       sentencias_(std::move(otra.sentencias_)),
       datos_(std::move(otra.datos_)),
-      inserciones_(std::move(otra.inserciones_)) {
+      variasALaVez_(otra.variasALaVez_),
+      inserciones_(std::move(otra.inserciones_)),
+      columnasDeTexto_(std::move(otra.columnasDeTexto_)) {
   otra.mysql_ = nullptr;
+  otra.variasALaVez_ = false;
 }
 
 Conexion& Conexion::operator=(Conexion&& otra) noexcept {
@@ -57,8 +60,11 @@ Conexion& Conexion::operator=(Conexion&& otra) noexcept {
     mysql_ = otra.mysql_;
     sentencias_ = std::move(otra.sentencias_);
     datos_ = std::move(otra.datos_);
+    variasALaVez_ = otra.variasALaVez_;
     inserciones_ = std::move(otra.inserciones_);
+    columnasDeTexto_ = std::move(otra.columnasDeTexto_);
     otra.mysql_ = nullptr;
+    otra.variasALaVez_ = false;
   }
   return *this;
 }
@@ -73,8 +79,17 @@ void Conexion::Abrir(const DatosConexion& datos) {
   mysql_optionsv(m, MYSQL_OPT_CONNECT_TIMEOUT, &kSegundosConexion);
   mysql_optionsv(m, MYSQL_SET_CHARSET_NAME, "utf8mb4");
   const char* base = datos.base.empty() ? nullptr : datos.base.c_str();
-  if (mysql_real_connect(m, datos.servidor.c_str(), datos.usuario.c_str(), datos.password.c_str(),
-                         base, datos.puerto, nullptr, 0) == nullptr) {
+  auto conecta = [&] {
+    return mysql_real_connect(m, datos.servidor.c_str(), datos.usuario.c_str(), datos.password.c_str(), base,
+                              datos.puerto, nullptr, 0) != nullptr;
+  };
+  bool conectado = conecta();
+  // A server older than MySQL 5.5.3 knows no utf8mb4: its three-byte utf8 then.
+  if (!conectado && (mysql_errno(m) == CR_CANT_READ_CHARSET || mysql_errno(m) == 1115)) {
+    mysql_optionsv(m, MYSQL_SET_CHARSET_NAME, "utf8");
+    conectado = conecta();
+  }
+  if (!conectado) {
     const std::string motivo = mysql_error(m);
     const unsigned numero = mysql_errno(m);
     mysql_close(m);
@@ -87,28 +102,31 @@ void Conexion::Abrir(const DatosConexion& datos) {
   AjustaModoSql();
 }
 
+// What the program's own statements need, whatever the server's sql_mode, and
+// the rest of the server's settings kept:
+// - texts are escaped with backslashes; a server that ignored them would read
+//   the escapes as data (NO_BACKSLASH_ESCAPES off);
+// - the staging tables and old rows of the point-of-sale system hold zero
+//   dates, which MySQL 5.7 and 8.0 refuse by default (NO_ZERO_DATE and
+//   NO_ZERO_IN_DATE off);
+// - a value that does not fit its column fails its statement, on every table
+//   and engine, instead of being cut to another product's code
+//   (STRICT_TRANS_TABLES and STRICT_ALL_TABLES on).
+// One statement, worked out by the server: no round trip to read the mode.
 void Conexion::AjustaModoSql() {
-  // Texts are escaped with backslashes; a server that ignores them would read
-  // the escapes as data.
-  const std::string modo = Escalar("SELECT @@SESSION.sql_mode").Texto();
-  if (modo.find("NO_BACKSLASH_ESCAPES") == std::string::npos) return;
-  std::string nuevo;
-  std::size_t inicio = 0;
-  while (inicio <= modo.size()) {
-    std::size_t coma = modo.find(',', inicio);
-    if (coma == std::string::npos) coma = modo.size();
-    const std::string parte = modo.substr(inicio, coma - inicio);
-    if (!parte.empty() && parte != "NO_BACKSLASH_ESCAPES") nuevo += (nuevo.empty() ? "" : ",") + parte;
-    inicio = coma + 1;
-  }
-  Execute("SET SESSION sql_mode='" + nuevo + "'");
+  std::string modo = "CONCAT(',', @@SESSION.sql_mode, ',')";
+  for (const char* fuera : {"NO_BACKSLASH_ESCAPES", "NO_ZERO_DATE", "NO_ZERO_IN_DATE"})
+    modo = "REPLACE(" + modo + ", '," + fuera + ",', ',')";
+  Execute("SET SESSION sql_mode = TRIM(BOTH ',' FROM CONCAT(" + modo + ", 'STRICT_TRANS_TABLES,STRICT_ALL_TABLES'))");
 }
 
 void Conexion::Cerrar() {
   sentencias_.clear();
   if (mysql_ != nullptr) mysql_close(mysql_);
   mysql_ = nullptr;
+  variasALaVez_ = false;
   inserciones_.clear();
+  columnasDeTexto_.Olvida();
 }
 
 bool Conexion::Vive() { return mysql_ != nullptr && mysql_ping(mysql_) == 0; }
@@ -209,6 +227,8 @@ unsigned long long Conexion::Inserta(std::string_view tabla, const std::vector<s
     marcas += i ? ",?" : "?";
   }
   sql += ") VALUES (" + marcas + ")";
+  const std::vector<Valor> ajustados = ParaColumnas(tabla, columnas, valores);
+  const std::vector<Valor>& datos = ajustados.empty() ? valores : ajustados;
   MYSQL_STMT* st = Sentencia(sql);
   std::vector<MYSQL_BIND> binds(valores.size());
   std::vector<long long> enteros(valores.size());
@@ -218,7 +238,7 @@ unsigned long long Conexion::Inserta(std::string_view tabla, const std::vector<s
   for (std::size_t i = 0; i < valores.size(); ++i) {
     MYSQL_BIND& b = binds[i];
     std::memset(&b, 0, sizeof b);
-    const Valor& v = valores[i];
+    const Valor& v = datos[i];
     switch (v.tipo()) {
       case Valor::Tipo::Nulo:
         nulos[i] = 1;
@@ -259,6 +279,16 @@ unsigned long long Conexion::Inserta(std::string_view tabla, const std::vector<s
   return mysql_stmt_insert_id(st);
 }
 
+// Empty when the table's text columns hold whatever the values hold.
+std::vector<Valor> Conexion::ParaColumnas(std::string_view tabla, const std::vector<std::string>& columnas,
+                                          const std::vector<Valor>& valores) {
+  std::vector<Valor> ajustados;
+  if (!columnasDeTexto_.Limitada(*this, tabla)) return ajustados;
+  for (std::size_t i = 0; i < valores.size() && i < columnas.size(); ++i)
+    ajustados.push_back(columnasDeTexto_.Ajusta(*this, tabla, columnas[i], valores[i]));
+  return ajustados;
+}
+
 std::string Conexion::TextoDeInsercion(std::string_view tabla, const std::vector<std::string>& columnas,
                                        const std::vector<std::vector<Valor>>& filas,
                                        const std::vector<Expresion>& expresiones) {
@@ -269,11 +299,13 @@ std::string Conexion::TextoDeInsercion(std::string_view tabla, const std::vector
     if (filas[f].size() != columnas.size())
       throw ErrorBD("Una fila para " + std::string(tabla) + " no tiene un valor por columna.");
     sql += f ? ",(" : "(";
+    const std::vector<Valor> ajustados = ParaColumnas(tabla, columnas, filas[f]);
+    const std::vector<Valor>& fila = ajustados.empty() ? filas[f] : ajustados;
     for (std::size_t c = 0; c < columnas.size(); ++c) {
       if (c) sql += ',';
       const auto e = std::find_if(expresiones.begin(), expresiones.end(),
                                   [&](const Expresion& x) { return x.fila == f && x.columna == c; });
-      sql += e != expresiones.end() ? e->sql : Literal(filas[f][c]);
+      sql += e != expresiones.end() ? e->sql : Literal(fila[c]);
     }
     sql += ')';
   }

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "shell/host/ColumnasDeTexto.h"
 #include "shell/host/Valor.h"
 
 namespace travesa {
@@ -101,7 +102,13 @@ class Conexion {
 
   MYSQL* mysql();
 
+  // Texts that Inserta and TextoDeInsercion stored with "?" for the letters
+  // their columns cannot hold, as lines for the log (see ColumnasDeTexto).
+  std::vector<std::string> TomaAvisosDeTexto() { return columnasDeTexto_.TomaAvisos(); }
+
  private:
+  std::vector<Valor> ParaColumnas(std::string_view tabla, const std::vector<std::string>& columnas,
+                                  const std::vector<Valor>& valores);
   [[noreturn]] void Falla(std::string_view sql);
   void AjustaModoSql();
   MYSQL_STMT* Sentencia(const std::string& sql);
@@ -116,6 +123,7 @@ class Conexion {
   DatosConexion datos_;
   bool variasALaVez_ = false;
   std::map<std::string, Insercion> inserciones_;
+  ColumnasDeTexto columnasDeTexto_;
 };
 
 // When `numero` says the connection was lost in the middle of a statement (the

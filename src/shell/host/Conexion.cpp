@@ -1,6 +1,7 @@
 #include "shell/host/Conexion.h"
 
 #include <errmsg.h>
+#include <mysql.h>
 
 #include <algorithm>
 #include <cstring>
@@ -41,33 +42,8 @@ void LanzaSiSePerdioLaConexion(MYSQL* m, unsigned numero, std::string_view texto
                 numero);
 }
 
-Conexion::~Conexion() { Cerrar(); }
-
-Conexion::Conexion(Conexion&& otra) noexcept
-    : mysql_(otra.mysql_),
-      sentencias_(std::move(otra.sentencias_)),
-      datos_(std::move(otra.datos_)),
-      variasALaVez_(otra.variasALaVez_),
-      inserciones_(std::move(otra.inserciones_)),
-      columnasDeTexto_(std::move(otra.columnasDeTexto_)) {
-  otra.mysql_ = nullptr;
-  otra.variasALaVez_ = false;
-}
-
-Conexion& Conexion::operator=(Conexion&& otra) noexcept {
-  if (this != &otra) {
-    Cerrar();
-    mysql_ = otra.mysql_;
-    sentencias_ = std::move(otra.sentencias_);
-    datos_ = std::move(otra.datos_);
-    variasALaVez_ = otra.variasALaVez_;
-    inserciones_ = std::move(otra.inserciones_);
-    columnasDeTexto_ = std::move(otra.columnasDeTexto_);
-    otra.mysql_ = nullptr;
-    otra.variasALaVez_ = false;
-  }
-  return *this;
-}
+void Conexion::CierraSentencia::operator()(MYSQL_STMT* s) const { mysql_stmt_close(s); }
+void Conexion::CierraConexion::operator()(MYSQL* m) const { mysql_close(m); }
 
 void Conexion::Abrir(const DatosConexion& datos) {
   Cerrar();
@@ -98,7 +74,7 @@ void Conexion::Abrir(const DatosConexion& datos) {
     if (base) mensaje += ", base de datos «" + datos.base + "»";
     throw ErrorBD(mensaje + "): " + motivo, numero);
   }
-  mysql_ = m;
+  mysql_.reset(m);
   AjustaModoSql();
 }
 
@@ -122,25 +98,25 @@ void Conexion::AjustaModoSql() {
 
 void Conexion::Cerrar() {
   sentencias_.clear();
-  if (mysql_ != nullptr) mysql_close(mysql_);
-  mysql_ = nullptr;
+  mysql_.reset();
   variasALaVez_ = false;
   inserciones_.clear();
   columnasDeTexto_.Olvida();
 }
 
-bool Conexion::Vive() { return mysql_ != nullptr && mysql_ping(mysql_) == 0; }
+bool Conexion::Vive() { return mysql_ != nullptr && mysql_ping(mysql_.get()) == 0; }
 
 MYSQL* Conexion::mysql() {
   if (mysql_ == nullptr) throw ErrorBD("La conexión con la base de datos no está abierta.");
-  return mysql_;
+  return mysql_.get();
 }
 
 void Conexion::Falla(std::string_view sql) {
-  const unsigned numero = mysql_errno(mysql_);
-  LanzaSiSePerdioLaConexion(mysql_, numero, mysql_error(mysql_));
+  MYSQL* m = mysql_.get();
+  const unsigned numero = mysql_errno(m);
+  LanzaSiSePerdioLaConexion(m, numero, mysql_error(m));
   std::string mensaje = "Error de la base de datos (" + Describe(datos_) + ") " +
-                        std::to_string(numero) + ": " + mysql_error(mysql_);
+                        std::to_string(numero) + ": " + mysql_error(m);
   if (!sql.empty()) mensaje += "\nInstrucción: " + std::string(sql.substr(0, 500));
   throw ErrorBD(mensaje, numero);
 }
@@ -271,7 +247,7 @@ unsigned long long Conexion::Inserta(std::string_view tabla, const std::vector<s
     // A statement that failed is prepared anew next time (the connection may
     // have been lost with it).
     sentencias_.erase(sql);
-    LanzaSiSePerdioLaConexion(mysql_, numero, texto);
+    LanzaSiSePerdioLaConexion(mysql_.get(), numero, texto);
     throw ErrorBD("Error de la base de datos (" + Describe(datos_) + ") " + std::to_string(numero) + ": " + texto +
                       "\nInstrucción: " + sql,
                   numero);
@@ -320,7 +296,7 @@ Conexion::VariasALaVez::VariasALaVez(Conexion& cn) : cn_(cn), antes_(cn.variasAL
 
 Conexion::VariasALaVez::~VariasALaVez() {
   if (antes_ || cn_.mysql_ == nullptr) return;
-  mysql_set_server_option(cn_.mysql_, MYSQL_OPTION_MULTI_STATEMENTS_OFF);
+  mysql_set_server_option(cn_.mysql_.get(), MYSQL_OPTION_MULTI_STATEMENTS_OFF);
   cn_.variasALaVez_ = false;
 }
 
@@ -362,7 +338,7 @@ MYSQL_STMT* Conexion::Sentencia(const std::string& sql) {
 void Conexion::Comienza() { Execute("START TRANSACTION"); }
 void Conexion::Confirma() { Execute("COMMIT"); }
 void Conexion::Deshace() {
-  if (mysql_ != nullptr) mysql_real_query(mysql_, "ROLLBACK", 8);
+  if (mysql_ != nullptr) mysql_real_query(mysql_.get(), "ROLLBACK", 8);
 }
 
 void Conexion::RecuerdaInsercion(std::string_view tabla, std::string columnaAuto,

@@ -1,5 +1,7 @@
 #include "shell/host/RecordSet.h"
 
+#include <mysql.h>
+
 #include <memory>
 
 #include "shell/host/Conexion.h"

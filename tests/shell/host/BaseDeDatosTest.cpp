@@ -86,6 +86,31 @@ TEST_F(BaseDeDatosTest, InsercionesRepetidasConservanCadaValor) {
   EXPECT_EQ(cn_.Escalar("SELECT GROUP_CONCAT(Nombre ORDER BY Clave) FROM vendedores").Texto(), "Ana,Luis,Eva");
 }
 
+// A connection moved elsewhere takes its prepared inserts along; the one left
+// behind is closed and opens again; one moved over an open connection with
+// statements of its own replaces it; every one of them is destroyed safely.
+TEST_F(BaseDeDatosTest, ConexionMovidaSigueSirviendoYLaVaciaSeReabre) {
+  const std::vector<std::string> clave = {"Clave", "Nombre"};
+  cn_.Inserta("vendedores", clave, {Valor("V1"), Valor("Ana")});
+  Conexion movida(std::move(cn_));
+  EXPECT_FALSE(cn_.Abierta());
+  EXPECT_THROW(cn_.Execute("SELECT 1"), ErrorBD);
+  movida.Inserta("vendedores", clave, {Valor("V2"), Valor("Luis")});
+
+  Conexion otra;
+  bd_.AbrirBdD(otra, bd_.cMiBase);
+  otra.Inserta("vendedores", clave, {Valor("V3"), Valor("Eva")});
+  otra = std::move(movida);
+  EXPECT_FALSE(movida.Abierta());
+  otra.Inserta("vendedores", clave, {Valor("V4"), Valor("Rosa")});
+
+  bd_.AbrirBdD(cn_, bd_.cMiBase);
+  cn_.Inserta("vendedores", clave, {Valor("V5"), Valor("Sara")});
+  bd_.AbrirBdD(movida, bd_.cMiBase);
+  EXPECT_EQ(movida.Escalar("SELECT GROUP_CONCAT(Nombre ORDER BY Clave) FROM vendedores").Texto(),
+            "Ana,Luis,Eva,Rosa,Sara");
+}
+
 TEST_F(BaseDeDatosTest, ColumnaInexistenteDaMensajeClaro) {
   RecordSet rs;
   bd_.AbrirTabla(rs, cn_, "cxc WHERE Id=-9");

@@ -28,18 +28,33 @@ std::string Identificador(std::string_view nombre) {
   return out + "`";
 }
 
-}  // namespace
-
-void LanzaSiSePerdioLaConexion(MYSQL* m, unsigned numero, std::string_view texto) {
-  if (numero != CR_SERVER_GONE_ERROR && numero != CR_SERVER_LOST && numero != CR_SERVER_LOST_EXTENDED) return;
+// "servidor:puerto" of an open connection.
+std::string Describe(MYSQL* m) {
   const char* servidor = nullptr;
   unsigned puerto = 0;
   mariadb_get_infov(m, MARIADB_CONNECTION_HOST, &servidor);
   mariadb_get_infov(m, MARIADB_CONNECTION_PORT, &puerto);
-  throw ErrorBD("Se perdió la conexión con el servidor de base de datos " + std::string(servidor ? servidor : "") +
-                    ":" + std::to_string(puerto) + " (" + std::to_string(numero) + ": " + std::string(texto) +
+  return std::string(servidor ? servidor : "") + ":" + std::to_string(puerto);
+}
+
+// The connection lost in the middle of a statement (the server stopped,
+// restarted or cut it): the operator's text for it, naming the server.
+void LanzaSiSePerdioLaConexion(MYSQL* m, unsigned numero, std::string_view texto) {
+  if (numero != CR_SERVER_GONE_ERROR && numero != CR_SERVER_LOST && numero != CR_SERVER_LOST_EXTENDED) return;
+  throw ErrorBD("Se perdió la conexión con el servidor de base de datos " + Describe(m) + " (" +
+                    std::to_string(numero) + ": " + std::string(texto) +
                     "). El proceso quedó sin terminar; vuelva a ejecutarlo cuando el servidor responda.",
                 numero);
+}
+
+}  // namespace
+
+void LanzaErrorBD(MYSQL* m, unsigned numero, std::string_view texto, std::string_view sql) {
+  LanzaSiSePerdioLaConexion(m, numero, texto);
+  std::string mensaje =
+      "Error de la base de datos (" + Describe(m) + ") " + std::to_string(numero) + ": " + std::string(texto);
+  if (!sql.empty()) mensaje += "\nInstrucción: " + std::string(sql.substr(0, 500));
+  throw ErrorBD(mensaje, numero);
 }
 
 void Conexion::CierraSentencia::operator()(MYSQL_STMT* s) const { mysql_stmt_close(s); }
@@ -113,12 +128,7 @@ MYSQL* Conexion::mysql() {
 
 void Conexion::Falla(std::string_view sql) {
   MYSQL* m = mysql_.get();
-  const unsigned numero = mysql_errno(m);
-  LanzaSiSePerdioLaConexion(m, numero, mysql_error(m));
-  std::string mensaje = "Error de la base de datos (" + Describe(datos_) + ") " +
-                        std::to_string(numero) + ": " + mysql_error(m);
-  if (!sql.empty()) mensaje += "\nInstrucción: " + std::string(sql.substr(0, 500));
-  throw ErrorBD(mensaje, numero);
+  LanzaErrorBD(m, mysql_errno(m), mysql_error(m), sql);
 }
 
 unsigned long long Conexion::Execute(std::string_view sql) {
@@ -247,10 +257,7 @@ unsigned long long Conexion::Inserta(std::string_view tabla, const std::vector<s
     // A statement that failed is prepared anew next time (the connection may
     // have been lost with it).
     sentencias_.erase(sql);
-    LanzaSiSePerdioLaConexion(mysql_.get(), numero, texto);
-    throw ErrorBD("Error de la base de datos (" + Describe(datos_) + ") " + std::to_string(numero) + ": " + texto +
-                      "\nInstrucción: " + sql,
-                  numero);
+    LanzaErrorBD(mysql_.get(), numero, texto, sql);
   }
   return mysql_stmt_insert_id(st);
 }
@@ -328,10 +335,8 @@ MYSQL_STMT* Conexion::Sentencia(const std::string& sql) {
   if (const auto it = sentencias_.find(sql); it != sentencias_.end()) return it->second.get();
   std::unique_ptr<MYSQL_STMT, CierraSentencia> st(mysql_stmt_init(mysql()));
   if (!st) Falla(sql);
-  if (mysql_stmt_prepare(st.get(), sql.data(), sql.size()) != 0) {
-    throw ErrorBD("Error de la base de datos: " + std::string(mysql_stmt_error(st.get())) + "\nInstrucción: " + sql,
-                  mysql_stmt_errno(st.get()));
-  }
+  if (mysql_stmt_prepare(st.get(), sql.data(), sql.size()) != 0)
+    LanzaErrorBD(mysql_.get(), mysql_stmt_errno(st.get()), mysql_stmt_error(st.get()), sql);
   return sentencias_.emplace(sql, std::move(st)).first->second.get();
 }
 

@@ -136,9 +136,11 @@ class Conexion {
   ColumnasDeTexto columnasDeTexto_;
 };
 
-// When `numero` says the connection was lost in the middle of a statement (the
-// server stopped, restarted or cut it), throws ErrorBD with the operator's text
-// for it, naming the server; any other error returns, for the caller's own text.
-void LanzaSiSePerdioLaConexion(st_mysql* m, unsigned numero, std::string_view texto);
+// Every error the server gives to a statement, as ErrorBD: when `numero` says
+// the connection was lost on the way (the server stopped, restarted or cut
+// it), "Se perdió la conexión con el servidor de base de datos ..."; any other,
+// "Error de la base de datos (servidor:puerto) número: mensaje" and, when
+// there is one, the start of the statement on a line "Instrucción: ...".
+[[noreturn]] void LanzaErrorBD(st_mysql* m, unsigned numero, std::string_view texto, std::string_view sql);
 
 }  // namespace travesa

@@ -136,7 +136,8 @@ bool clsXMLs::Procesar() {
   objLabel_.Aviso("");
   if (!texto::TerminaCon(FTPcarpeta, "/")) FTPcarpeta += "/";
   // The box says why; the run's reason would only say it again.
-  if (!ConexionConAviso::Abre(mFTP_, objLabel_, ftpSitio, ftpUsuario, FTPcontraseña)) return false;
+  conectado_ = ConexionConAviso::Abre(mFTP_, objLabel_, ftpSitio, ftpUsuario, FTPcontraseña);
+  if (!conectado_) return false;
   // The folder as the server resolves it from the login folder: the same
   // folder however the settings spell it.
   carpetaAbsoluta_ = RutaFTP::Absoluta(mFTP_.GetFTPDirectory(), FTPcarpeta);

@@ -35,6 +35,8 @@ class clsXMLs {
 
   // True when every counted upload succeeded.
   bool Procesar();
+  // Whether the last run reached the site.
+  bool Conectado() const { return conectado_; }
 
   // The files, written to ruta + ".xml" from the rows left in rs.
   void EscribirXML(const std::filesystem::path& ruta, RecordSetSecuencial& rs, std::string_view raiz,
@@ -77,6 +79,7 @@ class clsXMLs {
   Operador& objLabel_;
   Ajustes ajustes_;
   clsFTP mFTP_;
+  bool conectado_ = false;
   ArchivosDeTelefonos telefonos_;
   std::optional<ArchivosConocidos> conocidos_;
   std::vector<std::filesystem::path> guardados_;

@@ -89,13 +89,7 @@ bool clsDescargarSQLs::Procesar() {
   VentasEnEspera espera(cn);
   espera.Borra();
   bitacora.Escribe("Borrando tabla temporal 'tmpventassql'");
-  if (byCrearVta == 0) {
-    espera.Crea("tickets", "ticketsdetalle");
-  } else if (byCrearVta == 1) {
-    espera.Crea("pedidos", "pedidosdetalle");
-  } else {
-    espera.Crea("remisiones", "remisionesdetalle");
-  }
+  espera.Crea(tipo->tablaMaestra, tipo->tablaDetalle);
   bitacora.Escribe("Creando tabla temporal 'tmpventassql'");
   Descarga(bitacora, espera);
   bitacora.Escribe("Grabar las ventas a Norvento");
@@ -274,7 +268,7 @@ void clsDescargarSQLs::PonEnEspera(const std::vector<LineaLeida>& leidas, const 
 
 void clsDescargarSQLs::GrabarVentas(BitacoraDeArchivos& bitacora, VentasEnEspera& espera,
                                     std::set<unsigned>& fallidas) {
-  PosteoDeVentas posteo(programa_.principal(), programa_.bd(), byCrearVta, blSinExist, Serie);
+  PosteoDeVentas posteo(programa_.principal(), programa_.bd(), *tipo, blSinExist, Serie);
   posteo.Graba(espera, resultado_, bitacora, fallidas);
 }
 

@@ -17,6 +17,7 @@
 #include "ftp/clsFTP.h"
 #include "sales/LineaDeVenta.h"
 #include "sales/ResultadoVentas.h"
+#include "sales/TipoDeDocumento.h"
 #include "shell/Operador.h"
 
 namespace travesa {
@@ -38,7 +39,7 @@ class clsDescargarSQLs {
   std::string ftpUsuario;
   std::string FTPcontraseña;
   std::string FTPcarpeta;
-  int byCrearVta = 0;       // 0 tickets, 1 pedidos, 2 remisiones
+  const TipoDeDocumento* tipo = &TipoDeDocumento::Ticket();  // what each sale becomes
   bool blSinExist = false;  // post products even when stock does not cover them
   std::string Serie;        // series of orders and remissions; "N/A" or empty for none
   bool verificarCertificado = true;

@@ -73,7 +73,6 @@ class clsXMLs {
   bool DejaLugar(const std::string& remoto, const std::string& huella, std::int64_t tamano);
   bool QuitaDelSitio(std::string_view nombre);
   void QuitaTemporalesViejos();
-  void AlProgreso(std::int64_t actual, std::int64_t total);
 
   Programa& programa_;
   Operador& objLabel_;

@@ -104,12 +104,10 @@ class clsDescargarSQLs {
   static std::string SigueLlegando(const ArchivoLeido& archivo, const cDirList* enElSitio, bool sinListado);
   void NoLeido(BitacoraDeArchivos& bitacora, const std::string& nombre, const std::string& motivo);
   void Falla(BitacoraDeArchivos& bitacora, ArchivoLeido& archivo, VentaFallida falla);
-  void AlProgreso(std::int64_t actual, std::int64_t total);
 
   Programa& programa_;
   Operador& objLabel_;
   clsFTP mFTP_;
-  bool conProgreso_ = false;
   std::string archivoActual_;
   unsigned contador_ = 0;
   std::vector<ArchivoLeido> leidos_;

@@ -8,13 +8,17 @@
 
 #include "cli/ComandoAjustes.h"
 #include "cli/ComandoBorrar.h"
+#include "cli/ComandoEstado.h"
 #include "cli/ComandoGenerar.h"
+#include "cli/ComandoHistorial.h"
 #include "cli/ComandoLeer.h"
+#include "cli/ComandoLiquidacion.h"
 #include "cli/ComandoPagos.h"
 #include "cli/ComandoProbar.h"
 #include "cli/ComandoRegistro.h"
 #include "cli/ComandoServicio.h"
 #include "cli/CredencialesConsola.h"
+#include "ledger/HistorialSqlite.h"
 #include "shell/Permisos.h"
 #include "shell/Programa.h"
 #include "shell/clsAcceso.h"
@@ -42,6 +46,9 @@ const DefComando kComandos[] = {
     {"leer", Permisos::kLeer, &ComandoLeer::Ejecuta},
     {"borrar", Permisos::kBorrar, &ComandoBorrar::Ejecuta},
     {"pagos", Permisos::kPagos, &ComandoPagos::Ejecuta},
+    {"historial", Permisos::kLeer, &ComandoHistorial::Ejecuta},
+    {"liquidacion", Permisos::kLeer, &ComandoLiquidacion::Ejecuta},
+    {"estado", Permisos::kLeer, &ComandoEstado::Ejecuta},
 };
 
 const DefComando* Busca(const std::string& nombre) {
@@ -78,6 +85,7 @@ int Comandos::Ejecuta(const Orden& orden, Operador& operador, const char* argv0)
   }
   try {
     if (!programa.Inicia(comando->exigeSecretos)) return Salida::kArranque;
+    InstalaHistorial(programa);
   } catch (const ErrorTravesa& e) {
     operador.Mensaje(e.what(), Botones::kCritico, "Error");
     return Salida::kArranque;

@@ -14,6 +14,11 @@ enum OpcionPropia : unsigned {
   kVendedor = 1u << 0,
   kAplicar = 1u << 1,
   kMonto = 1u << 2,
+  kDia = 1u << 3,
+  kBuscar = 1u << 4,
+  kPdf = 1u << 5,
+  kJson = 1u << 6,
+  kCerrar = 1u << 7,
 };
 
 struct DefOpcion {
@@ -28,6 +33,11 @@ const DefOpcion kOpciones[] = {
     {kVendedor, "--vendedor", "CLAVE", "solo lo del vendedor con esa clave", false},
     {kAplicar, "--aplicar", nullptr, "aplica los pagos, tras confirmarlo", false},
     {kMonto, "--monto", "IDCXC=VALOR", "lo que se paga de un renglón (0 lo deja fuera); se repite", true},
+    {kDia, "--dia", "AAAA-MM-DD", "el día (por omisión, hoy)", false},
+    {kBuscar, "--buscar", "TEXTO", "solo lo que tenga ese texto en el archivo, el folio o el cliente", false},
+    {kPdf, "--pdf", "ARCHIVO", "escribe además la liquidación en ese archivo PDF", false},
+    {kJson, "--json", nullptr, "la salida en JSON, para herramientas de vigilancia", false},
+    {kCerrar, "--cerrar", nullptr, "cierra la liquidación del día, tras confirmarlo", false},
 };
 
 std::string CamposDeAjustes();
@@ -50,6 +60,9 @@ const Subcomando kSubcomandos[] = {
     {"borrar", "borra del sitio los archivos de ventas (quedan copias en respaldo/)", 0, nullptr, nullptr},
     {"pagos", "descarga y muestra los pagos de los vendedores; con --aplicar los aplica", kVendedor | kAplicar | kMonto, nullptr, nullptr},
     {"registro", "muestra o escribe los datos de la instalación de Norvento", 0, "nombre=valor", &ValoresDelRegistro},
+    {"historial", "muestra las corridas de un día, sus archivos y lo que se hizo con ellos", kDia | kVendedor | kBuscar, nullptr, nullptr},
+    {"liquidacion", "la liquidación del día de un vendedor: ventas, formas de pago, efectivo por entregar", kVendedor | kDia | kPdf | kCerrar | kJson, nullptr, nullptr},
+    {"estado", "lo último de cada vendedor; termina con 1 si alguno lleva horas sin enviar nada", kJson, nullptr, nullptr},
 };
 
 const Subcomando* BuscaSubcomando(const std::string& nombre) {
@@ -118,6 +131,11 @@ void AgregaOpcion(CLI::App& sub, const DefOpcion& o, Orden& orden) {
     case kVendedor: sub.add_option(o.nombre, orden.vendedor); return;
     case kAplicar: sub.add_flag(o.nombre, orden.aplicar); return;
     case kMonto: sub.add_option(o.nombre, orden.montos)->allow_extra_args(false); return;
+    case kDia: sub.add_option(o.nombre, orden.dia); return;
+    case kBuscar: sub.add_option(o.nombre, orden.buscar); return;
+    case kPdf: sub.add_option(o.nombre, orden.pdf); return;
+    case kJson: sub.add_flag(o.nombre, orden.json); return;
+    case kCerrar: sub.add_flag(o.nombre, orden.cerrar); return;
   }
 }
 

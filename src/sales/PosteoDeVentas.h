@@ -13,6 +13,8 @@
 namespace travesa {
 
 class BasesDD;
+class Historial;
+struct DocumentoDelHistorial;
 class BitacoraDeArchivos;
 class Conexion;
 class VentasEnEspera;
@@ -28,6 +30,8 @@ class PosteoDeVentas {
   // `fallidas`.
   void Graba(VentasEnEspera& espera, ResultadoVentas& resultado, BitacoraDeArchivos& bitacora,
              std::set<unsigned>& fallidas);
+  // Where each document posted and each sale that failed is also recorded.
+  void AlHistorial(Historial& historial) { historial_ = &historial; }
 
   // The log entry of a sale that could not be staged or posted.
   static std::string TextoDeFalla(const VentaFallida& f);
@@ -38,10 +42,12 @@ class PosteoDeVentas {
 
  private:
   bool YaExiste(const VentaPreparada& v);
+  static DocumentoDelHistorial AlHistorial(const VentaPreparada& v, const VentaPosteada& p);
   VentaPosteada Posta(const VentaPreparada& v);
 
   ContextoDePosteo contexto_;
   int byCrearVta_;
+  Historial* historial_ = nullptr;
 };
 
 }  // namespace travesa

@@ -1,0 +1,15 @@
+#pragma once
+// The day a command asks about: --dia as given (checked), or today.
+#include <string>
+
+#include "cli/LineaDeComandos.h"
+
+namespace travesa {
+
+class Programa;
+
+std::string DiaDeLaOrden(const Orden& orden);
+// Hours without a file after which `estado` flags a seller.
+int HorasSinEnviar(Programa& programa);
+
+}  // namespace travesa

@@ -22,6 +22,5 @@ std::string DiaDeLaOrden(const Orden& orden) {
   return texto;
 }
 
-int HorasSinEnviar(Programa&) { return 24; }
 
 }  // namespace travesa

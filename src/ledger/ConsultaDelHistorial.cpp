@@ -4,6 +4,7 @@
 
 #include "ledger/BaseSqlite.h"
 #include "shell/Formatos.h"
+#include "shell/host/libNalda.h"
 
 namespace travesa {
 namespace {
@@ -78,6 +79,11 @@ std::string ConsultaDelHistorial::Dia(BaseSqlite& h, const std::string& dia, con
          (c[2].empty() ? "" : ", usuario " + c[2]) + (c[3].empty() ? "" : ", equipo " + c[3]) + "\n" + cuerpo;
   }
   return t.empty() ? "No hay corridas registradas el " + dia + ".\n" : t;
+}
+
+int ConsultaDelHistorial::HorasSinEnviar(const Programa& programa) {
+  const long horas = libNalda::prVal(libNalda::LeeIni("Configuración", "Horas sin enviar", programa.ini()));
+  return horas > 0 ? static_cast<int>(horas) : 24;
 }
 
 std::vector<ConsultaDelHistorial::EstadoDeVendedor> ConsultaDelHistorial::Estado(

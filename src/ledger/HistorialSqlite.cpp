@@ -10,6 +10,7 @@
 #include "shell/Programa.h"
 #include "shell/host/Bitacora.h"
 #include "shell/host/Conexion.h"
+#include "shell/host/libNalda.h"
 #include "shell/host/ErrorTravesa.h"
 
 namespace travesa {
@@ -60,6 +61,8 @@ CREATE INDEX IF NOT EXISTS archivos_corrida ON archivos (corrida);
 CREATE INDEX IF NOT EXISTS pagos_dia ON pagos (vendedor, dia);
 CREATE INDEX IF NOT EXISTS corridas_inicio ON corridas (inicio);
 )";
+
+constexpr const char* kSeccion = "Configuración";
 
 std::string Equipo() {
   char nombre[256] = {0};
@@ -254,7 +257,9 @@ void InstalaHistorial(Programa& programa) {
     Bitacora::Advierte(texto);
     operador.Mensaje(texto, Botones::kSoloAceptar | Botones::kExclamacion, "Historial");
   };
-  auto historial = std::make_unique<HistorialSqlite>(programa.Archivo(HistorialSqlite::kNombre), aviso);
+  const long dias = libNalda::prVal(libNalda::LeeIni(kSeccion, "Días del historial", programa.ini()));
+  auto historial = std::make_unique<HistorialSqlite>(programa.Archivo(HistorialSqlite::kNombre), aviso,
+                                                     dias > 0 ? static_cast<int>(dias) : HistorialSqlite::kDiasPorOmision);
   if (programa.principal().Abierta()) historial->Reconcilia(programa.principal());
   programa.FijaHistorial(std::move(historial));
 }

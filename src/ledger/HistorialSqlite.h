@@ -60,7 +60,9 @@ class HistorialSqlite : public Historial {
 std::string AhoraLocal();
 
 class Programa;
-// Gives the program its ledger in its folder, with what earlier runs left pending checked
+// Gives the program its ledger in its folder, kept "Días del historial" days
+// ([Configuración] of the INI file; 400 when absent), with what earlier runs
+// left pending checked
 // against the database. A failure of the ledger is told in the warnings log
 // and to the operator.
 void InstalaHistorial(Programa& programa);

@@ -89,6 +89,7 @@ void PosteoDeVentas::Graba(VentasEnEspera& espera, ResultadoVentas& resultado, B
     if (lineas.empty()) continue;
     const LineaDeVenta primera = lineas.front();
     long long pendiente = 0;
+    bool confirmando = false;
     try {
       Transaccion transaccion(contexto_.cn);
       const VentaPreparada venta = VentaPreparada::Lee(contexto_.cn, id, std::move(lineas));
@@ -100,6 +101,9 @@ void PosteoDeVentas::Graba(VentasEnEspera& espera, ResultadoVentas& resultado, B
       // In the ledger before the commit, confirmed after it: a run killed in
       // between leaves it pending, to be checked against the database.
       pendiente = historial_ ? historial_->DocumentoPendiente(AlHistorial(venta, posteada)) : 0;
+      // A commit whose answer was lost may have been made: its document stays
+      // pending, for the next start to check.
+      confirmando = true;
       transaccion.Confirma();
       if (historial_) historial_->DocumentoConfirmado(pendiente);
       for (const std::string& aviso : contexto_.cn.TomaAvisosDeTexto())
@@ -113,7 +117,7 @@ void PosteoDeVentas::Graba(VentasEnEspera& espera, ResultadoVentas& resultado, B
       contexto_.cn.TomaAvisosDeTexto();  // nothing of the sale was stored
       const VentaFallida falla{primera.archivo, primera.fecha, primera.hora, primera.cliente, Motivo(e)};
       if (historial_) {
-        historial_->DocumentoDescartado(pendiente);
+        if (!confirmando) historial_->DocumentoDescartado(pendiente);
         historial_->Falla({falla.archivo, primera.vendedor, falla.fecha, falla.hora, falla.cliente, falla.motivo});
       }
       bitacora.Escribe(TextoDeFalla(falla));

@@ -63,8 +63,10 @@ void ComandoServicio::Estado(Programa& programa) {
     const std::string sello = formatos::SelloSubida(formatos::Reloj::now());
     for (const auto& e :
          ConsultaDelHistorial::Estado(BaseDelHistorial(programa), programa.Vendedores(), ConsultaDelHistorial::HorasSinEnviar(programa)))
-      programa.operador().Mensaje(sello + " " + ConsultaDelHistorial::LineaDeEstado(e),
-                                  e.senalado ? Botones::kExclamacion : Botones::kInformacion, "Servicio");
+      // On the standard output with the rest of the service's log: a seller
+      // gone quiet is news for the office, not a failure of the service.
+      programa.operador().Mensaje(sello + " " + ConsultaDelHistorial::LineaDeEstado(e), Botones::kInformacion,
+                                  "Servicio");
   } catch (const ErrorTravesa& e) {
     programa.operador().Mensaje(e.what(), Botones::kExclamacion, "Servicio");
   }

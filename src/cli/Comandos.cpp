@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "cli/CredencialesConsola.h"
+#include "ledger/HistorialSqlite.h"
 #include "shell/Permisos.h"
 #include "shell/Programa.h"
 #include "shell/clsAcceso.h"
@@ -43,6 +44,7 @@ int Comandos::Ejecuta(const Orden& orden, Operador& operador, const char* argv0)
   if (comando->arranque == DefComando::Arranque::kNinguno) return comando->trabajo(programa, orden);
   try {
     if (!programa.Inicia(comando->arranque == DefComando::Arranque::kCompleto)) return Salida::kArranque;
+    InstalaHistorial(programa);
   } catch (const ErrorTravesa& e) {
     operador.Mensaje(e.what(), Botones::kCritico, "Error");
     return Salida::kArranque;

@@ -5,8 +5,11 @@
 
 #include "cli/ComandoAjustes.h"
 #include "cli/ComandoBorrar.h"
+#include "cli/ComandoEstado.h"
 #include "cli/ComandoGenerar.h"
+#include "cli/ComandoHistorial.h"
 #include "cli/ComandoLeer.h"
+#include "cli/ComandoLiquidacion.h"
 #include "cli/ComandoPagos.h"
 #include "cli/ComandoProbar.h"
 #include "cli/ComandoRegistro.h"
@@ -23,6 +26,11 @@ enum OpcionPropia : unsigned {
   kVendedor = 1u << 0,
   kAplicar = 1u << 1,
   kMonto = 1u << 2,
+  kDia = 1u << 3,
+  kBuscar = 1u << 4,
+  kPdf = 1u << 5,
+  kJson = 1u << 6,
+  kCerrar = 1u << 7,
 };
 
 struct DefOpcion {
@@ -37,6 +45,11 @@ const DefOpcion kOpciones[] = {
     {kVendedor, "--vendedor", "CLAVE", "solo lo del vendedor con esa clave", false},
     {kAplicar, "--aplicar", nullptr, "aplica los pagos, tras confirmarlo", false},
     {kMonto, "--monto", "IDCXC=VALOR", "lo que se paga de un renglón (0 lo deja fuera); se repite", true},
+    {kDia, "--dia", "AAAA-MM-DD", "el día (por omisión, hoy)", false},
+    {kBuscar, "--buscar", "TEXTO", "solo lo que tenga ese texto en el archivo, el folio o el cliente", false},
+    {kPdf, "--pdf", "ARCHIVO", "escribe además la liquidación en ese archivo PDF", false},
+    {kJson, "--json", nullptr, "la salida en JSON, para herramientas de vigilancia", false},
+    {kCerrar, "--cerrar", nullptr, "cierra la liquidación del día, tras confirmarlo", false},
 };
 
 std::string CamposDeAjustes();
@@ -61,6 +74,13 @@ const DefComando kComandos[] = {
      nullptr, nullptr, Permisos::kPagos, &ComandoPagos::Ejecuta, Arranque::kCompleto},
     {"registro", "muestra o escribe los datos de la instalación de Norvento", 0, "nombre=valor", &ValoresDelRegistro,
      0, &ComandoRegistro::Ejecuta, Arranque::kNinguno},
+    {"historial", "muestra las corridas de un día, sus archivos y lo que se hizo con ellos", kDia | kVendedor | kBuscar,
+     nullptr, nullptr, Permisos::kLeer, &ComandoHistorial::Ejecuta, Arranque::kCompleto},
+    {"liquidacion", "la liquidación del día de un vendedor: ventas, formas de pago, efectivo por entregar",
+     kVendedor | kDia | kPdf | kCerrar | kJson, nullptr, nullptr, Permisos::kLeer, &ComandoLiquidacion::Ejecuta,
+     Arranque::kCompleto},
+    {"estado", "lo último de cada vendedor; termina con 1 si alguno lleva horas sin enviar nada", kJson, nullptr,
+     nullptr, Permisos::kLeer, &ComandoEstado::Ejecuta, Arranque::kCompleto},
 };
 
 std::string Columna(std::string texto, std::size_t ancho) {
@@ -123,6 +143,11 @@ void AgregaOpcion(CLI::App& sub, const DefOpcion& o, Orden& orden) {
     case kVendedor: sub.add_option(o.nombre, orden.vendedor); return;
     case kAplicar: sub.add_flag(o.nombre, orden.aplicar); return;
     case kMonto: sub.add_option(o.nombre, orden.montos)->allow_extra_args(false); return;
+    case kDia: sub.add_option(o.nombre, orden.dia); return;
+    case kBuscar: sub.add_option(o.nombre, orden.buscar); return;
+    case kPdf: sub.add_option(o.nombre, orden.pdf); return;
+    case kJson: sub.add_flag(o.nombre, orden.json); return;
+    case kCerrar: sub.add_flag(o.nombre, orden.cerrar); return;
   }
 }
 

@@ -23,6 +23,11 @@ struct Orden {
   std::vector<std::string> argumentos;  // campo=valor of ajustes and registro
   bool aplicar = false;
   std::vector<std::string> montos;
+  std::string dia;     // "yyyy-mm-dd"; empty: today
+  std::string buscar;
+  std::string pdf;
+  bool json = false;
+  bool cerrar = false;
 };
 
 // Wrong usage; the text says what was wrong, in the operator's words.

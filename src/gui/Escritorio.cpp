@@ -8,6 +8,7 @@
 
 #include "gui/OperadorVentana.h"
 #include "gui/frmInicial.h"
+#include "ledger/HistorialSqlite.h"
 #include "shell/Programa.h"
 #include "shell/host/ErrorTravesa.h"
 
@@ -36,7 +37,9 @@ int Arranca(Programa& programa, OperadorVentana& operador) {
     return kSalidaArranque;
   }
   try {
-    return programa.Inicia() ? 0 : kSalidaArranque;
+    if (!programa.Inicia()) return kSalidaArranque;
+    InstalaHistorial(programa);
+    return 0;
   } catch (const ErrorTravesa& e) {
     operador.MensajeSimple(e.what(), Botones::kCritico, "Error");
     return kSalidaArranque;

@@ -15,6 +15,7 @@
 #include "shell/BitacoraDeArchivos.h"
 #include "shell/Dialogos.h"
 #include "shell/Formatos.h"
+#include "shell/Historial.h"
 #include "shell/Programa.h"
 #include "shell/host/RecordSet.h"
 #include "shell/host/Texto.h"
@@ -243,10 +244,20 @@ ResultadoAplicacion RevisionDePagos::Aplicar(const std::vector<Renglon>& renglon
   AplicacionDePagos aplicacion(programa_.principal(), programa_.bd(), operador_);
   aplicacion.segundosDeEspera = segundosDeEspera;
   aplicacion.usuario = programa_.usuario();
-  const ResultadoAplicacion r = aplicacion.AplicarPagos(Pagos(renglones));
+  Historial& historial = programa_.historial();
+  historial.Comienza("pagos", programa_.usuario());
+  ResultadoAplicacion r;
+  try {
+    r = aplicacion.AplicarPagos(Pagos(renglones));
+  } catch (...) {
+    historial.Termina("interrumpida");
+    throw;
+  }
   aplicados_ = true;
   std::set<std::string> fallidos;
   for (const auto& c : r.fallidos) fallidos.insert(c.clave);
+  AlHistorial(renglones, r, fallidos);
+  historial.Termina(r.Completo() ? "completa" : "incompleta");
   const ArchivosDePagos archivos(programa_.carpeta());
   for (std::size_t i = 0; i < archivos_.size(); ++i) {
     bool pendiente = false;
@@ -255,6 +266,30 @@ ResultadoAplicacion RevisionDePagos::Aplicar(const std::vector<Renglon>& renglon
     if (!pendiente) archivos.Procesado(archivos_[i].ruta);
   }
   return r;
+}
+
+// Each payment reviewed and what became of it; the ledger tells, the
+// database's annex rows and decisions decide.
+void RevisionDePagos::AlHistorial(const std::vector<Renglon>& renglones, const ResultadoAplicacion& r,
+                                  const std::set<std::string>& fallidos) {
+  std::set<std::string> repetidos;
+  for (const auto& c : r.repetidos) repetidos.insert(c.clave);
+  Historial& historial = programa_.historial();
+  for (const Renglon& f : renglones) {
+    if (f[kIdCxc].empty()) continue;
+    const double monto = libNalda::prVal(f[kAPagar]);
+    std::string decision = "aplicado";
+    if (fallidos.count(f[kClave]))
+      decision = "en espera";
+    else if (monto <= 0)
+      decision = "no aplicado";
+    else if (repetidos.count(f[kClave]))
+      decision = "ya aplicado";
+    const auto i = Mostrado(f, mostrados_.size());
+    const std::string archivo = i ? mostrados_[*i].pago.archivo : "";
+    historial.Pago({archivo, static_cast<long long>(libNalda::prVal(f[kIdCxc])), f[kClave], f[kVendedor], f[kFechaPago],
+                    monto, decision});
+  }
 }
 
 void RevisionDePagos::AvisaAplicados(const ResultadoAplicacion& r) {

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstddef>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -104,6 +105,8 @@ class RevisionDePagos {
   // The rows as the application takes them, and the payments of the files
   // whose rows are no longer among them (deleted in the review).
   std::vector<PagoAAplicar> Pagos(const std::vector<Renglon>& renglones) const;
+  void AlHistorial(const std::vector<Renglon>& renglones, const ResultadoAplicacion& r,
+                   const std::set<std::string>& fallidos);
 
   static constexpr std::size_t kSinArchivo = static_cast<std::size_t>(-1);
 

@@ -6,6 +6,7 @@
 #include "publish/clsXMLs.h"
 #include "shell/Formatos.h"
 #include "shell/Interrupcion.h"
+#include "shell/Historial.h"
 #include "shell/Programa.h"
 #include "shell/host/Bitacora.h"
 #include "shell/host/BloqueoNombrado.h"
@@ -71,6 +72,8 @@ Publicacion::Resultado Publicacion::GenerarArchivos(Programa& programa, Operador
   // With every product in the price lists the "only listed products" option is off.
   if (programa.SalenTodosEnLista()) a.SoloListas = "N";
   Resultado r;
+  Historial& historial = programa.historial();
+  historial.Comienza("generar", programa.usuario(), texto::Recorta(vendedor));
   {
     // Held until the last file is on the site: two runs to one folder (the
     // service and a desk, two desks) would otherwise replace each other's files.
@@ -89,6 +92,7 @@ Publicacion::Resultado Publicacion::GenerarArchivos(Programa& programa, Operador
     r.guardados = xmls.Guardados();
     operador.Aviso("");
   }
+  historial.Termina(r.Completo() ? "completa" : "incompleta");
   if (!r.Completo()) {
     Bitacora::Advierte("La publicación no se completó" + (r.motivo.empty() ? std::string(".") : ": " + r.motivo));
     return r;

@@ -17,6 +17,7 @@
 #include "publish/ResguardoDelSitio.h"
 #include "shell/Dialogos.h"
 #include "shell/Interrupcion.h"
+#include "shell/Historial.h"
 #include "shell/Programa.h"
 #include "shell/ReglasAjustes.h"
 #include "shell/host/Huella.h"
@@ -184,6 +185,7 @@ bool clsXMLs::SubirXML(std::string_view nombre) {
     return false;
   }
   if (!huella.empty()) conocidos_->Sella(archivoActual_, huella, mFTP_.GetFTPFileTime(remoto));
+  programa_.historial().Publicado(archivoActual_, tamano, huella.empty() ? Huella::Sha256DeArchivo(local) : huella);
   return true;
 }
 

@@ -13,6 +13,7 @@
 #include "shell/ArchivosDeTelefonos.h"
 #include "shell/BitacoraDeArchivos.h"
 #include "shell/Dialogos.h"
+#include "shell/Historial.h"
 #include "shell/Programa.h"
 #include "shell/TablasSinTransacciones.h"
 #include "shell/host/BloqueoNombrado.h"
@@ -48,9 +49,20 @@ bool LecturaDeArchivos::Confirma(Operador& operador) {
 
 ResumenLectura LecturaDeArchivos::Leer(const Ajustes& ajustes) {
   ResumenLectura resumen;
-  if (!Descargar(ajustes, resumen)) return resumen;
-  MensajeFinal(resumen);
-  Terminar(ajustes, resumen);
+  Historial& historial = programa_.historial();
+  historial.Comienza("leer", programa_.usuario());
+  try {
+    if (!Descargar(ajustes, resumen)) {
+      historial.Termina("sin conexión");
+      return resumen;
+    }
+    MensajeFinal(resumen);
+    Terminar(ajustes, resumen);
+  } catch (...) {
+    historial.Termina("interrumpida");
+    throw;
+  }
+  historial.Termina(resumen.ventas.Completo() ? "completa" : "incompleta");
   return resumen;
 }
 
@@ -92,6 +104,7 @@ void LecturaDeArchivos::AnotaClientes(const ResumenLectura& resumen) {
 
 void LecturaDeArchivos::Importa(std::string_view contenido, ResumenLectura& resumen) {
   ResultadoClientes r = ClientesDelDispositivo::Importa(programa_.principal(), contenido, operador_);
+  for (const auto& [clave, nombre] : r.agregados) programa_.historial().Cliente(clave, nombre);
   ResultadoClientes& todos = resumen.clientes;
   todos.conocidos += r.conocidos;
   todos.agregados.insert(todos.agregados.end(), r.agregados.begin(), r.agregados.end());

@@ -7,6 +7,7 @@
 #include "sales/VentaPreparada.h"
 #include "sales/VentasEnEspera.h"
 #include "shell/BitacoraDeArchivos.h"
+#include "shell/Historial.h"
 #include "shell/host/BasesDD.h"
 #include "shell/host/Conexion.h"
 #include "shell/host/ErrorTravesa.h"
@@ -44,6 +45,15 @@ std::string PosteoDeVentas::TextoDeDesconocido(const VentaPosteada& p) {
          "», archivo " + p.archivo;
 }
 
+DocumentoDelHistorial PosteoDeVentas::AlHistorial(const VentaPreparada& v, const VentaPosteada& p) {
+  const LineaDeVenta& venta = v.venta();
+  DocumentoDelHistorial d{p.tipo,      p.serie,           p.folio,       venta.cliente, venta.vendedor,
+                          venta.fecha, venta.hora,        v.total,       venta.formaPago, venta.formasDePago,
+                          venta.archivo, !v.clienteExiste, {}};
+  for (const LineaDeVenta& l : v.lineas) d.productos.emplace_back(l.producto, l.cantidad);
+  return d;
+}
+
 void PosteoDeVentas::Graba(VentasEnEspera& espera, ResultadoVentas& resultado, BitacoraDeArchivos& bitacora,
                            std::set<unsigned>& fallidas) {
   // Each sale's writes go to the server together, inside its transaction.
@@ -57,6 +67,8 @@ void PosteoDeVentas::Graba(VentasEnEspera& espera, ResultadoVentas& resultado, B
     std::vector<LineaDeVenta> lineas = std::move(bloque[id]);
     if (lineas.empty()) continue;
     const LineaDeVenta primera = lineas.front();
+    long long pendiente = 0;
+    bool confirmando = false;
     try {
       Transaccion transaccion(contexto_.cn);
       const VentaPreparada venta = VentaPreparada::Lee(contexto_.cn, id, std::move(lineas));
@@ -65,7 +77,14 @@ void PosteoDeVentas::Graba(VentasEnEspera& espera, ResultadoVentas& resultado, B
         continue;
       }
       VentaPosteada posteada = tipo_.graba(contexto_, venta);
+      // In the ledger before the commit, confirmed after it: a run killed in
+      // between leaves it pending, to be checked against the database.
+      pendiente = historial_ ? historial_->DocumentoPendiente(AlHistorial(venta, posteada)) : 0;
+      // A commit whose answer was lost may have been made: its document stays
+      // pending, for the next start to check.
+      confirmando = true;
       transaccion.Confirma();
+      if (historial_) historial_->DocumentoConfirmado(pendiente);
       for (const std::string& aviso : contexto_.cn.TomaAvisosDeTexto())
         bitacora.Escribe("Venta de " + primera.cliente + " (" + primera.archivo + "): " + aviso);
       posteada.fecha = primera.fecha;
@@ -76,6 +95,10 @@ void PosteoDeVentas::Graba(VentasEnEspera& espera, ResultadoVentas& resultado, B
     } catch (const ErrorTravesa& e) {
       contexto_.cn.TomaAvisosDeTexto();  // nothing of the sale was stored
       const VentaFallida falla{primera.archivo, primera.fecha, primera.hora, primera.cliente, Motivo(e)};
+      if (historial_) {
+        if (!confirmando) historial_->DocumentoDescartado(pendiente);
+        historial_->Falla({falla.archivo, primera.vendedor, falla.fecha, falla.hora, falla.cliente, falla.motivo});
+      }
       bitacora.Escribe(TextoDeFalla(falla));
       resultado.fallidas.push_back(falla);
       fallidas.insert(id);

@@ -13,6 +13,8 @@
 namespace travesa {
 
 class BasesDD;
+class Historial;
+struct DocumentoDelHistorial;
 class BitacoraDeArchivos;
 class Conexion;
 class VentasEnEspera;
@@ -30,6 +32,8 @@ class PosteoDeVentas {
   // `fallidas`.
   void Graba(VentasEnEspera& espera, ResultadoVentas& resultado, BitacoraDeArchivos& bitacora,
              std::set<unsigned>& fallidas);
+  // Where each document posted and each sale that failed is also recorded.
+  void AlHistorial(Historial& historial) { historial_ = &historial; }
 
   // The log entry of a sale that could not be staged or posted.
   static std::string TextoDeFalla(const VentaFallida& f);
@@ -39,8 +43,11 @@ class PosteoDeVentas {
   static std::string Motivo(const std::exception& e);
 
  private:
+  static DocumentoDelHistorial AlHistorial(const VentaPreparada& v, const VentaPosteada& p);
+
   ContextoDePosteo contexto_;
   const TipoDeDocumento& tipo_;
+  Historial* historial_ = nullptr;
 };
 
 }  // namespace travesa

@@ -14,6 +14,7 @@
 #include "shell/ArchivosDeTelefonos.h"
 #include "shell/BitacoraDeArchivos.h"
 #include "shell/Dialogos.h"
+#include "shell/Historial.h"
 #include "shell/Programa.h"
 #include "shell/host/DeArchivos.h"
 #include "shell/host/ErrorTravesa.h"
@@ -150,6 +151,13 @@ void Graba(Programa& programa, const Ajustes& ajustes, const std::vector<Product
                   r.traspaso);
   t.Confirma();
   r.estado = ResultadoTraspaso::Estado::Grabado;
+  TraspasoDelHistorial registro{r.traspaso, r.lineas, 0, "", FechaYHora().first, {}};
+  for (const Producto& p : productos) {
+    if (p.cantidad <= 0) continue;
+    registro.piezas += p.cantidad;
+    registro.productos.emplace_back(p.clave, p.cantidad);
+  }
+  programa.historial().Traspaso(registro);
 }
 
 // The products of the file, then the booking, with what the operator is told.

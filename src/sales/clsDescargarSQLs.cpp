@@ -11,10 +11,12 @@
 #include "sales/clsArchivoTravesa.h"
 #include "shell/Dialogos.h"
 #include "shell/BitacoraDeArchivos.h"
+#include "shell/Historial.h"
 #include "shell/Programa.h"
 #include "shell/Respaldo.h"
 #include "shell/host/BloqueoNombrado.h"
 #include "shell/host/ErrorTravesa.h"
+#include "shell/host/Huella.h"
 #include "shell/host/Texto.h"
 
 namespace travesa {
@@ -138,8 +140,12 @@ void clsDescargarSQLs::LeeArchivo(const std::string& nombre, std::int32_t listad
   bitacora.Escribe(10, "Descargado");
   std::error_code ec;
   const auto tamano = std::filesystem::file_size(local, ec);
-  leidos_.push_back(ArchivoLeido{nombre, {}, false, ec ? -1 : static_cast<std::int64_t>(tamano), false});
+  leidos_.push_back(ArchivoLeido{nombre, {}, false, ec ? -1 : static_cast<std::int64_t>(tamano), false, {}, {}, 0});
   ArchivoLeido& archivo = leidos_.back();
+  try {
+    archivo.huella = Huella::Sha256DeArchivo(local);
+  } catch (const ErrorTravesa&) {
+  }
   // The listing keeps the low 32 bits of a size.
   if (static_cast<std::int32_t>(archivo.tamano) != listado) {
     bitacora.Escribe(10, "Archivo " + nombre + " cambió mientras se descargaba: el teléfono aún lo está subiendo");
@@ -167,6 +173,7 @@ void clsDescargarSQLs::NoLeido(BitacoraDeArchivos& bitacora, const std::string& 
 void clsDescargarSQLs::Falla(BitacoraDeArchivos& bitacora, ArchivoLeido& archivo, VentaFallida falla) {
   bitacora.Escribe(PosteoDeVentas::TextoDeFalla(falla));
   archivo.conFallas = true;
+  programa_.historial().Falla({falla.archivo, archivo.vendedor, falla.fecha, falla.hora, falla.cliente, falla.motivo});
   resultado_.fallidas.push_back(std::move(falla));
 }
 
@@ -207,10 +214,11 @@ std::vector<clsDescargarSQLs::LineaLeida> clsDescargarSQLs::LeeLineas(clsArchivo
     const std::string clave = ClaveDeVenta(valores);
     if (linea) {
       linea->archivo = archivo.nombre;
+      if (archivo.vendedor.empty()) archivo.vendedor = linea->vendedor;
       leidas.push_back({std::move(*linea), clave});
       continue;
     }
-    Rechaza(bitacora, "Línea rechazada del archivo " + archivo.nombre + " (" + motivo + "): " + lector.UltimaLinea());
+    Rechaza(bitacora, archivo, "Línea rechazada del archivo " + archivo.nombre + " (" + motivo + "): " + lector.UltimaLinea());
     if (!rechazadas.insert(clave).second) continue;
     const std::string cliente = valores.size() > 2 ? DesUTF8cizar(valores[2]) : "";
     std::string fecha, hora;
@@ -219,13 +227,15 @@ std::vector<clsDescargarSQLs::LineaLeida> clsDescargarSQLs::LeeLineas(clsArchivo
           VentaFallida{archivo.nombre, fecha, hora, cliente, "una línea de la venta no es válida: " + motivo});
   }
   if (!texto::Recorta(texto::Reemplaza(lector.Resto(), "\r", "")).empty()) {
-    Rechaza(bitacora, "Línea sin fin de línea, no leída, del archivo " + archivo.nombre + ": " + lector.Resto());
+    Rechaza(bitacora, archivo, "Línea sin fin de línea, no leída, del archivo " + archivo.nombre + ": " + lector.Resto());
     archivo.inconcluso = true;
   }
   return leidas;
 }
 
-void clsDescargarSQLs::Rechaza(BitacoraDeArchivos& bitacora, const std::string& rechazo) {
+void clsDescargarSQLs::Rechaza(BitacoraDeArchivos& bitacora, ArchivoLeido& archivo, const std::string& rechazo) {
+  ++archivo.rechazadas;
+  programa_.historial().Rechazo(archivo.nombre, rechazo);
   bitacora.Escribe(15, rechazo);
   resultado_.lineasRechazadas.push_back(rechazo);
 }
@@ -270,6 +280,7 @@ void clsDescargarSQLs::PonEnEspera(const std::vector<LineaLeida>& leidas, const 
 void clsDescargarSQLs::GrabarVentas(BitacoraDeArchivos& bitacora, VentasEnEspera& espera,
                                     std::set<unsigned>& fallidas) {
   PosteoDeVentas posteo(programa_.principal(), programa_.bd(), *tipo, blSinExist, Serie);
+  posteo.AlHistorial(programa_.historial());
   posteo.Graba(espera, resultado_, bitacora, fallidas);
 }
 
@@ -284,15 +295,18 @@ void clsDescargarSQLs::BorraLeidos(BitacoraDeArchivos& bitacora, const std::set<
     for (const unsigned id : archivo.ventas) completo = completo && !fallidas.count(id);
     if (!completo) {
       bitacora.Escribe(10, "Se conserva en el sitio " + archivo.nombre + ": alguna de sus ventas no se grabó");
+      AlHistorial(archivo, "parcial: se conserva en el sitio, alguna de sus ventas no se grabó");
       continue;
     }
     const std::string llegando = SigueLlegando(archivo, enElSitio.get(), sinListado);
     if (!llegando.empty()) {
       bitacora.Escribe(10, "Se conserva en el sitio " + archivo.nombre + ": " + llegando);
+      AlHistorial(archivo, "se conserva en el sitio: " + llegando);
       continue;
     }
     bitacora.Escribe(10, "Intentando borrar " + archivo.nombre);
     mFTP_.DeleteFTPFile(archivo.nombre);
+    AlHistorial(archivo, archivo.rechazadas ? "grabado, con renglones rechazados" : "grabado");
   }
 }
 
@@ -309,6 +323,16 @@ std::string clsDescargarSQLs::SigueLlegando(const ArchivoLeido& archivo, const c
       return "cambió mientras se leía (" + std::to_string(archivo.tamano) + " bytes leídos)";
   }
   return "";
+}
+
+void clsDescargarSQLs::AlHistorial(const ArchivoLeido& archivo, const std::string& destino) {
+  // "ventas_<device>_..."
+  std::string dispositivo;
+  const std::size_t a = archivo.nombre.find('_');
+  const std::size_t b = a == std::string::npos ? a : archivo.nombre.find_first_of("_.", a + 1);
+  if (b != std::string::npos) dispositivo = archivo.nombre.substr(a + 1, b - a - 1);
+  programa_.historial().Archivo(
+      {archivo.nombre, archivo.tamano, archivo.huella, archivo.vendedor, dispositivo, "", destino});
 }
 
 }  // namespace travesa

@@ -77,6 +77,9 @@ class clsDescargarSQLs {
     bool conFallas = false;
     std::int64_t tamano = -1;
     bool inconcluso = false;
+    std::string huella;    // SHA-256 of what was read
+    std::string vendedor;  // of its first sale read
+    int rechazadas = 0;    // lines refused
   };
 
   // A line of a sales file, with its sale as the phone wrote it (client and
@@ -98,7 +101,9 @@ class clsDescargarSQLs {
                                 BitacoraDeArchivos& bitacora);
   void PonEnEspera(const std::vector<LineaLeida>& leidas, const std::set<std::string>& rechazadas, unsigned& contador,
                    ArchivoLeido& archivo, BitacoraDeArchivos& bitacora, VentasEnEspera& espera);
-  void Rechaza(BitacoraDeArchivos& bitacora, const std::string& rechazo);
+  void Rechaza(BitacoraDeArchivos& bitacora, ArchivoLeido& archivo, const std::string& rechazo);
+  // What became of the file, for the ledger.
+  void AlHistorial(const ArchivoLeido& archivo, const std::string& destino);
   void GrabarVentas(BitacoraDeArchivos& bitacora, VentasEnEspera& espera, std::set<unsigned>& fallidas);
   void BorraLeidos(BitacoraDeArchivos& bitacora, const std::set<unsigned>& fallidas);
   static std::string SigueLlegando(const ArchivoLeido& archivo, const cDirList* enElSitio, bool sinListado);

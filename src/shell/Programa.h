@@ -3,11 +3,13 @@
 // Norvento installation and the two database connections, and the settings.
 // Both the desktop window and the headless commands start through it.
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "shell/Ajustes.h"
 #include "shell/Configuracion.h"
+#include "shell/Historial.h"
 #include "shell/Operador.h"
 #include "shell/host/BasesDD.h"
 #include "shell/host/Conexion.h"
@@ -73,6 +75,10 @@ class Programa {
   // The user who logged in; empty before the login.
   const std::string& usuario() const { return usuario_; }
   void FijaUsuario(std::string usuario) { usuario_ = std::move(usuario); }
+  // The ledger of the runs; one that records nothing until a front end gives
+  // the program its own.
+  Historial& historial() { return historial_ ? *historial_ : nulo_; }
+  void FijaHistorial(std::unique_ptr<Historial> historial) { historial_ = std::move(historial); }
 
  private:
   void CompletaRegistro();
@@ -89,6 +95,8 @@ class Programa {
   Conexion segunda_;
   Ajustes ajustes_;
   std::string usuario_;
+  HistorialNulo nulo_;
+  std::unique_ptr<Historial> historial_;
 };
 
 }  // namespace travesa

@@ -1,0 +1,13 @@
+#pragma once
+// The day a command asks about: --dia as given (checked), or today.
+#include <string>
+
+#include "cli/LineaDeComandos.h"
+
+namespace travesa {
+
+class Programa;
+
+std::string DiaDeLaOrden(const Orden& orden);
+
+}  // namespace travesa

@@ -1,0 +1,149 @@
+#include "ledger/ConsultaDelHistorial.h"
+
+#include <ctime>
+
+#include "ledger/BaseSqlite.h"
+#include "shell/Formatos.h"
+#include "shell/host/libNalda.h"
+
+namespace travesa {
+namespace {
+
+std::string Json(const std::string& t) {
+  std::string out = "\"";
+  for (const char c : t) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += c;
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      char u[8];
+      std::snprintf(u, sizeof u, "\\u%04x", c);
+      out += u;
+    } else {
+      out += c;
+    }
+  }
+  return out + "\"";
+}
+
+// "yyyy-mm-dd hh:nn:ss" of `horas` ago, local time.
+std::string Hace(int horas) {
+  const std::time_t t = std::time(nullptr) - static_cast<std::time_t>(horas) * 3600;
+  std::tm local{};
+  localtime_r(&t, &local);
+  char texto[32];
+  std::strftime(texto, sizeof texto, "%Y-%m-%d %H:%M:%S", &local);
+  return texto;
+}
+
+std::string Uno(BaseSqlite& h, const std::string& sql, const std::vector<BaseSqlite::Dato>& v) {
+  const auto f = h.Consulta(sql, v);
+  return f.empty() ? "" : f.front()[0];
+}
+
+}  // namespace
+
+std::string ConsultaDelHistorial::Dia(BaseSqlite& h, const std::string& dia, const std::string& vendedor,
+                                      const std::string& buscar) {
+  const std::string patron = "%" + buscar + "%";
+  std::string t;
+  for (const auto& c : h.Consulta("SELECT id, tipo, usuario, equipo, inicio, COALESCE(fin, ''), COALESCE(resultado, "
+                                  "'sin terminar'), vendedor FROM corridas WHERE substr(inicio, 1, 10) = ? ORDER BY id",
+                                  {dia})) {
+    std::string cuerpo;
+    for (const auto& a : h.Consulta("SELECT nombre, tamano, huella, vendedor, destino FROM archivos WHERE corrida = ? "
+                                    "AND (? = '' OR vendedor = ?) ORDER BY id",
+                                    {std::stoll(c[0]), vendedor, vendedor})) {
+      std::string documentos;
+      for (const auto& d : h.Consulta("SELECT tipo, serie, folio, cliente, total, confirmado FROM documentos WHERE "
+                                      "corrida = ? AND archivo = ? AND (? = '' OR archivo LIKE ? OR folio LIKE ? OR "
+                                      "cliente LIKE ?) ORDER BY id",
+                                      {std::stoll(c[0]), a[0], buscar, patron, patron, patron}))
+        documentos += "      " + d[0] + " " + (d[1].empty() ? "" : d[1] + "-") + d[2] + ", cliente " + d[3] + ", " +
+                      formatos::Moneda(std::stod(d[4])) + (d[5] == "1" ? "" : " (sin confirmar)") + "\n";
+      const bool coincide = buscar.empty() || a[0].find(buscar) != std::string::npos || !documentos.empty();
+      if (!coincide) continue;
+      cuerpo += "    " + a[0] + " (" + a[1] + " bytes, vendedor " + (a[3].empty() ? "?" : a[3]) + "): " + a[4] + "\n" +
+                documentos;
+    }
+    if (c[1] == "pagos") {
+      for (const auto& p : h.Consulta("SELECT archivo, cliente, cxc, monto, decision FROM pagos WHERE corrida = ? AND "
+                                      "(? = '' OR vendedor = ?) AND (? = '' OR archivo LIKE ? OR cliente LIKE ?)",
+                                      {std::stoll(c[0]), vendedor, vendedor, buscar, patron, patron}))
+        cuerpo += "    Pago de " + p[1] + " (cuenta " + p[2] + ", " + p[0] + "): " + formatos::Moneda(std::stod(p[3])) +
+                  ", " + p[4] + "\n";
+    }
+    const bool filtrado = !vendedor.empty() || !buscar.empty();
+    if (filtrado && cuerpo.empty()) continue;
+    t += c[4] + "  " + c[1] + (c[7].empty() ? "" : " (vendedor " + c[7] + ")") + ", " + c[6] +
+         (c[2].empty() ? "" : ", usuario " + c[2]) + (c[3].empty() ? "" : ", equipo " + c[3]) + "\n" + cuerpo;
+  }
+  return t.empty() ? "No hay corridas registradas el " + dia + ".\n" : t;
+}
+
+int ConsultaDelHistorial::HorasSinEnviar(const Programa& programa) {
+  const long horas = libNalda::prVal(libNalda::LeeIni("Configuración", "Horas sin enviar", programa.ini()));
+  return horas > 0 ? static_cast<int>(horas) : 24;
+}
+
+std::vector<ConsultaDelHistorial::EstadoDeVendedor> ConsultaDelHistorial::Estado(
+    BaseSqlite& h, const std::vector<Vendedor>& vendedores, int horas) {
+  std::vector<EstadoDeVendedor> todos;
+  const std::string limite = Hace(horas);
+  for (const Vendedor& v : vendedores) {
+    EstadoDeVendedor e;
+    e.clave = v.clave;
+    e.nombre = v.nombre;
+    e.publicado = Uno(h, "SELECT MAX(inicio) FROM corridas WHERE tipo = 'generar' AND resultado = 'completa' AND "
+                         "(vendedor = ? OR vendedor = '')", {v.clave});
+    for (const auto& f : h.Consulta("SELECT dispositivo, MAX(momento), nombre FROM archivos WHERE vendedor = ? "
+                                    "GROUP BY dispositivo ORDER BY dispositivo", {v.clave}))
+      e.dispositivos.push_back((f[0].empty() ? "?" : f[0]) + ": " + f[1] + ", " + f[2]);
+    e.ultimoArchivo = Uno(h, "SELECT MAX(momento) FROM archivos WHERE vendedor = ?", {v.clave});
+    e.enSitio = std::stoi(Uno(h, "SELECT COUNT(*) FROM archivos a WHERE a.vendedor = ? AND a.destino NOT LIKE "
+                                 "'grabado%' AND a.id = (SELECT MAX(x.id) FROM archivos x WHERE x.nombre = a.nombre)",
+                              {v.clave}));
+    e.pagosEnEspera = std::stoi(Uno(h, "SELECT COUNT(*) FROM pagos p WHERE p.vendedor = ? AND p.decision = 'en espera' "
+                                       "AND p.id = (SELECT MAX(x.id) FROM pagos x WHERE x.cxc = p.cxc AND "
+                                       "x.cliente = p.cliente AND x.archivo = p.archivo)", {v.clave}));
+    e.ultimaLectura = Uno(h, "SELECT MAX(inicio) FROM corridas WHERE tipo = 'leer'", {});
+    e.senalado = e.ultimoArchivo.empty() || e.ultimoArchivo < limite;
+    todos.push_back(std::move(e));
+  }
+  return todos;
+}
+
+std::string ConsultaDelHistorial::LineaDeEstado(const EstadoDeVendedor& e) {
+  std::string t = e.clave + (e.nombre.empty() ? "" : " " + e.nombre) + ": último archivo " +
+                  (e.ultimoArchivo.empty() ? "ninguno" : e.ultimoArchivo) + ", catálogo publicado " +
+                  (e.publicado.empty() ? "nunca" : e.publicado) + ", en el sitio " + std::to_string(e.enSitio) +
+                  ", pagos en espera " + std::to_string(e.pagosEnEspera);
+  return e.senalado ? t + " (SIN ENVIAR)" : t;
+}
+
+std::string ConsultaDelHistorial::TextoDeEstado(const std::vector<EstadoDeVendedor>& todos) {
+  std::string t;
+  for (const EstadoDeVendedor& e : todos) {
+    t += LineaDeEstado(e) + "\n";
+    for (const std::string& d : e.dispositivos) t += "    " + d + "\n";
+  }
+  if (!todos.empty()) t += "Última lectura: " + (todos.front().ultimaLectura.empty() ? "ninguna" : todos.front().ultimaLectura) + "\n";
+  return t;
+}
+
+std::string ConsultaDelHistorial::JsonDeEstado(const std::vector<EstadoDeVendedor>& todos) {
+  std::string t = "[";
+  for (std::size_t i = 0; i < todos.size(); ++i) {
+    const EstadoDeVendedor& e = todos[i];
+    std::string dispositivos;
+    for (const std::string& d : e.dispositivos) dispositivos += (dispositivos.empty() ? "" : ",") + Json(d);
+    t += std::string(i ? "," : "") + "\n  {\"vendedor\": " + Json(e.clave) + ", \"nombre\": " + Json(e.nombre) +
+         ", \"publicado\": " + Json(e.publicado) + ", \"ultimo_archivo\": " + Json(e.ultimoArchivo) +
+         ", \"dispositivos\": [" + dispositivos + "], \"en_sitio\": " + std::to_string(e.enSitio) +
+         ", \"pagos_en_espera\": " + std::to_string(e.pagosEnEspera) + ", \"ultima_lectura\": " +
+         Json(e.ultimaLectura) + ", \"senalado\": " + (e.senalado ? "true" : "false") + "}";
+  }
+  return t + "\n]\n";
+}
+
+}  // namespace travesa

@@ -38,7 +38,7 @@ void ComandoServicio::Publica(Programa& programa, const Orden& orden) {
       op.Mensaje(formatos::SelloSubida(formatos::Reloj::now()) + " Se guardó para la siguiente lectura un archivo que un "
                  "teléfono dejó en el sitio sin leerse: " + archivo.string(),
                  Botones::kExclamacion, "Servicio");
-    if (r.ok) {
+    if (r.Completo()) {
       op.Mensaje(r.sello + " Archivos generados y grabados en el sitio web. " + r.proxima, Botones::kInformacion,
                  "Servicio");
       return;

@@ -8,6 +8,7 @@
 #include "payments/DocumentoDePago.h"
 #include "payments/PagosYaAplicados.h"
 #include "shell/host/BasesDD.h"
+#include "shell/TablasSinTransacciones.h"
 #include "shell/host/BloqueoNombrado.h"
 #include "shell/host/Conexion.h"
 #include "shell/host/ErrorTravesa.h"
@@ -116,6 +117,7 @@ AplicacionDePagos::AplicacionDePagos(Conexion& cn, const BasesDD& bd, Operador& 
 
 ResultadoAplicacion AplicacionDePagos::AplicarPagos(const std::vector<PagoAAplicar>& pagos) {
   BloqueoNombrado bloqueo(cn_, kBloqueo, segundosDeEspera);
+  TablasSinTransacciones::Advierte(cn_, op_);
   TablaDeTrabajo tabla(cn_);
   DecisionesDePago::AseguraTabla(cn_);
   // Each customer's writes go to the server together, inside its transaction.

@@ -11,6 +11,12 @@
 namespace travesa {
 namespace {
 
+// Payments are matched by their whole units, taken from the amount to the
+// cent on both sides: a column of two decimals or a FLOAT holds 80.999 as
+// 81.00, and 50 may come back as 49.99999.
+long long Unidades(double monto) { return static_cast<long long>(std::floor(std::round(monto * 100.0) / 100.0)); }
+constexpr const char* kUnidadesDelAnexo = "TRUNCATE(ROUND(a.Cantidad, 2), 0)";
+
 std::map<long, PagosYaAplicados::Documento> LeeCxcs(Conexion& cn, const std::vector<PagoAAplicar>& pagos) {
   std::set<long long> ids;
   for (const PagoAAplicar& p : pagos) ids.insert(p.idCxc);
@@ -28,9 +34,9 @@ std::map<long, PagosYaAplicados::Documento> LeeCxcs(Conexion& cn, const std::vec
 bool AplicadoSinCxc(Conexion& cn, const PagoAAplicar& p, double cantidad) {
   return !cn.Escalar(cn.Prepara("SELECT 1 FROM anexopagosctes a JOIN edoctacli e ON e.Folio = a.FolioDelPago "
                                 "WHERE e.Clave = ? AND a.FechaReal = ? AND a.Hora = ? AND "
-                                "TRUNCATE(a.Cantidad, 0) = ? LIMIT 1",
+                                + std::string(kUnidadesDelAnexo) + " = ? LIMIT 1",
                                 {Valor(p.cliente), Valor(p.fecha), Valor(p.hora.substr(0, 5)),
-                                 Valor(static_cast<long long>(std::floor(cantidad)))}))
+                                 Valor(Unidades(cantidad))}))
               .EsNulo();
 }
 
@@ -45,8 +51,8 @@ PagosYaAplicados::PagosYaAplicados(Conexion& cn, const std::vector<Documento>& d
     donde += (donde.empty() ? "" : " OR ") + columna + " IN (" + texto::ListaDeNumeros(numeros) + ")";
   RecordSet rs;
   rs.Abre(cn,
-          "SELECT Factura, Remision, Apartado, Cargo, FechaReal, Hora, TRUNCATE(Cantidad, 0) AS Entero "
-          "FROM anexopagosctes WHERE " + donde,
+          "SELECT Factura, Remision, Apartado, Cargo, FechaReal, Hora, " + std::string(kUnidadesDelAnexo) +
+              " AS Entero FROM anexopagosctes a WHERE " + donde,
           "anexopagosctes");
   for (; !rs.Eof(); rs.MoveNext()) {
     for (const auto& [columna, numeros] : porColumna) {
@@ -61,7 +67,7 @@ PagosYaAplicados::PagosYaAplicados(Conexion& cn, const std::vector<Documento>& d
 bool PagosYaAplicados::Aplicado(const Documento& documento, const std::string& fecha, const std::string& hora,
                                 double monto) const {
   return huellas_.count({std::string(documento.first.columna), documento.second, fecha, hora.substr(0, 5),
-                         static_cast<long long>(std::floor(monto))}) > 0;
+                         Unidades(monto)}) > 0;
 }
 
 std::vector<bool> PagosYaAplicados::Busca(Conexion& cn, const std::vector<PagoAAplicar>& pagos,

@@ -139,8 +139,11 @@ void AgregaNuevos(Conexion& cn, const std::vector<Registro>& bloque, ResultadoCl
     }
     try {
       cn.Inserta("clientes", registro.columnas, registro.valores);
+      for (const std::string& aviso : cn.TomaAvisosDeTexto())
+        Bitacora::Advierte("Archivo de clientes, registro " + std::to_string(registro.numero) + ": " + aviso);
       r.agregados.push_back({registro.clave, registro.nombre});
     } catch (const ErrorBD& e) {
+      cn.TomaAvisosDeTexto();
       if (!cn.Vive()) throw;
       if (e.numero() == kClaveRepetida) {
         ++r.conocidos;

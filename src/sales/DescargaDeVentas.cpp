@@ -3,20 +3,15 @@
 #include "sales/clsDescargarSQLs.h"
 #include "shell/BitacoraDeArchivos.h"
 #include "shell/Programa.h"
+#include "shell/TablasSinTransacciones.h"
 
 namespace travesa {
-
-int DescargaDeVentas::TipoDeDocumento(const Ajustes& ajustes) {
-  if (ajustes.TipoMovimiento == "P") return 1;
-  if (ajustes.TipoMovimiento == "R") return 2;
-  return 0;
-}
 
 ResultadoVentas DescargaDeVentas::EjecutaDescarga(Programa& programa, Operador& objLabel, const Ajustes& ajustes,
                                                   int segundosDeEspera) {
   objLabel.Aviso("");
   clsDescargarSQLs descarga(programa, objLabel);
-  descarga.byCrearVta = TipoDeDocumento(ajustes);
+  descarga.tipo = &TipoDeDocumento::DelAjuste(ajustes.TipoMovimiento);
   descarga.blSinExist = Ajustes::Si(ajustes.SinExistencia);
   descarga.Serie = ajustes.Serie;
   descarga.ftpSitio = ajustes.ftpSitio;
@@ -25,6 +20,7 @@ ResultadoVentas DescargaDeVentas::EjecutaDescarga(Programa& programa, Operador& 
   descarga.FTPcarpeta = ajustes.FTPcarpeta;
   descarga.verificarCertificado = ajustes.VerificarCertificado != "N";
   descarga.segundosDeEspera = segundosDeEspera;
+  TablasSinTransacciones::Advierte(programa.principal(), objLabel);
   descarga.Procesar();
   objLabel.Aviso("");
   return descarga.Resultado();

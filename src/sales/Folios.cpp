@@ -7,6 +7,7 @@
 
 #include "shell/host/BasesDD.h"
 #include "shell/host/Conexion.h"
+#include "shell/host/Contadores.h"
 #include "shell/host/RecordSet.h"
 #include "shell/host/Texto.h"
 #include "shell/host/libNalda.h"
@@ -25,15 +26,14 @@ constexpr long kVentana = 1000;
 constexpr long kSinMinimo = -2147483647L - 1;
 
 // Advances the counter (created when missing) to its next number, or to
-// `minimo` when that is further, and returns it. One statement that locks the
-// row: two connections never get the same number, and the counter never goes
-// back.
+// `minimo` when that is further, and returns it. The row is locked by the
+// draw: two connections never get the same number, and the counter never
+// goes back.
 long Avanza(Conexion& cnn, std::string_view dato, long minimo = kSinMinimo) {
-  cnn.Execute(cnn.Prepara(std::string("INSERT INTO sistema (Dato, Contenido) VALUES (?, LAST_INSERT_ID(GREATEST(1, ?))) "
-                                      "ON DUPLICATE KEY UPDATE Contenido = LAST_INSERT_ID(GREATEST(") +
-                              kActual + " + 1, ?))",
-                          {Valor(dato), Valor(minimo), Valor(minimo)}));
-  return static_cast<long>(cnn.UltimoId());
+  const std::string minimoSql = std::to_string(minimo);
+  const std::string siguiente = std::string("GREATEST(") + kActual + " + 1, " + minimoSql + ")";
+  return static_cast<long>(
+      Contadores::Avanza(cnn, {{std::string(dato), siguiente, "GREATEST(1, " + minimoSql + ")"}}).front());
 }
 
 long Lee(Conexion& cnn, std::string_view dato) {

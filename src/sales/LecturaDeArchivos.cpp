@@ -1,10 +1,10 @@
 #include "sales/LecturaDeArchivos.h"
 
 
+#include "ftp/AvisoDeTransferencia.h"
 #include "ftp/DescargaRemota.h"
 #include "ftp/SitioFTP.h"
 #include "ftp/clsFTP.h"
-#include "sales/AvisoDeTransferencia.h"
 #include "sales/DescargaDeVentas.h"
 #include "sales/LectorDeEtiquetas.h"
 #include "sales/SitioDeDispositivos.h"
@@ -14,6 +14,7 @@
 #include "shell/BitacoraDeArchivos.h"
 #include "shell/Dialogos.h"
 #include "shell/Programa.h"
+#include "shell/TablasSinTransacciones.h"
 #include "shell/host/BloqueoNombrado.h"
 #include "shell/host/DeArchivos.h"
 #include "shell/host/ErrorTravesa.h"
@@ -68,6 +69,7 @@ bool LecturaDeArchivos::Descargar(const Ajustes& ajustes, ResumenLectura& resume
   }
   Conexion& cn = programa_.principal();
   BloqueoNombrado bloqueo(cn, clsDescargarSQLs::NombreDelBloqueo(cn), segundosDeEspera_);
+  TablasSinTransacciones::Advierte(cn, operador_);
   ImportaGuardados(resumen);
   ImportaClientes(ajustes, carpeta, sello, resumen);
   Ajustes conCarpeta = ajustes;

@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <map>
 
-#include "sales/PedidoDeVenta.h"
-#include "sales/RemisionDeVenta.h"
-#include "sales/TicketDeVenta.h"
+#include "sales/TipoDeDocumento.h"
 #include "sales/VentaPreparada.h"
 #include "sales/VentasEnEspera.h"
 #include "shell/BitacoraDeArchivos.h"
@@ -19,23 +17,16 @@ namespace travesa {
 namespace {
 
 constexpr std::size_t kVentasPorBloque = 200;
-constexpr const char* kRegistrado = "REGISTRADO EN PROGRAMA «TRAVESA» POR ";
-
-std::string TextoDocumento(int byCrearVta) {
-  if (byCrearVta == 0) return std::string("EL TICKET ") + kRegistrado;
-  if (byCrearVta == 2) return std::string("LA REMISIÓN ") + kRegistrado;
-  return kRegistrado;
-}
 
 std::string SerieElegida(std::string_view serie) { return serie == "N/A" ? std::string() : std::string(serie); }
 
 }  // namespace
 
-PosteoDeVentas::PosteoDeVentas(Conexion& cn, const BasesDD& bd, int byCrearVta, bool blSinExist,
+PosteoDeVentas::PosteoDeVentas(Conexion& cn, const BasesDD& bd, const TipoDeDocumento& tipo, bool blSinExist,
                                std::string_view serie)
-    : contexto_{cn, SerieElegida(serie), TextoDocumento(byCrearVta), blSinExist,
+    : contexto_{cn, SerieElegida(serie), std::string(tipo.textoDocumento), blSinExist,
                 static_cast<int>(libNalda::prVal(bd.LeeDato("FDPEVACDPDV", cn, "configura")))},
-      byCrearVta_(byCrearVta) {}
+      tipo_(tipo) {}
 
 std::string PosteoDeVentas::Motivo(const std::exception& e) {
   const std::string texto = e.what();
@@ -51,18 +42,6 @@ std::string PosteoDeVentas::TextoDeDesconocido(const VentaPosteada& p) {
   return "     Venta grabada a un cliente que no existe en Norvento: " + p.tipo + " " +
          (p.serie.empty() ? std::string() : p.serie + "-") + std::to_string(p.folio) + ", cliente «" + p.cliente +
          "», archivo " + p.archivo;
-}
-
-bool PosteoDeVentas::YaExiste(const VentaPreparada& v) {
-  if (byCrearVta_ == 0) return TicketDeVenta::YaExiste(contexto_.cn, v);
-  if (byCrearVta_ == 1) return PedidoDeVenta::YaExiste(contexto_.cn, v);
-  return RemisionDeVenta::YaExiste(contexto_.cn, v);
-}
-
-VentaPosteada PosteoDeVentas::Posta(const VentaPreparada& v) {
-  if (byCrearVta_ == 0) return TicketDeVenta::Graba(contexto_, v);
-  if (byCrearVta_ == 1) return PedidoDeVenta::Graba(contexto_, v);
-  return RemisionDeVenta::Graba(contexto_, v);
 }
 
 void PosteoDeVentas::Graba(VentasEnEspera& espera, ResultadoVentas& resultado, BitacoraDeArchivos& bitacora,
@@ -81,18 +60,21 @@ void PosteoDeVentas::Graba(VentasEnEspera& espera, ResultadoVentas& resultado, B
     try {
       Transaccion transaccion(contexto_.cn);
       const VentaPreparada venta = VentaPreparada::Lee(contexto_.cn, id, std::move(lineas));
-      if (YaExiste(venta)) {
+      if (tipo_.yaExiste(contexto_.cn, venta)) {
         ++resultado.yaPosteadas;
         continue;
       }
-      VentaPosteada posteada = Posta(venta);
+      VentaPosteada posteada = tipo_.graba(contexto_, venta);
       transaccion.Confirma();
+      for (const std::string& aviso : contexto_.cn.TomaAvisosDeTexto())
+        bitacora.Escribe("Venta de " + primera.cliente + " (" + primera.archivo + "): " + aviso);
       posteada.fecha = primera.fecha;
       // Posted as the rules say, but the office must see it.
       posteada.clienteDesconocido = !venta.clienteExiste;
       if (posteada.clienteDesconocido) bitacora.Escribe(TextoDeDesconocido(posteada));
       resultado.posteadas.push_back(std::move(posteada));
     } catch (const ErrorTravesa& e) {
+      contexto_.cn.TomaAvisosDeTexto();  // nothing of the sale was stored
       const VentaFallida falla{primera.archivo, primera.fecha, primera.hora, primera.cliente, Motivo(e)};
       bitacora.Escribe(TextoDeFalla(falla));
       resultado.fallidas.push_back(falla);

@@ -3,9 +3,9 @@
 #include <ctime>
 #include <vector>
 
+#include "ftp/AvisoDeTransferencia.h"
 #include "ftp/SitioFTP.h"
 #include "ftp/clsFTP.h"
-#include "sales/AvisoDeTransferencia.h"
 #include "sales/Folios.h"
 #include "sales/LectorDeEtiquetas.h"
 #include "sales/SitioDeDispositivos.h"
@@ -17,6 +17,7 @@
 #include "shell/Programa.h"
 #include "shell/host/DeArchivos.h"
 #include "shell/host/ErrorTravesa.h"
+#include "shell/host/Contadores.h"
 #include "shell/host/Huella.h"
 #include "shell/host/RecordSet.h"
 #include "shell/host/Texto.h"
@@ -114,7 +115,7 @@ struct ArchivoDeProductos {
 void Graba(Programa& programa, const Ajustes& ajustes, const std::vector<Producto>& productos,
            const ArchivoDeProductos& archivo, ArchivosConocidos& conocidos, ResultadoTraspaso& r) {
   Conexion& cn = programa.principal();
-  cn.Execute(cn.Prepara("INSERT IGNORE INTO sistema (Dato, Contenido) VALUES (?, '')", {Valor(kHuella)}));
+  Contadores::Asegura(cn, kHuella, "");
   Transaccion t(cn);
   // The row locked first: two desks booking at once take turns here.
   const std::string previa =

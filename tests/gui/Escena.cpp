@@ -42,9 +42,9 @@ bool Escena::Abre(frmInicial::Opciones opciones) {
   programa_ = std::make_unique<Programa>(inst_.programa(), operador_);
   if (!programa_->Inicia()) return false;
   ventana_ = std::make_unique<frmInicial>(*programa_, operador_, opciones);
-  QObject::connect(ventana_.get(), &frmInicial::PublicacionTerminada, ventana_.get(), [this](bool ok) {
+  QObject::connect(ventana_.get(), &frmInicial::PublicacionTerminada, ventana_.get(), [this](bool completa) {
     ++publicaciones_;
-    if (ok) ++correctas_;
+    if (completa) ++completas_;
   });
   QSignalSpy terminada(ventana_.get(), &frmInicial::PrimeraVistaTerminada);
   ventana_->show();

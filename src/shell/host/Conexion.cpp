@@ -1,6 +1,7 @@
 #include "shell/host/Conexion.h"
 
 #include <errmsg.h>
+#include <mysql.h>
 
 #include <algorithm>
 #include <cstring>
@@ -27,41 +28,37 @@ std::string Identificador(std::string_view nombre) {
   return out + "`";
 }
 
-}  // namespace
-
-void LanzaSiSePerdioLaConexion(MYSQL* m, unsigned numero, std::string_view texto) {
-  if (numero != CR_SERVER_GONE_ERROR && numero != CR_SERVER_LOST && numero != CR_SERVER_LOST_EXTENDED) return;
+// "servidor:puerto" of an open connection.
+std::string Describe(MYSQL* m) {
   const char* servidor = nullptr;
   unsigned puerto = 0;
   mariadb_get_infov(m, MARIADB_CONNECTION_HOST, &servidor);
   mariadb_get_infov(m, MARIADB_CONNECTION_PORT, &puerto);
-  throw ErrorBD("Se perdió la conexión con el servidor de base de datos " + std::string(servidor ? servidor : "") +
-                    ":" + std::to_string(puerto) + " (" + std::to_string(numero) + ": " + std::string(texto) +
+  return std::string(servidor ? servidor : "") + ":" + std::to_string(puerto);
+}
+
+// The connection lost in the middle of a statement (the server stopped,
+// restarted or cut it): the operator's text for it, naming the server.
+void LanzaSiSePerdioLaConexion(MYSQL* m, unsigned numero, std::string_view texto) {
+  if (numero != CR_SERVER_GONE_ERROR && numero != CR_SERVER_LOST && numero != CR_SERVER_LOST_EXTENDED) return;
+  throw ErrorBD("Se perdió la conexión con el servidor de base de datos " + Describe(m) + " (" +
+                    std::to_string(numero) + ": " + std::string(texto) +
                     "). El proceso quedó sin terminar; vuelva a ejecutarlo cuando el servidor responda.",
                 numero);
 }
 
-Conexion::~Conexion() { Cerrar(); }
+}  // namespace
 
-Conexion::Conexion(Conexion&& otra) noexcept
-    : mysql_(otra.mysql_),
-      sentencias_(std::move(otra.sentencias_)),
-      datos_(std::move(otra.datos_)),
-      inserciones_(std::move(otra.inserciones_)) {
-  otra.mysql_ = nullptr;
+void LanzaErrorBD(MYSQL* m, unsigned numero, std::string_view texto, std::string_view sql) {
+  LanzaSiSePerdioLaConexion(m, numero, texto);
+  std::string mensaje =
+      "Error de la base de datos (" + Describe(m) + ") " + std::to_string(numero) + ": " + std::string(texto);
+  if (!sql.empty()) mensaje += "\nInstrucción: " + std::string(sql.substr(0, 500));
+  throw ErrorBD(mensaje, numero);
 }
 
-Conexion& Conexion::operator=(Conexion&& otra) noexcept {
-  if (this != &otra) {
-    Cerrar();
-    mysql_ = otra.mysql_;
-    sentencias_ = std::move(otra.sentencias_);
-    datos_ = std::move(otra.datos_);
-    inserciones_ = std::move(otra.inserciones_);
-    otra.mysql_ = nullptr;
-  }
-  return *this;
-}
+void Conexion::CierraSentencia::operator()(MYSQL_STMT* s) const { mysql_stmt_close(s); }
+void Conexion::CierraConexion::operator()(MYSQL* m) const { mysql_close(m); }
 
 void Conexion::Abrir(const DatosConexion& datos) {
   Cerrar();
@@ -73,8 +70,17 @@ void Conexion::Abrir(const DatosConexion& datos) {
   mysql_optionsv(m, MYSQL_OPT_CONNECT_TIMEOUT, &kSegundosConexion);
   mysql_optionsv(m, MYSQL_SET_CHARSET_NAME, "utf8mb4");
   const char* base = datos.base.empty() ? nullptr : datos.base.c_str();
-  if (mysql_real_connect(m, datos.servidor.c_str(), datos.usuario.c_str(), datos.password.c_str(),
-                         base, datos.puerto, nullptr, 0) == nullptr) {
+  auto conecta = [&] {
+    return mysql_real_connect(m, datos.servidor.c_str(), datos.usuario.c_str(), datos.password.c_str(), base,
+                              datos.puerto, nullptr, 0) != nullptr;
+  };
+  bool conectado = conecta();
+  // A server older than MySQL 5.5.3 knows no utf8mb4: its three-byte utf8 then.
+  if (!conectado && (mysql_errno(m) == CR_CANT_READ_CHARSET || mysql_errno(m) == 1115)) {
+    mysql_optionsv(m, MYSQL_SET_CHARSET_NAME, "utf8");
+    conectado = conecta();
+  }
+  if (!conectado) {
     const std::string motivo = mysql_error(m);
     const unsigned numero = mysql_errno(m);
     mysql_close(m);
@@ -83,48 +89,46 @@ void Conexion::Abrir(const DatosConexion& datos) {
     if (base) mensaje += ", base de datos «" + datos.base + "»";
     throw ErrorBD(mensaje + "): " + motivo, numero);
   }
-  mysql_ = m;
+  mysql_.reset(m);
   AjustaModoSql();
 }
 
+// What the program's own statements need, whatever the server's sql_mode, and
+// the rest of the server's settings kept:
+// - texts are escaped with backslashes; a server that ignored them would read
+//   the escapes as data (NO_BACKSLASH_ESCAPES off);
+// - the staging tables and old rows of the point-of-sale system hold zero
+//   dates, which MySQL 5.7 and 8.0 refuse by default (NO_ZERO_DATE and
+//   NO_ZERO_IN_DATE off);
+// - a value that does not fit its column fails its statement, on every table
+//   and engine, instead of being cut to another product's code
+//   (STRICT_TRANS_TABLES and STRICT_ALL_TABLES on).
+// One statement, worked out by the server: no round trip to read the mode.
 void Conexion::AjustaModoSql() {
-  // Texts are escaped with backslashes; a server that ignores them would read
-  // the escapes as data.
-  const std::string modo = Escalar("SELECT @@SESSION.sql_mode").Texto();
-  if (modo.find("NO_BACKSLASH_ESCAPES") == std::string::npos) return;
-  std::string nuevo;
-  std::size_t inicio = 0;
-  while (inicio <= modo.size()) {
-    std::size_t coma = modo.find(',', inicio);
-    if (coma == std::string::npos) coma = modo.size();
-    const std::string parte = modo.substr(inicio, coma - inicio);
-    if (!parte.empty() && parte != "NO_BACKSLASH_ESCAPES") nuevo += (nuevo.empty() ? "" : ",") + parte;
-    inicio = coma + 1;
-  }
-  Execute("SET SESSION sql_mode='" + nuevo + "'");
+  std::string modo = "CONCAT(',', @@SESSION.sql_mode, ',')";
+  for (const char* fuera : {"NO_BACKSLASH_ESCAPES", "NO_ZERO_DATE", "NO_ZERO_IN_DATE"})
+    modo = "REPLACE(" + modo + ", '," + fuera + ",', ',')";
+  Execute("SET SESSION sql_mode = TRIM(BOTH ',' FROM CONCAT(" + modo + ", 'STRICT_TRANS_TABLES,STRICT_ALL_TABLES'))");
 }
 
 void Conexion::Cerrar() {
   sentencias_.clear();
-  if (mysql_ != nullptr) mysql_close(mysql_);
-  mysql_ = nullptr;
+  mysql_.reset();
+  variasALaVez_ = false;
   inserciones_.clear();
+  columnasDeTexto_.Olvida();
 }
 
-bool Conexion::Vive() { return mysql_ != nullptr && mysql_ping(mysql_) == 0; }
+bool Conexion::Vive() { return mysql_ != nullptr && mysql_ping(mysql_.get()) == 0; }
 
 MYSQL* Conexion::mysql() {
   if (mysql_ == nullptr) throw ErrorBD("La conexión con la base de datos no está abierta.");
-  return mysql_;
+  return mysql_.get();
 }
 
 void Conexion::Falla(std::string_view sql) {
-  const unsigned numero = mysql_errno(mysql_);
-  LanzaSiSePerdioLaConexion(mysql_, numero, mysql_error(mysql_));
-  std::string mensaje = "Error de la base de datos (" + Describe(datos_) + ") " +
-                        std::to_string(numero) + ": " + mysql_error(mysql_);
-  if (!sql.empty()) mensaje += "\nInstrucción: " + std::string(sql.substr(0, 500));
-  throw ErrorBD(mensaje, numero);
+  MYSQL* m = mysql_.get();
+  LanzaErrorBD(m, mysql_errno(m), mysql_error(m), sql);
 }
 
 unsigned long long Conexion::Execute(std::string_view sql) {
@@ -209,6 +213,8 @@ unsigned long long Conexion::Inserta(std::string_view tabla, const std::vector<s
     marcas += i ? ",?" : "?";
   }
   sql += ") VALUES (" + marcas + ")";
+  const std::vector<Valor> ajustados = ParaColumnas(tabla, columnas, valores);
+  const std::vector<Valor>& datos = ajustados.empty() ? valores : ajustados;
   MYSQL_STMT* st = Sentencia(sql);
   std::vector<MYSQL_BIND> binds(valores.size());
   std::vector<long long> enteros(valores.size());
@@ -218,7 +224,7 @@ unsigned long long Conexion::Inserta(std::string_view tabla, const std::vector<s
   for (std::size_t i = 0; i < valores.size(); ++i) {
     MYSQL_BIND& b = binds[i];
     std::memset(&b, 0, sizeof b);
-    const Valor& v = valores[i];
+    const Valor& v = datos[i];
     switch (v.tipo()) {
       case Valor::Tipo::Nulo:
         nulos[i] = 1;
@@ -251,12 +257,19 @@ unsigned long long Conexion::Inserta(std::string_view tabla, const std::vector<s
     // A statement that failed is prepared anew next time (the connection may
     // have been lost with it).
     sentencias_.erase(sql);
-    LanzaSiSePerdioLaConexion(mysql_, numero, texto);
-    throw ErrorBD("Error de la base de datos (" + Describe(datos_) + ") " + std::to_string(numero) + ": " + texto +
-                      "\nInstrucción: " + sql,
-                  numero);
+    LanzaErrorBD(mysql_.get(), numero, texto, sql);
   }
   return mysql_stmt_insert_id(st);
+}
+
+// Empty when the table's text columns hold whatever the values hold.
+std::vector<Valor> Conexion::ParaColumnas(std::string_view tabla, const std::vector<std::string>& columnas,
+                                          const std::vector<Valor>& valores) {
+  std::vector<Valor> ajustados;
+  if (!columnasDeTexto_.Limitada(*this, tabla)) return ajustados;
+  for (std::size_t i = 0; i < valores.size() && i < columnas.size(); ++i)
+    ajustados.push_back(columnasDeTexto_.Ajusta(*this, tabla, columnas[i], valores[i]));
+  return ajustados;
 }
 
 std::string Conexion::TextoDeInsercion(std::string_view tabla, const std::vector<std::string>& columnas,
@@ -269,11 +282,13 @@ std::string Conexion::TextoDeInsercion(std::string_view tabla, const std::vector
     if (filas[f].size() != columnas.size())
       throw ErrorBD("Una fila para " + std::string(tabla) + " no tiene un valor por columna.");
     sql += f ? ",(" : "(";
+    const std::vector<Valor> ajustados = ParaColumnas(tabla, columnas, filas[f]);
+    const std::vector<Valor>& fila = ajustados.empty() ? filas[f] : ajustados;
     for (std::size_t c = 0; c < columnas.size(); ++c) {
       if (c) sql += ',';
       const auto e = std::find_if(expresiones.begin(), expresiones.end(),
                                   [&](const Expresion& x) { return x.fila == f && x.columna == c; });
-      sql += e != expresiones.end() ? e->sql : Literal(filas[f][c]);
+      sql += e != expresiones.end() ? e->sql : Literal(fila[c]);
     }
     sql += ')';
   }
@@ -288,7 +303,7 @@ Conexion::VariasALaVez::VariasALaVez(Conexion& cn) : cn_(cn), antes_(cn.variasAL
 
 Conexion::VariasALaVez::~VariasALaVez() {
   if (antes_ || cn_.mysql_ == nullptr) return;
-  mysql_set_server_option(cn_.mysql_, MYSQL_OPTION_MULTI_STATEMENTS_OFF);
+  mysql_set_server_option(cn_.mysql_.get(), MYSQL_OPTION_MULTI_STATEMENTS_OFF);
   cn_.variasALaVez_ = false;
 }
 
@@ -320,17 +335,15 @@ MYSQL_STMT* Conexion::Sentencia(const std::string& sql) {
   if (const auto it = sentencias_.find(sql); it != sentencias_.end()) return it->second.get();
   std::unique_ptr<MYSQL_STMT, CierraSentencia> st(mysql_stmt_init(mysql()));
   if (!st) Falla(sql);
-  if (mysql_stmt_prepare(st.get(), sql.data(), sql.size()) != 0) {
-    throw ErrorBD("Error de la base de datos: " + std::string(mysql_stmt_error(st.get())) + "\nInstrucción: " + sql,
-                  mysql_stmt_errno(st.get()));
-  }
+  if (mysql_stmt_prepare(st.get(), sql.data(), sql.size()) != 0)
+    LanzaErrorBD(mysql_.get(), mysql_stmt_errno(st.get()), mysql_stmt_error(st.get()), sql);
   return sentencias_.emplace(sql, std::move(st)).first->second.get();
 }
 
 void Conexion::Comienza() { Execute("START TRANSACTION"); }
 void Conexion::Confirma() { Execute("COMMIT"); }
 void Conexion::Deshace() {
-  if (mysql_ != nullptr) mysql_real_query(mysql_, "ROLLBACK", 8);
+  if (mysql_ != nullptr) mysql_real_query(mysql_.get(), "ROLLBACK", 8);
 }
 
 void Conexion::RecuerdaInsercion(std::string_view tabla, std::string columnaAuto,

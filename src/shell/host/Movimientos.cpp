@@ -2,22 +2,20 @@
 
 #include "shell/host/BasesDD.h"
 #include "shell/host/Conexion.h"
+#include "shell/host/Contadores.h"
 #include "shell/host/Lote.h"
 
 namespace travesa {
 
 namespace {
 
-// The counter row is locked by the statement itself: a second connection waits
-// and then reads the number this one stored.
-std::string Avance(Conexion& cn, const Movimientos::Contador& c) {
+// The counter's next number: one more than what it holds or than the highest
+// number used in tabla.columna, whichever is further.
+Contadores::Avance Avance(const Movimientos::Contador& c) {
   const std::string usado = "(SELECT COALESCE(MAX(" + IdentificadorSeguro(c.columna) + "),0) FROM " +
                             IdentificadorSeguro(c.tabla) + ")";
   const std::string actual = "CAST(IF(TRIM(Contenido) REGEXP '^-?[0-9]+$', TRIM(Contenido), '0') AS SIGNED)";
-  return cn.Prepara("INSERT INTO sistema (Dato, Contenido) VALUES (?, LAST_INSERT_ID(" + usado +
-                        " + 1)) ON DUPLICATE KEY UPDATE Contenido = LAST_INSERT_ID(GREATEST(" + actual + ", " +
-                        usado + ") + 1)",
-                    {Valor(c.contador)});
+  return {std::string(c.contador), "GREATEST(" + actual + ", " + usado + ") + 1", usado + " + 1"};
 }
 
 }  // namespace
@@ -28,10 +26,9 @@ long long Movimientos::Foliar(Conexion& cn, std::string_view contador, std::stri
 }
 
 std::vector<long long> Movimientos::Foliar(Conexion& cn, const std::vector<Contador>& contadores) {
-  std::vector<std::string> sentencias;
-  for (const Contador& c : contadores) sentencias.push_back(Avance(cn, c));
-  const std::vector<unsigned long long> ids = cn.EjecutaJuntas(sentencias);
-  return {ids.begin(), ids.end()};
+  std::vector<Contadores::Avance> avances;
+  for (const Contador& c : contadores) avances.push_back(Avance(c));
+  return Contadores::Avanza(cn, avances);
 }
 
 void Movimientos::CalculaEdoCta(long long idMovimiento, Conexion& cn, std::string_view tablaEdoCta,
@@ -48,14 +45,21 @@ void Movimientos::CalculaEdoCta(long long idMovimiento, Lote& lote, std::string_
   // No entry with that Id: the variable is NULL and nothing changes.
   lote.Execute("SET @travesa_cliente = (SELECT Clave FROM " + edo + " WHERE Id = " + std::to_string(idMovimiento) +
                " ORDER BY AutoInc DESC LIMIT 1)");
-  lote.Execute("UPDATE " + edo + " e JOIN (SELECT AutoInc, SUM(CantidadCargo - CantidadPago) OVER " +
-               "(ORDER BY Fecha, Hora, AutoInc) AS Corrido FROM " + edo + " WHERE Clave = @travesa_cliente" +
-               ") t ON e.AutoInc = t.AutoInc SET e.Saldo = t.Corrido");
+  // The running balance in date order, with a variable instead of a window
+  // function: MySQL 5.5 to 5.7 and MariaDB before 10.2 have none.
+  lote.Execute("SET @travesa_corrido = 0");
+  lote.Execute("UPDATE " + edo + " SET Saldo = (@travesa_corrido := @travesa_corrido + CantidadCargo - CantidadPago) " +
+               "WHERE Clave = @travesa_cliente ORDER BY Fecha, Hora, AutoInc");
+  // The balances row updated, then added when missing: older installations
+  // have no key on Clave for an INSERT ... ON DUPLICATE KEY UPDATE to find.
+  const std::string totales = "SELECT Clave, SUM(CantidadCargo) AS Cargos, SUM(CantidadPago) AS Abonos, " +
+                              std::string("SUM(CantidadCargo - CantidadPago) AS Saldo, MAX(Fecha) AS Ultimo FROM ") +
+                              edo + " WHERE Clave = @travesa_cliente GROUP BY Clave";
+  lote.Execute("UPDATE " + saldos + " s JOIN (" + totales + ") t ON s.Clave = t.Clave " +
+               "SET s.Cargos = t.Cargos, s.Abonos = t.Abonos, s.Saldo = t.Saldo, s.UltimoMovimiento = t.Ultimo");
   lote.Execute("INSERT INTO " + saldos + " (Clave, Cargos, Abonos, Saldo, UltimoMovimiento) " +
-               "SELECT Clave, SUM(CantidadCargo), SUM(CantidadPago), SUM(CantidadCargo - CantidadPago), " +
-               "MAX(Fecha) FROM " + edo + " WHERE Clave = @travesa_cliente GROUP BY Clave " +
-               "ON DUPLICATE KEY UPDATE Cargos = VALUES(Cargos), Abonos = VALUES(Abonos), " +
-               "Saldo = VALUES(Saldo), UltimoMovimiento = VALUES(UltimoMovimiento)");
+               "SELECT Clave, Cargos, Abonos, Saldo, Ultimo FROM (" + totales + ") t " +
+               "WHERE NOT EXISTS (SELECT 1 FROM " + saldos + " s WHERE s.Clave = t.Clave)");
 }
 
 }  // namespace travesa

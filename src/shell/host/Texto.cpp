@@ -138,6 +138,37 @@ std::optional<std::string> AWindows1252(std::string_view s) {
   return out;
 }
 
+std::string ParaJuegoDeCaracteres(std::string_view s, std::string_view juego) {
+  // latin1 on the server is Windows-1252.
+  const auto cabe = [&](char32_t cp) {
+    if (juego == "latin1")
+      return cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF) ||
+             (cp != 0 && std::find(kCp1252Alto.begin(), kCp1252Alto.end(), cp) != kCp1252Alto.end());
+    if (juego == "ascii") return cp < 0x80;
+    if (juego == "utf8" || juego == "utf8mb3") return cp <= 0xFFFF;
+    return true;
+  };
+  std::string out;
+  out.reserve(s.size());
+  std::size_t i = 0;
+  while (i < s.size()) {
+    const std::size_t largo = LargoUtf8(s, i);
+    if (largo == 0) {  // not UTF-8: the server says what it does with it
+      out += s[i++];
+      continue;
+    }
+    const auto b = static_cast<unsigned char>(s[i]);
+    char32_t cp = largo == 1 ? b : largo == 2 ? (b & 0x1F) : largo == 3 ? (b & 0x0F) : (b & 0x07);
+    for (std::size_t k = 1; k < largo; ++k) cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    if (cabe(cp))
+      out.append(s.substr(i, largo));
+    else
+      out += '?';
+    i += largo;
+  }
+  return out;
+}
+
 std::string AUtf8(std::string_view s) {
   std::string out;
   out.reserve(s.size());

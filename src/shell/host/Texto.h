@@ -23,6 +23,10 @@ std::string DeWindows1252(std::string_view s);
 std::string AUtf8(std::string_view s);
 // UTF-8 text as Windows-1252 bytes; nothing when a letter has no place there.
 std::optional<std::string> AWindows1252(std::string_view s);
+// UTF-8 text with each letter a column of the server's character set `juego`
+// ("latin1", "utf8", "ascii"...) cannot hold written as "?". Sets it does not
+// know keep the text as it is.
+std::string ParaJuegoDeCaracteres(std::string_view s, std::string_view juego);
 
 std::string Recorta(std::string_view s);  // blanks and tabs at both ends
 std::string Mayusculas(std::string_view s);  // ASCII and the Spanish letters

@@ -1,0 +1,91 @@
+#include "shell/host/Contadores.h"
+
+#include <map>
+#include <mutex>
+
+#include "shell/host/Conexion.h"
+#include "shell/host/ErrorTravesa.h"
+#include "shell/host/Valor.h"
+
+namespace travesa {
+namespace {
+
+std::string Actualizacion(Conexion& cn, const Contadores::Avance& a) {
+  return cn.Prepara("UPDATE sistema SET Contenido = LAST_INSERT_ID(" + a.siguiente + ") WHERE Dato = ?",
+                    {Valor(a.dato)});
+}
+
+// The row is locked by the statement itself: a second connection waits and
+// then reads the number this one stored.
+std::string Insercion(Conexion& cn, const Contadores::Avance& a) {
+  return cn.Prepara("INSERT INTO sistema (Dato, Contenido) VALUES (?, LAST_INSERT_ID(" + a.primero +
+                        ")) ON DUPLICATE KEY UPDATE Contenido = LAST_INSERT_ID(" + a.siguiente + ")",
+                    {Valor(a.dato)});
+}
+
+}  // namespace
+
+bool Contadores::ConLlave(Conexion& cn) {
+  static std::mutex candado;
+  static std::map<std::string, bool> llaves;
+  const DatosConexion& d = cn.datos();
+  const std::string base = d.servidor + ":" + std::to_string(d.puerto) + "/" + d.base;
+  {
+    const std::lock_guard<std::mutex> l(candado);
+    if (const auto hallada = llaves.find(base); hallada != llaves.end()) return hallada->second;
+  }
+  const bool llave =
+      !cn.Escalar("SELECT INDEX_NAME FROM information_schema.STATISTICS WHERE TABLE_SCHEMA = DATABASE() AND "
+                  "TABLE_NAME = 'sistema' AND NON_UNIQUE = 0 GROUP BY INDEX_NAME "
+                  "HAVING COUNT(*) = 1 AND MAX(COLUMN_NAME) = 'Dato' LIMIT 1")
+           .EsNulo();
+  const std::lock_guard<std::mutex> l(candado);
+  llaves[base] = llave;
+  return llave;
+}
+
+std::vector<long long> Contadores::Avanza(Conexion& cn, const std::vector<Avance>& avances) {
+  if (!ConLlave(cn)) return AvanzaSinLlave(cn, avances);
+  std::vector<std::string> sentencias;
+  for (const Avance& a : avances) sentencias.push_back(Insercion(cn, a));
+  const std::vector<unsigned long long> ids = cn.EjecutaJuntas(sentencias);
+  return {ids.begin(), ids.end()};
+}
+
+// Without the key the UPDATE finds its row by reading the whole table, and
+// locks every row it reads: two draws never run at once, and a counter
+// created here is seen by the next draw of another desk.
+std::vector<long long> Contadores::AvanzaSinLlave(Conexion& cn, const std::vector<Avance>& avances) {
+  std::vector<std::string> sentencias;
+  for (const Avance& a : avances) sentencias.push_back(Actualizacion(cn, a));
+  const std::vector<unsigned long long> ids = cn.EjecutaJuntas(sentencias);
+  std::vector<long long> numeros(ids.begin(), ids.end());
+  // Every number drawn is 1 or more: 0 means the counter has no row yet.
+  for (std::size_t i = 0; i < avances.size(); ++i) {
+    if (numeros[i] != 0) continue;
+    Asegura(cn, avances[i].dato, "0");
+    numeros[i] = static_cast<long long>(cn.EjecutaJuntas({Actualizacion(cn, avances[i])}).front());
+    if (numeros[i] == 0)
+      throw ErrorBD("El contador «" + avances[i].dato + "» de la tabla sistema no dio un número mayor que cero.");
+  }
+  return numeros;
+}
+
+void Contadores::Asegura(Conexion& cn, std::string_view dato, std::string_view inicial) {
+  const std::string candado = cn.Prepara("LEFT(CONCAT('travesa-contador-', ?), 64)", {Valor(dato)});
+  cn.Escalar("SELECT GET_LOCK(" + candado + ", 60)");
+  try {
+    // A locking read: it waits for a row another desk created and has not
+    // committed yet, and then sees it.
+    const long long hay =
+        cn.Escalar(cn.Prepara("SELECT COUNT(*) FROM sistema WHERE Dato = ? FOR UPDATE", {Valor(dato)})).Entero();
+    if (hay == 0)
+      cn.Execute(cn.Prepara("INSERT INTO sistema (Dato, Contenido) VALUES (?, ?)", {Valor(dato), Valor(inicial)}));
+  } catch (...) {
+    cn.Escalar("SELECT RELEASE_LOCK(" + candado + ")");
+    throw;
+  }
+  cn.Escalar("SELECT RELEASE_LOCK(" + candado + ")");
+}
+
+}  // namespace travesa

@@ -1,0 +1,43 @@
+#pragma once
+// The counters of the point-of-sale system, rows of `sistema` (Dato,
+// Contenido). With a unique key on Dato a counter is drawn by one
+// INSERT ... ON DUPLICATE KEY UPDATE that creates or advances its row. Older
+// installations have no such key, and that statement would add a row at
+// every draw: there the counter is advanced by an UPDATE that locks the
+// table's rows, and a missing row is created once under a named lock. Either
+// way the number is left in LAST_INSERT_ID() and read from the server's
+// answer.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace travesa {
+
+class Conexion;
+
+class Contadores {
+ public:
+  // One advance: the counter `dato` set to `siguiente`, an SQL expression that
+  // reads the counter's current text as the column Contenido; `primero` is
+  // the number of a counter that does not exist yet (what `siguiente` gives
+  // from 0).
+  struct Avance {
+    std::string dato;
+    std::string siguiente;
+    std::string primero;
+  };
+  // The numbers the advances give, in order (one round trip for all when the
+  // connection allows several statements). Two connections never get the
+  // same number.
+  static std::vector<long long> Avanza(Conexion& cn, const std::vector<Avance>& avances);
+  // The row of `dato` created with `inicial` when there is none; never twice,
+  // with or without a key on Dato.
+  static void Asegura(Conexion& cn, std::string_view dato, std::string_view inicial);
+
+ private:
+  // Whether sistema has a unique key on Dato alone (asked once per database).
+  static bool ConLlave(Conexion& cn);
+  static std::vector<long long> AvanzaSinLlave(Conexion& cn, const std::vector<Avance>& avances);
+};
+
+}  // namespace travesa

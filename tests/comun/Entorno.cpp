@@ -86,7 +86,8 @@ std::filesystem::path EsquemaDeVariante() {
 ServidorBD BD() {
   std::string puerto = "TRAVESA_PRUEBA_MYSQL_PUERTO";
   const std::string variante = VarianteBD();
-  if (!variante.empty() && EsquemaDeVariante().empty()) puerto = "TRAVESA_PRUEBA_MYSQL_" + Mayusculas(variante) + "_PUERTO";
+  if (!variante.empty() && EsquemaDeVariante().empty())
+    puerto = "TRAVESA_PRUEBA_MYSQL_" + Mayusculas(variante) + "_PUERTO";
   return {Variable("TRAVESA_PRUEBA_MYSQL_HOST"), Puerto(puerto), Variable("TRAVESA_PRUEBA_MYSQL_USUARIO"),
           Variable("TRAVESA_PRUEBA_MYSQL_PASSWORD")};
 }

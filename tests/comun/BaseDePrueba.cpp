@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -22,6 +23,23 @@ std::string NombreNuevo() {
 }
 
 DatosConexion Servidor(const ServidorBD& s) { return {s.host, s.puerto, s.usuario, s.password, ""}; }
+
+std::string Lee(const std::filesystem::path& ruta) {
+  std::ifstream f(ruta, std::ios::binary);
+  if (!f) throw std::runtime_error("No se encontró " + ruta.string());
+  std::ostringstream ss;
+  ss << f.rdbuf();
+  return ss.str();
+}
+
+// The schema's tables in the database's character set.
+std::string EnElJuego(std::string esquema, const std::string& juego) {
+  const std::string propio = "CHARSET=utf8mb4", otro = "CHARSET=" + juego;
+  if (otro == propio) return esquema;
+  for (auto pos = esquema.find(propio); pos != std::string::npos; pos = esquema.find(propio, pos + otro.size()))
+    esquema.replace(pos, propio.size(), otro);
+  return esquema;
+}
 
 }  // namespace
 
@@ -49,10 +67,15 @@ void EjecutaGuion(Conexion& cn, std::string_view guion) {
 BaseDePrueba::BaseDePrueba(bool demo) : BaseDePrueba(BD(), demo) {}
 
 BaseDePrueba::BaseDePrueba(const ServidorBD& donde, bool demo) : servidor_(donde), nombre_(NombreNuevo()) {
+  // In the server's character set, as an office's database is made: latin1 on
+  // the latin1 server of the matrix, utf8mb4 on the others.
   Conexion servidor(Servidor(servidor_));
-  servidor.Execute("CREATE DATABASE " + nombre_ + " CHARACTER SET utf8mb4");
+  const std::string juego = servidor.Escalar("SELECT @@character_set_server").Texto();
+  servidor.Execute("CREATE DATABASE " + nombre_ + " CHARACTER SET " + juego);
   cn_.Abrir(Datos());
-  EjecutaArchivo("db/norvento.sql");
+  Ejecuta(EnElJuego(Lee(Fuentes() / "db/norvento.sql"), juego));
+  // The schema of the chosen variant of the matrix, before the rows go in.
+  if (const auto esquema = EsquemaDeVariante(); !esquema.empty()) Ejecuta(Lee(esquema));
   if (demo) EjecutaArchivo("db/demo.sql");
 }
 
@@ -86,13 +109,7 @@ Conexion BaseDePrueba::Conecta() const { return Conexion(Datos()); }
 
 void BaseDePrueba::Ejecuta(std::string_view guion) { EjecutaGuion(cn_, guion); }
 
-void BaseDePrueba::EjecutaArchivo(const std::string& rutaRelativa) {
-  std::ifstream f(Fuentes() / rutaRelativa, std::ios::binary);
-  if (!f) throw std::runtime_error("No se encontró " + rutaRelativa);
-  std::ostringstream ss;
-  ss << f.rdbuf();
-  Ejecuta(ss.str());
-}
+void BaseDePrueba::EjecutaArchivo(const std::string& rutaRelativa) { Ejecuta(Lee(Fuentes() / rutaRelativa)); }
 
 std::string BaseDePrueba::Dato(std::string_view sql) { return cn_.Escalar(sql).Texto(); }
 

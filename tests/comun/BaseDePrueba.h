@@ -1,6 +1,7 @@
 #pragma once
 // A database of its own for one test, made from db/norvento.sql on the test
-// server (or on a server the test started) and dropped when the test ends.
+// server of the chosen variant of the matrix (or on a server the test
+// started), with that variant's schema, and dropped when the test ends.
 #include <string>
 #include <string_view>
 

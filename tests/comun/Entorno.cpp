@@ -37,13 +37,17 @@ std::string Opcional(const std::string& nombre) {
   return it == m.end() ? std::string() : it->second;
 }
 
+std::string Mayusculas(std::string texto) {
+  std::transform(texto.begin(), texto.end(), texto.begin(), [](unsigned char c) { return std::toupper(c); });
+  return texto;
+}
+
 // "proftpd-tls": the server "PROFTPD", with TLS.
 std::string Elegido() { return Opcional("TRAVESA_PRUEBA_FTP_SERVIDOR"); }
 bool ConTls(const std::string& elegido) { return elegido.ends_with("-tls"); }
 std::string Prefijo(std::string elegido) {
   if (ConTls(elegido)) elegido.resize(elegido.size() - 4);
-  std::transform(elegido.begin(), elegido.end(), elegido.begin(), [](unsigned char c) { return std::toupper(c); });
-  return "TRAVESA_PRUEBA_FTP_" + elegido;
+  return "TRAVESA_PRUEBA_FTP_" + Mayusculas(elegido);
 }
 
 unsigned Puerto(const std::string& nombre) { return static_cast<unsigned>(std::stoul(Variable(nombre))); }
@@ -70,10 +74,22 @@ std::string Variable(const std::string& nombre) {
   return valor;
 }
 
+std::string VarianteBD() { return Opcional("TRAVESA_PRUEBA_BD_VARIANTE"); }
+
+std::filesystem::path EsquemaDeVariante() {
+  const std::string variante = VarianteBD();
+  if (variante.empty()) return {};
+  const std::filesystem::path esquema = Fuentes() / "tests/comun/esquemas" / (variante + ".sql");
+  return std::filesystem::exists(esquema) ? esquema : std::filesystem::path();
+}
+
 ServidorBD BD() {
-  return {Variable("TRAVESA_PRUEBA_MYSQL_HOST"),
-          static_cast<unsigned>(std::stoul(Variable("TRAVESA_PRUEBA_MYSQL_PUERTO"))),
-          Variable("TRAVESA_PRUEBA_MYSQL_USUARIO"), Variable("TRAVESA_PRUEBA_MYSQL_PASSWORD")};
+  std::string puerto = "TRAVESA_PRUEBA_MYSQL_PUERTO";
+  const std::string variante = VarianteBD();
+  if (!variante.empty() && EsquemaDeVariante().empty())
+    puerto = "TRAVESA_PRUEBA_MYSQL_" + Mayusculas(variante) + "_PUERTO";
+  return {Variable("TRAVESA_PRUEBA_MYSQL_HOST"), Puerto(puerto), Variable("TRAVESA_PRUEBA_MYSQL_USUARIO"),
+          Variable("TRAVESA_PRUEBA_MYSQL_PASSWORD")};
 }
 
 ServidorFTP FTP() {

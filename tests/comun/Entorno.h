@@ -34,6 +34,18 @@ struct ServidorFTP {
   bool otroDueno = false;
 };
 
+// The database variant of the matrix the tests run in, chosen by
+// TRAVESA_PRUEBA_BD_VARIANTE; "" is the default server and schema. A variant
+// is either a server of its own started with the settings offices run
+// ("mysql57", "sinmodo", "latin1": TRAVESA_PRUEBA_MYSQL_<VARIANT>_PUERTO), or
+// a change to the schema on the default server, the file
+// tests/comun/esquemas/<variant>.sql ("antiguo", "myisam"), run after
+// db/norvento.sql as one query of several statements.
+std::string VarianteBD();
+// The schema change of the chosen variant, or an empty path.
+std::filesystem::path EsquemaDeVariante();
+
+// The chosen variant's server.
 ServidorBD BD();
 ServidorFTP FTP();
 // Why the chosen FTP server of the matrix is not running here, or nothing.

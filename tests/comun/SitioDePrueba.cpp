@@ -13,8 +13,10 @@ SitioDePrueba::SitioDePrueba() : servidor_(FTP()) {
   for (char& c : nombre) {
     if (c == '/') c = '_';
   }
-  // The runs of one server, plain and with TLS, share its folder.
+  // The runs of one server, plain and with TLS, share its folder; the runs of
+  // the same test in the database variants may go at once, each in its own.
   if (servidor_.nombre != "pyftpdlib") nombre += "." + servidor_.nombre;
+  if (const std::string variante = VarianteBD(); !variante.empty()) nombre += "." + variante;
   carpeta_ = "/" + nombre;
   enDisco_ = servidor_.carpeta / nombre;
   // What the test makes there, the server's user may write in.

@@ -24,13 +24,27 @@ def lee_entorno(archivo):
     return variables
 
 
+def esquema_de_variante():
+    """The schema change of the database variant TRAVESA_PRUEBA_BD_VARIANTE
+    (tests/comun/esquemas), or None: see tests/comun/Entorno.h."""
+    variante = os.environ.get("TRAVESA_PRUEBA_BD_VARIANTE", "")
+    esquema = os.path.join(FUENTES, "tests", "comun", "esquemas", variante + ".sql")
+    return esquema if variante and os.path.exists(esquema) else None
+
+
 def servidores():
     archivo = os.environ.get("TRAVESA_ENTORNO_SERVIDORES") or os.path.join(FUENTES, "build", "servidores", "entorno")
     if "TRAVESA_PRUEBA_MYSQL_PUERTO" in os.environ:
-        return dict(os.environ)
-    if not os.path.exists(archivo):
+        e = dict(os.environ)
+    elif not os.path.exists(archivo):
         raise unittest.SkipTest("Los servidores de prueba no están en marcha: scripts/servidores-prueba start")
-    return lee_entorno(archivo)
+    else:
+        e = lee_entorno(archivo)
+    # A variant of the matrix that is a server of its own.
+    variante = os.environ.get("TRAVESA_PRUEBA_BD_VARIANTE", "")
+    if variante and not esquema_de_variante():
+        e["TRAVESA_PRUEBA_MYSQL_PUERTO"] = e[f"TRAVESA_PRUEBA_MYSQL_{variante.upper()}_PUERTO"]
+    return e
 
 
 class BaseDeDatos:
@@ -50,13 +64,19 @@ class BaseDeDatos:
     def guion(self, texto, base=True):
         subprocess.run(self._cliente(base=base), input=texto.encode("utf-8"), check=True)
 
-    def archivo(self, ruta):
+    def archivo(self, ruta, cambio=lambda texto: texto, entero=False):
+        """Runs a SQL file, `cambio` applied to its text; `entero`: sent whole, as one
+        query of several statements (as the C++ tests send a script), so that it may
+        hold compound statements."""
         with open(ruta, "rb") as f:
-            subprocess.run(self._cliente(), stdin=f, check=True)
+            texto = cambio(f.read().decode("utf-8"))
+        extra = ["--delimiter=$$$"] if entero else []
+        subprocess.run(self._cliente(*extra), input=texto.encode("utf-8"), check=True)
 
-    def filas(self, sql):
+    def filas(self, sql, base=True):
         """Rows of a query, each a list of texts (None for NULL)."""
-        salida = subprocess.run(self._cliente("-N", "-B", "-e", sql), capture_output=True, check=True).stdout
+        salida = subprocess.run(self._cliente("-N", "-B", "-e", sql, base=base), capture_output=True,
+                                check=True).stdout
         filas = []
         for linea in salida.decode("utf-8").splitlines():
             filas.append([None if c == "NULL" else c.replace("\\t", "\t").replace("\\n", "\n").replace("\\\\", "\\")
@@ -80,9 +100,14 @@ class Instalacion:
         self.entorno = servidores()
         self.nombre = f"{nombre}_{os.getpid()}"
         self.base = BaseDeDatos(self.entorno, self.nombre)
+        # In the server's character set, its tables too, as tests/comun/BaseDePrueba.cpp.
+        juego = self.base.filas("SELECT @@character_set_server", base=False)[0][0]
         self.base.guion(f"DROP DATABASE IF EXISTS {self.nombre}; "
-                        f"CREATE DATABASE {self.nombre} CHARACTER SET utf8mb4", base=False)
-        self.base.archivo(os.path.join(FUENTES, "db", "norvento.sql"))
+                        f"CREATE DATABASE {self.nombre} CHARACTER SET {juego}", base=False)
+        self.base.archivo(os.path.join(FUENTES, "db", "norvento.sql"),
+                          lambda texto: texto.replace("CHARSET=utf8mb4", "CHARSET=" + juego))
+        if esquema_de_variante():
+            self.base.archivo(esquema_de_variante(), entero=True)
         self.base.archivo(os.path.join(FUENTES, "db", "demo.sql"))
         self.programa = tempfile.mkdtemp(prefix=nombre + "_")
         os.makedirs(os.path.join(self.programa, "norvento"))

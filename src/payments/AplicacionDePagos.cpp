@@ -113,10 +113,14 @@ class TablaDeTrabajo {
 
 }  // namespace
 
+std::string AplicacionDePagos::NombreDelBloqueo(const Conexion& cn) {
+  return texto::Izquierda("travesa.tmpcxcs." + cn.datos().base, 64);
+}
+
 AplicacionDePagos::AplicacionDePagos(Conexion& cn, const BasesDD& bd, Operador& op) : cn_(cn), bd_(bd), op_(op) {}
 
 ResultadoAplicacion AplicacionDePagos::AplicarPagos(const std::vector<PagoAAplicar>& pagos) {
-  BloqueoNombrado bloqueo(cn_, kBloqueo, segundosDeEspera);
+  BloqueoNombrado bloqueo(cn_, NombreDelBloqueo(cn_), segundosDeEspera);
   TablasSinTransacciones::Advierte(cn_, op_);
   TablaDeTrabajo tabla(cn_);
   DecisionesDePago::AseguraTabla(cn_);

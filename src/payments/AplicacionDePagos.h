@@ -49,7 +49,9 @@ struct ResultadoAplicacion {
 class AplicacionDePagos {
  public:
   static constexpr std::string_view kConcepto = "PAGO REGISTRADO EN PROGRAMA «TRAVESA»";
-  static constexpr std::string_view kBloqueo = "travesa.tmpcxcs";
+  // The payments run's named lock, one per database: the lock is the
+  // server's, and two databases on one server do not wait for each other.
+  static std::string NombreDelBloqueo(const Conexion& cn);
 
   // op gets the progress text and the yields.
   AplicacionDePagos(Conexion& cn, const BasesDD& bd, Operador& op);

@@ -43,7 +43,7 @@ TEST_F(LecturaCliTest, LeerClientesYVentasConSuResumen) {
   EXPECT_EQ(r.salida.rfind(kBien, 0), 0u) << r.salida;
   const std::string venta = Dato("SELECT Venta FROM tickets WHERE Cliente='C001' AND Fecha='2026-12-08' AND Hora='13:45'");
   ASSERT_FALSE(venta.empty());
-  EXPECT_EQ(Dato("SELECT total FROM tickets WHERE Venta=" + venta), "113.0000");
+  EXPECT_EQ(Dato("SELECT CAST(total AS DECIMAL(14,4)) FROM tickets WHERE Venta=" + venta), "113.0000");
   EXPECT_EQ(Dato("SELECT CONCAT(Nombre, '|', Precio, '|', DCredito) FROM clientes WHERE Clave='N200'"), "Tienda Nueva|2|8");
   // The summary, as aligned tables, says the same as the database.
   const std::string fila = "  Ticket             " + venta + "  C001     Abarrotes La Esperanza  113.00  ventas_tel1_V01_1.sql\n";

@@ -321,12 +321,13 @@ TEST_F(PagosTest, UnClienteQueFallaNoTocaNadaSuyoYLosDemasSeAplican) {
 
 TEST_F(PagosTest, OtroEscritorioAplicandoHaceEsperarYLuegoAvisa) {
   Conexion otro = inst_.base().Conecta();
-  ASSERT_EQ(otro.Escalar("SELECT GET_LOCK('travesa.tmpcxcs', 0)").Texto(), "1");
+  const std::string bloqueo = otro.Literal(Valor(AplicacionDePagos::NombreDelBloqueo(otro)));
+  ASSERT_EQ(otro.Escalar("SELECT GET_LOCK(" + bloqueo + ", 0)").Texto(), "1");
   AplicacionDePagos a(programa_.principal(), programa_.bd(), op_);
   a.segundosDeEspera = 1;
   EXPECT_THROW(a.AplicarPagos({Pago("C005", 1001, 10)}), ErrorTravesa);
   EXPECT_EQ(Dato("SELECT Saldo FROM cxc WHERE Id=1001"), "100.0000");
-  otro.Escalar("SELECT RELEASE_LOCK('travesa.tmpcxcs')");
+  otro.Escalar("SELECT RELEASE_LOCK(" + bloqueo + ")");
   EXPECT_EQ(a.AplicarPagos({Pago("C005", 1001, 10)}).aplicados.size(), 1u);
 }
 

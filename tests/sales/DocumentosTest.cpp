@@ -27,7 +27,7 @@ TEST_F(DocumentosTest, TicketsDeContadoPagadosYACredito) {
   EXPECT_EQ(r.posteadas[0].nombre, "Abarrotes Uno");
   EXPECT_DOUBLE_EQ(r.posteadas[0].total, 115);
 
-  EXPECT_EQ(Filas("SELECT Venta, Fecha, Hora, Vendedor, Cliente, Usuario, total, Partidas, Efectivo, TC, FPago3, FPago8 "
+  EXPECT_EQ(Filas("SELECT Venta, Fecha, Hora, Vendedor, Cliente, Usuario, CAST(total AS DECIMAL(14,4)), Partidas, Efectivo, TC, FPago3, FPago8 "
                   "FROM tickets ORDER BY Id"),
             (Lista{"42|2026-12-08|09:15|V01|C1|V01|115.0000|3|115.0000|0.0000|0.0000|0.0000",
                    "43|2026-12-08|10:00|V01|C2|V01|150.0000|1|100.0000|50.0000|0.0000|0.0000",

@@ -55,7 +55,7 @@ TEST_F(LeerTest, ParentesisYComillasEnLaNotaNoPierdenLosPagos) {
   EXPECT_EQ(r.estado, 1) << r.Todo();
 
   // The ticket keeps both amounts, and its payment is written with it.
-  EXPECT_EQ(Dato("SELECT CONCAT_WS('|', total, Efectivo, TC) FROM tickets WHERE Fecha = '2026-12-08' AND "
+  EXPECT_EQ(Dato("SELECT CONCAT_WS('|', CAST(total AS DECIMAL(14,4)), Efectivo, TC) FROM tickets WHERE Fecha = '2026-12-08' AND "
                  "Hora = '09:00' AND Cliente = 'C001'"),
             "89.0000|50.0000|39.0000");
   EXPECT_EQ(Dato("SELECT GROUP_CONCAT(CONCAT_WS('|', CantidadCargo, CantidadPago, Efectivo, FPago2) ORDER BY AutoInc) "

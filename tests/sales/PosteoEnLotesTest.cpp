@@ -98,23 +98,23 @@ TEST(PosteoEnLotesTest, EscriturasJuntasSeDetienenEnLaPrimeraQueFalla) {
   {
     const Conexion::VariasALaVez juntas(cn);
     Lote lote(cn);
-    lote.Execute("INSERT INTO sistema (Dato, Contenido) VALUES ('uno', '1')");
-    lote.Execute("INSERT INTO sistema (Dato, Contenido) VALUES ('uno', '2')");
-    lote.Execute("INSERT INTO sistema (Dato, Contenido) VALUES ('tres', '3')");
+    lote.Execute("INSERT INTO configura (Dato, Contenido) VALUES ('uno', '1')");
+    lote.Execute("INSERT INTO configura (Dato, Contenido) VALUES ('uno', '2')");
+    lote.Execute("INSERT INTO configura (Dato, Contenido) VALUES ('tres', '3')");
     try {
       lote.Envia();
       FAIL() << "la clave repetida debió fallar";
     } catch (const ErrorBD& e) {
       EXPECT_NE(std::string(e.what()).find("VALUES ('uno', '2')"), std::string::npos) << e.what();
     }
-    EXPECT_EQ(base.Dato("SELECT GROUP_CONCAT(Dato) FROM sistema WHERE Dato IN ('uno','tres')"), "uno");
+    EXPECT_EQ(base.Dato("SELECT GROUP_CONCAT(Dato) FROM configura WHERE Dato IN ('uno','tres')"), "uno");
   }
   EXPECT_THROW(cn.Execute("SELECT 1; SELECT 2"), ErrorBD);
   Lote lote(cn);
-  lote.Execute("INSERT INTO sistema (Dato, Contenido) VALUES ('tres', '3')");
-  lote.Execute("INSERT INTO sistema (Dato, Contenido) VALUES ('cuatro', '4; DROP TABLE sistema')");
+  lote.Execute("INSERT INTO configura (Dato, Contenido) VALUES ('tres', '3')");
+  lote.Execute("INSERT INTO configura (Dato, Contenido) VALUES ('cuatro', '4; DROP TABLE configura')");
   lote.Envia();
-  EXPECT_EQ(base.Dato("SELECT Contenido FROM sistema WHERE Dato = 'cuatro'"), "4; DROP TABLE sistema");
+  EXPECT_EQ(base.Dato("SELECT Contenido FROM configura WHERE Dato = 'cuatro'"), "4; DROP TABLE configura");
 }
 
 }  // namespace

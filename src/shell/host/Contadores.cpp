@@ -2,6 +2,7 @@
 
 #include <map>
 #include <mutex>
+#include <set>
 
 #include "shell/host/Conexion.h"
 #include "shell/host/ErrorTravesa.h"
@@ -53,14 +54,30 @@ std::vector<long long> Contadores::Avanza(Conexion& cn, const std::vector<Avance
 }
 
 // Without the key the UPDATE finds its row by reading the whole table, and
-// locks every row it reads: two draws never run at once, and a counter
-// created here is seen by the next draw of another desk.
+// locks every row it reads: two draws never run at once. A missing counter is
+// created before its first draw, while this transaction holds no lock of the
+// table from it: created after the UPDATE, its insert would wait for a second
+// desk's draw, which waits for this one.
 std::vector<long long> Contadores::AvanzaSinLlave(Conexion& cn, const std::vector<Avance>& avances) {
+  static std::mutex candado;
+  static std::set<std::string> conocidos;
+  const DatosConexion& d = cn.datos();
+  const std::string base = d.servidor + ":" + std::to_string(d.puerto) + "/" + d.base + "/";
+  for (const Avance& a : avances) {
+    {
+      const std::lock_guard<std::mutex> l(candado);
+      if (conocidos.count(base + a.dato)) continue;
+    }
+    if (cn.Escalar(cn.Prepara("SELECT COUNT(*) FROM sistema WHERE Dato = ?", {Valor(a.dato)})).Entero() == 0)
+      Asegura(cn, a.dato, "0");
+    const std::lock_guard<std::mutex> l(candado);
+    conocidos.insert(base + a.dato);
+  }
   std::vector<std::string> sentencias;
   for (const Avance& a : avances) sentencias.push_back(Actualizacion(cn, a));
   const std::vector<unsigned long long> ids = cn.EjecutaJuntas(sentencias);
   std::vector<long long> numeros(ids.begin(), ids.end());
-  // Every number drawn is 1 or more: 0 means the counter has no row yet.
+  // Every number drawn is 1 or more: 0 means the counter's row went away.
   for (std::size_t i = 0; i < avances.size(); ++i) {
     if (numeros[i] != 0) continue;
     Asegura(cn, avances[i].dato, "0");

@@ -3,6 +3,7 @@
 #include <ctime>
 #include <regex>
 
+#include "ledger/ConsultaDelHistorial.h"
 #include "shell/host/ErrorTravesa.h"
 
 namespace travesa {
@@ -22,6 +23,6 @@ std::string DiaDeLaOrden(const Orden& orden) {
   return texto;
 }
 
-int HorasSinEnviar(Programa&) { return 24; }
+int HorasSinEnviar(Programa&) { return ConsultaDelHistorial::kHorasSinEnviar; }
 
 }  // namespace travesa

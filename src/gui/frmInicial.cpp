@@ -329,14 +329,18 @@ void frmInicial::cmdLeer() {
   LecturaDeArchivos lectura(programa_, operador_, clsDescargarSQLs::kEsperaDelBloqueo);
   ResumenLectura resumen;
   bool descargado = false;
+  lectura.AbreEnHistorial();
   const bool sinError = Trabaja(QStringLiteral("Leyendo los archivos de ventas del sitio"), [&] {
     programa_.AseguraConexiones();
     descargado = lectura.Descargar(a, resumen);
   });
+  bool terminada = sinError;
   if (sinError && descargado) {
     lectura.MensajeFinal(resumen);
-    Trabaja(QStringLiteral("Leyendo el inventario sobrante de los teléfonos"), [&] { lectura.Terminar(a, resumen); });
+    terminada = Trabaja(QStringLiteral("Leyendo el inventario sobrante de los teléfonos"),
+                        [&] { lectura.Terminar(a, resumen); });
   }
+  lectura.CierraEnHistorial(descargado, terminada, resumen);
   // Also after «Cancelar»: what was posted before it stays posted.
   if (descargado) ejecucion_->MuestraResumen(resumen);
   ejecucion_->EnfocaVendedores();

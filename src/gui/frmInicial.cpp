@@ -85,7 +85,8 @@ frmInicial::frmInicial(Programa& programa, OperadorVentana& operador, Opciones o
   stbTabs_->setTabVisible(kPaginaConfiguracion, false);
   stbTabs_->setCurrentIndex(kPaginaEjecucion);
   resize(kAnchoDeDiseno, kAltoDeDiseno);
-  LeePosicion();
+  // The window opens where it was left, as the description window does.
+  PosicionDeVentana::LeePosicion(*this, programa_.ini(), true);
 }
 
 frmInicial::~frmInicial() {
@@ -534,24 +535,10 @@ void frmInicial::closeEvent(QCloseEvent* evento) {
   evento->accept();
 }
 
-// The window opens where it was left, as the description window does.
-void frmInicial::LeePosicion() {
-  try {
-    PosicionDeVentana::LeePosicion(*this, programa_.ini(), true);
-  } catch (const std::exception& e) {
-    Bitacora::Advierte(e.what());
-  }
-}
-
 void frmInicial::GuardaPosicion() {
   // A window collapsed to its bar is remembered as it was before.
   if (restaurarForma_->isVisible()) Restaurar();
-  try {
-    PosicionDeVentana::GuardaPosicion(*this, programa_.ini(), true);
-  } catch (const std::exception& e) {
-    // A place not remembered is no reason to keep the program open.
-    Bitacora::Advierte(e.what());
-  }
+  PosicionDeVentana::GuardaPosicion(*this, programa_.ini(), true);
 }
 
 // Minimised by the window manager, the window would be lost where no task bar

@@ -101,7 +101,6 @@ class frmInicial : public QWidget {
   // The seller chosen for a job's title: " para el vendedor V02 (Nombre)".
   QString ParaElVendedor() const;
 
-  void LeePosicion();
   void GuardaPosicion();
 
   void Encoger();

@@ -7,7 +7,6 @@
 #include <QSaveFile>
 #include <QStringList>
 #include <QTextDocument>
-
 #include <cmath>
 
 #include "gui/TextoQt.h"
@@ -27,18 +26,30 @@ constexpr const char* kTabla =
 constexpr const char* kFondoTitulos = "#e4e9f0";
 constexpr const char* kFondoTotal = "#f2f2f2";
 constexpr double kMilimetros = 15;
+constexpr int kAnchoDeCifra = 20;
+constexpr int kAnchoDeClave = 15;
 
 QString E(const std::string& texto) { return textoqt::AQt(texto).toHtmlEscaped(); }
 QString Monto(double m) { return textoqt::AQt(formatos::Moneda(m)); }
 QString Cantidad(double c) { return textoqt::AQt(formatos::Numero(c, std::floor(c) == c ? 0 : 2, true)); }
 
+// The width of a column, in hundredths of the page: each figure's column the
+// same; a code before a description gets little.
+int Ancho(int columna, int columnas, int aLaIzquierda) {
+  if (columna >= aLaIzquierda) return kAnchoDeCifra;
+  const int izquierda = 100 - kAnchoDeCifra * (columnas - aLaIzquierda);
+  if (aLaIzquierda == 1) return izquierda;
+  return columna == 0 ? kAnchoDeClave : izquierda - kAnchoDeClave;
+}
+
 // The titles' row, repeated at the top of each page the table goes on to.
 QString Encabezados(const QStringList& titulos, int aLaIzquierda) {
   QString t = QStringLiteral("<thead><tr>");
   for (int i = 0; i < titulos.size(); ++i)
-    t += QStringLiteral("<th bgcolor=\"%1\" align=\"%2\">%3</th>")
-             .arg(QLatin1String(kFondoTitulos), i < aLaIzquierda ? QStringLiteral("left") : QStringLiteral("right"),
-                  titulos[i]);
+    t += QStringLiteral("<th bgcolor=\"%1\" width=\"%2%\" align=\"%3\">%4</th>")
+             .arg(QLatin1String(kFondoTitulos))
+             .arg(Ancho(i, static_cast<int>(titulos.size()), aLaIzquierda))
+             .arg(i < aLaIzquierda ? QStringLiteral("left") : QStringLiteral("right"), titulos[i]);
   return t + QStringLiteral("</tr></thead>");
 }
 
@@ -116,8 +127,9 @@ QString PorEntregar(const Liquidacion& l) {
   for (std::size_t i = 1; i < l.formas.size(); ++i)
     if (l.pagado[i] != 0) r += Renglon(E(l.formas[i]), {Monto(l.pagado[i])});
   return Seccion(QStringLiteral("Por entregar")) + Tabla({QStringLiteral("Concepto"), QStringLiteral("Importe")}, r) +
-         QStringLiteral("<p><small>El efectivo es el de las ventas más los cobros aplicados y en espera; cada "
-                        "otra forma de pago se entrega con sus comprobantes.</small></p>");
+         QStringLiteral(
+             "<p><small>El efectivo es el de las ventas más los cobros aplicados y en espera; cada "
+             "otra forma de pago se entrega con sus comprobantes.</small></p>");
 }
 
 QString Productos(const Liquidacion& l) {
@@ -178,15 +190,18 @@ void DocumentoDeLiquidacion::Imprime(const Liquidacion& l, QPagedPaintDevice& ho
 void DocumentoDeLiquidacion::GuardaPdf(const Liquidacion& l, const QString& archivo) {
   QSaveFile salida(archivo);
   const auto falla = [&archivo](const QString& motivo) {
-    throw ErrorTravesa("No se pudo guardar la liquidación en «" + textoqt::DeQt(archivo) + "»: " + textoqt::DeQt(motivo));
+    throw ErrorTravesa("No se pudo guardar la liquidación en «" + textoqt::DeQt(archivo) +
+                       "»: " + textoqt::DeQt(motivo));
   };
   if (!salida.open(QIODevice::WriteOnly)) falla(salida.errorString());
   {
     QPdfWriter pdf(&salida);
     pdf.setCreator(QStringLiteral("Travesa"));
-    pdf.setTitle(QStringLiteral("Liquidación del día %1, vendedor %2").arg(textoqt::AQt(l.dia), textoqt::AQt(l.vendedor)));
+    pdf.setTitle(
+        QStringLiteral("Liquidación del día %1, vendedor %2").arg(textoqt::AQt(l.dia), textoqt::AQt(l.vendedor)));
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                                  QMarginsF(kMilimetros, kMilimetros, kMilimetros, kMilimetros), QPageLayout::Millimeter));
+                                  QMarginsF(kMilimetros, kMilimetros, kMilimetros, kMilimetros),
+                                  QPageLayout::Millimeter));
     Imprime(l, pdf);
   }
   if (!salida.commit()) falla(salida.errorString());

@@ -6,7 +6,6 @@
 // the seller hands in, the products sold and left over, the exceptions, and
 // lines to sign.
 #include <QString>
-
 #include <memory>
 #include <string>
 

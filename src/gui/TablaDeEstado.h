@@ -1,0 +1,34 @@
+#pragma once
+// The sellers at a glance, on the run page: for each, the last file of its
+// phones, the last catalogue published for it, its files kept on the site and
+// its payment files waiting for review. A seller with no file for a day
+// stands out in colour and says so. Taken from the ledger after each job;
+// hidden while the program has no ledger.
+#include <QWidget>
+
+#include "ledger/ConsultaDelHistorial.h"
+
+class QLabel;
+class QTableWidget;
+
+namespace travesa {
+
+class Programa;
+
+class TablaDeEstado : public QWidget {
+  Q_OBJECT
+
+ public:
+  enum Columna : int { kVendedor, kNombre, kUltimoArchivo, kPublicado, kEnSitio, kPagos, kAviso, kColumnas };
+
+  explicit TablaDeEstado(QWidget* padre);
+
+  void Actualiza(Programa& programa);
+  void Muestra(const std::vector<ConsultaDelHistorial::EstadoDeVendedor>& estado);
+
+ private:
+  QLabel* lblEstado_;
+  QTableWidget* tblEstado_;
+};
+
+}  // namespace travesa

@@ -42,4 +42,14 @@ void ComboDeVendedores::Selecciona(const QString& clave) {
   setCurrentIndex(i < 0 ? 0 : i);
 }
 
+void ComboDeVendedores::Recarga(Programa& programa, const QString& clave) {
+  const QSignalBlocker sinAvisar(this);
+  try {
+    Llena(programa.Vendedores());
+  } catch (const std::exception& e) {
+    programa.operador().Mensaje(e.what(), Botones::kCritico, "Error");
+  }
+  Selecciona(clave);
+}
+
 }  // namespace travesa

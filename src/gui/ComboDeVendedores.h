@@ -23,6 +23,10 @@ class ComboDeVendedores : public QComboBox {
   QString ClaveConNombre() const;
   // Chooses the seller of that key; the first item when the list has none.
   void Selecciona(const QString& clave);
+  // Without telling: the sellers as Norvento has them now (one added since
+  // the window opened is there; a failure is told to the operator), with the
+  // one of that key chosen.
+  void Recarga(Programa& programa, const QString& clave);
 
  private:
   bool conTodos_;

@@ -109,13 +109,7 @@ void PaginaLiquidacion::Abre(const QString& vendedor) {
     const QSignalBlocker sinDia(dtpDia_);
     const QSignalBlocker sinVendedor(cmbVendedor_);
     dtpDia_->Hoy();
-    // The sellers as Norvento has them now: one added since the window opened is there.
-    try {
-      cmbVendedor_->Llena(programa_.Vendedores());
-    } catch (const std::exception& e) {
-      programa_.operador().Mensaje(e.what(), Botones::kCritico, "Error");
-    }
-    cmbVendedor_->Selecciona(vendedor);
+    cmbVendedor_->Recarga(programa_, vendedor);
   }
   Muestra();
   cmbVendedor_->setFocus(Qt::OtherFocusReason);

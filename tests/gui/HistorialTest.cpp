@@ -117,6 +117,14 @@ void AplicaPagos(Escena& e) {
   e.Busca<QPushButton>("cmdPagos")->click();
 }
 
+// The day through the window: read, then its payments applied.
+bool LeeYPaga(Escena& e, std::filesystem::path& sitio) {
+  if (!Abre(e, sitio)) return false;
+  Lee(e);
+  AplicaPagos(e);
+  return true;
+}
+
 // Alt with a letter, where the focus is, in the active main window (the
 // offscreen platform does not give it back after a box closed). The button
 // it names is pressed as a click is shown, a moment later.
@@ -248,9 +256,7 @@ void HistorialTest::LaTablaDeVendedoresSeActualizaTrasCadaTrabajo() {
 void HistorialTest::ElHistorialMuestraLasCorridasDelDia() {
   Escena e;
   std::filesystem::path sitio;
-  QVERIFY(Abre(e, sitio));
-  Lee(e);
-  AplicaPagos(e);
+  QVERIFY(LeeYPaga(e, sitio));
   e.Busca<QComboBox>("dtcVendedores")->setCurrentIndex(0);  // (todos)
   QCOMPARE(Pestanas(e), QStringList{QStringLiteral("Ejecución")});
   Alt(e, Qt::Key_H);
@@ -328,9 +334,7 @@ void HistorialTest::ElHistorialMuestraLasCorridasDelDia() {
 void HistorialTest::LaLiquidacionDelDiaSeImprimeSeGuardaYSeCierra() {
   Escena e;
   std::filesystem::path sitio;
-  QVERIFY(Abre(e, sitio));
-  Lee(e);
-  AplicaPagos(e);
+  QVERIFY(LeeYPaga(e, sitio));
   // What the database holds, as the page must tell it.
   QCOMPARE(
       e.inst().base().Dato("SELECT SUM(SubTotal) FROM remisiones WHERE Vendedor='V01' AND Fecha='" + HoyIso() + "'"),

@@ -22,6 +22,8 @@ NOMBRES = {
     "ventas-tickets": "Ventas: tickets",
     "ventas-tickets-mitad": "Ventas: tickets, mitad",
     "pagos": "Pagos (pagos --aplicar)",
+    "historial": "Historial: con / sin",
+    "liquidacion": "Liquidación de un vendedor",
 }
 MITAD = "-mitad"
 
@@ -41,13 +43,15 @@ def maquina():
 
 
 def resumen(valores):
+    if not valores:
+        return {"mediana": 0.0, "min": 0.0, "max": 0.0}
     return {"mediana": statistics.median(valores), "min": min(valores), "max": max(valores)}
 
 
 def por_unidad(trabajos, unidades):
     """Sales or payments per second, and the time of the whole day over the
     time of its first half (2.0 when the time grows in line with the work)."""
-    filas = [t for t in trabajos if t in unidades]
+    filas = [t for t in trabajos if t in unidades and trabajos[t]["piso_s"]["mediana"] > 0]
     if not filas:
         return
     encabezado = (f"{'trabajo':<26} {'unidades':>9} {'programa /s':>12} {'piso /s':>9} "
@@ -121,7 +125,7 @@ def main():
             "piso_s": resumen(piso),
             "razon": resumen(razones),
             "programa_mib": max(k for _, k in lados["programa"]) / 1024,
-            "piso_mib": max(k for _, k in lados["piso"]) / 1024,
+            "piso_mib": max((k for _, k in lados["piso"]), default=0) / 1024,
         }
         resultado["trabajos"][trabajo] = r
         fila = (f"{NOMBRES.get(trabajo, trabajo):<26} "

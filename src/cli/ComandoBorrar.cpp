@@ -14,7 +14,7 @@ int ComandoBorrar::Ejecuta(Programa& programa, const Orden& orden) {
   }
   const auto r = BorradoDeVentas::EjecutaBorrado(programa, op, programa.ajustes());
   BorradoDeVentas::MensajeFinal(op, r);
-  return r.ok && r.conservados.empty() ? Salida::kExito : Salida::kFallo;
+  return r.Completo() ? Salida::kExito : Salida::kFallo;
 }
 
 }  // namespace travesa

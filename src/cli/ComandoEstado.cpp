@@ -11,7 +11,7 @@ namespace travesa {
 
 int ComandoEstado::Ejecuta(Programa& programa, const Orden& orden) {
   const auto estado =
-      ConsultaDelHistorial::Estado(BaseDelHistorial(programa), programa.Vendedores(), HorasSinEnviar(programa));
+      ConsultaDelHistorial::Estado(BaseDelHistorial(programa), programa.Vendedores(), ConsultaDelHistorial::HorasSinEnviar(programa));
   std::cout << (orden.json ? ConsultaDelHistorial::JsonDeEstado(estado) : ConsultaDelHistorial::TextoDeEstado(estado));
   for (const auto& e : estado)
     if (e.senalado) return Salida::kFallo;

@@ -10,7 +10,7 @@ int ComandoGenerar::Ejecuta(Programa& programa, const Orden& orden) {
   if (!Publicacion::VendedorValido(programa, programa.operador(), orden.vendedor, kTitulo)) return Salida::kUso;
   const auto r = Publicacion::GenerarArchivos(programa, programa.operador(), programa.ajustes(), orden.vendedor, true);
   Publicacion::MuestraGuardados(programa.operador(), r, kTitulo);
-  if (r.ok) return Salida::kExito;
+  if (r.Completo()) return Salida::kExito;
   Publicacion::MuestraFalla(programa.operador(), r, kTitulo);
   return Salida::kFallo;
 }

@@ -29,7 +29,7 @@ int ComandoLeer::Ejecuta(Programa& programa, const Orden& orden) {
   LecturaDeArchivos lectura(programa, programa.operador(), SegundosDeEspera());
   const ResumenLectura r = lectura.Leer(programa.ajustes());
   if (r.conectado) std::cout << "\n" << ResumenEnTabla::Texto(r) << std::flush;
-  return r.Correcto() ? Salida::kExito : Salida::kFallo;
+  return r.Completo() ? Salida::kExito : Salida::kFallo;
 }
 
 }  // namespace travesa

@@ -139,12 +139,12 @@ int ComandoPagos::Ejecuta(Programa& programa, const Orden& orden) {
   const auto montos = Montos(op, orden.montos);
   if (!montos) return Salida::kUso;
   auto descarga = DescargaDePagos::Descargar(programa, op, programa.ajustes(), orden.vendedor);
-  if (!descarga.ok) {
+  if (!descarga.conectado) {
     DescargaDePagos::AvisaFalla(programa, op);
     return Salida::kFallo;
   }
   const int salida = Revisa(programa, orden, *montos, *descarga.bitacora);
-  if (descarga.noDescargados.empty()) return salida;
+  if (descarga.Completo()) return salida;
   // What came down was shown (and applied); the rest waits on the site.
   DescargaDePagos::AvisaNoDescargados(op, descarga);
   return salida == Salida::kExito ? Salida::kFallo : salida;

@@ -13,7 +13,7 @@ int ComandoProbar::Ejecuta(Programa& programa, const Orden& orden) {
                                         a.VerificarCertificado != "N");
   if (!r.error.empty()) Bitacora::Advierte("Prueba de conexión: " + r.error);
   programa.operador().Mensaje(r.mensaje, r.botones, r.titulo);
-  return r.correcta ? Salida::kExito : Salida::kFallo;
+  return r.Completo() ? Salida::kExito : Salida::kFallo;
 }
 
 }  // namespace travesa

@@ -5,6 +5,9 @@
 #include <cstdlib>
 #include <thread>
 
+#include "cli/DiaDeLaOrden.h"
+#include "ledger/ConsultaDelHistorial.h"
+#include "ledger/HistorialSqlite.h"
 #include "publish/Publicacion.h"
 #include "shell/ContadorMinutos.h"
 #include "shell/Formatos.h"
@@ -38,9 +41,10 @@ void ComandoServicio::Publica(Programa& programa, const Orden& orden) {
       op.Mensaje(formatos::SelloSubida(formatos::Reloj::now()) + " Se guardó para la siguiente lectura un archivo que un "
                  "teléfono dejó en el sitio sin leerse: " + archivo.string(),
                  Botones::kExclamacion, "Servicio");
-    if (r.ok) {
+    if (r.Completo()) {
       op.Mensaje(r.sello + " Archivos generados y grabados en el sitio web. " + r.proxima, Botones::kInformacion,
                  "Servicio");
+      Estado(programa);
       return;
     }
     op.Mensaje(formatos::SelloSubida(formatos::Reloj::now()) + " La publicación no se completó" +
@@ -49,6 +53,22 @@ void ComandoServicio::Publica(Programa& programa, const Orden& orden) {
   } catch (const ErrorTravesa& e) {
     op.Mensaje(formatos::SelloSubida(formatos::Reloj::now()) + " La publicación falló: " + e.what(),
                Botones::kExclamacion, "Servicio");
+  }
+}
+
+// Each seller's last word, a line each, so that the service's log shows a
+// phone that went quiet.
+void ComandoServicio::Estado(Programa& programa) {
+  try {
+    const std::string sello = formatos::SelloSubida(formatos::Reloj::now());
+    for (const auto& e :
+         ConsultaDelHistorial::Estado(BaseDelHistorial(programa), programa.Vendedores(), ConsultaDelHistorial::HorasSinEnviar(programa)))
+      // On the standard output with the rest of the service's log: a seller
+      // gone quiet is news for the office, not a failure of the service.
+      programa.operador().Mensaje(sello + " " + ConsultaDelHistorial::LineaDeEstado(e), Botones::kInformacion,
+                                  "Servicio");
+  } catch (const ErrorTravesa& e) {
+    programa.operador().Mensaje(e.what(), Botones::kExclamacion, "Servicio");
   }
 }
 

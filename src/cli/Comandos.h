@@ -14,7 +14,7 @@ class Comandos {
   static int Ejecuta(const Orden& orden, Operador& operador, const char* argv0);
 
  private:
-  static int ConAcceso(const Orden& orden, Operador& operador, Programa& programa);
+  static int ConAcceso(const DefComando& comando, const Orden& orden, Operador& operador, Programa& programa);
 };
 
 }  // namespace travesa

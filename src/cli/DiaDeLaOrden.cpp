@@ -3,7 +3,6 @@
 #include <ctime>
 #include <regex>
 
-#include "ledger/ConsultaDelHistorial.h"
 #include "shell/host/ErrorTravesa.h"
 
 namespace travesa {
@@ -23,6 +22,5 @@ std::string DiaDeLaOrden(const Orden& orden) {
   return texto;
 }
 
-int HorasSinEnviar(Programa&) { return ConsultaDelHistorial::kHorasSinEnviar; }
 
 }  // namespace travesa

@@ -9,7 +9,5 @@ namespace travesa {
 class Programa;
 
 std::string DiaDeLaOrden(const Orden& orden);
-// Hours without a file after which `estado` flags a seller.
-int HorasSinEnviar(Programa& programa);
 
 }  // namespace travesa

@@ -4,7 +4,19 @@
 #include <cctype>
 #include <filesystem>
 
+#include "cli/ComandoAjustes.h"
+#include "cli/ComandoBorrar.h"
+#include "cli/ComandoEstado.h"
+#include "cli/ComandoGenerar.h"
+#include "cli/ComandoHistorial.h"
+#include "cli/ComandoLeer.h"
+#include "cli/ComandoLiquidacion.h"
+#include "cli/ComandoPagos.h"
+#include "cli/ComandoProbar.h"
+#include "cli/ComandoRegistro.h"
+#include "cli/ComandoServicio.h"
 #include "shell/Ajustes.h"
+#include "shell/Permisos.h"
 #include "shell/host/Texto.h"
 
 namespace travesa {
@@ -44,33 +56,33 @@ const DefOpcion kOpciones[] = {
 std::string CamposDeAjustes();
 std::string ValoresDelRegistro();
 
-struct Subcomando {
-  const char* nombre;
-  const char* descripcion;
-  unsigned opciones;        // OpcionPropia bits
-  const char* argumentos;   // what its plain arguments are (nullptr: none)
-  std::string (*detalle)();  // more help text (nullptr: none)
-};
+using Arranque = DefComando::Arranque;
 
-const Subcomando kSubcomandos[] = {
-    {"ajustes", "muestra los ajustes; con campo=valor los guarda", 0, "campo=valor", &CamposDeAjustes},
-    {"probar", "prueba la conexión con el sitio FTP y si se puede escribir en la carpeta", 0, nullptr, nullptr},
-    {"generar", "genera los archivos del catálogo y los sube al sitio", kVendedor, nullptr, nullptr},
-    {"servicio", "genera y sube el catálogo cada «Minutos» minutos", kVendedor, nullptr, nullptr},
-    {"leer", "lee clientes, ventas y sobrante de los teléfonos y los graba en Norvento", 0, nullptr, nullptr},
-    {"borrar", "borra del sitio los archivos de ventas (quedan copias en respaldo/)", 0, nullptr, nullptr},
-    {"pagos", "descarga y muestra los pagos de los vendedores; con --aplicar los aplica", kVendedor | kAplicar | kMonto, nullptr, nullptr},
-    {"registro", "muestra o escribe los datos de la instalación de Norvento", 0, "nombre=valor", &ValoresDelRegistro},
-    {"historial", "muestra las corridas de un día, sus archivos y lo que se hizo con ellos", kDia | kVendedor | kBuscar, nullptr, nullptr},
-    {"liquidacion", "la liquidación del día de un vendedor: ventas, formas de pago, efectivo por entregar", kVendedor | kDia | kPdf | kCerrar | kJson, nullptr, nullptr},
-    {"estado", "lo último de cada vendedor; termina con 1 si alguno lleva horas sin enviar nada", kJson, nullptr, nullptr},
+const DefComando kComandos[] = {
+    {"ajustes", "muestra los ajustes; con campo=valor los guarda", 0, "campo=valor", &CamposDeAjustes,
+     Permisos::kConfigurar, &ComandoAjustes::Ejecuta, Arranque::kSinSecretos},
+    {"probar", "prueba la conexión con el sitio FTP y si se puede escribir en la carpeta", 0, nullptr, nullptr,
+     Permisos::kConfigurar, &ComandoProbar::Ejecuta, Arranque::kCompleto},
+    {"generar", "genera los archivos del catálogo y los sube al sitio", kVendedor, nullptr, nullptr,
+     Permisos::kGenerar, &ComandoGenerar::Ejecuta, Arranque::kCompleto},
+    {"servicio", "genera y sube el catálogo cada «Minutos» minutos", kVendedor, nullptr, nullptr,
+     Permisos::kGenerar, &ComandoServicio::Ejecuta, Arranque::kCompleto},
+    {"leer", "lee clientes, ventas y sobrante de los teléfonos y los graba en Norvento", 0, nullptr, nullptr,
+     Permisos::kLeer, &ComandoLeer::Ejecuta, Arranque::kCompleto},
+    {"borrar", "borra del sitio los archivos de ventas (quedan copias en respaldo/)", 0, nullptr, nullptr,
+     Permisos::kBorrar, &ComandoBorrar::Ejecuta, Arranque::kCompleto},
+    {"pagos", "descarga y muestra los pagos de los vendedores; con --aplicar los aplica", kVendedor | kAplicar | kMonto,
+     nullptr, nullptr, Permisos::kPagos, &ComandoPagos::Ejecuta, Arranque::kCompleto},
+    {"registro", "muestra o escribe los datos de la instalación de Norvento", 0, "nombre=valor", &ValoresDelRegistro,
+     0, &ComandoRegistro::Ejecuta, Arranque::kNinguno},
+    {"historial", "muestra las corridas de un día, sus archivos y lo que se hizo con ellos", kDia | kVendedor | kBuscar,
+     nullptr, nullptr, Permisos::kLeer, &ComandoHistorial::Ejecuta, Arranque::kCompleto},
+    {"liquidacion", "la liquidación del día de un vendedor: ventas, formas de pago, efectivo por entregar",
+     kVendedor | kDia | kPdf | kCerrar | kJson, nullptr, nullptr, Permisos::kLeer, &ComandoLiquidacion::Ejecuta,
+     Arranque::kCompleto},
+    {"estado", "lo último de cada vendedor; termina con 1 si alguno lleva horas sin enviar nada", kJson, nullptr,
+     nullptr, Permisos::kLeer, &ComandoEstado::Ejecuta, Arranque::kCompleto},
 };
-
-const Subcomando* BuscaSubcomando(const std::string& nombre) {
-  for (const Subcomando& s : kSubcomandos)
-    if (nombre == s.nombre) return &s;
-  return nullptr;
-}
 
 std::string Columna(std::string texto, std::size_t ancho) {
   const std::size_t largo = texto::Largo(texto);
@@ -110,7 +122,7 @@ const char* kEstados =
     "\nEstado de salida: 0 correcto, 1 el proceso falló, 2 uso incorrecto,\n"
     "3 acceso negado, 4 no se pudo arrancar (instalación o base de datos).\n";
 
-std::string AyudaDe(const Subcomando& s) {
+std::string AyudaDe(const DefComando& s) {
   std::string t = std::string("Uso: travesa ") + s.nombre + " [opciones]";
   if (s.argumentos != nullptr) t += std::string(" [") + s.argumentos + " ...]";
   std::string descripcion = s.descripcion;
@@ -153,13 +165,19 @@ std::string EnEspanol(const CLI::ParseError& e) {
 
 }  // namespace
 
+const DefComando* LineaDeComandos::Busca(std::string_view nombre) {
+  for (const DefComando& c : kComandos)
+    if (nombre == c.nombre) return &c;
+  return nullptr;
+}
+
 std::string LineaDeComandos::Ayuda(const std::string& comando) {
-  if (const Subcomando* s = BuscaSubcomando(comando)) return AyudaDe(*s);
+  if (const DefComando* s = Busca(comando)) return AyudaDe(*s);
   std::string t =
       "Uso: travesa [COMANDO] [opciones]\n"
       "Sin comando (o con /sinlogin) abre el programa de escritorio.\n\n"
       "Comandos:\n";
-  for (const Subcomando& s : kSubcomandos) t += "  " + Columna(s.nombre, 12) + s.descripcion + "\n";
+  for (const DefComando& s : kComandos) t += "  " + Columna(s.nombre, 12) + s.descripcion + "\n";
   return t + kGenerales + "\n«travesa COMANDO --help» muestra las opciones de cada comando.\n" + kEstados;
 }
 
@@ -176,7 +194,7 @@ Orden LineaDeComandos::Interpreta(int argc, const char* const* argv) {
   app.add_option("--usuario", o.usuario)->envname("TRAVESA_USUARIO");
   app.add_option("--codigo", o.codigo)->envname("TRAVESA_CODIGO");
   app.require_subcommand(0, 1);
-  for (const Subcomando& s : kSubcomandos) {
+  for (const DefComando& s : kComandos) {
     CLI::App* sub = app.add_subcommand(s.nombre, s.descripcion);
     sub->set_help_flag();
     for (const DefOpcion& def : kOpciones)

@@ -90,15 +90,14 @@ PruebaConexion::Resultado PruebaConexion::Probar(std::string_view sitio, std::st
                                                  bool verificarCertificado, const std::filesystem::path& archivoCA) {
   Resultado r;
   r.carpeta = std::string(carpeta);
-  bool llego = false;
   {
     clsFTP ftp;
     ftp.SetModePassive();
     ftp.SetTransferBinary();
     ftp.SetVerificarCertificado(verificarCertificado);
     if (!archivoCA.empty()) ftp.SetArchivoCA(archivoCA);
-    r.conecto = ftp.OpenConnection(sitio, usuario, password);
-    if (r.conecto) {
+    r.conectado = ftp.OpenConnection(sitio, usuario, password);
+    if (r.conectado) {
       // The publish run names its files folder + "/" + name from the login folder.
       std::string campo(carpeta);
       if (!texto::TerminaCon(campo, "/")) campo += "/";
@@ -106,26 +105,25 @@ PruebaConexion::Resultado PruebaConexion::Probar(std::string_view sitio, std::st
       const bool cambio = ftp.SetFTPDirectory(r.carpeta);
       if (!cambio) r.error = ftp.GetLastErrorMessage();
       r.carpetaAlcanzada = ReglasAjustes::CarpetaConDiagonales(ftp.GetFTPDirectory());
-      llego = cambio && r.carpetaAlcanzada == r.carpeta;
-      if (llego) r.escribible = PuedeEscribir(ftp, r.carpeta, r.error);
+      r.enLaCarpeta = cambio && r.carpetaAlcanzada == r.carpeta;
+      if (r.enLaCarpeta) r.escribible = PuedeEscribir(ftp, r.carpeta, r.error);
     } else {
       r.error = ftp.GetLastErrorMessage();
     }
     ftp.CloseConnection();
   }
-  r.correcta = llego && r.escribible;
-  r.titulo = r.correcta ? "¡Bien!" : "Error";
-  r.botones = r.correcta ? Botones::kInformacion : Botones::kCritico;
-  if (r.correcta) {
+  r.titulo = r.Completo() ? "¡Bien!" : "Error";
+  r.botones = r.Completo() ? Botones::kInformacion : Botones::kCritico;
+  if (r.Completo()) {
     r.mensaje = "Prueba de conexión correcta\r\nSe puede escribir en la carpeta «" + r.carpeta + "».";
     return r;
   }
-  if (llego) {
+  if (r.enLaCarpeta) {
     r.mensaje = "Prueba de conexión correcta\r\nNo se puede escribir en la carpeta «" + r.carpeta + "»: " + r.error;
     return r;
   }
   r.mensaje = "La conexión no pudo ser establecida";
-  if (r.conecto) r.mensaje += "\r\nRuta indicada: " + r.carpeta + "\r\nRuta a la que conectó: " + r.carpetaAlcanzada;
+  if (r.conectado) r.mensaje += "\r\nRuta indicada: " + r.carpeta + "\r\nRuta a la que conectó: " + r.carpetaAlcanzada;
   r.mensaje = ConMotivo(r.mensaje, r.error);
   return r;
 }

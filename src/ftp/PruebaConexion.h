@@ -15,8 +15,8 @@ namespace travesa {
 class PruebaConexion {
  public:
   struct Resultado {
-    bool correcta = false;
-    bool conecto = false;          // the login succeeded
+    bool conectado = false;        // the site was reached and the login succeeded
+    bool enLaCarpeta = false;      // the server put us in the folder, letter case included
     bool escribible = false;       // files could be put in the folder and removed
     std::string carpeta;           // the folder as the publish run reaches it, with a leading and trailing "/"
     std::string carpetaAlcanzada;  // the folder the server reports, same slashes (empty when not connected)
@@ -24,6 +24,9 @@ class PruebaConexion {
     std::string titulo;
     int botones = 0;               // Botones::kInformacion or Botones::kCritico
     std::string error;             // the FTP client's text of the failure, also in the message
+
+    // The folder was reached and can be written.
+    bool Completo() const { return enLaCarpeta && escribible; }
   };
 
   // The site, user and password are used as typed (untrimmed). The folder is

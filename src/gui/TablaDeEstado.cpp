@@ -82,15 +82,15 @@ TablaDeEstado::TablaDeEstado(QWidget* padre)
 // and the start-up already told why.
 void TablaDeEstado::Actualiza(Programa& programa) {
   try {
-    Muestra(ConsultaDelHistorial::Estado(BaseDelHistorial(programa), programa.Vendedores(),
-                                         ConsultaDelHistorial::kHorasSinEnviar));
+    const int horas = ConsultaDelHistorial::HorasSinEnviar(programa);
+    Muestra(ConsultaDelHistorial::Estado(BaseDelHistorial(programa), programa.Vendedores(), horas), horas);
   } catch (const std::exception& e) {
     Bitacora::Advierte(e.what());
     hide();
   }
 }
 
-void TablaDeEstado::Muestra(const std::vector<ConsultaDelHistorial::EstadoDeVendedor>& estado) {
+void TablaDeEstado::Muestra(const std::vector<ConsultaDelHistorial::EstadoDeVendedor>& estado, int horas) {
   tblEstado_->setRowCount(0);
   const std::string lectura = estado.empty() ? std::string() : estado.front().ultimaLectura;
   lblEstado_->setText(
@@ -106,8 +106,7 @@ void TablaDeEstado::Muestra(const std::vector<ConsultaDelHistorial::EstadoDeVend
     tblEstado_->setItem(r, kPagos, Celda(QString::number(e.pagosEnEspera), true));
     tblEstado_->setItem(
         r, kAviso,
-        Celda(e.senalado ? QStringLiteral("Sin archivos en %1 h").arg(ConsultaDelHistorial::kHorasSinEnviar)
-                         : QString()));
+        Celda(e.senalado ? QStringLiteral("Sin archivos en %1 h").arg(horas) : QString()));
     if (e.senalado)
       Pinta(tblEstado_, r, kFondoSenalado, kTextoSenalado);
     else if (e.enSitio > 0 || e.pagosEnEspera > 0)

@@ -308,18 +308,18 @@ void frmInicial::GenerarArchivos(bool mostrarMensaje) {
         r = Publicacion::GenerarArchivos(programa_, operador_, a, vendedor, false);
       })) {
     // The window is enabled again before anything is said.
-    if (r.ok && mostrarMensaje) Publicacion::MuestraExito(operador_);
+    if (r.Completo() && mostrarMensaje) Publicacion::MuestraExito(operador_);
     if (mostrarMensaje) Publicacion::MuestraGuardados(operador_, r, kTituloGenerar);
     Publicacion::MuestraFalla(operador_, r, kTituloGenerar);
   }
-  if (r.ok) {
+  if (r.Completo()) {
     ejecucion_->MuestraActProgramada(configuracion_->Automatico());
     ejecucion_->setUltSubida(textoqt::AQt(Publicacion::TextoUltimaSubida(r.sello)));
     if (configuracion_->Automatico()) ejecucion_->setActProgramada(textoqt::AQt(r.proxima));
   }
   ejecucion_->EnfocaVendedores();
   IniciaTemporizador();
-  emit PublicacionTerminada(r.ok);
+  emit PublicacionTerminada(r.Completo());
 }
 
 Ajustes frmInicial::AjustesConSitioDeLaPagina() const {
@@ -358,7 +358,7 @@ void frmInicial::cmdLeer() {
   if (descargado) ejecucion_->MuestraResumen(resumen);
   ejecucion_->EnfocaVendedores();
   IniciaTemporizador();
-  emit LecturaTerminada(sinError && resumen.Correcto());
+  emit LecturaTerminada(sinError && resumen.Completo());
 }
 
 void frmInicial::cmdBorrar() {
@@ -386,8 +386,8 @@ void frmInicial::cmdPagos() {
     programa_.AseguraConexiones();
     r = DescargaDePagos::Descargar(programa_, operador_, a, vendedor);
   });
-  if (terminado && !r.ok) DescargaDePagos::AvisaFalla(programa_, operador_);
-  if (terminado && r.ok) {
+  if (terminado && !r.conectado) DescargaDePagos::AvisaFalla(programa_, operador_);
+  if (terminado && r.conectado) {
     DescargaDePagos::AvisaNoDescargados(operador_, r);
     try {
       frmLeerPagos revision(programa_, operador_, *r.bitacora, vendedor, this);

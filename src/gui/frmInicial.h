@@ -59,9 +59,9 @@ class frmInicial : public QWidget {
  signals:
   // The first display ended: with the user logged in, or not (the program ends).
   void PrimeraVistaTerminada(bool acceso);
-  void PublicacionTerminada(bool ok);
+  void PublicacionTerminada(bool completa);
   // A read run ended: everything read and posted (and the transfer, when it ran), or not.
-  void LecturaTerminada(bool correcta);
+  void LecturaTerminada(bool completa);
 
  protected:
   void showEvent(QShowEvent* evento) override;

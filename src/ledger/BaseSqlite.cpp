@@ -11,10 +11,14 @@ namespace {
 
 constexpr int kEsperaMs = 10000;
 
-struct Finaliza {
-  void operator()(sqlite3_stmt* s) const { sqlite3_finalize(s); }
+// Leaves a kept statement ready for its next use.
+struct Reinicia {
+  void operator()(sqlite3_stmt* s) const {
+    sqlite3_reset(s);
+    sqlite3_clear_bindings(s);
+  }
 };
-using Sentencia = std::unique_ptr<sqlite3_stmt, Finaliza>;
+using Sentencia = std::unique_ptr<sqlite3_stmt, Reinicia>;
 
 }  // namespace
 
@@ -30,7 +34,10 @@ BaseSqlite::BaseSqlite(const std::filesystem::path& archivo) : archivo_(archivo)
   Guion("PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON");
 }
 
-BaseSqlite::~BaseSqlite() { sqlite3_close(db_); }
+BaseSqlite::~BaseSqlite() {
+  for (auto& [texto, s] : preparadas_) sqlite3_finalize(s);
+  sqlite3_close(db_);
+}
 
 void BaseSqlite::Falla(std::string_view que) {
   throw ErrorTravesa("Error del historial «" + archivo_.string() + "» (" + std::string(que.substr(0, 200)) +
@@ -48,7 +55,12 @@ void BaseSqlite::Guion(std::string_view sql) {
 
 sqlite3_stmt* BaseSqlite::Prepara(std::string_view sql, const std::vector<Dato>& valores) {
   sqlite3_stmt* s = nullptr;
-  if (sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &s, nullptr) != SQLITE_OK) Falla(sql);
+  if (const auto hallada = preparadas_.find(sql); hallada != preparadas_.end()) {
+    s = hallada->second;
+  } else {
+    if (sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &s, nullptr) != SQLITE_OK) Falla(sql);
+    preparadas_.emplace(std::string(sql), s);
+  }
   for (std::size_t i = 0; i < valores.size(); ++i) {
     const int n = static_cast<int>(i + 1);
     const Dato& v = valores[i];
@@ -63,7 +75,7 @@ sqlite3_stmt* BaseSqlite::Prepara(std::string_view sql, const std::vector<Dato>&
     else
       rc = sqlite3_bind_null(s, n);
     if (rc != SQLITE_OK) {
-      sqlite3_finalize(s);
+      Reinicia()(s);
       Falla(sql);
     }
   }

@@ -3,6 +3,7 @@
 // window and the service of one desk write to it at the same time, and a
 // busy timeout so one waits for the other instead of failing.
 #include <filesystem>
+#include <map>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -33,10 +34,12 @@ class BaseSqlite {
   std::vector<Fila> Consulta(std::string_view sql, const std::vector<Dato>& valores = {});
 
  private:
+  // The statement, prepared once per text and kept, with the values bound.
   sqlite3_stmt* Prepara(std::string_view sql, const std::vector<Dato>& valores);
   [[noreturn]] void Falla(std::string_view que);
 
   sqlite3* db_ = nullptr;
+  std::map<std::string, sqlite3_stmt*, std::less<>> preparadas_;
   std::filesystem::path archivo_;
 };
 

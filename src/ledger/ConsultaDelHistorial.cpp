@@ -4,6 +4,7 @@
 
 #include "ledger/BaseSqlite.h"
 #include "shell/Formatos.h"
+#include "shell/host/libNalda.h"
 
 namespace travesa {
 namespace {
@@ -121,6 +122,11 @@ std::string ConsultaDelHistorial::TextoDeCorridas(const std::vector<Corrida>& co
 std::string ConsultaDelHistorial::Dia(BaseSqlite& h, const std::string& dia, const std::string& vendedor,
                                       const std::string& buscar) {
   return TextoDeCorridas(Corridas(h, dia, vendedor, buscar), dia);
+}
+
+int ConsultaDelHistorial::HorasSinEnviar(const Programa& programa) {
+  const long horas = libNalda::prVal(libNalda::LeeIni("Configuración", "Horas sin enviar", programa.ini()));
+  return horas > 0 ? static_cast<int>(horas) : 24;
 }
 
 std::vector<ConsultaDelHistorial::EstadoDeVendedor> ConsultaDelHistorial::Estado(

@@ -12,9 +12,6 @@ class BaseSqlite;
 
 class ConsultaDelHistorial {
  public:
-  // Hours without a file after which a seller is flagged.
-  static constexpr int kHorasSinEnviar = 24;
-
   struct DocumentoDeArchivo {
     std::string tipo, serie, folio, cliente;
     double total = 0;
@@ -64,6 +61,9 @@ class ConsultaDelHistorial {
     std::string ultimaLectura;     // the last read run
     bool senalado = false;         // nothing since `horas`
   };
+  // Hours without a file after which a seller is flagged: "Horas sin enviar"
+  // of [Configuración] in the INI file, 24 when absent.
+  static int HorasSinEnviar(const Programa& programa);
   static std::vector<EstadoDeVendedor> Estado(BaseSqlite& h, const std::vector<Vendedor>& vendedores, int horas);
   static std::string TextoDeEstado(const std::vector<EstadoDeVendedor>& e);
   static std::string JsonDeEstado(const std::vector<EstadoDeVendedor>& e);

@@ -10,6 +10,7 @@
 #include "shell/Programa.h"
 #include "shell/host/Bitacora.h"
 #include "shell/host/Conexion.h"
+#include "shell/host/libNalda.h"
 #include "shell/host/ErrorTravesa.h"
 
 namespace travesa {
@@ -61,6 +62,9 @@ CREATE INDEX IF NOT EXISTS pagos_dia ON pagos (vendedor, dia);
 CREATE INDEX IF NOT EXISTS corridas_inicio ON corridas (inicio);
 )";
 
+constexpr const char* kSeccion = "Configuración";
+constexpr std::size_t kConfirmadosPorBloque = 200;
+
 std::string Equipo() {
   char nombre[256] = {0};
   std::FILE* f = std::fopen("/etc/hostname", "r");
@@ -99,7 +103,19 @@ HistorialSqlite::HistorialSqlite(const std::filesystem::path& archivo, std::func
   }
 }
 
+HistorialSqlite::~HistorialSqlite() { EscribeConfirmados(); }
+
 void HistorialSqlite::CreaTablas() { base_->Guion(kTablas); }
+
+void HistorialSqlite::EscribeConfirmados() {
+  if (confirmados_.empty()) return;
+  Guarda([&](BaseSqlite& b) {
+    b.Guion("BEGIN");
+    for (const long long id : confirmados_) b.Ejecuta("UPDATE documentos SET confirmado = 1 WHERE id = ?", {id});
+    b.Guion("COMMIT");
+  });
+  confirmados_.clear();
+}
 
 void HistorialSqlite::Guarda(const std::function<void(BaseSqlite&)>& escribe) {
   if (averiado_ || !base_) return;
@@ -120,6 +136,8 @@ void HistorialSqlite::Comienza(std::string_view tipo, std::string_view usuario, 
 }
 
 void HistorialSqlite::Termina(std::string_view resultado) {
+  EscribeConfirmados();
+  cerrados_.clear();
   Guarda([&](BaseSqlite& b) {
     b.Ejecuta("UPDATE corridas SET fin = ?, resultado = ? WHERE id = ?",
               {AhoraLocal(), std::string(resultado), corrida_});
@@ -129,8 +147,12 @@ void HistorialSqlite::Termina(std::string_view resultado) {
 long long HistorialSqlite::DocumentoPendiente(const DocumentoDelHistorial& d) {
   long long id = 0;
   Guarda([&](BaseSqlite& b) {
-    const long long tarde =
-        b.Consulta("SELECT 1 FROM cierres WHERE vendedor = ? AND dia = ?", {d.vendedor, d.dia}).empty() ? 0 : 1;
+    const auto clave = std::make_pair(d.vendedor, d.dia);
+    auto cerrado = cerrados_.find(clave);
+    if (cerrado == cerrados_.end())
+      cerrado = cerrados_.emplace(clave, !b.Consulta("SELECT 1 FROM cierres WHERE vendedor = ? AND dia = ?",
+                                                     {d.vendedor, d.dia}).empty()).first;
+    const long long tarde = cerrado->second ? 1 : 0;
     std::vector<BaseSqlite::Dato> v = {corrida_,   d.tipo,  d.serie,     static_cast<long long>(d.folio),
                                        d.cliente,  d.vendedor, d.dia,    d.hora,
                                        d.total,    d.formaPago};
@@ -156,8 +178,9 @@ long long HistorialSqlite::DocumentoPendiente(const DocumentoDelHistorial& d) {
 }
 
 void HistorialSqlite::DocumentoConfirmado(long long id) {
-  if (id == 0) return;
-  Guarda([&](BaseSqlite& b) { b.Ejecuta("UPDATE documentos SET confirmado = 1 WHERE id = ?", {id}); });
+  if (id == 0 || averiado_) return;
+  confirmados_.push_back(id);
+  if (confirmados_.size() >= kConfirmadosPorBloque) EscribeConfirmados();
 }
 
 void HistorialSqlite::DocumentoDescartado(long long id) {
@@ -254,7 +277,9 @@ void InstalaHistorial(Programa& programa) {
     Bitacora::Advierte(texto);
     operador.Mensaje(texto, Botones::kSoloAceptar | Botones::kExclamacion, "Historial");
   };
-  auto historial = std::make_unique<HistorialSqlite>(programa.Archivo(HistorialSqlite::kNombre), aviso);
+  const long dias = libNalda::prVal(libNalda::LeeIni(kSeccion, "Días del historial", programa.ini()));
+  auto historial = std::make_unique<HistorialSqlite>(programa.Archivo(HistorialSqlite::kNombre), aviso,
+                                                     dias > 0 ? static_cast<int>(dias) : HistorialSqlite::kDiasPorOmision);
   if (programa.principal().Abierta()) historial->Reconcilia(programa.principal());
   programa.FijaHistorial(std::move(historial));
 }

@@ -5,7 +5,9 @@
 // point-of-sale system stays the truth.
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <memory>
+#include <vector>
 #include <string>
 
 #include "ledger/BaseSqlite.h"
@@ -23,6 +25,7 @@ class HistorialSqlite : public Historial {
   // Opens (or creates) the ledger and removes the runs older than `dias`.
   HistorialSqlite(const std::filesystem::path& archivo, std::function<void(const std::string&)> aviso,
                   int dias = kDiasPorOmision);
+  ~HistorialSqlite() override;
 
   void Comienza(std::string_view tipo, std::string_view usuario, std::string_view vendedor) override;
   void Termina(std::string_view resultado) override;
@@ -50,7 +53,13 @@ class HistorialSqlite : public Historial {
   void Guarda(const std::function<void(BaseSqlite&)>& escribe);
   void CreaTablas();
 
+  // Confirmations are written a block at a time: a run broken before they
+  // are is checked against the database at the next start all the same.
+  void EscribeConfirmados();
+
   std::unique_ptr<BaseSqlite> base_;
+  std::vector<long long> confirmados_;
+  std::map<std::pair<std::string, std::string>, bool> cerrados_;  // (seller, day) of this run
   std::function<void(const std::string&)> aviso_;
   bool averiado_ = false;
   long long corrida_ = 0;
@@ -60,7 +69,9 @@ class HistorialSqlite : public Historial {
 std::string AhoraLocal();
 
 class Programa;
-// Gives the program its ledger in its folder, with what earlier runs left pending checked
+// Gives the program its ledger in its folder, kept "Días del historial" days
+// ([Configuración] of the INI file; 400 when absent), with what earlier runs
+// left pending checked
 // against the database. A failure of the ledger is told in the warnings log
 // and to the operator.
 void InstalaHistorial(Programa& programa);

@@ -21,7 +21,7 @@ DescargaDePagos::Resultado DescargaDePagos::Descargar(Programa& programa, Operad
   pagos.FTPcarpeta = ajustes.FTPcarpeta;
   pagos.stVendedor = texto::Recorta(vendedor);
   Resultado r;
-  r.ok = pagos.Procesar();
+  r.conectado = pagos.Procesar();
   r.motivo = pagos.MotivoDeFalla();
   r.noDescargados = pagos.NoDescargados();
   r.bitacora = pagos.TomaBitacora();

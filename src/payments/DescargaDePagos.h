@@ -18,10 +18,13 @@ class Programa;
 class DescargaDePagos {
  public:
   struct Resultado {
-    bool ok = false;
-    std::unique_ptr<BitacoraDeArchivos> bitacora;  // still open when ok, for the reading
-    std::string motivo;                            // when not ok: the FTP client's text
+    bool conectado = false;                        // the site was reached
+    std::unique_ptr<BitacoraDeArchivos> bitacora;  // still open when conectado, for the reading
+    std::string motivo;                            // when not conectado: the FTP client's text
     std::vector<std::string> noDescargados;        // left on the site, each "name: reason"
+
+    // Every payment file of the site came down.
+    bool Completo() const { return conectado && noDescargados.empty(); }
   };
 
   // "¿Desea leer los archivos de pagos, para su aplicación?"

@@ -4,10 +4,10 @@
 #include <fstream>
 #include <thread>
 
+#include "ftp/AvisoDeTransferencia.h"
 #include "ftp/ConexionConAviso.h"
 #include "shell/BitacoraDeArchivos.h"
 #include "shell/Dialogos.h"
-#include "shell/Formatos.h"
 #include "shell/Programa.h"
 #include "shell/host/Texto.h"
 
@@ -26,7 +26,9 @@ clsPagos::clsPagos(Programa& programa, Operador& objLabel, bool verificarCertifi
   mFTP_.SetTransferBinary();
   mFTP_.SetVerificarCertificado(verificarCertificado);
   mFTP_.SetIntervaloProgreso(std::chrono::milliseconds(50));
-  mFTP_.FileTransferProgress = [this](std::int64_t actual, std::int64_t total) { AlProgreso(actual, total); };
+  mFTP_.FileTransferProgress = [this](std::int64_t actual, std::int64_t total) {
+    AvisoDeTransferencia::Muestra(objLabel_, archivoActual_, actual, total);
+  };
 }
 
 clsPagos::~clsPagos() { mFTP_.CloseConnection(); }
@@ -43,13 +45,11 @@ std::unique_ptr<BitacoraDeArchivos> clsPagos::TomaBitacora() { return std::move(
 
 bool clsPagos::Procesar() {
   bitacora_ = std::make_unique<BitacoraDeArchivos>(programa_.carpeta());
-  activo_ = true;
   if (!texto::TerminaCon(FTPcarpeta, "/")) FTPcarpeta += "/";
   if (!ConexionConAviso::Abre(mFTP_, objLabel_, ftpSitio, ftpUsuario, FTPcontraseña)) {
     motivo_ = mFTP_.GetLastErrorMessage();
     bitacora_->Escribe(kSinConexion);
     bitacora_->Cierra();
-    activo_ = false;
     return false;
   }
   bitacora_->Escribe("Conexión correcta al sitio");
@@ -77,7 +77,6 @@ bool clsPagos::Procesar() {
     }
   }
   TomaVacios(vacios, listadoEn);
-  activo_ = false;
   return true;
 }
 
@@ -132,15 +131,6 @@ void clsPagos::Descarga(const std::string& nombre) {
 void clsPagos::NoDescargado(const std::string& nombre, const std::string& motivo) {
   bitacora_->Escribe(10, "Archivo " + nombre + " no descargado (queda en el sitio): " + motivo);
   noDescargados_.push_back(nombre + ": " + motivo);
-}
-
-void clsPagos::AlProgreso(std::int64_t actual, std::int64_t total) {
-  if (activo_ && total >= actual) {
-    objLabel_.Aviso("De '" + archivoActual_ + "': bytes copiados " + formatos::Miles(actual) + " de " +
-                    formatos::Miles(total));
-    objLabel_.Progreso(actual, total);
-  }
-  objLabel_.Ceder();
 }
 
 }  // namespace travesa

@@ -61,7 +61,6 @@ class clsPagos {
   void TomaVacios(const std::vector<std::string>& vacios, std::chrono::steady_clock::time_point listado);
   void TomaVacio(const std::string& nombre);
   void NoDescargado(const std::string& nombre, const std::string& motivo);
-  void AlProgreso(std::int64_t actual, std::int64_t total);
 
   Programa& programa_;
   Operador& objLabel_;
@@ -70,7 +69,6 @@ class clsPagos {
   std::string archivoActual_;
   std::string motivo_;
   std::vector<std::string> noDescargados_;
-  bool activo_ = false;
 };
 
 }  // namespace travesa

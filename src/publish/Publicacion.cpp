@@ -52,7 +52,7 @@ void Publicacion::MuestraGuardados(Operador& operador, const Resultado& r, std::
 }
 
 void Publicacion::MuestraFalla(Operador& operador, const Resultado& r, std::string_view titulo) {
-  if (r.ok || r.motivo.empty()) return;
+  if (r.Completo() || r.motivo.empty()) return;
   operador.Mensaje("Los archivos no se subieron completos al sitio: " + r.motivo, Botones::kCritico, titulo);
 }
 
@@ -86,13 +86,14 @@ Publicacion::Resultado Publicacion::GenerarArchivos(Programa& programa, Operador
     xmls.ftpUsuario = a.ftpUsuario;
     xmls.FTPcontraseña = a.FTPcontraseña;
     xmls.FTPcarpeta = a.FTPcarpeta;
-    r.ok = xmls.Procesar();
+    r.subido = xmls.Procesar();
+    r.conectado = xmls.Conectado();
     r.motivo = xmls.MotivoDeFalla();
     r.guardados = xmls.Guardados();
     operador.Aviso("");
   }
-  historial.Termina(r.ok ? "completa" : "incompleta");
-  if (!r.ok) {
+  historial.Termina(r.Completo() ? "completa" : "incompleta");
+  if (!r.Completo()) {
     Bitacora::Advierte("La publicación no se completó" + (r.motivo.empty() ? std::string(".") : ": " + r.motivo));
     return r;
   }

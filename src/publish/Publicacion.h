@@ -18,13 +18,16 @@ class Programa;
 class Publicacion {
  public:
   struct Resultado {
-    bool ok = false;
-    std::string sello;    // "dd/mmm/yyyy - hh:nn:ss" of this run, when ok
-    std::string proxima;  // "Próxima actualización estimada: ..." when ok and automatic
-    std::string motivo;   // when not ok: the FTP client's text of the failure
+    bool conectado = false;  // the site was reached
+    bool subido = false;     // every file went up, and those no longer published left the site
+    std::string sello;    // "dd/mmm/yyyy - hh:nn:ss" of this run, when complete
+    std::string proxima;  // "Próxima actualización estimada: ..." when complete and automatic
+    std::string motivo;   // when not complete: the FTP client's text of the failure
     // Phones' files found unread where the catalogue went, saved for the next
     // read run (they are saved whether the run ends well or not).
     std::vector<std::filesystem::path> guardados;
+
+    bool Completo() const { return conectado && subido; }
   };
 
   // `ajustes` carries the FTP site as the settings page shows it and the saved

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <utility>
 
+#include "ftp/AvisoDeTransferencia.h"
 #include "ftp/ConexionConAviso.h"
 #include "ftp/RutaFTP.h"
 #include "ftp/SitioFTP.h"
@@ -15,7 +16,6 @@
 #include "publish/EscrituraCatalogo.h"
 #include "publish/ResguardoDelSitio.h"
 #include "shell/Dialogos.h"
-#include "shell/Formatos.h"
 #include "shell/Interrupcion.h"
 #include "shell/Historial.h"
 #include "shell/Programa.h"
@@ -57,7 +57,9 @@ clsXMLs::clsXMLs(Programa& programa, Operador& objLabel, const Ajustes& ajustes)
   mFTP_.SetTransferBinary();
   mFTP_.SetVerificarCertificado(ajustes.VerificarCertificado != "N");
   mFTP_.SetIntervaloProgreso(std::chrono::milliseconds(50));
-  mFTP_.FileTransferProgress = [this](std::int64_t actual, std::int64_t total) { AlProgreso(actual, total); };
+  mFTP_.FileTransferProgress = [this](std::int64_t actual, std::int64_t total) {
+    AvisoDeTransferencia::Muestra(objLabel_, archivoActual_, actual, total);
+  };
 }
 
 clsXMLs::~clsXMLs() { mFTP_.CloseConnection(); }
@@ -137,7 +139,8 @@ bool clsXMLs::Procesar() {
   objLabel_.Aviso("");
   if (!texto::TerminaCon(FTPcarpeta, "/")) FTPcarpeta += "/";
   // The box says why; the run's reason would only say it again.
-  if (!ConexionConAviso::Abre(mFTP_, objLabel_, ftpSitio, ftpUsuario, FTPcontraseña)) return false;
+  conectado_ = ConexionConAviso::Abre(mFTP_, objLabel_, ftpSitio, ftpUsuario, FTPcontraseña);
+  if (!conectado_) return false;
   // The folder as the server resolves it from the login folder: the same
   // folder however the settings spell it.
   carpetaAbsoluta_ = RutaFTP::Absoluta(mFTP_.GetFTPDirectory(), FTPcarpeta);
@@ -229,15 +232,6 @@ bool clsXMLs::QuitaDelSitio(std::string_view nombre) {
 
 std::string clsXMLs::NombreDeBloqueo(std::string_view sitio, std::string_view carpeta) {
   return "travesa-publicacion-" + Huella::Md5(SitioFTP::Identidad(sitio, carpeta));
-}
-
-void clsXMLs::AlProgreso(std::int64_t actual, std::int64_t total) {
-  if (total >= actual) {
-    objLabel_.Aviso("De '" + archivoActual_ + "': bytes copiados " + formatos::Miles(actual) + " de " +
-                    formatos::Miles(total));
-    objLabel_.Progreso(actual, total);
-  }
-  objLabel_.Ceder();
 }
 
 }  // namespace travesa

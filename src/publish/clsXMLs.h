@@ -35,6 +35,8 @@ class clsXMLs {
 
   // True when every counted upload succeeded.
   bool Procesar();
+  // Whether the last run reached the site.
+  bool Conectado() const { return conectado_; }
 
   // The files, written to ruta + ".xml" from the rows left in rs.
   void EscribirXML(const std::filesystem::path& ruta, RecordSetSecuencial& rs, std::string_view raiz,
@@ -71,12 +73,12 @@ class clsXMLs {
   bool DejaLugar(const std::string& remoto, const std::string& huella, std::int64_t tamano);
   bool QuitaDelSitio(std::string_view nombre);
   void QuitaTemporalesViejos();
-  void AlProgreso(std::int64_t actual, std::int64_t total);
 
   Programa& programa_;
   Operador& objLabel_;
   Ajustes ajustes_;
   clsFTP mFTP_;
+  bool conectado_ = false;
   ArchivosDeTelefonos telefonos_;
   std::optional<ArchivosConocidos> conocidos_;
   std::vector<std::filesystem::path> guardados_;

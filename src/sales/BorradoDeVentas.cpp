@@ -20,7 +20,7 @@ BorradoDeVentas::Resultado BorradoDeVentas::EjecutaBorrado(Programa& programa, O
   borrado.FTPcontraseña = ajustes.FTPcontraseña;
   borrado.FTPcarpeta = ajustes.FTPcarpeta;
   Resultado r;
-  r.ok = borrado.Procesar();
+  r.conectado = borrado.Procesar();
   r.borrados = borrado.Borrados();
   r.conservados = borrado.Conservados();
   operador.Aviso("");
@@ -28,7 +28,7 @@ BorradoDeVentas::Resultado BorradoDeVentas::EjecutaBorrado(Programa& programa, O
 }
 
 void BorradoDeVentas::MensajeFinal(Operador& operador, const Resultado& r) {
-  if (!r.ok) return;
+  if (!r.conectado) return;
   if (r.borrados.empty() && r.conservados.empty()) {
     operador.Mensaje("No había archivos de ventas en el sitio; no se eliminó nada.", Botones::kInformacion, "Atención");
     return;

@@ -14,9 +14,12 @@ struct Ajustes;
 class BorradoDeVentas {
  public:
   struct Resultado {
-    bool ok = false;  // the site was reached
+    bool conectado = false;  // the site was reached
     std::vector<std::string> borrados;
     std::vector<std::string> conservados;  // left on the site: they could not be backed up
+
+    // Every sales file on the site was backed up and deleted.
+    bool Completo() const { return conectado && conservados.empty(); }
   };
 
   static bool Confirma(Operador& operador);

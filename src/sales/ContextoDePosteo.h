@@ -13,7 +13,7 @@ struct LineaDeVenta;
 struct ContextoDePosteo {
   Conexion& cn;
   std::string serie;           // empty without series
-  std::string textoDocumento;  // "EL TICKET " / "LA REMISIÓN " + "REGISTRADO EN PROGRAMA «TRAVESA» POR "
+  std::string textoDocumento;  // TipoDeDocumento::textoDocumento
   bool blSinExist = false;     // post products even when stock does not cover them
   int formaDePagoConfigurada = 0;  // "FDPEVACDPDV" of configura: payment form 1..8, 0 for none
 

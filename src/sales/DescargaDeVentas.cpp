@@ -7,17 +7,11 @@
 
 namespace travesa {
 
-int DescargaDeVentas::TipoDeDocumento(const Ajustes& ajustes) {
-  if (ajustes.TipoMovimiento == "P") return 1;
-  if (ajustes.TipoMovimiento == "R") return 2;
-  return 0;
-}
-
 ResultadoVentas DescargaDeVentas::EjecutaDescarga(Programa& programa, Operador& objLabel, const Ajustes& ajustes,
                                                   int segundosDeEspera) {
   objLabel.Aviso("");
   clsDescargarSQLs descarga(programa, objLabel);
-  descarga.byCrearVta = TipoDeDocumento(ajustes);
+  descarga.tipo = &TipoDeDocumento::DelAjuste(ajustes.TipoMovimiento);
   descarga.blSinExist = Ajustes::Si(ajustes.SinExistencia);
   descarga.Serie = ajustes.Serie;
   descarga.ftpSitio = ajustes.ftpSitio;

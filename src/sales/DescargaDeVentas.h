@@ -19,8 +19,6 @@ class DescargaDeVentas {
   // the lock longer than `segundosDeEspera`) reach the caller as ErrorTravesa.
   static ResultadoVentas EjecutaDescarga(Programa& programa, Operador& objLabel, const Ajustes& ajustes,
                                          int segundosDeEspera);
-  // 0 tickets ("T"), 1 orders ("P"), 2 remissions ("R").
-  static int TipoDeDocumento(const Ajustes& ajustes);
   // The final message: all posted, or where the log is.
   static void Avisa(Operador& operador, const std::filesystem::path& carpetaPrograma, const ResultadoVentas& r);
 };

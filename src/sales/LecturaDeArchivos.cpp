@@ -1,10 +1,10 @@
 #include "sales/LecturaDeArchivos.h"
 
 
+#include "ftp/AvisoDeTransferencia.h"
 #include "ftp/DescargaRemota.h"
 #include "ftp/SitioFTP.h"
 #include "ftp/clsFTP.h"
-#include "sales/AvisoDeTransferencia.h"
 #include "sales/DescargaDeVentas.h"
 #include "sales/LectorDeEtiquetas.h"
 #include "sales/SitioDeDispositivos.h"

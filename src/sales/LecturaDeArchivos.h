@@ -37,10 +37,10 @@ struct ResumenLectura {
   std::vector<ResultadoTraspaso> traspasos;  // one per phone's file, the site's last
 
   // Every sale was posted or found already posted, and no transfer failed.
-  bool Correcto() const {
+  bool Completo() const {
     if (!conectado || !ventas.Completo()) return false;
     for (const ResultadoTraspaso& t : traspasos)
-      if (!t.Correcto()) return false;
+      if (!t.Completo()) return false;
     return true;
   }
 };

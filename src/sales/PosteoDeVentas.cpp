@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <map>
 
-#include "sales/PedidoDeVenta.h"
-#include "sales/RemisionDeVenta.h"
-#include "sales/TicketDeVenta.h"
+#include "sales/TipoDeDocumento.h"
 #include "sales/VentaPreparada.h"
 #include "sales/VentasEnEspera.h"
 #include "shell/BitacoraDeArchivos.h"
@@ -20,23 +18,16 @@ namespace travesa {
 namespace {
 
 constexpr std::size_t kVentasPorBloque = 200;
-constexpr const char* kRegistrado = "REGISTRADO EN PROGRAMA «TRAVESA» POR ";
-
-std::string TextoDocumento(int byCrearVta) {
-  if (byCrearVta == 0) return std::string("EL TICKET ") + kRegistrado;
-  if (byCrearVta == 2) return std::string("LA REMISIÓN ") + kRegistrado;
-  return kRegistrado;
-}
 
 std::string SerieElegida(std::string_view serie) { return serie == "N/A" ? std::string() : std::string(serie); }
 
 }  // namespace
 
-PosteoDeVentas::PosteoDeVentas(Conexion& cn, const BasesDD& bd, int byCrearVta, bool blSinExist,
+PosteoDeVentas::PosteoDeVentas(Conexion& cn, const BasesDD& bd, const TipoDeDocumento& tipo, bool blSinExist,
                                std::string_view serie)
-    : contexto_{cn, SerieElegida(serie), TextoDocumento(byCrearVta), blSinExist,
+    : contexto_{cn, SerieElegida(serie), std::string(tipo.textoDocumento), blSinExist,
                 static_cast<int>(libNalda::prVal(bd.LeeDato("FDPEVACDPDV", cn, "configura")))},
-      byCrearVta_(byCrearVta) {}
+      tipo_(tipo) {}
 
 std::string PosteoDeVentas::Motivo(const std::exception& e) {
   const std::string texto = e.what();
@@ -63,18 +54,6 @@ DocumentoDelHistorial PosteoDeVentas::AlHistorial(const VentaPreparada& v, const
   return d;
 }
 
-bool PosteoDeVentas::YaExiste(const VentaPreparada& v) {
-  if (byCrearVta_ == 0) return TicketDeVenta::YaExiste(contexto_.cn, v);
-  if (byCrearVta_ == 1) return PedidoDeVenta::YaExiste(contexto_.cn, v);
-  return RemisionDeVenta::YaExiste(contexto_.cn, v);
-}
-
-VentaPosteada PosteoDeVentas::Posta(const VentaPreparada& v) {
-  if (byCrearVta_ == 0) return TicketDeVenta::Graba(contexto_, v);
-  if (byCrearVta_ == 1) return PedidoDeVenta::Graba(contexto_, v);
-  return RemisionDeVenta::Graba(contexto_, v);
-}
-
 void PosteoDeVentas::Graba(VentasEnEspera& espera, ResultadoVentas& resultado, BitacoraDeArchivos& bitacora,
                            std::set<unsigned>& fallidas) {
   // Each sale's writes go to the server together, inside its transaction.
@@ -89,17 +68,21 @@ void PosteoDeVentas::Graba(VentasEnEspera& espera, ResultadoVentas& resultado, B
     if (lineas.empty()) continue;
     const LineaDeVenta primera = lineas.front();
     long long pendiente = 0;
+    bool confirmando = false;
     try {
       Transaccion transaccion(contexto_.cn);
       const VentaPreparada venta = VentaPreparada::Lee(contexto_.cn, id, std::move(lineas));
-      if (YaExiste(venta)) {
+      if (tipo_.yaExiste(contexto_.cn, venta)) {
         ++resultado.yaPosteadas;
         continue;
       }
-      VentaPosteada posteada = Posta(venta);
+      VentaPosteada posteada = tipo_.graba(contexto_, venta);
       // In the ledger before the commit, confirmed after it: a run killed in
       // between leaves it pending, to be checked against the database.
       pendiente = historial_ ? historial_->DocumentoPendiente(AlHistorial(venta, posteada)) : 0;
+      // A commit whose answer was lost may have been made: its document stays
+      // pending, for the next start to check.
+      confirmando = true;
       transaccion.Confirma();
       if (historial_) historial_->DocumentoConfirmado(pendiente);
       for (const std::string& aviso : contexto_.cn.TomaAvisosDeTexto())
@@ -113,7 +96,7 @@ void PosteoDeVentas::Graba(VentasEnEspera& espera, ResultadoVentas& resultado, B
       contexto_.cn.TomaAvisosDeTexto();  // nothing of the sale was stored
       const VentaFallida falla{primera.archivo, primera.fecha, primera.hora, primera.cliente, Motivo(e)};
       if (historial_) {
-        historial_->DocumentoDescartado(pendiente);
+        if (!confirmando) historial_->DocumentoDescartado(pendiente);
         historial_->Falla({falla.archivo, primera.vendedor, falla.fecha, falla.hora, falla.cliente, falla.motivo});
       }
       bitacora.Escribe(TextoDeFalla(falla));

@@ -19,12 +19,14 @@ class BitacoraDeArchivos;
 class Conexion;
 class VentasEnEspera;
 class VentaPreparada;
+struct TipoDeDocumento;
 
 class PosteoDeVentas {
  public:
-  // byCrearVta: 0 tickets, 1 orders, 2 remissions. `serie` as the operator
+  // Every sale becomes a document of kind `tipo`. `serie` as the operator
   // chose it ("N/A" or empty for none). Reads the run's settings once.
-  PosteoDeVentas(Conexion& cn, const BasesDD& bd, int byCrearVta, bool blSinExist, std::string_view serie);
+  PosteoDeVentas(Conexion& cn, const BasesDD& bd, const TipoDeDocumento& tipo, bool blSinExist,
+                 std::string_view serie);
 
   // Posts every staged sale; the Ids of the sales that failed are added to
   // `fallidas`.
@@ -41,12 +43,10 @@ class PosteoDeVentas {
   static std::string Motivo(const std::exception& e);
 
  private:
-  bool YaExiste(const VentaPreparada& v);
   static DocumentoDelHistorial AlHistorial(const VentaPreparada& v, const VentaPosteada& p);
-  VentaPosteada Posta(const VentaPreparada& v);
 
   ContextoDePosteo contexto_;
-  int byCrearVta_;
+  const TipoDeDocumento& tipo_;
   Historial* historial_ = nullptr;
 };
 

@@ -3,9 +3,9 @@
 #include <ctime>
 #include <vector>
 
+#include "ftp/AvisoDeTransferencia.h"
 #include "ftp/SitioFTP.h"
 #include "ftp/clsFTP.h"
-#include "sales/AvisoDeTransferencia.h"
 #include "sales/Folios.h"
 #include "sales/LectorDeEtiquetas.h"
 #include "sales/SitioDeDispositivos.h"

@@ -37,7 +37,7 @@ struct ResultadoTraspaso {
   std::string guardado;  // the saved phone's file it came from; empty for the site's
 
   // Nothing went wrong (recorded, declined, already recorded, or nothing of a phone's).
-  bool Correcto() const {
+  bool Completo() const {
     return estado == Estado::Grabado || estado == Estado::Declinado || estado == Estado::Repetido ||
            estado == Estado::DelCatalogo;
   }

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "ftp/AvisoDeTransferencia.h"
 #include "ftp/ConexionConAviso.h"
 #include "sales/Folios.h"
 #include "sales/LetrasDelTelefono.h"
@@ -10,7 +11,6 @@
 #include "sales/clsArchivoTravesa.h"
 #include "shell/Dialogos.h"
 #include "shell/BitacoraDeArchivos.h"
-#include "shell/Formatos.h"
 #include "shell/Historial.h"
 #include "shell/Programa.h"
 #include "shell/Respaldo.h"
@@ -42,7 +42,9 @@ clsDescargarSQLs::clsDescargarSQLs(Programa& programa, Operador& objLabel) : pro
   mFTP_.SetModePassive();
   mFTP_.SetTransferBinary();
   mFTP_.SetIntervaloProgreso(std::chrono::milliseconds(50));
-  mFTP_.FileTransferProgress = [this](std::int64_t actual, std::int64_t total) { AlProgreso(actual, total); };
+  mFTP_.FileTransferProgress = [this](std::int64_t actual, std::int64_t total) {
+    AvisoDeTransferencia::Muestra(objLabel_, archivoActual_, actual, total);
+  };
 }
 
 clsDescargarSQLs::~clsDescargarSQLs() { mFTP_.CloseConnection(); }
@@ -79,7 +81,6 @@ bool clsDescargarSQLs::Procesar() {
   resultado_ = ResultadoVentas{};
   leidos_.clear();
   BitacoraDeArchivos bitacora(programa_.carpeta());
-  conProgreso_ = true;
   if (!texto::TerminaCon(FTPcarpeta, "/")) FTPcarpeta += "/";
   mFTP_.SetVerificarCertificado(verificarCertificado);
   if (!ConexionConAviso::Abre(mFTP_, objLabel_, ftpSitio, ftpUsuario, FTPcontraseña)) {
@@ -91,13 +92,7 @@ bool clsDescargarSQLs::Procesar() {
   VentasEnEspera espera(cn);
   espera.Borra();
   bitacora.Escribe("Borrando tabla temporal 'tmpventassql'");
-  if (byCrearVta == 0) {
-    espera.Crea("tickets", "ticketsdetalle");
-  } else if (byCrearVta == 1) {
-    espera.Crea("pedidos", "pedidosdetalle");
-  } else {
-    espera.Crea("remisiones", "remisionesdetalle");
-  }
+  espera.Crea(tipo->tablaMaestra, tipo->tablaDetalle);
   bitacora.Escribe("Creando tabla temporal 'tmpventassql'");
   Descarga(bitacora, espera);
   bitacora.Escribe("Grabar las ventas a Norvento");
@@ -284,7 +279,7 @@ void clsDescargarSQLs::PonEnEspera(const std::vector<LineaLeida>& leidas, const 
 
 void clsDescargarSQLs::GrabarVentas(BitacoraDeArchivos& bitacora, VentasEnEspera& espera,
                                     std::set<unsigned>& fallidas) {
-  PosteoDeVentas posteo(programa_.principal(), programa_.bd(), byCrearVta, blSinExist, Serie);
+  PosteoDeVentas posteo(programa_.principal(), programa_.bd(), *tipo, blSinExist, Serie);
   posteo.AlHistorial(programa_.historial());
   posteo.Graba(espera, resultado_, bitacora, fallidas);
 }
@@ -338,14 +333,6 @@ void clsDescargarSQLs::AlHistorial(const ArchivoLeido& archivo, const std::strin
   if (b != std::string::npos) dispositivo = archivo.nombre.substr(a + 1, b - a - 1);
   programa_.historial().Archivo(
       {archivo.nombre, archivo.tamano, archivo.huella, archivo.vendedor, dispositivo, "", destino});
-}
-
-void clsDescargarSQLs::AlProgreso(std::int64_t actual, std::int64_t total) {
-  if (!conProgreso_ || total < actual) return;
-  objLabel_.Aviso("De '" + archivoActual_ + "': bytes copiados " + formatos::Miles(actual) + " de " +
-                  formatos::Miles(total));
-  objLabel_.Progreso(actual, total);
-  objLabel_.Ceder();
 }
 
 }  // namespace travesa

@@ -17,6 +17,7 @@
 #include "ftp/clsFTP.h"
 #include "sales/LineaDeVenta.h"
 #include "sales/ResultadoVentas.h"
+#include "sales/TipoDeDocumento.h"
 #include "shell/Operador.h"
 
 namespace travesa {
@@ -38,7 +39,7 @@ class clsDescargarSQLs {
   std::string ftpUsuario;
   std::string FTPcontraseña;
   std::string FTPcarpeta;
-  int byCrearVta = 0;       // 0 tickets, 1 pedidos, 2 remisiones
+  const TipoDeDocumento* tipo = &TipoDeDocumento::Ticket();  // what each sale becomes
   bool blSinExist = false;  // post products even when stock does not cover them
   std::string Serie;        // series of orders and remissions; "N/A" or empty for none
   bool verificarCertificado = true;
@@ -108,12 +109,10 @@ class clsDescargarSQLs {
   static std::string SigueLlegando(const ArchivoLeido& archivo, const cDirList* enElSitio, bool sinListado);
   void NoLeido(BitacoraDeArchivos& bitacora, const std::string& nombre, const std::string& motivo);
   void Falla(BitacoraDeArchivos& bitacora, ArchivoLeido& archivo, VentaFallida falla);
-  void AlProgreso(std::int64_t actual, std::int64_t total);
 
   Programa& programa_;
   Operador& objLabel_;
   clsFTP mFTP_;
-  bool conProgreso_ = false;
   std::string archivoActual_;
   unsigned contador_ = 0;
   std::vector<ArchivoLeido> leidos_;

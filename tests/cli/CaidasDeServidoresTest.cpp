@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <functional>
 #include <map>
 #include <optional>
@@ -19,6 +20,7 @@
 #include "comun/Instalacion.h"
 #include "comun/ServidorPropio.h"
 #include "comun/SitioDePrueba.h"
+#include "ledger/HistorialSqlite.h"
 
 namespace travesa {
 namespace {
@@ -156,6 +158,23 @@ class CaidaDeLaBaseTest : public ::testing::Test {
 
   void Anota();
   void VentasCompletas(int ventas);
+  void SubeElDia();
+  // The folios of the day's documents in the program's ledger, once what a
+  // broken run left pending was checked against the database, and those of
+  // the database: the ledger holds exactly the committed documents.
+  void HistorialComoLaBase() {
+    Conexion cn = inst_->base().Conecta();
+    HistorialSqlite historial(inst_->programa() / HistorialSqlite::kNombre, [](const std::string& e) { FAIL() << e; });
+    historial.Reconcilia(cn);
+    ASSERT_NE(historial.base(), nullptr);
+    std::string enHistorial;
+    for (const auto& f : historial.base()->Consulta("SELECT folio FROM documentos WHERE dia = '2026-12-08' AND "
+                                                    "confirmado = 1 ORDER BY folio"))
+      enHistorial += f[0] + ",";
+    EXPECT_EQ(enHistorial, Dato("SELECT CONCAT(COALESCE(GROUP_CONCAT(Factura ORDER BY Factura), ''), IF(COUNT(*), ',', "
+                                "'')) FROM remisiones WHERE Fecha = '2026-12-08'"));
+    EXPECT_EQ(historial.base()->Consulta("SELECT COUNT(*) FROM documentos WHERE confirmado = 0").front()[0], "0");
+  }
 
   prueba::BasePropia base_;
   prueba::SitioDePrueba sitio_;
@@ -226,7 +245,7 @@ void CaidaDeLaBaseTest::VentasCompletas(int ventas) {
   EXPECT_EQ(Dato("SELECT CONCAT(COUNT(*), '/', SUM(SubTotal)) FROM remisiones WHERE Fecha <> '2026-12-08'"), ajenas_);
 }
 
-TEST_F(CaidaDeLaBaseTest, BaseCaidaAlGrabarVentasNiPierdeNiRepiteNinguna) {
+void CaidaDeLaBaseTest::SubeElDia() {
   ASSERT_EQ(inst_->ComoAdmin({"ajustes", "TipoMovimiento=R"}).estado, 0);
   for (int a = 0; a < kArchivosDeVentas; ++a) {
     ArchivoDeVentas archivo;
@@ -235,6 +254,10 @@ TEST_F(CaidaDeLaBaseTest, BaseCaidaAlGrabarVentasNiPierdeNiRepiteNinguna) {
   }
   ASSERT_EQ(Cuenta(std::string("SELECT COUNT(*) ") + kRemisionesDelDia), 0);
   Anota();
+}
+
+TEST_F(CaidaDeLaBaseTest, BaseCaidaAlGrabarVentasNiPierdeNiRepiteNinguna) {
+  SubeElDia();
 
   prueba::ProcesoEnFondo leer(Orden({"leer"}));
   // Once a sixth of the sales are in, when a remission is there without its charge yet.
@@ -248,12 +271,38 @@ TEST_F(CaidaDeLaBaseTest, BaseCaidaAlGrabarVentasNiPierdeNiRepiteNinguna) {
   EXPECT_GT(antes, 0);
   EXPECT_LT(antes, kVentas);
   VentasCompletas(antes);
+  HistorialComoLaBase();
   EXPECT_EQ(Nombres(sitio_.EnDisco(""), "ventas_").size(), static_cast<std::size_t>(kArchivosDeVentas));
 
   const auto otra = OtraVez({"leer"});
   EXPECT_EQ(otra.estado, 0) << otra.Todo();
   VentasCompletas(kVentas);
+  HistorialComoLaBase();
   EXPECT_TRUE(Nombres(sitio_.EnDisco(""), "ventas_").empty());
+}
+
+// The program killed in the middle of a document: what it wrote in the
+// ledger before the commit is kept only if the database holds it.
+TEST_F(CaidaDeLaBaseTest, ProgramaMuertoAlGrabarVentasDejaElHistorialComoLaBase) {
+  SubeElDia();
+  prueba::ProcesoEnFondo leer(Orden({"leer"}));
+  inst_->base().Ejecuta("SET SESSION TRANSACTION ISOLATION LEVEL READ UNCOMMITTED");
+  const std::string remisiones = std::string("(SELECT COUNT(*) ") + kRemisionesDelDia + ")";
+  EXPECT_TRUE(EsperaHasta([&] {
+    return Dato("SELECT " + remisiones + " >= " + std::to_string(kVentas / 6) + " AND " + remisiones +
+                " > (SELECT COUNT(*) FROM edoctacli WHERE Concepto LIKE 'CARGO LA REMISI%')") == "1";
+  }));
+  leer.Senal(SIGKILL);
+  leer.Espera(30);
+  inst_->base().Ejecuta("SET SESSION TRANSACTION ISOLATION LEVEL REPEATABLE READ");
+  const int antes = Cuenta(std::string("SELECT COUNT(*) ") + kRemisionesDelDia);
+  EXPECT_GT(antes, 0);
+  EXPECT_LT(antes, kVentas);
+  HistorialComoLaBase();
+  const auto otra = OtraVez({"leer"});
+  EXPECT_EQ(otra.estado, 0) << otra.Todo();
+  VentasCompletas(kVentas);
+  HistorialComoLaBase();
 }
 
 TEST_F(CaidaDeLaBaseTest, BaseCaidaAlAplicarPagosNiPierdeNiRepiteNinguno) {

@@ -1,5 +1,6 @@
 #include "comun/BaseDePrueba.h"
 
+#include <mysql.h>
 #include <unistd.h>
 
 #include <atomic>

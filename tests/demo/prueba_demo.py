@@ -58,7 +58,8 @@ class PruebaDemo(unittest.TestCase):
     def test_las_dos_corridas_terminan_bien(self):
         for r in self.corridas:
             self.assertEqual(r.returncode, 0, r.stdout + r.stderr)
-            for paso in ("travesa generar", "travesa leer --si", "travesa pagos --aplicar --si", "travesa borrar --si"):
+            for paso in ("travesa generar", "travesa leer --si", "travesa pagos --aplicar --si", "travesa borrar --si",
+                         "travesa liquidacion", "Efectivo por entregar"):
                 self.assertIn(paso, r.stdout)
         self.assertEqual(len(self.dias), 2, "dos días, uno por corrida")
         self.assertNotEqual(self.dias[0]["fecha"], self.dias[1]["fecha"])

@@ -11,16 +11,6 @@ namespace {
 
 using prueba::LeeArchivo;
 
-TEST(DescargaRemotaTest, SeparaSitioYRuta) {
-  const auto uno = DescargaRemota::Separa("127.0.0.1:2121/ruta 1/clientes.xml");
-  EXPECT_EQ(uno.sitio, "127.0.0.1:2121");
-  EXPECT_EQ(uno.ruta, "/ruta 1/clientes.xml");
-  const auto dos = DescargaRemota::Separa("ftps://sitio.example:990/a/b.xml");
-  EXPECT_EQ(dos.sitio, "ftps://sitio.example:990");
-  EXPECT_EQ(dos.ruta, "/a/b.xml");
-  EXPECT_EQ(DescargaRemota::Separa("ftp://sitio").ruta, "/");
-}
-
 TEST(DescargaRemotaTest, BajaEnteroOFallaSinTocarElLocal) {
   prueba::SitioDePrueba sitio;
   prueba::CarpetaTemporal local;

@@ -9,7 +9,6 @@
 #include "comun/ServidorPropio.h"
 #include "comun/SitioDePrueba.h"
 #include "ftp/ConexionConAviso.h"
-#include "ftp/ErrorFTP.h"
 #include "ftp/MotivoDeFalla.h"
 #include "ftp/clsFTP.h"
 #include "shell/host/Bitacora.h"
@@ -70,13 +69,6 @@ TEST(MotivoDeFalla, UnServidorCongeladoNoRespondeOSeCancela) {
   EXPECT_FALSE(ftp.OpenConnection(c.sitio, c.usuario, c.password));
   EXPECT_EQ(MotivoDeFalla::Frase(c.sitio, ftp.GetLastErrorMessage()), "Se canceló la conexión con «" + c.sitio + "».");
   propio.Reanuda();
-}
-
-TEST(MotivoDeFalla, ElCodigoSeLeeDelTextoDelCliente) {
-  EXPECT_EQ(ErrorFTP::Codigo(ErrorFTP::Texto("InternetConnect", 7, "No se pudo conectar")), 7);
-  EXPECT_EQ(ErrorFTP::Mensaje(ErrorFTP::Texto("InternetConnect", 3, "El sitio «x» no es válido")), "El sitio «x» no es válido");
-  EXPECT_FALSE(ErrorFTP::Codigo("530 Login incorrect.").has_value());
-  EXPECT_FALSE(ErrorFTP::Codigo("InternetConnect error code: siete Message: x").has_value());
 }
 
 // The job's box: its own first line, the reason under it; the label said

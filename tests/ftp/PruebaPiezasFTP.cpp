@@ -1,7 +1,10 @@
-// The pieces the real server cannot show: site forms it never sees, and the
-// LIST lines of servers without MLSD.
+// The pieces the real server cannot show, read from text alone: site forms it
+// never sees, the LIST lines of servers without MLSD, a remote file's address
+// split into site and path, and the code in the FTP client's error text.
 #include <gtest/gtest.h>
 
+#include "ftp/DescargaRemota.h"
+#include "ftp/ErrorFTP.h"
 #include "ftp/LectorListado.h"
 #include "ftp/RutaFTP.h"
 #include "ftp/SitioFTP.h"
@@ -83,6 +86,23 @@ TEST(ftpPiezas, LineasDeMlsd) {
   EXPECT_NEAR(e[0].escritura, LectorListado::FechaOle(2026, 12, 8, 14, 41, 0), 1.0);  // local time of a UTC stamp
   EXPECT_EQ(e[1].atributos, cDirItem::kCarpeta);
   EXPECT_DOUBLE_EQ(LectorListado::FechaOle(1899, 12, 30, 12, 0, 0), 0.5);
+}
+
+TEST(DescargaRemotaTest, SeparaSitioYRuta) {
+  const auto uno = DescargaRemota::Separa("127.0.0.1:2121/ruta 1/clientes.xml");
+  EXPECT_EQ(uno.sitio, "127.0.0.1:2121");
+  EXPECT_EQ(uno.ruta, "/ruta 1/clientes.xml");
+  const auto dos = DescargaRemota::Separa("ftps://sitio.example:990/a/b.xml");
+  EXPECT_EQ(dos.sitio, "ftps://sitio.example:990");
+  EXPECT_EQ(dos.ruta, "/a/b.xml");
+  EXPECT_EQ(DescargaRemota::Separa("ftp://sitio").ruta, "/");
+}
+
+TEST(MotivoDeFalla, ElCodigoSeLeeDelTextoDelCliente) {
+  EXPECT_EQ(ErrorFTP::Codigo(ErrorFTP::Texto("InternetConnect", 7, "No se pudo conectar")), 7);
+  EXPECT_EQ(ErrorFTP::Mensaje(ErrorFTP::Texto("InternetConnect", 3, "El sitio «x» no es válido")), "El sitio «x» no es válido");
+  EXPECT_FALSE(ErrorFTP::Codigo("530 Login incorrect.").has_value());
+  EXPECT_FALSE(ErrorFTP::Codigo("InternetConnect error code: siete Message: x").has_value());
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ TEST(ftpProbar, SitioYCarpetaCorrectos) {
   const auto& srv = s.servidor();
   const auto r =
       PruebaConexion::Probar(s.sitio(), srv.usuario, srv.password, s.carpeta().substr(1), true, srv.certificado);
-  EXPECT_TRUE(r.correcta) << r.mensaje << " / " << r.error;
+  EXPECT_TRUE(r.Completo()) << r.mensaje << " / " << r.error;
   EXPECT_EQ(r.carpeta, s.carpeta() + "/");  // the slashes Probar adds
   EXPECT_EQ(r.carpetaAlcanzada, s.carpeta() + "/");
   EXPECT_EQ(r.mensaje, "Prueba de conexión correcta\r\nSe puede escribir en la carpeta «" + s.carpeta() + "/».");
@@ -27,7 +27,7 @@ TEST(ftpProbar, SitioYCarpetaCorrectos) {
   // Over TLS, with the test authority.
   const auto t =
       PruebaConexion::Probar(s.sitioTls(), srv.usuario, srv.password, s.carpeta(), true, srv.certificado);
-  EXPECT_TRUE(t.correcta) << t.error;
+  EXPECT_TRUE(t.Completo()) << t.error;
 }
 
 TEST(ftpProbar, CarpetaConOtrasMayusculasNombraAmbasRutas) {
@@ -36,8 +36,8 @@ TEST(ftpProbar, CarpetaConOtrasMayusculasNombraAmbasRutas) {
   std::filesystem::create_directory(s.EnDisco("Ventas"));
   const std::string escrita = s.carpeta() + "/ventas";
   const auto r = PruebaConexion::Probar(s.sitio(), srv.usuario, srv.password, escrita, true, srv.certificado);
-  EXPECT_FALSE(r.correcta);
-  EXPECT_TRUE(r.conecto);
+  EXPECT_FALSE(r.Completo());
+  EXPECT_TRUE(r.conectado);
   EXPECT_TRUE(r.mensaje.starts_with("La conexión no pudo ser establecida\r\nRuta indicada: " + escrita +
                                     "/\r\nRuta a la que conectó: /\r\nMotivo: "))
       << r.mensaje;
@@ -46,20 +46,20 @@ TEST(ftpProbar, CarpetaConOtrasMayusculasNombraAmbasRutas) {
 
   EXPECT_TRUE(
       PruebaConexion::Probar(s.sitio(), srv.usuario, srv.password, s.carpeta() + "/Ventas", true, srv.certificado)
-          .correcta);
+          .Completo());
 }
 
 TEST(ftpProbar, SinConexionSoloElAviso) {
   SitioDePrueba s;
   const auto& srv = s.servidor();
   const auto r = PruebaConexion::Probar(s.sitio(), srv.usuario, "equivocada", "/", true, srv.certificado);
-  EXPECT_FALSE(r.conecto);
+  EXPECT_FALSE(r.conectado);
   EXPECT_EQ(r.mensaje, "La conexión no pudo ser establecida\r\nMotivo: " + r.error);
   EXPECT_EQ(r.titulo, "Error");
   EXPECT_FALSE(r.error.empty());
   // A certificate the system does not trust: the reason is in the message too.
   const auto t = PruebaConexion::Probar(s.sitioTls(), srv.usuario, srv.password, "/", true);
-  EXPECT_FALSE(t.conecto);
+  EXPECT_FALSE(t.conectado);
   EXPECT_FALSE(t.error.empty());
   EXPECT_EQ(t.mensaje, "La conexión no pudo ser establecida\r\nMotivo: " + t.error);
 }
@@ -68,9 +68,9 @@ TEST(ftpProbar, CarpetaSinPermisoDeEscrituraNoEsCorrecta) {
   SitioDePrueba s;
   const auto& srv = s.servidor();
   const auto r = PruebaConexion::Probar(s.sitio(), srv.usuario, srv.password, "solo-lectura", true, srv.certificado);
-  EXPECT_TRUE(r.conecto);
+  EXPECT_TRUE(r.conectado);
   EXPECT_FALSE(r.escribible);
-  EXPECT_FALSE(r.correcta);
+  EXPECT_FALSE(r.Completo());
   EXPECT_EQ(r.botones, Botones::kCritico);
   EXPECT_TRUE(r.mensaje.starts_with("Prueba de conexión correcta\r\nNo se puede escribir en la carpeta «/solo-lectura/»: "))
       << r.mensaje;
@@ -82,7 +82,7 @@ TEST(ftpProbar, CarpetaConPuntosComoLaUsaLaPublicacion) {
   const auto& srv = s.servidor();
   const auto r = PruebaConexion::Probar(s.sitio(), srv.usuario, srv.password, "../../x/./.." + s.carpeta(), true,
                                         srv.certificado);
-  EXPECT_TRUE(r.correcta) << r.mensaje;
+  EXPECT_TRUE(r.Completo()) << r.mensaje;
   EXPECT_EQ(r.carpeta, s.carpeta() + "/");
 }
 

@@ -28,7 +28,7 @@ TEST(ftpEnVsftpd, MuchasConexionesYSitioSinTls) {
   s.Prepara(primera);
   ASSERT_TRUE(primera.OpenConnection(una, srv.usuario, srv.password)) << primera.GetLastErrorMessage();
   const auto r = PruebaConexion::Probar(una, srv.usuario, srv.password, s.carpeta(), true);
-  EXPECT_FALSE(r.conecto);
+  EXPECT_FALSE(r.conectado);
   EXPECT_EQ(r.mensaje,
             "La conexión no pudo ser establecida\r\nMotivo: 421 There are too many connections from your internet "
             "address.");

@@ -45,9 +45,9 @@ bool Escena::Abre(frmInicial::Opciones opciones) {
   // The ledger, as the desktop program has it after start-up.
   InstalaHistorial(*programa_);
   ventana_ = std::make_unique<frmInicial>(*programa_, operador_, opciones);
-  QObject::connect(ventana_.get(), &frmInicial::PublicacionTerminada, ventana_.get(), [this](bool ok) {
+  QObject::connect(ventana_.get(), &frmInicial::PublicacionTerminada, ventana_.get(), [this](bool completa) {
     ++publicaciones_;
-    if (ok) ++correctas_;
+    if (completa) ++completas_;
   });
   QSignalSpy terminada(ventana_.get(), &frmInicial::PrimeraVistaTerminada);
   ventana_->show();

@@ -40,7 +40,7 @@ class Escena {
 
   // Publish runs the window finished since it was created, and how many of them succeeded.
   int publicaciones() const { return publicaciones_; }
-  int publicacionesCorrectas() const { return correctas_; }
+  int publicacionesCompletas() const { return completas_; }
 
   template <typename T>
   T* Busca(const char* nombre) {
@@ -57,7 +57,7 @@ class Escena {
   std::unique_ptr<Programa> programa_;
   std::unique_ptr<frmInicial> ventana_;
   int publicaciones_ = 0;
-  int correctas_ = 0;
+  int completas_ = 0;
 };
 
 }  // namespace travesa::prueba

@@ -125,7 +125,7 @@ void PublicacionTest::ElTemporizadorPublicaAlTic300YNuncaEnLaConfiguracion() {
   frmInicial& v = e.ventana();
   // Automatic publishing publishes once at the first display, silently.
   QCOMPARE(e.publicaciones(), 1);
-  QCOMPARE(e.publicacionesCorrectas(), 1);
+  QCOMPARE(e.publicacionesCompletas(), 1);
   QVERIFY(e.piloto().cajas.isEmpty());
   QVERIFY(e.Busca<QLabel>("lblActProgramada")->isVisibleTo(&v));
   // The next run in the same form as the last one: "09/dic/2026 - 07:15:25".
@@ -153,7 +153,7 @@ void PublicacionTest::ElTemporizadorPublicaAlTic300YNuncaEnLaConfiguracion() {
   QCOMPARE(e.publicaciones(), 2);
   v.Tic();
   QCOMPARE(e.publicaciones(), 3);
-  QCOMPARE(e.publicacionesCorrectas(), 3);
+  QCOMPARE(e.publicacionesCompletas(), 3);
   QVERIFY(e.piloto().cajas.isEmpty());
 }
 
@@ -185,7 +185,7 @@ void PublicacionTest::LaListaDeVendedoresSeRecuerdaYLaPreguntaLaNombra() {
   QCOMPARE(e.piloto().cajas[0].texto,
            QStringLiteral("¿Desea generar los archivos XML según los datos indicados?\n\nVendedor: V01 (Juan Carlos "
                           "Méndez Ruiz). El archivo de clientes tendrá solo los clientes de este vendedor."));
-  QCOMPARE(e.publicacionesCorrectas(), 1);
+  QCOMPARE(e.publicacionesCompletas(), 1);
   QVERIFY(std::filesystem::exists(sitio / "clientes.xml"));
   QVERIFY(!titulos.isEmpty());
   QCOMPARE(titulos.first(),
@@ -206,7 +206,7 @@ void PublicacionTest::UnaSubidaFallidaDiceElMotivo() {
   e.piloto().respuestas.push_back(QMessageBox::Yes);
   e.Busca<QPushButton>("cmdGenerar")->click();
   QCOMPARE(e.publicaciones(), 1);
-  QCOMPARE(e.publicacionesCorrectas(), 0);
+  QCOMPARE(e.publicacionesCompletas(), 0);
   QCOMPARE(e.piloto().cajas.size(), 2);
   const prueba::Piloto::Caja& caja = e.piloto().cajas[1];
   QCOMPARE(caja.titulo, QStringLiteral("Generar archivos"));

@@ -71,7 +71,7 @@ class PagosTest : public ::testing::Test {
 
   std::unique_ptr<BitacoraDeArchivos> Descarga(std::string_view vendedor = "") {
     auto d = DescargaDePagos::Descargar(programa_, op_, programa_.ajustes(), vendedor);
-    EXPECT_TRUE(d.ok) << d.motivo;
+    EXPECT_TRUE(d.conectado) << d.motivo;
     return std::move(d.bitacora);
   }
   // A download and the reading of every waiting file, as the review window opens.
@@ -143,7 +143,7 @@ TEST_F(PagosTest, DescargaSoloLosDelVendedorYLoDiceEnLaBitacora) {
 TEST_F(PagosTest, SinConexionNoHayRevision) {
   programa_.ajustes().FTPcontraseña = "equivocada";
   const auto d = DescargaDePagos::Descargar(programa_, op_, programa_.ajustes(), "");
-  EXPECT_FALSE(d.ok);
+  EXPECT_FALSE(d.conectado);
   ASSERT_FALSE(op_.cajas.empty());
   EXPECT_EQ(op_.cajas[0].texto.rfind("No se pudo establecer conexión con el sitio\r\nEl servidor «", 0), 0u)
       << op_.cajas[0].texto;

@@ -59,7 +59,7 @@ class PublicacionTest : public ::testing::Test {
 TEST_F(PublicacionTest, SubeCadaArchivoYSellaLaHora) {
   programa_.ajustes().PreciosNegociados = "S";
   const auto r = Publica(true);
-  ASSERT_TRUE(r.ok) << r.motivo;
+  ASSERT_TRUE(r.Completo()) << r.motivo;
   for (const char* f : {"vendedores.xml", "productos.xml", "clientes.xml", "cxcs.xml", "configuracion.xml",
                         "listadeprecios.xml", "preciosadicionales.xml", "formasdepago.xml"}) {
     ASSERT_TRUE(EnSitio(f)) << f;
@@ -87,7 +87,8 @@ TEST_F(PublicacionTest, SubeCadaArchivoYSellaLaHora) {
 TEST_F(PublicacionTest, FalloContadoDetieneLasSubidasSinSello) {
   Inamovible(sitio_.EnDisco("clientes.xml"));
   const auto r = Publica(true);
-  EXPECT_FALSE(r.ok);
+  EXPECT_TRUE(r.conectado);
+  EXPECT_FALSE(r.Completo());
   EXPECT_TRUE(EnSitio("vendedores.xml") && EnSitio("productos.xml"));
   EXPECT_TRUE(std::filesystem::exists(sitio_.EnDisco("clientes.xml") / "dentro"));
   for (const char* f : {"cxcs.xml", "configuracion.xml", "formasdepago.xml"}) EXPECT_FALSE(EnSitio(f)) << f;
@@ -104,13 +105,13 @@ TEST_F(PublicacionTest, CadaSubidaCuentaTambienLasOpcionales) {
   for (const char* f : {"listadeprecios.xml", "preciosadicionales.xml"}) {
     Inamovible(sitio_.EnDisco(f));
     const auto r = Publica();
-    EXPECT_FALSE(r.ok) << f;
+    EXPECT_FALSE(r.Completo()) << f;
     EXPECT_NE(r.motivo, "") << f;
     EXPECT_EQ(Sello(), "") << f;
     EXPECT_FALSE(EnSitio("formasdepago.xml")) << f;  // the run stopped there
     std::filesystem::remove_all(sitio_.EnDisco(f));
   }
-  EXPECT_TRUE(Publica().ok);
+  EXPECT_TRUE(Publica().Completo());
   EXPECT_NE(Sello(), "");
 }
 
@@ -118,24 +119,24 @@ TEST_F(PublicacionTest, CadaSubidaCuentaTambienLasOpcionales) {
 // publish (no rows, or the option off) goes from the site and the program folder.
 TEST_F(PublicacionTest, ArchivoOpcionalQueYaNoSePublicaSaleDelSitio) {
   programa_.ajustes().PreciosNegociados = "S";
-  ASSERT_TRUE(Publica().ok);
+  ASSERT_TRUE(Publica().Completo());
   for (const char* f : {"listadeprecios.xml", "preciosadicionales.xml", "formasdepago.xml"}) ASSERT_TRUE(EnSitio(f)) << f;
   programa_.ajustes().PreciosNegociados = "N";
   inst_.base().Ejecuta("DELETE FROM productosmasprecios; DELETE FROM configura WHERE Dato LIKE 'FPAGO%'");
   const auto r = Publica();
-  ASSERT_TRUE(r.ok) << r.motivo;
+  ASSERT_TRUE(r.Completo()) << r.motivo;
   for (const char* f : {"listadeprecios.xml", "preciosadicionales.xml", "formasdepago.xml"}) {
     EXPECT_FALSE(EnSitio(f)) << f;
     EXPECT_FALSE(std::filesystem::exists(programa_.carpeta() / f)) << f;
   }
   // Nothing to remove is no failure.
-  EXPECT_TRUE(Publica().ok);
+  EXPECT_TRUE(Publica().Completo());
 }
 
 TEST_F(PublicacionTest, SinPreciosNegociadosNiFormasDePago) {
   inst_.base().Ejecuta("DELETE FROM configura WHERE Dato LIKE 'FPAGO%'");
   const auto r = Publica();
-  EXPECT_TRUE(r.ok) << r.motivo;
+  EXPECT_TRUE(r.Completo()) << r.motivo;
   EXPECT_FALSE(EnSitio("listadeprecios.xml"));
   EXPECT_FALSE(EnSitio("formasdepago.xml"));
   EXPECT_FALSE(std::filesystem::exists(programa_.carpeta() / "formasdepago.xml"));
@@ -144,7 +145,8 @@ TEST_F(PublicacionTest, SinPreciosNegociadosNiFormasDePago) {
 TEST_F(PublicacionTest, SitioQueRechazaOCarpetaQueNoExiste) {
   programa_.ajustes().FTPcontraseña = "equivocada";
   auto r = Publica(true);
-  EXPECT_FALSE(r.ok);
+  EXPECT_FALSE(r.conectado);
+  EXPECT_FALSE(r.Completo());
   // One box, with the reason: nothing was uploaded, so no second one.
   ASSERT_EQ(op_.cajas.size(), 1u);
   EXPECT_EQ(op_.cajas[0].texto.rfind("No se pudo establecer conexión con el sitio\r\nEl servidor «", 0), 0u)
@@ -156,7 +158,7 @@ TEST_F(PublicacionTest, SitioQueRechazaOCarpetaQueNoExiste) {
   programa_.ajustes().FTPcontraseña = sitio_.servidor().password;
   programa_.ajustes().FTPcarpeta = sitio_.carpeta() + "/no/existe";
   r = Publica();
-  EXPECT_FALSE(r.ok);
+  EXPECT_FALSE(r.Completo());
   EXPECT_EQ(Sello(), "");
 }
 
@@ -164,7 +166,7 @@ TEST_F(PublicacionTest, ConPublicacionAutomaticaEstimaLaSiguiente) {
   programa_.ajustes().Automatico = "S";
   programa_.ajustes().Minutos = "5";
   const auto r = Publica();
-  ASSERT_TRUE(r.ok) << r.motivo;
+  ASSERT_TRUE(r.Completo()) << r.motivo;
   EXPECT_EQ(r.proxima.rfind("Próxima actualización estimada: ", 0), 0u) << r.proxima;
   EXPECT_TRUE(op_.cajas.empty());
 }
@@ -186,7 +188,7 @@ TEST(PublicacionRaizTest, CarpetaVaciaSubeALaRaizDelSitio) {
   ASSERT_TRUE(programa.Inicia());
   Ajustes& a = programa.ajustes();
   AlServidorPropio(a, servidor, "");
-  ASSERT_TRUE(Publicacion::GenerarArchivos(programa, op, a, "", false).ok);
+  ASSERT_TRUE(Publicacion::GenerarArchivos(programa, op, a, "", false).Completo());
   EXPECT_TRUE(std::filesystem::exists(servidor.EnDisco("vendedores.xml")));
   EXPECT_TRUE(std::filesystem::exists(servidor.EnDisco("cxcs.xml")));
 }
@@ -205,14 +207,14 @@ TEST(PublicacionRaizTest, QuienLeeDuranteLaSubidaNuncaVeUnArchivoAMedias) {
   ASSERT_TRUE(programa.Inicia());
   Ajustes& a = programa.ajustes();
   AlServidorPropio(a, servidor, "/");
-  ASSERT_TRUE(Publicacion::GenerarArchivos(programa, op, a, "", false).ok);
+  ASSERT_TRUE(Publicacion::GenerarArchivos(programa, op, a, "", false).Completo());
   const std::string viejo = LeeArchivo(servidor.EnDisco("productos.xml"));
   inst.base().Ejecuta("UPDATE productos SET Precio1 = Precio1 + 1");
 
   std::atomic<bool> termino{false};
-  bool ok = false;
+  bool completa = false;
   std::thread publicacion([&] {
-    ok = Publicacion::GenerarArchivos(programa, op, a, "", false).ok;
+    completa = Publicacion::GenerarArchivos(programa, op, a, "", false).Completo();
     termino = true;
   });
   std::set<std::string> vistos;
@@ -226,7 +228,7 @@ TEST(PublicacionRaizTest, QuienLeeDuranteLaSubidaNuncaVeUnArchivoAMedias) {
     ++lecturas;
   }
   publicacion.join();
-  ASSERT_TRUE(ok);
+  ASSERT_TRUE(completa);
   const std::string nuevo = LeeArchivo(servidor.EnDisco("productos.xml"));
   EXPECT_NE(nuevo, viejo);
   EXPECT_TRUE(vioTemporal) << "la subida terminó antes de poder observarla";

@@ -1,4 +1,5 @@
-// The sales file reader: lines, value lists, dates and the device's letters.
+// The sales file reader: lines, value lists, dates and the device's letters;
+// the amounts rounded to the cent.
 #include <gtest/gtest.h>
 
 #include "comun/ArchivoDeVentas.h"
@@ -193,6 +194,14 @@ TEST_F(ArchivoTravesaTest, LineaDeVentaCortaYLarga) {
   EXPECT_NE(motivo.find("mañana"), std::string::npos);
   EXPECT_FALSE(LineaDeVenta::DeValores(Lista(19, "1"), motivo));
   EXPECT_NE(motivo.find("19 columnas"), std::string::npos);
+}
+
+// The amounts of a sale are posted rounded to the cent.
+TEST(FoliosTest, RedondeoADosDecimales) {
+  EXPECT_DOUBLE_EQ(clsDescargarSQLs::A2Decimales(1.234), 1.23);
+  EXPECT_DOUBLE_EQ(clsDescargarSQLs::A2Decimales(1.236), 1.24);
+  EXPECT_DOUBLE_EQ(clsDescargarSQLs::A2Decimales(-2.5), -2.5);
+  EXPECT_DOUBLE_EQ(clsDescargarSQLs::A2Decimales(1234567.125), 1234567.13);
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ TEST_F(BorradoDeVentasTest, BorraLasVentasGuardaCopiaYDejaLosPagos) {
   sitio_.Escribe("ventas_vacio.sql", "");
   sitio_.Escribe("cxcs_tel1_V01_1.sql", "un pago\n");
   const auto r = BorradoDeVentas::EjecutaBorrado(programa_, op_, programa_.ajustes());
-  ASSERT_TRUE(r.ok);
+  ASSERT_TRUE(r.conectado);
   EXPECT_EQ(r.borrados.size(), 3u);
   EXPECT_TRUE(r.conservados.empty());
   for (const char* f : {"ventas_tel1_V01_1.sql", "ventas_tel2_V02_1.sql", "ventas_vacio.sql"})
@@ -38,7 +38,7 @@ TEST_F(BorradoDeVentasTest, BorraLasVentasGuardaCopiaYDejaLosPagos) {
 
   // Again, with nothing left on the site: that is what it says.
   const auto otra = BorradoDeVentas::EjecutaBorrado(programa_, op_, programa_.ajustes());
-  ASSERT_TRUE(otra.ok);
+  ASSERT_TRUE(otra.conectado);
   BorradoDeVentas::MensajeFinal(op_, otra);
   ASSERT_EQ(op_.cajas.size(), 2u);
   EXPECT_EQ(op_.cajas[1].texto, "No había archivos de ventas en el sitio; no se eliminó nada.");
@@ -50,7 +50,7 @@ TEST_F(BorradoDeVentasTest, UnArchivoQueNoSePuedeRespaldarSeQuedaEnElSitio) {
   // The local copy cannot be written: a folder stands where it would go.
   std::filesystem::create_directory(inst_.programa() / "ventas_tel1_V01_2.sql");
   const auto r = BorradoDeVentas::EjecutaBorrado(programa_, op_, programa_.ajustes());
-  ASSERT_TRUE(r.ok);
+  ASSERT_TRUE(r.conectado);
   EXPECT_EQ(r.borrados, std::vector<std::string>{"ventas_tel1_V01_1.sql"});
   EXPECT_EQ(r.conservados, std::vector<std::string>{"ventas_tel1_V01_2.sql"});
   EXPECT_TRUE(std::filesystem::exists(sitio_.EnDisco("ventas_tel1_V01_2.sql")));
@@ -65,7 +65,7 @@ TEST_F(BorradoDeVentasTest, SinConexionNoBorraNiDiceEliminados) {
   sitio_.Escribe("ventas_tel1_V01_1.sql", "una venta\n");
   programa_.ajustes().FTPcontraseña = "equivocada";
   const auto r = BorradoDeVentas::EjecutaBorrado(programa_, op_, programa_.ajustes());
-  EXPECT_FALSE(r.ok);
+  EXPECT_FALSE(r.conectado);
   BorradoDeVentas::MensajeFinal(op_, r);
   ASSERT_EQ(op_.cajas.size(), 1u);
   EXPECT_EQ(op_.cajas[0].texto.rfind("No se pudo establecer conexión con el sitio\r\nEl servidor «", 0), 0u)

@@ -114,10 +114,12 @@ TEST_F(EsquemasAntiguosTest, TablasSinTransaccionesSeAdviertenUnaVez) {
   ASSERT_TRUE(r.Completo()) << Motivos(r);
   EXPECT_EQ(r.posteadas.size(), 1u);
   ASSERT_EQ(advertencias(), 1);
-  for (const auto& c : op_.cajas)
-    if (c.texto.find("no admiten transacciones") != std::string::npos)
+  for (const auto& c : op_.cajas) {
+    if (c.texto.find("no admiten transacciones") != std::string::npos) {
       EXPECT_NE(c.texto.find("remisiones, remisionesdetalle"), std::string::npos) << c.texto;
-  Sube("ventas_tel1_2.sql", ArchivoDeVentas().Linea(VentaDeTelefono{"Dec 8, 2026 2:00:00 PM"}, "P1", 1, 30));
+    }
+  }
+  Sube("ventas_tel1_2.sql", ArchivoDeVentas().Linea(VentaDeTelefono{"Dec 8, 2026 2:00:00 PM", "V01", "C1", "CO", "", 1, {}}, "P1", 1, 30));
   r = Lee("R");
   ASSERT_TRUE(r.Completo()) << Motivos(r);
   EXPECT_EQ(r.posteadas.size(), 1u);

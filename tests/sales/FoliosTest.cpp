@@ -103,13 +103,6 @@ TEST_F(FoliosTest, FoliarSaltaLosUsadosDeSuSerieYSoloMueveSuContador) {
   EXPECT_EQ(Contador("TRASPASO") + "|" + Contador("TR-A") + "|" + Contador("TR-"), "6|3|2");
 }
 
-TEST_F(FoliosTest, RedondeoADosDecimales) {
-  EXPECT_DOUBLE_EQ(clsDescargarSQLs::A2Decimales(1.234), 1.23);
-  EXPECT_DOUBLE_EQ(clsDescargarSQLs::A2Decimales(1.236), 1.24);
-  EXPECT_DOUBLE_EQ(clsDescargarSQLs::A2Decimales(-2.5), -2.5);
-  EXPECT_DOUBLE_EQ(clsDescargarSQLs::A2Decimales(1234567.125), 1234567.13);
-}
-
 TEST_F(FoliosTest, DosConexionesNuncaCompartenNumeroYElDeshacerLoDevuelve) {
   base_.Ejecuta("INSERT INTO sistema VALUES ('RE-', '0')");
   constexpr int kPorHilo = 100;

@@ -52,7 +52,7 @@ TEST_F(LecturaDeArchivosTest, ClientesLuegoVentasLuegoMensaje) {
   sitio_.Escribe("clientes.xml", "<clientes>" + Cliente("C001", "Ya existe") + Cliente("N100", "Nuevo") + "</clientes>");
   EscribeArchivo(inst_.programa() / "productos2.xml", "de otra lectura");
   const ResumenLectura r = Lectura().Leer(programa_.ajustes());
-  EXPECT_TRUE(r.Correcto());
+  EXPECT_TRUE(r.Completo());
   EXPECT_EQ(r.carpeta, sitio_.carpeta() + "/");
   EXPECT_EQ(carpetaDeVentas_, sitio_.carpeta() + "/");
   EXPECT_EQ(ventasLlamadas_, 1);
@@ -93,7 +93,7 @@ TEST_F(LecturaDeArchivosTest, VentasFallidasSenalanLaBitacora) {
   sitio_.Escribe("clientes.xml", "<clientes></clientes>");
   ventas_.fallidas.push_back({"ventas_t_V01_1.sql", "2026-12-08", "13:45:09", "C001", "Data too long\nInstrucción: x"});
   const ResumenLectura r = Lectura().Leer(programa_.ajustes());
-  EXPECT_FALSE(r.Correcto());
+  EXPECT_FALSE(r.Completo());
   ASSERT_EQ(op_.cajas.size(), 1u);
   EXPECT_EQ(op_.cajas[0].texto, "El proceso no fue concluido. Revise el archivo «" +
                                     (inst_.programa() / "BitacoraDeArchivos.txt").string() + "» para más información");
@@ -135,7 +135,7 @@ TEST_F(LecturaDeArchivosTest, ConTraspasoDespuesDelMensaje) {
                                   "<existencia>4</existencia></producto></productos>");
   op_.respuestas.push_back(Botones::kRespSi);
   const ResumenLectura r = Lectura().Leer(programa_.ajustes());
-  EXPECT_TRUE(r.Correcto());
+  EXPECT_TRUE(r.Completo());
   ASSERT_EQ(r.traspasos.size(), 1u);
   EXPECT_EQ(r.traspasos[0].estado, ResultadoTraspaso::Estado::Grabado);
   const std::vector<std::string> esperadas = {kBien, "¿Desea registrar un traspaso de inventario sobrante?",

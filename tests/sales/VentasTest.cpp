@@ -6,6 +6,7 @@
 #include "PruebaDeVentas.h"
 #include "sales/DescargaDeVentas.h"
 #include "sales/PosteoDeVentas.h"
+#include "sales/TipoDeDocumento.h"
 #include "sales/VentasEnEspera.h"
 #include "sales/clsDescargarSQLs.h"
 #include "shell/BitacoraDeArchivos.h"
@@ -266,7 +267,7 @@ TEST_F(VentasTest, ComillasYEnesSeGuardanTalCual) {
   BitacoraDeArchivos bitacora(programa_.carpeta());
   ResultadoVentas resultado;
   std::set<unsigned> fallidas;
-  PosteoDeVentas(cn, programa_.bd(), 2, false, "N/A").Graba(espera, resultado, bitacora, fallidas);
+  PosteoDeVentas(cn, programa_.bd(), TipoDeDocumento::Remision(), false, "N/A").Graba(espera, resultado, bitacora, fallidas);
   espera.Borra();
   EXPECT_TRUE(fallidas.empty()) << Motivos(resultado);
   EXPECT_EQ(Filas("SELECT Cliente, nota FROM remisiones WHERE Fecha = '2026-12-10'"), (Lista{"X' OR '1'='1|d'Artagnan"}));

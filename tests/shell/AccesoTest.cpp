@@ -85,12 +85,5 @@ TEST_F(AccesoTest, ElUsuarioUnoTieneTodoHastaElLargoDeSuCadena) {
   EXPECT_EQ(op_.cajas.back().titulo, "Alerta");
 }
 
-TEST(AccedeTest, SoloLaSMayusculaEnSuPosicion) {
-  EXPECT_TRUE(clsAcceso::Accede(2, "NSN"));
-  EXPECT_FALSE(clsAcceso::Accede(2, "NsN"));
-  EXPECT_FALSE(clsAcceso::Accede(4, "NSN"));
-  EXPECT_FALSE(clsAcceso::Accede(0, "SSS"));
-}
-
 }  // namespace
 }  // namespace travesa

@@ -1,6 +1,7 @@
 #include "shell/host/Conexion.h"
 
 #include <errmsg.h>
+#include <mysql.h>
 
 #include <algorithm>
 #include <cstring>
@@ -27,47 +28,37 @@ std::string Identificador(std::string_view nombre) {
   return out + "`";
 }
 
-}  // namespace
-
-void LanzaSiSePerdioLaConexion(MYSQL* m, unsigned numero, std::string_view texto) {
-  if (numero != CR_SERVER_GONE_ERROR && numero != CR_SERVER_LOST && numero != CR_SERVER_LOST_EXTENDED) return;
+// "servidor:puerto" of an open connection.
+std::string Describe(MYSQL* m) {
   const char* servidor = nullptr;
   unsigned puerto = 0;
   mariadb_get_infov(m, MARIADB_CONNECTION_HOST, &servidor);
   mariadb_get_infov(m, MARIADB_CONNECTION_PORT, &puerto);
-  throw ErrorBD("Se perdió la conexión con el servidor de base de datos " + std::string(servidor ? servidor : "") +
-                    ":" + std::to_string(puerto) + " (" + std::to_string(numero) + ": " + std::string(texto) +
+  return std::string(servidor ? servidor : "") + ":" + std::to_string(puerto);
+}
+
+// The connection lost in the middle of a statement (the server stopped,
+// restarted or cut it): the operator's text for it, naming the server.
+void LanzaSiSePerdioLaConexion(MYSQL* m, unsigned numero, std::string_view texto) {
+  if (numero != CR_SERVER_GONE_ERROR && numero != CR_SERVER_LOST && numero != CR_SERVER_LOST_EXTENDED) return;
+  throw ErrorBD("Se perdió la conexión con el servidor de base de datos " + Describe(m) + " (" +
+                    std::to_string(numero) + ": " + std::string(texto) +
                     "). El proceso quedó sin terminar; vuelva a ejecutarlo cuando el servidor responda.",
                 numero);
 }
 
-Conexion::~Conexion() { Cerrar(); }
+}  // namespace
 
-Conexion::Conexion(Conexion&& otra) noexcept
-    : mysql_(otra.mysql_),
-      sentencias_(std::move(otra.sentencias_)),
-      datos_(std::move(otra.datos_)),
-      variasALaVez_(otra.variasALaVez_),
-      inserciones_(std::move(otra.inserciones_)),
-      columnasDeTexto_(std::move(otra.columnasDeTexto_)) {
-  otra.mysql_ = nullptr;
-  otra.variasALaVez_ = false;
+void LanzaErrorBD(MYSQL* m, unsigned numero, std::string_view texto, std::string_view sql) {
+  LanzaSiSePerdioLaConexion(m, numero, texto);
+  std::string mensaje =
+      "Error de la base de datos (" + Describe(m) + ") " + std::to_string(numero) + ": " + std::string(texto);
+  if (!sql.empty()) mensaje += "\nInstrucción: " + std::string(sql.substr(0, 500));
+  throw ErrorBD(mensaje, numero);
 }
 
-Conexion& Conexion::operator=(Conexion&& otra) noexcept {
-  if (this != &otra) {
-    Cerrar();
-    mysql_ = otra.mysql_;
-    sentencias_ = std::move(otra.sentencias_);
-    datos_ = std::move(otra.datos_);
-    variasALaVez_ = otra.variasALaVez_;
-    inserciones_ = std::move(otra.inserciones_);
-    columnasDeTexto_ = std::move(otra.columnasDeTexto_);
-    otra.mysql_ = nullptr;
-    otra.variasALaVez_ = false;
-  }
-  return *this;
-}
+void Conexion::CierraSentencia::operator()(MYSQL_STMT* s) const { mysql_stmt_close(s); }
+void Conexion::CierraConexion::operator()(MYSQL* m) const { mysql_close(m); }
 
 void Conexion::Abrir(const DatosConexion& datos) {
   Cerrar();
@@ -98,7 +89,7 @@ void Conexion::Abrir(const DatosConexion& datos) {
     if (base) mensaje += ", base de datos «" + datos.base + "»";
     throw ErrorBD(mensaje + "): " + motivo, numero);
   }
-  mysql_ = m;
+  mysql_.reset(m);
   AjustaModoSql();
 }
 
@@ -122,27 +113,22 @@ void Conexion::AjustaModoSql() {
 
 void Conexion::Cerrar() {
   sentencias_.clear();
-  if (mysql_ != nullptr) mysql_close(mysql_);
-  mysql_ = nullptr;
+  mysql_.reset();
   variasALaVez_ = false;
   inserciones_.clear();
   columnasDeTexto_.Olvida();
 }
 
-bool Conexion::Vive() { return mysql_ != nullptr && mysql_ping(mysql_) == 0; }
+bool Conexion::Vive() { return mysql_ != nullptr && mysql_ping(mysql_.get()) == 0; }
 
 MYSQL* Conexion::mysql() {
   if (mysql_ == nullptr) throw ErrorBD("La conexión con la base de datos no está abierta.");
-  return mysql_;
+  return mysql_.get();
 }
 
 void Conexion::Falla(std::string_view sql) {
-  const unsigned numero = mysql_errno(mysql_);
-  LanzaSiSePerdioLaConexion(mysql_, numero, mysql_error(mysql_));
-  std::string mensaje = "Error de la base de datos (" + Describe(datos_) + ") " +
-                        std::to_string(numero) + ": " + mysql_error(mysql_);
-  if (!sql.empty()) mensaje += "\nInstrucción: " + std::string(sql.substr(0, 500));
-  throw ErrorBD(mensaje, numero);
+  MYSQL* m = mysql_.get();
+  LanzaErrorBD(m, mysql_errno(m), mysql_error(m), sql);
 }
 
 unsigned long long Conexion::Execute(std::string_view sql) {
@@ -271,10 +257,7 @@ unsigned long long Conexion::Inserta(std::string_view tabla, const std::vector<s
     // A statement that failed is prepared anew next time (the connection may
     // have been lost with it).
     sentencias_.erase(sql);
-    LanzaSiSePerdioLaConexion(mysql_, numero, texto);
-    throw ErrorBD("Error de la base de datos (" + Describe(datos_) + ") " + std::to_string(numero) + ": " + texto +
-                      "\nInstrucción: " + sql,
-                  numero);
+    LanzaErrorBD(mysql_.get(), numero, texto, sql);
   }
   return mysql_stmt_insert_id(st);
 }
@@ -320,7 +303,7 @@ Conexion::VariasALaVez::VariasALaVez(Conexion& cn) : cn_(cn), antes_(cn.variasAL
 
 Conexion::VariasALaVez::~VariasALaVez() {
   if (antes_ || cn_.mysql_ == nullptr) return;
-  mysql_set_server_option(cn_.mysql_, MYSQL_OPTION_MULTI_STATEMENTS_OFF);
+  mysql_set_server_option(cn_.mysql_.get(), MYSQL_OPTION_MULTI_STATEMENTS_OFF);
   cn_.variasALaVez_ = false;
 }
 
@@ -352,17 +335,15 @@ MYSQL_STMT* Conexion::Sentencia(const std::string& sql) {
   if (const auto it = sentencias_.find(sql); it != sentencias_.end()) return it->second.get();
   std::unique_ptr<MYSQL_STMT, CierraSentencia> st(mysql_stmt_init(mysql()));
   if (!st) Falla(sql);
-  if (mysql_stmt_prepare(st.get(), sql.data(), sql.size()) != 0) {
-    throw ErrorBD("Error de la base de datos: " + std::string(mysql_stmt_error(st.get())) + "\nInstrucción: " + sql,
-                  mysql_stmt_errno(st.get()));
-  }
+  if (mysql_stmt_prepare(st.get(), sql.data(), sql.size()) != 0)
+    LanzaErrorBD(mysql_.get(), mysql_stmt_errno(st.get()), mysql_stmt_error(st.get()), sql);
   return sentencias_.emplace(sql, std::move(st)).first->second.get();
 }
 
 void Conexion::Comienza() { Execute("START TRANSACTION"); }
 void Conexion::Confirma() { Execute("COMMIT"); }
 void Conexion::Deshace() {
-  if (mysql_ != nullptr) mysql_real_query(mysql_, "ROLLBACK", 8);
+  if (mysql_ != nullptr) mysql_real_query(mysql_.get(), "ROLLBACK", 8);
 }
 
 void Conexion::RecuerdaInsercion(std::string_view tabla, std::string columnaAuto,

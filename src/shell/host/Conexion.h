@@ -1,7 +1,7 @@
 #pragma once
 // One connection to the Norvento MariaDB/MySQL server (MariaDB Connector/C).
-#include <mysql.h>
-
+// The client's own types are only named here; what calls the client's
+// functions includes <mysql.h> itself.
 #include <map>
 #include <memory>
 #include <string>
@@ -10,6 +10,9 @@
 
 #include "shell/host/ColumnasDeTexto.h"
 #include "shell/host/Valor.h"
+
+struct st_mysql;
+struct st_mysql_stmt;
 
 namespace travesa {
 
@@ -25,11 +28,13 @@ class Conexion {
  public:
   Conexion() = default;
   explicit Conexion(const DatosConexion& datos) { Abrir(datos); }
-  ~Conexion();
+  // The prepared statements are closed before the connection.
+  ~Conexion() { Cerrar(); }
   Conexion(const Conexion&) = delete;
   Conexion& operator=(const Conexion&) = delete;
-  Conexion(Conexion&& otra) noexcept;
-  Conexion& operator=(Conexion&& otra) noexcept;
+  // A moved-from connection is closed: it may be destroyed or opened again.
+  Conexion(Conexion&&) noexcept = default;
+  Conexion& operator=(Conexion&&) noexcept = default;
 
   // Throws ErrorBD naming the server, port and user when the server refuses.
   void Abrir(const DatosConexion& datos);
@@ -100,7 +105,7 @@ class Conexion {
   void RecuerdaInsercion(std::string_view tabla, std::string columnaAuto, unsigned long long id);
   const Insercion* UltimaInsercion(std::string_view tabla) const;
 
-  MYSQL* mysql();
+  st_mysql* mysql();
 
   // Texts that Inserta and TextoDeInsercion stored with "?" for the letters
   // their columns cannot hold, as lines for the log (see ColumnasDeTexto).
@@ -111,24 +116,31 @@ class Conexion {
                                   const std::vector<Valor>& valores);
   [[noreturn]] void Falla(std::string_view sql);
   void AjustaModoSql();
-  MYSQL_STMT* Sentencia(const std::string& sql);
+  st_mysql_stmt* Sentencia(const std::string& sql);
 
   struct CierraSentencia {
-    void operator()(MYSQL_STMT* s) const { mysql_stmt_close(s); }
+    void operator()(st_mysql_stmt* s) const;
+  };
+  struct CierraConexion {
+    void operator()(st_mysql* m) const;
   };
 
-  MYSQL* mysql_ = nullptr;
-  // Prepared inserts by their text; closed before the connection is.
-  std::map<std::string, std::unique_ptr<MYSQL_STMT, CierraSentencia>> sentencias_;
+  // Prepared inserts by their text. Declared before the connection, so that a
+  // move assignment closes the old statements before the old connection (the
+  // destructor closes them first through Cerrar).
+  std::map<std::string, std::unique_ptr<st_mysql_stmt, CierraSentencia>> sentencias_;
+  std::unique_ptr<st_mysql, CierraConexion> mysql_;
   DatosConexion datos_;
   bool variasALaVez_ = false;
   std::map<std::string, Insercion> inserciones_;
   ColumnasDeTexto columnasDeTexto_;
 };
 
-// When `numero` says the connection was lost in the middle of a statement (the
-// server stopped, restarted or cut it), throws ErrorBD with the operator's text
-// for it, naming the server; any other error returns, for the caller's own text.
-void LanzaSiSePerdioLaConexion(MYSQL* m, unsigned numero, std::string_view texto);
+// Every error the server gives to a statement, as ErrorBD: when `numero` says
+// the connection was lost on the way (the server stopped, restarted or cut
+// it), "Se perdió la conexión con el servidor de base de datos ..."; any other,
+// "Error de la base de datos (servidor:puerto) número: mensaje" and, when
+// there is one, the start of the statement on a line "Instrucción: ...".
+[[noreturn]] void LanzaErrorBD(st_mysql* m, unsigned numero, std::string_view texto, std::string_view sql);
 
 }  // namespace travesa

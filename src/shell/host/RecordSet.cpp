@@ -1,5 +1,7 @@
 #include "shell/host/RecordSet.h"
 
+#include <mysql.h>
+
 #include <memory>
 
 #include "shell/host/Conexion.h"
@@ -61,11 +63,7 @@ void RecordSet::Abre(Conexion& cn, std::string_view sql, std::string tabla) {
 }
 
 void EnviaConsulta(MYSQL* m, std::string_view sql) {
-  if (mysql_real_query(m, sql.data(), sql.size()) == 0) return;
-  LanzaSiSePerdioLaConexion(m, mysql_errno(m), mysql_error(m));
-  throw ErrorBD("Error de la base de datos " + std::to_string(mysql_errno(m)) + ": " + mysql_error(m) +
-                    "\nConsulta: " + std::string(sql.substr(0, 500)),
-                mysql_errno(m));
+  if (mysql_real_query(m, sql.data(), sql.size()) != 0) LanzaErrorBD(m, mysql_errno(m), mysql_error(m), sql);
 }
 
 std::vector<RecordSet::Columna> ColumnasDe(MYSQL_RES* res) {

@@ -44,10 +44,7 @@ void RecordSetSecuencial::Siguiente() {
   const unsigned numero = mysql_errno(m);
   const std::string texto = mysql_error(m);
   Close();
-  LanzaSiSePerdioLaConexion(m, numero, texto);
-  throw ErrorBD("Error de la base de datos al leer las filas " + std::to_string(numero) + ": " + texto +
-                    "\nConsulta: " + sql_,
-                numero);
+  LanzaErrorBD(m, numero, texto, sql_);
 }
 
 std::size_t RecordSetSecuencial::Columna(std::string_view nombre) const {

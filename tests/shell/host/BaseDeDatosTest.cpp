@@ -1,6 +1,8 @@
 // Record sets (stored and forward-only), inserts, sums and key/value reads against the real server.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "comun/BaseDePrueba.h"
 #include "comun/Entorno.h"
 #include "shell/host/BasesDD.h"
@@ -84,6 +86,65 @@ TEST_F(BaseDeDatosTest, InsercionesRepetidasConservanCadaValor) {
   bd_.AbrirBdD(cn_, bd_.cMiBase);
   cn_.Inserta("vendedores", clave, {Valor("V3"), Valor("Eva")});
   EXPECT_EQ(cn_.Escalar("SELECT GROUP_CONCAT(Nombre ORDER BY Clave) FROM vendedores").Texto(), "Ana,Luis,Eva");
+}
+
+// Whatever path a statement takes (a plain statement, a stored or forward-only
+// query, a prepared insert that the server refuses or cannot prepare), the
+// operator reads the server, the error number and message, and the start of
+// the statement, in one form.
+TEST_F(BaseDeDatosTest, ErrorDelServidorDiceLoMismoPorCualquierCamino) {
+  const std::string servidor = cn_.datos().servidor + ":" + std::to_string(cn_.datos().puerto);
+  const auto mensaje = [&](const std::function<void()>& paso) {
+    try {
+      paso();
+    } catch (const ErrorBD& e) {
+      return std::string(e.what());
+    }
+    return std::string("(no falló)");
+  };
+  const auto enLaForma = [&](const std::string& m, int numero, const std::string& instruccion) {
+    return m.starts_with("Error de la base de datos (" + servidor + ") " + std::to_string(numero) + ": ") &&
+           m.ends_with("\nInstrucción: " + instruccion);
+  };
+  const std::string largo = "SELECT Clave FROM noexiste WHERE Clave IN ('" + std::string(600, 'x') + "')";
+  EXPECT_TRUE(enLaForma(mensaje([&] { cn_.Execute(largo); }), 1146, largo.substr(0, 500)));
+  RecordSet rs;
+  EXPECT_TRUE(enLaForma(mensaje([&] { rs.Abre(cn_, "SELECT * FROM noexiste", "noexiste"); }), 1146,
+                        "SELECT * FROM noexiste"));
+  RecordSetSecuencial secuencial;
+  EXPECT_TRUE(enLaForma(mensaje([&] { secuencial.Abre(cn_, "SELECT * FROM noexiste"); }), 1146,
+                        "SELECT * FROM noexiste"));
+  const std::vector<std::string> clave = {"Clave", "Nombre"};
+  cn_.Inserta("vendedores", clave, {Valor("V1"), Valor("Ana")});
+  EXPECT_TRUE(enLaForma(mensaje([&] { cn_.Inserta("vendedores", clave, {Valor("V1"), Valor("Otra")}); }), 1062,
+                        "INSERT INTO `vendedores` (`Clave`,`Nombre`) VALUES (?,?)"));
+  EXPECT_TRUE(enLaForma(mensaje([&] { cn_.Inserta("noexiste", clave, {Valor("V1"), Valor("Otra")}); }), 1146,
+                        "INSERT INTO `noexiste` (`Clave`,`Nombre`) VALUES (?,?)"));
+}
+
+// A connection moved elsewhere takes its prepared inserts along; the one left
+// behind is closed and opens again; one moved over an open connection with
+// statements of its own replaces it; every one of them is destroyed safely.
+TEST_F(BaseDeDatosTest, ConexionMovidaSigueSirviendoYLaVaciaSeReabre) {
+  const std::vector<std::string> clave = {"Clave", "Nombre"};
+  cn_.Inserta("vendedores", clave, {Valor("V1"), Valor("Ana")});
+  Conexion movida(std::move(cn_));
+  EXPECT_FALSE(cn_.Abierta());
+  EXPECT_THROW(cn_.Execute("SELECT 1"), ErrorBD);
+  movida.Inserta("vendedores", clave, {Valor("V2"), Valor("Luis")});
+
+  Conexion otra;
+  bd_.AbrirBdD(otra, bd_.cMiBase);
+  otra.Inserta("vendedores", clave, {Valor("V3"), Valor("Eva")});
+  otra = std::move(movida);
+  EXPECT_FALSE(movida.Abierta());
+  otra.Inserta("vendedores", clave, {Valor("V4"), Valor("Rosa")});
+
+  bd_.AbrirBdD(cn_, bd_.cMiBase);
+  cn_.Inserta("vendedores", clave, {Valor("V5"), Valor("Sara")});
+  bd_.AbrirBdD(movida, bd_.cMiBase);
+  EXPECT_EQ(movida.Escalar("SELECT GROUP_CONCAT(Nombre ORDER BY Clave) FROM vendedores").Texto(),
+            "Ana,Luis,Eva,Rosa,Sara");
 }
 
 TEST_F(BaseDeDatosTest, ColumnaInexistenteDaMensajeClaro) {

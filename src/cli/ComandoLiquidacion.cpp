@@ -19,9 +19,8 @@ int ComandoLiquidacion::Ejecuta(Programa& programa, const Orden& orden) {
   BaseSqlite& historial = BaseDelHistorial(programa);
   Operador& op = programa.operador();
   if (orden.cerrar) {
-    if (op.Mensaje("¿Cerrar la liquidación del " + dia + " del vendedor " + orden.vendedor +
-                       "? Lo que llegue después se señalará como llegado tras el cierre.",
-                   Botones::kSiNo | Botones::kPregunta, "Cerrar liquidación") != Botones::kRespSi)
+    if (op.Mensaje(CalculoDeLiquidacion::PreguntaDeCierre(orden.vendedor, dia), Botones::kSiNo | Botones::kPregunta,
+                   "Cerrar liquidación") != Botones::kRespSi)
       return Salida::kFallo;
     CalculoDeLiquidacion::Cierra(historial, orden.vendedor, dia, programa.usuario());
   }

@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 #include <cctype>
+#include <filesystem>
 
 #include "cli/ComandoAjustes.h"
 #include "cli/ComandoBorrar.h"
@@ -216,6 +217,9 @@ Orden LineaDeComandos::Interpreta(int argc, const char* const* argv) {
   }
   if (carpeta->count() > 0 && texto::Recorta(o.carpeta).empty())
     throw ErrorDeUso("La opción «--carpeta» necesita el nombre de una carpeta. Vea " + ayuda + ".");
+  // Start-up moves to the program folder: a file named on the command line is
+  // where the one who typed it stands.
+  if (!o.pdf.empty()) o.pdf = std::filesystem::absolute(o.pdf).string();
   return o;
 }
 

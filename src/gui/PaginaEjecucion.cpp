@@ -1,7 +1,6 @@
 #include "gui/PaginaEjecucion.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,10 +8,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "gui/ComboDeVendedores.h"
 #include "gui/ConNombre.h"
 #include "gui/NavegacionConTeclas.h"
+#include "gui/TablaDeEstado.h"
 #include "gui/TablaDeResumen.h"
-#include "gui/TextoQt.h"
 
 namespace travesa {
 namespace {
@@ -21,8 +21,6 @@ constexpr int kAnchoDeVendedores = 260;
 constexpr int kAnchoDelNombre = 200;
 constexpr int kAltoDeComando = 32;
 constexpr int kAnchoDeComandos = 180;
-constexpr int kNombreDelVendedor = Qt::UserRole + 1;
-constexpr const char* kTodos = "(todos)";
 
 QLabel* Etiqueta(const char* nombre, QWidget* padre, const QString& texto = {}) {
   return ConNombre(new QLabel(texto, padre), nombre);
@@ -39,7 +37,7 @@ QPushButton* Comando(const QString& texto, const char* nombre, QWidget* padre) {
 
 PaginaEjecucion::PaginaEjecucion(QWidget* padre)
     : QWidget(padre),
-      dtcVendedores_(ConNombre(new QComboBox(this), "dtcVendedores")),
+      dtcVendedores_(ConNombre(new ComboDeVendedores(true, this), "dtcVendedores")),
       lblNombre_(Etiqueta("lblEtiq1", this)),
       lblAlcance_(Etiqueta("lblAlcance", this,
                            QStringLiteral("«Generar archivos» y la generación automática publicarán solo los "
@@ -48,22 +46,23 @@ PaginaEjecucion::PaginaEjecucion(QWidget* padre)
       lblUltSubida_(Etiqueta("lblUltSubida", this)),
       lblActProgramada_(Etiqueta("lblActProgramada", this)),
       lblWMS_(Etiqueta("lblWMS", this, QStringLiteral("Conectado con WMS"))),
+      estado_(new TablaDeEstado(this)),
       resumen_(new TablaDeResumen(this)),
       cmdGenerar_(Comando(QStringLiteral("&Generar archivos"), "cmdGenerar", this)),
       cmdLeer_(Comando(QStringLiteral("&Leer archivos"), "cmdLeer", this)),
       cmdPagos_(Comando(QStringLiteral("Aplicar &pagos"), "cmdPagos", this)),
       cmdBorrar_(Comando(QStringLiteral("&Borrar archivos"), "cmdBorrar", this)),
-      cmdConfigurar_(Comando(QStringLiteral("&Configurar conexión"), "cmdConfigurar", this)) {
+      cmdConfigurar_(Comando(QStringLiteral("&Configurar conexión"), "cmdConfigurar", this)),
+      cmdHistorial_(Comando(QStringLiteral("&Historial"), "cmdHistorial", this)),
+      cmdLiquidacion_(Comando(QStringLiteral("Liquidación del &día"), "cmdLiquidacion", this)) {
   setObjectName(QStringLiteral("Ejecucion"));
   // Only the list's sellers can be chosen (typing a code's first letters
   // finds it): a code that is not one of them would publish an empty
   // customers file.
-  dtcVendedores_->setEditable(false);
   dtcVendedores_->setMinimumWidth(kAnchoDeVendedores);
-  dtcVendedores_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   auto* teclas = new NavegacionConTeclas(this);
   teclas->AvanzaConEnter(dtcVendedores_);
-  for (QPushButton* b : {cmdGenerar_, cmdLeer_, cmdPagos_, cmdBorrar_, cmdConfigurar_}) teclas->PulsaConEnter(b);
+  for (QPushButton* b : Comandos()) teclas->PulsaConEnter(b);
   lblNombre_->setMinimumWidth(kAnchoDelNombre);
   lblAlcance_->setWordWrap(true);
   lblAlcance_->setStyleSheet(QStringLiteral("color: #8a5a00;"));
@@ -85,6 +84,8 @@ PaginaEjecucion::PaginaEjecucion(QWidget* padre)
   datos->addSpacing(8);
   datos->addWidget(lblUltSubida_);
   datos->addWidget(lblActProgramada_);
+  datos->addSpacing(8);
+  datos->addWidget(estado_);
   datos->addStretch();
   datos->addWidget(lblWMS_);
 
@@ -97,7 +98,7 @@ PaginaEjecucion::PaginaEjecucion(QWidget* padre)
   todo->addWidget(resumen_, 3);
   todo->addWidget(CreaOpcionesGuardadas());
 
-  connect(dtcVendedores_, &QComboBox::currentIndexChanged, this, [this] {
+  connect(dtcVendedores_, &ComboDeVendedores::currentIndexChanged, this, [this] {
     lblAlcance_->setVisible(!Vendedor().isEmpty());
     emit VendedorElegido(Vendedor());
   });
@@ -106,13 +107,19 @@ PaginaEjecucion::PaginaEjecucion(QWidget* padre)
   connect(cmdPagos_, &QPushButton::clicked, this, &PaginaEjecucion::Pagos);
   connect(cmdBorrar_, &QPushButton::clicked, this, &PaginaEjecucion::Borrar);
   connect(cmdConfigurar_, &QPushButton::clicked, this, &PaginaEjecucion::Configurar);
+  connect(cmdHistorial_, &QPushButton::clicked, this, &PaginaEjecucion::Historial);
+  connect(cmdLiquidacion_, &QPushButton::clicked, this, &PaginaEjecucion::Liquidacion);
+}
+
+std::vector<QPushButton*> PaginaEjecucion::Comandos() const {
+  return {cmdGenerar_, cmdLeer_, cmdPagos_, cmdBorrar_, cmdConfigurar_, cmdHistorial_, cmdLiquidacion_};
 }
 
 QWidget* PaginaEjecucion::CreaComandos() {
   auto* panel = new QWidget(this);
   auto* columna = new QVBoxLayout(panel);
   columna->setContentsMargins(0, 0, 0, 0);
-  for (QPushButton* b : {cmdGenerar_, cmdLeer_, cmdPagos_, cmdBorrar_, cmdConfigurar_}) columna->addWidget(b);
+  for (QPushButton* b : Comandos()) columna->addWidget(b);
   columna->addStretch();
   panel->setMinimumWidth(kAnchoDeComandos);
   return panel;
@@ -139,32 +146,13 @@ QWidget* PaginaEjecucion::CreaOpcionesGuardadas() {
 }
 
 void PaginaEjecucion::LlenaVendedores(const std::vector<travesa::Vendedor>& vendedores) {
-  const QSignalBlocker sinAvisar(dtcVendedores_);
-  dtcVendedores_->clear();
-  dtcVendedores_->addItem(QString::fromLatin1(kTodos), QString());
-  for (const travesa::Vendedor& v : vendedores) {
-    const QString clave = textoqt::AQt(v.clave);
-    const QString nombre = textoqt::AQt(v.nombre);
-    dtcVendedores_->addItem(nombre.isEmpty() ? clave : clave + QStringLiteral(" — ") + nombre, clave);
-    dtcVendedores_->setItemData(dtcVendedores_->count() - 1, nombre, kNombreDelVendedor);
-  }
-  dtcVendedores_->setCurrentIndex(0);
+  dtcVendedores_->Llena(vendedores);
   lblAlcance_->hide();
 }
 
-QString PaginaEjecucion::Vendedor() const { return dtcVendedores_->currentData().toString(); }
-
-QString PaginaEjecucion::VendedorConNombre() const {
-  const QString clave = Vendedor();
-  if (clave.isEmpty()) return {};
-  const QString nombre = dtcVendedores_->currentData(kNombreDelVendedor).toString();
-  return nombre.isEmpty() ? clave : clave + QStringLiteral(" (") + nombre + QStringLiteral(")");
-}
-
-void PaginaEjecucion::SeleccionaVendedor(const QString& clave) {
-  const int i = dtcVendedores_->findData(clave);
-  dtcVendedores_->setCurrentIndex(i < 0 ? 0 : i);
-}
+QString PaginaEjecucion::Vendedor() const { return dtcVendedores_->Clave(); }
+QString PaginaEjecucion::VendedorConNombre() const { return dtcVendedores_->ClaveConNombre(); }
+void PaginaEjecucion::SeleccionaVendedor(const QString& clave) { dtcVendedores_->Selecciona(clave); }
 void PaginaEjecucion::setNombreVendedor(const QString& nombre) { lblNombre_->setText(nombre); }
 void PaginaEjecucion::EnfocaVendedores() { dtcVendedores_->setFocus(Qt::OtherFocusReason); }
 // Each line from its first letter, so that "Servidor:" and "Base de datos:"
@@ -185,6 +173,9 @@ void PaginaEjecucion::MuestraComandos(const Permisos& permisos) {
   cmdLeer_->setVisible(permisos.leer);
   cmdPagos_->setVisible(permisos.pagos);
   cmdBorrar_->setVisible(permisos.borrar);
+  // The ledger tells what the read runs did: the same right as `travesa historial`.
+  cmdHistorial_->setVisible(permisos.leer);
+  cmdLiquidacion_->setVisible(permisos.leer);
 }
 
 void PaginaEjecucion::MuestraOpciones(const Ajustes& a) {
@@ -199,5 +190,7 @@ void PaginaEjecucion::MuestraOpciones(const Ajustes& a) {
 void PaginaEjecucion::MuestraResumen(const ResumenLectura& resumen) { resumen_->Muestra(resumen); }
 
 void PaginaEjecucion::LimpiaResumen() { resumen_->Limpia(); }
+
+void PaginaEjecucion::ActualizaEstado(Programa& programa) { estado_->Actualiza(programa); }
 
 }  // namespace travesa

@@ -1,8 +1,9 @@
 #pragma once
 // The run page "Ejecución": the seller list (code and name, "(todos)" first)
 // with the chosen seller's name, the server, the last and next upload, the
-// summary of the last read run, and the command buttons the user's rights
-// allow. It also keeps, hidden, the saved copies of the options the jobs read.
+// summary of the last read run, the sellers at a glance (from the ledger),
+// and the command buttons the user's rights allow. It also keeps, hidden, the
+// saved copies of the options the jobs read.
 #include <QWidget>
 
 #include <vector>
@@ -12,13 +13,14 @@
 #include "shell/Programa.h"
 
 class QCheckBox;
-class QComboBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
 
 namespace travesa {
 
+class ComboDeVendedores;
+class TablaDeEstado;
 class TablaDeResumen;
 struct ResumenLectura;
 
@@ -52,6 +54,9 @@ class PaginaEjecucion : public QWidget {
   // What the last read run did, under the commands until the next run.
   void MuestraResumen(const ResumenLectura& resumen);
   void LimpiaResumen();
+  // Each seller's last file, last publish and what waits on the site, as the
+  // ledger tells it now.
+  void ActualizaEstado(Programa& programa);
 
  signals:
   void VendedorElegido(const QString& clave);
@@ -60,24 +65,30 @@ class PaginaEjecucion : public QWidget {
   void Pagos();
   void Borrar();
   void Configurar();
+  void Historial();
+  void Liquidacion();
 
  private:
   QWidget* CreaOpcionesGuardadas();
   QWidget* CreaComandos();
+  std::vector<QPushButton*> Comandos() const;
 
-  QComboBox* dtcVendedores_;
+  ComboDeVendedores* dtcVendedores_;
   QLabel* lblNombre_;
   QLabel* lblAlcance_;
   QLabel* lblMuestra_;
   QLabel* lblUltSubida_;
   QLabel* lblActProgramada_;
   QLabel* lblWMS_;
+  TablaDeEstado* estado_;
   TablaDeResumen* resumen_;
   QPushButton* cmdGenerar_;
   QPushButton* cmdLeer_;
   QPushButton* cmdPagos_;
   QPushButton* cmdBorrar_;
   QPushButton* cmdConfigurar_;
+  QPushButton* cmdHistorial_;
+  QPushButton* cmdLiquidacion_;
   QRadioButton* optTickets_;
   QRadioButton* optPedidos_;
   QRadioButton* optRemisiones_;

@@ -4,6 +4,7 @@
 
 #include "gui/TextoQt.h"
 #include "shell/PosicionVentana.h"
+#include "shell/host/Bitacora.h"
 
 namespace travesa {
 namespace {
@@ -17,11 +18,21 @@ std::string SeccionDe(const QWidget& ventana) {
 
 void PosicionDeVentana::GuardaPosicion(const QWidget& ventana, const std::filesystem::path& ini, bool conTamano) {
   const Geometria g{ventana.x(), ventana.y(), ventana.width(), ventana.height()};
-  PosicionVentana::GuardaPosicion(ini, SeccionDe(ventana), textoqt::DeQt(ventana.windowTitle()), g, conTamano);
+  try {
+    PosicionVentana::GuardaPosicion(ini, SeccionDe(ventana), textoqt::DeQt(ventana.windowTitle()), g, conTamano);
+  } catch (const std::exception& e) {
+    Bitacora::Advierte(e.what());
+  }
 }
 
 void PosicionDeVentana::LeePosicion(QWidget& ventana, const std::filesystem::path& ini, bool conTamano) {
-  const PosicionLeida p = PosicionVentana::LeePosicion(ini, SeccionDe(ventana), conTamano);
+  PosicionLeida p;
+  try {
+    p = PosicionVentana::LeePosicion(ini, SeccionDe(ventana), conTamano);
+  } catch (const std::exception& e) {
+    Bitacora::Advierte(e.what());
+    return;
+  }
   ventana.move(p.izquierda.value_or(ventana.x()), p.arriba.value_or(ventana.y()));
   if (p.ancho && p.alto) ventana.resize(*p.ancho, *p.alto);
 }

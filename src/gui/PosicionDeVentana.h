@@ -1,6 +1,8 @@
 #pragma once
 // GuardaPosicion and LeePosicion for a Qt window: the section is the window's
-// "Tag" property when it has one, otherwise its object name.
+// "Tag" property when it has one, otherwise its object name. A place that
+// cannot be read or saved is told in the warnings log and is no reason to
+// keep a window from opening or closing.
 #include <filesystem>
 
 class QWidget;

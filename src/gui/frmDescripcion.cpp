@@ -5,8 +5,6 @@
 #include <QVBoxLayout>
 
 #include "gui/PosicionDeVentana.h"
-#include "shell/host/Bitacora.h"
-#include "shell/host/ErrorTravesa.h"
 
 namespace travesa {
 namespace {
@@ -51,12 +49,7 @@ frmDescripcion::frmDescripcion(std::filesystem::path ini, QWidget* padre)
 }
 
 void frmDescripcion::closeEvent(QCloseEvent* evento) {
-  try {
-    PosicionDeVentana::GuardaPosicion(*this, ini_, true);
-  } catch (const ErrorTravesa& e) {
-    // A place not remembered is no reason to keep the window open.
-    Bitacora::Advierte(e.what());
-  }
+  PosicionDeVentana::GuardaPosicion(*this, ini_, true);
   QWidget::closeEvent(evento);
 }
 

@@ -19,6 +19,8 @@
 #include "gui/OperadorVentana.h"
 #include "gui/PaginaConfiguracion.h"
 #include "gui/PaginaEjecucion.h"
+#include "gui/PaginaHistorial.h"
+#include "gui/PaginaLiquidacion.h"
 #include "gui/PosicionDeVentana.h"
 #include "gui/TextoQt.h"
 #include "gui/TrabajoEnHilo.h"
@@ -47,6 +49,8 @@ constexpr int kAnchoDeDiseno = 820;
 constexpr int kAltoDeDiseno = 560;
 constexpr int kPaginaEjecucion = 0;
 constexpr int kPaginaConfiguracion = 1;
+constexpr int kPaginaHistorial = 2;
+constexpr int kPaginaLiquidacion = 3;
 constexpr std::string_view kTituloGenerar = "Generar archivos";
 // The seller last chosen, in the window's own section of the INI file.
 constexpr std::string_view kClaveVendedor = "Vendedor";
@@ -82,10 +86,10 @@ frmInicial::frmInicial(Programa& programa, OperadorVentana& operador, Opciones o
   ejecucion_->setMuestra(textoqt::AQt(" Servidor: " + bd.cRuta + "\r" + "  Base de datos: " + bd.cMiBase));
   configuracion_->MuestraFTP(programa_.ajustes());
   MuestraOpciones();
-  stbTabs_->setTabVisible(kPaginaConfiguracion, false);
-  stbTabs_->setCurrentIndex(kPaginaEjecucion);
+  MuestraPagina(kPaginaEjecucion);
   resize(kAnchoDeDiseno, kAltoDeDiseno);
-  LeePosicion();
+  // The window opens where it was left, as the description window does.
+  PosicionDeVentana::LeePosicion(*this, programa_.ini(), true);
 }
 
 frmInicial::~frmInicial() {
@@ -107,6 +111,10 @@ QWidget* frmInicial::CreaContenido() {
   desplazable->setFrameShape(QFrame::NoFrame);
   stbTabs_->addTab(ejecucion_, QStringLiteral("Ejecución"));
   stbTabs_->addTab(desplazable, QStringLiteral("Configuración"));
+  historial_ = new PaginaHistorial(programa_, stbTabs_);
+  liquidacion_ = new PaginaLiquidacion(programa_, stbTabs_);
+  stbTabs_->addTab(historial_, QStringLiteral("Historial"));
+  stbTabs_->addTab(liquidacion_, QStringLiteral("Liquidación del día"));
   auto* columna = new QVBoxLayout(contenido);
   columna->setContentsMargins(0, 0, 0, 0);
   columna->setSpacing(0);
@@ -154,6 +162,10 @@ void frmInicial::Conecta() {
   connect(ejecucion_, &PaginaEjecucion::Borrar, this, &frmInicial::cmdBorrar);
   connect(ejecucion_, &PaginaEjecucion::Pagos, this, &frmInicial::cmdPagos);
   connect(ejecucion_, &PaginaEjecucion::Configurar, this, &frmInicial::Configurar);
+  connect(ejecucion_, &PaginaEjecucion::Historial, this, &frmInicial::VerHistorial);
+  connect(ejecucion_, &PaginaEjecucion::Liquidacion, this, &frmInicial::VerLiquidacion);
+  connect(historial_, &PaginaHistorial::Regresar, this, &frmInicial::VuelveAEjecucion);
+  connect(liquidacion_, &PaginaLiquidacion::Regresar, this, &frmInicial::VuelveAEjecucion);
   connect(configuracion_, &PaginaConfiguracion::Regresar, this, &frmInicial::Regresar);
   connect(configuracion_, &PaginaConfiguracion::Grabar, this, &frmInicial::Grabar);
   connect(configuracion_, &PaginaConfiguracion::Probar, this, &frmInicial::Probar);
@@ -190,6 +202,7 @@ void frmInicial::PrimeraVista() {
     ejecucion_->MuestraConectado(true);
     ejecucion_->MuestraActProgramada(configuracion_->Automatico());
     MuestraUltimaSubida();
+    ejecucion_->ActualizaEstado(programa_);
   } catch (const std::exception& e) {
     operador_.MensajeSimple(e.what(), Botones::kCritico, "Error");
     emit PrimeraVistaTerminada(false);
@@ -329,14 +342,18 @@ void frmInicial::cmdLeer() {
   LecturaDeArchivos lectura(programa_, operador_, clsDescargarSQLs::kEsperaDelBloqueo);
   ResumenLectura resumen;
   bool descargado = false;
+  lectura.AbreEnHistorial();
   const bool sinError = Trabaja(QStringLiteral("Leyendo los archivos de ventas del sitio"), [&] {
     programa_.AseguraConexiones();
     descargado = lectura.Descargar(a, resumen);
   });
+  bool terminada = sinError;
   if (sinError && descargado) {
     lectura.MensajeFinal(resumen);
-    Trabaja(QStringLiteral("Leyendo el inventario sobrante de los teléfonos"), [&] { lectura.Terminar(a, resumen); });
+    terminada = Trabaja(QStringLiteral("Leyendo el inventario sobrante de los teléfonos"),
+                        [&] { lectura.Terminar(a, resumen); });
   }
+  lectura.CierraEnHistorial(descargado, terminada, resumen);
   // Also after «Cancelar»: what was posted before it stays posted.
   if (descargado) ejecucion_->MuestraResumen(resumen);
   ejecucion_->EnfocaVendedores();
@@ -385,6 +402,7 @@ void frmInicial::cmdPagos() {
     } catch (const ErrorTravesa& e) {
       operador_.Mensaje(e.what(), Botones::kCritico, "Error");
     }
+    ejecucion_->ActualizaEstado(programa_);  // the review decided payments after the job
   }
   ejecucion_->EnfocaVendedores();
   IniciaTemporizador();
@@ -395,9 +413,7 @@ void frmInicial::Configurar() {
   // What the page shows now, to tell later what the operator changed.
   alAbrir_ = programa_.ajustes();
   configuracion_->LeeEn(alAbrir_);
-  stbTabs_->setTabVisible(kPaginaConfiguracion, true);
-  stbTabs_->setTabVisible(kPaginaEjecucion, false);
-  stbTabs_->setCurrentIndex(kPaginaConfiguracion);
+  MuestraPagina(kPaginaConfiguracion);
   configuracion_->EnfocaSitio();
 }
 
@@ -424,10 +440,26 @@ void frmInicial::Regresar() {
 
 void frmInicial::VuelveAEjecucion() {
   configuracion_->AlSalir();
-  stbTabs_->setTabVisible(kPaginaEjecucion, true);
-  stbTabs_->setTabVisible(kPaginaConfiguracion, false);
-  stbTabs_->setCurrentIndex(kPaginaEjecucion);
+  MuestraPagina(kPaginaEjecucion);
   IniciaTemporizador();
+}
+
+void frmInicial::MuestraPagina(int pagina) {
+  stbTabs_->setTabVisible(pagina, true);
+  stbTabs_->setCurrentIndex(pagina);
+  for (int i = 0; i < stbTabs_->count(); ++i) stbTabs_->setTabVisible(i, i == pagina);
+}
+
+// The ledger's pages open on today and the seller of the run page; the timer
+// goes on meanwhile.
+void frmInicial::VerHistorial() {
+  historial_->Abre(ejecucion_->Vendedor());
+  MuestraPagina(kPaginaHistorial);
+}
+
+void frmInicial::VerLiquidacion() {
+  liquidacion_->Abre(ejecucion_->Vendedor());
+  MuestraPagina(kPaginaLiquidacion);
 }
 
 void frmInicial::Grabar() {
@@ -476,6 +508,7 @@ bool frmInicial::Trabaja(const QString& titulo, const std::function<void()>& tra
   Ocupada(false);
   operador_.Calla(false);
   Interrupcion::Olvida();
+  ejecucion_->ActualizaEstado(programa_);
   if (cancelado_) {
     // What the stop caused is no news to the one who asked for it.
     if (!error.empty()) Bitacora::Advierte(error);
@@ -530,24 +563,10 @@ void frmInicial::closeEvent(QCloseEvent* evento) {
   evento->accept();
 }
 
-// The window opens where it was left, as the description window does.
-void frmInicial::LeePosicion() {
-  try {
-    PosicionDeVentana::LeePosicion(*this, programa_.ini(), true);
-  } catch (const std::exception& e) {
-    Bitacora::Advierte(e.what());
-  }
-}
-
 void frmInicial::GuardaPosicion() {
   // A window collapsed to its bar is remembered as it was before.
   if (restaurarForma_->isVisible()) Restaurar();
-  try {
-    PosicionDeVentana::GuardaPosicion(*this, programa_.ini(), true);
-  } catch (const std::exception& e) {
-    // A place not remembered is no reason to keep the program open.
-    Bitacora::Advierte(e.what());
-  }
+  PosicionDeVentana::GuardaPosicion(*this, programa_.ini(), true);
 }
 
 // Minimised by the window manager, the window would be lost where no task bar

@@ -1,6 +1,7 @@
 #pragma once
 // The main window "Travesa": the run page with the seller list and the
-// commands the user may use, the configuration page, the one-second timer of
+// commands the user may use, the configuration page, the ledger's pages
+// «Historial» and «Liquidación del día», the one-second timer of
 // automatic publishing, and the rules for closing. Jobs run off the window's
 // thread while the pages stay disabled under the busy pointer; the job's
 // progress and «Cancelar» stay usable under them.
@@ -31,6 +32,8 @@ class MenuUno;
 class OperadorVentana;
 class PaginaConfiguracion;
 class PaginaEjecucion;
+class PaginaHistorial;
+class PaginaLiquidacion;
 class frmDescripcion;
 
 class frmInicial : public QWidget {
@@ -85,6 +88,10 @@ class frmInicial : public QWidget {
   void Configurar();
   void Regresar();
   void VuelveAEjecucion();
+  // Only that page is shown (the others' tabs are hidden).
+  void MuestraPagina(int pagina);
+  void VerHistorial();
+  void VerLiquidacion();
   void Grabar();
   void Probar();
   std::vector<std::string> Series(std::string_view prefijo);
@@ -101,7 +108,6 @@ class frmInicial : public QWidget {
   // The seller chosen for a job's title: " para el vendedor V02 (Nombre)".
   QString ParaElVendedor() const;
 
-  void LeePosicion();
   void GuardaPosicion();
 
   void Encoger();
@@ -116,6 +122,8 @@ class frmInicial : public QWidget {
   QTabWidget* stbTabs_ = nullptr;
   PaginaEjecucion* ejecucion_ = nullptr;
   PaginaConfiguracion* configuracion_ = nullptr;
+  PaginaHistorial* historial_ = nullptr;
+  PaginaLiquidacion* liquidacion_ = nullptr;
   AvanceDelTrabajo* avance_ = nullptr;
   QWidget* contenido_ = nullptr;
   QPushButton* restaurarForma_ = nullptr;

@@ -41,44 +41,87 @@ std::string Uno(BaseSqlite& h, const std::string& sql, const std::vector<BaseSql
   return f.empty() ? "" : f.front()[0];
 }
 
+double Numero(const std::string& t) { return t.empty() ? 0 : std::stod(t); }
+
+using Archivo = ConsultaDelHistorial::ArchivoDeCorrida;
+
+// The documents and failed sales of one file of a run that hold `buscar`.
+void Contenido(BaseSqlite& h, long long corrida, const std::string& buscar, Archivo& a) {
+  const std::string patron = "%" + buscar + "%";
+  for (const auto& d : h.Consulta("SELECT tipo, serie, folio, cliente, total, confirmado FROM documentos WHERE "
+                                  "corrida = ? AND archivo = ? AND (? = '' OR archivo LIKE ? OR folio LIKE ? OR "
+                                  "cliente LIKE ?) ORDER BY id",
+                                  {corrida, a.nombre, buscar, patron, patron, patron}))
+    a.documentos.push_back({d[0], d[1], d[2], d[3], Numero(d[4]), d[5] == "1"});
+  for (const auto& f : h.Consulta("SELECT hora, cliente, motivo FROM fallas WHERE corrida = ? AND archivo = ? AND "
+                                  "(? = '' OR archivo LIKE ? OR cliente LIKE ?) ORDER BY id",
+                                  {corrida, a.nombre, buscar, patron, patron}))
+    a.fallas.push_back({f[0], f[1], f[2]});
+}
+
+std::vector<ConsultaDelHistorial::PagoDeCorrida> Pagos(BaseSqlite& h, long long corrida, const std::string& vendedor,
+                                                       const std::string& buscar) {
+  const std::string patron = "%" + buscar + "%";
+  std::vector<ConsultaDelHistorial::PagoDeCorrida> pagos;
+  for (const auto& p : h.Consulta("SELECT archivo, cliente, cxc, monto, decision FROM pagos WHERE corrida = ? AND "
+                                  "(? = '' OR vendedor = ?) AND (? = '' OR archivo LIKE ? OR cliente LIKE ?) ORDER BY id",
+                                  {corrida, vendedor, vendedor, buscar, patron, patron}))
+    pagos.push_back({p[0], p[1], p[2], Numero(p[3]), p[4]});
+  return pagos;
+}
+
 }  // namespace
 
-std::string ConsultaDelHistorial::Dia(BaseSqlite& h, const std::string& dia, const std::string& vendedor,
-                                      const std::string& buscar) {
-  const std::string patron = "%" + buscar + "%";
-  std::string t;
+std::vector<ConsultaDelHistorial::Corrida> ConsultaDelHistorial::Corridas(BaseSqlite& h, const std::string& dia,
+                                                                          const std::string& vendedor,
+                                                                          const std::string& buscar) {
+  std::vector<Corrida> corridas;
+  const bool filtrado = !vendedor.empty() || !buscar.empty();
   for (const auto& c : h.Consulta("SELECT id, tipo, usuario, equipo, inicio, COALESCE(fin, ''), COALESCE(resultado, "
                                   "'sin terminar'), vendedor FROM corridas WHERE substr(inicio, 1, 10) = ? ORDER BY id",
                                   {dia})) {
-    std::string cuerpo;
-    for (const auto& a : h.Consulta("SELECT nombre, tamano, huella, vendedor, destino FROM archivos WHERE corrida = ? "
+    const long long id = std::stoll(c[0]);
+    Corrida corrida{c[1], c[2], c[3], c[4], c[5], c[6], c[7], {}, {}};
+    for (const auto& f : h.Consulta("SELECT nombre, tamano, vendedor, destino FROM archivos WHERE corrida = ? "
                                     "AND (? = '' OR vendedor = ?) ORDER BY id",
-                                    {std::stoll(c[0]), vendedor, vendedor})) {
-      std::string documentos;
-      for (const auto& d : h.Consulta("SELECT tipo, serie, folio, cliente, total, confirmado FROM documentos WHERE "
-                                      "corrida = ? AND archivo = ? AND (? = '' OR archivo LIKE ? OR folio LIKE ? OR "
-                                      "cliente LIKE ?) ORDER BY id",
-                                      {std::stoll(c[0]), a[0], buscar, patron, patron, patron}))
-        documentos += "      " + d[0] + " " + (d[1].empty() ? "" : d[1] + "-") + d[2] + ", cliente " + d[3] + ", " +
-                      formatos::Moneda(std::stod(d[4])) + (d[5] == "1" ? "" : " (sin confirmar)") + "\n";
-      const bool coincide = buscar.empty() || a[0].find(buscar) != std::string::npos || !documentos.empty();
-      if (!coincide) continue;
-      cuerpo += "    " + a[0] + " (" + a[1] + " bytes, vendedor " + (a[3].empty() ? "?" : a[3]) + "): " + a[4] + "\n" +
-                documentos;
+                                    {id, vendedor, vendedor})) {
+      Archivo a{f[0], static_cast<long long>(Numero(f[1])), f[2], f[3], {}, {}};
+      Contenido(h, id, buscar, a);
+      const bool coincide = buscar.empty() || a.nombre.find(buscar) != std::string::npos || !a.documentos.empty() ||
+                            !a.fallas.empty();
+      if (coincide) corrida.archivos.push_back(std::move(a));
     }
-    if (c[1] == "pagos") {
-      for (const auto& p : h.Consulta("SELECT archivo, cliente, cxc, monto, decision FROM pagos WHERE corrida = ? AND "
-                                      "(? = '' OR vendedor = ?) AND (? = '' OR archivo LIKE ? OR cliente LIKE ?)",
-                                      {std::stoll(c[0]), vendedor, vendedor, buscar, patron, patron}))
-        cuerpo += "    Pago de " + p[1] + " (cuenta " + p[2] + ", " + p[0] + "): " + formatos::Moneda(std::stod(p[3])) +
-                  ", " + p[4] + "\n";
+    if (corrida.tipo == "pagos") corrida.pagos = Pagos(h, id, vendedor, buscar);
+    if (filtrado && corrida.archivos.empty() && corrida.pagos.empty()) continue;
+    corridas.push_back(std::move(corrida));
+  }
+  return corridas;
+}
+
+std::string ConsultaDelHistorial::TextoDeCorridas(const std::vector<Corrida>& corridas, const std::string& dia) {
+  std::string t;
+  for (const Corrida& c : corridas) {
+    t += c.inicio + "  " + c.tipo + (c.vendedor.empty() ? "" : " (vendedor " + c.vendedor + ")") + ", " + c.resultado +
+         (c.usuario.empty() ? "" : ", usuario " + c.usuario) + (c.equipo.empty() ? "" : ", equipo " + c.equipo) + "\n";
+    for (const Archivo& a : c.archivos) {
+      t += "    " + a.nombre + " (" + std::to_string(a.tamano) + " bytes, vendedor " +
+           (a.vendedor.empty() ? "?" : a.vendedor) + "): " + a.destino + "\n";
+      for (const DocumentoDeArchivo& d : a.documentos)
+        t += "      " + d.tipo + " " + (d.serie.empty() ? "" : d.serie + "-") + d.folio + ", cliente " + d.cliente +
+             ", " + formatos::Moneda(d.total) + (d.confirmado ? "" : " (sin confirmar)") + "\n";
+      for (const FallaDeArchivo& f : a.fallas)
+        t += "      No se grabó la venta de las " + f.hora + ", cliente " + f.cliente + ": " + f.motivo + "\n";
     }
-    const bool filtrado = !vendedor.empty() || !buscar.empty();
-    if (filtrado && cuerpo.empty()) continue;
-    t += c[4] + "  " + c[1] + (c[7].empty() ? "" : " (vendedor " + c[7] + ")") + ", " + c[6] +
-         (c[2].empty() ? "" : ", usuario " + c[2]) + (c[3].empty() ? "" : ", equipo " + c[3]) + "\n" + cuerpo;
+    for (const PagoDeCorrida& p : c.pagos)
+      t += "    Pago de " + p.cliente + " (cuenta " + p.cxc + ", " + p.archivo + "): " + formatos::Moneda(p.monto) +
+           ", " + p.decision + "\n";
   }
   return t.empty() ? "No hay corridas registradas el " + dia + ".\n" : t;
+}
+
+std::string ConsultaDelHistorial::Dia(BaseSqlite& h, const std::string& dia, const std::string& vendedor,
+                                      const std::string& buscar) {
+  return TextoDeCorridas(Corridas(h, dia, vendedor, buscar), dia);
 }
 
 int ConsultaDelHistorial::HorasSinEnviar(const Programa& programa) {

@@ -12,11 +12,43 @@ class BaseSqlite;
 
 class ConsultaDelHistorial {
  public:
+  struct DocumentoDeArchivo {
+    std::string tipo, serie, folio, cliente;
+    double total = 0;
+    bool confirmado = true;  // false: written, but its transaction never said it committed
+  };
+  struct FallaDeArchivo {
+    std::string hora, cliente, motivo;
+  };
+  struct ArchivoDeCorrida {
+    std::string nombre;
+    long long tamano = 0;
+    std::string vendedor;  // empty when none could be read
+    std::string destino;
+    std::vector<DocumentoDeArchivo> documentos;
+    std::vector<FallaDeArchivo> fallas;  // sales of the file that were not posted
+  };
+  struct PagoDeCorrida {
+    std::string archivo, cliente, cxc;
+    double monto = 0;
+    std::string decision;
+  };
+  struct Corrida {
+    std::string tipo, usuario, equipo, inicio, fin, resultado, vendedor;
+    std::vector<ArchivoDeCorrida> archivos;
+    std::vector<PagoDeCorrida> pagos;
+  };
+
   // The runs of `dia`, each with its files and what became of them, and each
-  // file with its documents; only what names `vendedor`, and what holds
-  // `buscar` in a file name, a folio or a customer, when given.
+  // file with its documents and the sales that failed; only what names
+  // `vendedor`, and what holds `buscar` in a file name, a folio or a
+  // customer, when given (a run with nothing of it is left out).
+  static std::vector<Corrida> Corridas(BaseSqlite& h, const std::string& dia, const std::string& vendedor,
+                                       const std::string& buscar);
+  // The same as text.
   static std::string Dia(BaseSqlite& h, const std::string& dia, const std::string& vendedor,
                          const std::string& buscar);
+  static std::string TextoDeCorridas(const std::vector<Corrida>& corridas, const std::string& dia);
 
   struct EstadoDeVendedor {
     std::string clave;

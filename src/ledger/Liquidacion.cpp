@@ -17,6 +17,8 @@ double Numero(const std::string& t) { return t.empty() ? 0 : std::stod(t); }
 void Formas(Conexion* cn, Liquidacion& l) {
   for (std::size_t i = 0; i < l.formas.size(); ++i) l.formas[i] = "Forma de pago " + std::to_string(i + 1);
   if (cn == nullptr) return;
+  const Valor nombre = cn->Escalar(cn->Prepara("SELECT Nombre FROM vendedores WHERE Clave = ?", {Valor(l.vendedor)}));
+  if (!nombre.EsNulo()) l.nombre = nombre.Texto();
   RecordSet rs;
   rs.Abre(*cn, "SELECT Dato, Contenido FROM configura WHERE Dato LIKE 'FPAGO%'", "configura");
   for (; !rs.Eof(); rs.MoveNext()) {
@@ -79,6 +81,14 @@ void Productos(BaseSqlite& h, Liquidacion& l) {
     l.productos[f[0]].sobrante = Numero(f[1]);
 }
 
+void Descripciones(Conexion* cn, Liquidacion& l) {
+  if (cn == nullptr) return;
+  for (auto& [clave, p] : l.productos) {
+    const Valor d = cn->Escalar(cn->Prepara("SELECT Descrip FROM productos WHERE Clave = ?", {Valor(clave)}));
+    if (!d.EsNulo()) p.descripcion = d.Texto();
+  }
+}
+
 // The last decision on each payment counts: a payment left waiting and
 // applied in a later run is applied.
 void Cobros(BaseSqlite& h, Liquidacion& l) {
@@ -138,15 +148,21 @@ Liquidacion CalculoDeLiquidacion::Calcula(BaseSqlite& h, Conexion* cn, const std
   Formas(cn, l);
   Ventas(h, l);
   Productos(h, l);
+  Descripciones(cn, l);
   Cobros(h, l);
   Excepciones(h, l);
-  const auto cierre = h.Consulta("SELECT momento FROM cierres WHERE vendedor = ? AND dia = ?", {vendedor, dia});
-  if (!cierre.empty()) l.cerrada = cierre.front()[0];
+  const auto cierre =
+      h.Consulta("SELECT momento, COALESCE(usuario, '') FROM cierres WHERE vendedor = ? AND dia = ?", {vendedor, dia});
+  if (!cierre.empty()) {
+    l.cerrada = cierre.front()[0];
+    l.cerradaPor = cierre.front()[1];
+  }
   return l;
 }
 
 std::string CalculoDeLiquidacion::Texto(const Liquidacion& l) {
-  std::string t = "Liquidación del día " + l.dia + ", vendedor " + l.vendedor + "\n";
+  std::string t = "Liquidación del día " + l.dia + ", vendedor " + l.vendedor +
+                  (l.nombre.empty() ? "" : " (" + l.nombre + ")") + "\n";
   t += l.cerrada.empty() ? "Abierta\n" : "Cerrada el " + l.cerrada + "\n";
   t += "\nVentas\n";
   for (const auto& v : l.ventas) t += Renglon(v.tipo + " (" + std::to_string(v.cuantas) + ")", v.total);
@@ -163,7 +179,9 @@ std::string CalculoDeLiquidacion::Texto(const Liquidacion& l) {
   for (std::size_t i = 1; i < l.formas.size(); ++i)
     if (l.pagado[i] != 0) t += Renglon(l.formas[i], l.pagado[i]);
   t += "\nProductos (vendido / sobrante)\n";
-  for (const auto& [clave, p] : l.productos) t += "  " + clave + ": " + Cantidad(p.vendido) + " / " + Cantidad(p.sobrante) + "\n";
+  for (const auto& [clave, p] : l.productos)
+    t += "  " + clave + (p.descripcion.empty() ? "" : " " + p.descripcion) + ": " + Cantidad(p.vendido) + " / " +
+         Cantidad(p.sobrante) + "\n";
   if (!l.traspasos.empty()) {
     t += "  Traspasos:";
     for (long f : l.traspasos) t += " " + std::to_string(f);
@@ -206,6 +224,11 @@ std::string CalculoDeLiquidacion::Json(const Liquidacion& l) {
          ", \"cobros_en_espera\": " + monto(l.cobrosEnEspera) + ", \"efectivo_por_entregar\": " +
          monto(l.EfectivoPorEntregar()) + ",\n \"productos\": {" + productos + "}, \"traspasos\": [" + traspasos +
          "], \"tardias\": " + std::to_string(l.tardias) + ",\n \"excepciones\": [" + excepciones + "]}\n";
+}
+
+std::string CalculoDeLiquidacion::PreguntaDeCierre(const std::string& vendedor, const std::string& dia) {
+  return "¿Cerrar la liquidación del " + dia + " del vendedor " + vendedor +
+         "? Lo que llegue después se señalará como llegado tras el cierre.";
 }
 
 void CalculoDeLiquidacion::Cierra(BaseSqlite& h, const std::string& vendedor, const std::string& dia,

@@ -21,12 +21,14 @@ struct Liquidacion {
     double total = 0;
   };
   struct Producto {
+    std::string descripcion;  // from the point-of-sale database
     double vendido = 0;
     double sobrante = 0;  // what the phone reported left over, booked as transfer
   };
 
   std::string vendedor;
-  std::string dia;  // "yyyy-mm-dd"
+  std::string nombre;  // the seller's name in the point-of-sale database
+  std::string dia;     // "yyyy-mm-dd"
   std::vector<PorTipo> ventas;
   std::array<std::string, 8> formas;     // FPAGO1..FPAGO8 of configura
   std::array<double, 8> pagado{};        // paid with the sales, per form
@@ -37,6 +39,7 @@ struct Liquidacion {
   std::vector<long> traspasos;           // folios of the day's transfers
   std::vector<std::string> excepciones;  // one line each
   std::string cerrada;                   // when it was closed; empty when open
+  std::string cerradaPor;                // the user who closed it
   int tardias = 0;                       // documents posted after the close
 
   double Total() const;
@@ -51,6 +54,8 @@ class CalculoDeLiquidacion {
   static std::string Texto(const Liquidacion& l);
   // The same figures in JSON (amounts to the cent), for other programs.
   static std::string Json(const Liquidacion& l);
+  // The question before the close; `vendedor` as the operator knows the seller.
+  static std::string PreguntaDeCierre(const std::string& vendedor, const std::string& dia);
   // Marks the day as settled; documents posted later are told as late.
   static void Cierra(BaseSqlite& historial, const std::string& vendedor, const std::string& dia,
                      const std::string& usuario);

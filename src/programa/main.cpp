@@ -10,6 +10,8 @@
 #include "cli/OperadorConsola.h"
 
 #ifdef TRAVESA_CON_VENTANA
+#include "cli/ComandoLiquidacion.h"
+#include "gui/DocumentoDeLiquidacion.h"
 #include "gui/Escritorio.h"
 
 namespace {
@@ -39,6 +41,10 @@ int main(int argc, char** argv) {
   // fails its write like a full disk, and the job says which file; without
   // this the kernel would end the program on the spot, in the middle of a run.
   std::signal(SIGXFSZ, SIG_IGN);
+#ifdef TRAVESA_CON_VENTANA
+  // The printed settlement of the window, for `liquidacion --pdf`.
+  ComandoLiquidacion::escritorDePdf = &DocumentoDeLiquidacion::GuardaPdfSinVentana;
+#endif
   if (AbreEscritorio(argc, argv)) {
 #ifdef TRAVESA_CON_VENTANA
     if (HayPantalla()) return Escritorio::Ejecuta(argc, argv);

@@ -49,21 +49,29 @@ bool LecturaDeArchivos::Confirma(Operador& operador) {
 
 ResumenLectura LecturaDeArchivos::Leer(const Ajustes& ajustes) {
   ResumenLectura resumen;
-  Historial& historial = programa_.historial();
-  historial.Comienza("leer", programa_.usuario());
+  AbreEnHistorial();
   try {
     if (!Descargar(ajustes, resumen)) {
-      historial.Termina("sin conexión");
+      CierraEnHistorial(false, true, resumen);
       return resumen;
     }
     MensajeFinal(resumen);
     Terminar(ajustes, resumen);
   } catch (...) {
-    historial.Termina("interrumpida");
+    CierraEnHistorial(true, false, resumen);
     throw;
   }
-  historial.Termina(resumen.ventas.Completo() ? "completa" : "incompleta");
+  CierraEnHistorial(true, true, resumen);
   return resumen;
+}
+
+void LecturaDeArchivos::AbreEnHistorial() { programa_.historial().Comienza("leer", programa_.usuario()); }
+
+void LecturaDeArchivos::CierraEnHistorial(bool descargado, bool terminada, const ResumenLectura& resumen) {
+  std::string resultado = resumen.ventas.Completo() ? "completa" : "incompleta";
+  if (!descargado) resultado = "sin conexión";
+  if (!terminada) resultado = "interrumpida";
+  programa_.historial().Termina(resultado);
 }
 
 bool LecturaDeArchivos::Descargar(const Ajustes& ajustes, ResumenLectura& resumen) {

@@ -65,6 +65,12 @@ class LecturaDeArchivos {
   // The whole run without its first question.
   ResumenLectura Leer(const Ajustes& ajustes);
 
+  // The run in the ledger, for a face that calls the steps itself: opened
+  // before Descargar, closed after the last step with what came of it
+  // (`terminada` false: an error or a stop ended it).
+  void AbreEnHistorial();
+  void CierraEnHistorial(bool descargado, bool terminada, const ResumenLectura& resumen);
+
   // Customers, then sales, under the sales import's named lock, so that two
   // desks never read at once. False when the site could not be reached (the
   // operator was told; nothing else ran). Another desk's run still in progress

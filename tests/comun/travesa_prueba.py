@@ -129,9 +129,10 @@ class Instalacion:
     def sitio(self):
         return f"{self.entorno['TRAVESA_PRUEBA_FTP_HOST']}:{self.entorno['TRAVESA_PRUEBA_FTP_PUERTO']}"
 
-    def travesa(self, *args, correcto=True):
+    def travesa(self, *args, correcto=True, **opciones):
+        """Runs the program; `opciones` go to subprocess.run (cwd, env)."""
         r = subprocess.run([EJECUTABLE, "--carpeta", self.programa, "--usuario", "admin", "--codigo", "admin",
-                            *args], capture_output=True, text=True, timeout=300)
+                            *args], capture_output=True, text=True, timeout=300, **opciones)
         if correcto and r.returncode != 0:
             raise AssertionError(f"travesa {' '.join(args)} terminó con {r.returncode}:\n{r.stdout}{r.stderr}")
         return r

@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "comun/Entorno.h"
+#include "ledger/HistorialSqlite.h"
 #include "shell/host/Utilerias.h"
 #include "shell/host/libNalda.h"
 
@@ -41,6 +42,8 @@ std::filesystem::path Escena::SitioDePrueba() {
 bool Escena::Abre(frmInicial::Opciones opciones) {
   programa_ = std::make_unique<Programa>(inst_.programa(), operador_);
   if (!programa_->Inicia()) return false;
+  // The ledger, as the desktop program has it after start-up.
+  InstalaHistorial(*programa_);
   ventana_ = std::make_unique<frmInicial>(*programa_, operador_, opciones);
   QObject::connect(ventana_.get(), &frmInicial::PublicacionTerminada, ventana_.get(), [this](bool completa) {
     ++publicaciones_;

@@ -3,10 +3,13 @@ simulated day of three sellers (cash, card and credit sales, payments on the
 road), a sale paid with every other payment form, a sale that fails, then the
 day closed and a file that arrives after the close. Every figure of
 `travesa liquidacion --json` is compared with sums taken from the tables and
-from the phones' files, never from the ledger."""
+from the phones' files, never from the ledger. The printed settlement that
+`--pdf` writes, with no screen at all, is read back with pdftotext."""
 import json
 import os
+import subprocess
 import sys
+import tempfile
 import unittest
 from collections import defaultdict
 from decimal import Decimal
@@ -81,6 +84,20 @@ class Liquidacion(unittest.TestCase):
         self.assertEqual({k: Decimal(str(p["vendido"])) for k, p in l["productos"].items() if p["vendido"]},
                          vendido, l)
 
+    def pdf(self, vendedor, l):
+        """`--pdf` named relative to where the command is typed, on a machine
+        without a display: the file is there, and its text holds the figures."""
+        pantalla = ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")
+        sin_pantalla = {k: v for k, v in os.environ.items() if k not in pantalla}
+        with tempfile.TemporaryDirectory() as aqui:
+            self.inst.travesa("liquidacion", "--vendedor", vendedor, "--dia", DIA, "--pdf", "liquidacion.pdf",
+                              cwd=aqui, env=sin_pantalla)
+            archivo = os.path.join(aqui, "liquidacion.pdf")
+            with open(archivo, "rb") as f:
+                self.assertEqual(f.read(5), b"%PDF-")
+            return subprocess.run(["pdftotext", "-layout", archivo, "-"], capture_output=True, text=True,
+                                  check=True).stdout
+
     def formas(self, vendedor, extra=None):
         suma = [Decimal(0)] * 8
         for venta in self.dia["ventas"]:
@@ -123,6 +140,14 @@ class Liquidacion(unittest.TestCase):
         self.assertTrue(any("después del cierre" in e for e in l["excepciones"]), l)
         extra = [a + b for a, b in zip(otras, [Decimal(20)] + [Decimal(0)] * 7)]
         self.comprueba(primero, l, self.formas(primero, extra))
+
+        texto = self.pdf(primero, l)
+        self.assertIn("Efectivo por entregar", texto)
+        self.assertIn(f"{dinero(l['efectivo_por_entregar']):,}", texto)
+        self.assertIn("Cerrada", texto)
+        self.assertIn("después del cierre", texto)
+        for v in l["ventas"]:
+            self.assertIn(v["tipo"], texto)
 
         # The ledger tells today's runs and where each file went.
         historial = self.inst.travesa("historial", "--buscar", "ventas_mano_1").stdout

@@ -4,6 +4,7 @@
 #include <regex>
 
 #include "shell/host/ErrorTravesa.h"
+#include "shell/host/libNalda.h"
 
 namespace travesa {
 
@@ -14,12 +15,7 @@ std::string DiaDeLaOrden(const Orden& orden) {
       throw ErrorTravesa("El día «" + orden.dia + "» no es válido; escríbalo como AAAA-MM-DD.");
     return orden.dia;
   }
-  const std::time_t t = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&t, &local);
-  char texto[16];
-  std::strftime(texto, sizeof texto, "%Y-%m-%d", &local);
-  return texto;
+  return libNalda::Ahora("%Y-%m-%d");
 }
 
 

@@ -78,14 +78,7 @@ std::string Equipo() {
 
 }  // namespace
 
-std::string AhoraLocal() {
-  const std::time_t t = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&t, &local);
-  char texto[32];
-  std::strftime(texto, sizeof texto, "%Y-%m-%d %H:%M:%S", &local);
-  return texto;
-}
+std::string AhoraLocal() { return libNalda::Ahora("%Y-%m-%d %H:%M:%S"); }
 
 HistorialSqlite::HistorialSqlite(const std::filesystem::path& archivo, std::function<void(const std::string&)> aviso,
                                  int dias)

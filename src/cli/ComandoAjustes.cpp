@@ -50,8 +50,10 @@ std::optional<std::vector<Asignacion>> Interpreta(Programa& p, const std::vector
     const std::size_t igual = arg.find('=');
     const Ajustes::Campo* c = igual == std::string::npos ? nullptr : Ajustes::BuscaCampo(arg.substr(0, igual));
     if (c == nullptr) {
-      p.operador().Mensaje("Campo desconocido o sin valor: «" + arg + "». Escriba campo=valor; "
-                           "«travesa ajustes --help» muestra los campos.", Botones::kCritico, "Ajustes");
+      p.operador().Mensaje("Campo desconocido o sin valor: «" + arg +
+                               "». Escriba campo=valor; "
+                               "«travesa ajustes --help» muestra los campos.",
+                           Botones::kCritico, "Ajustes");
       return std::nullopt;
     }
     const auto valor = ValorDado(p, *c, arg.substr(igual + 1));
@@ -67,15 +69,17 @@ std::optional<std::vector<Asignacion>> Interpreta(Programa& p, const std::vector
 
 void AvisaIlegibles(Programa& p) {
   if (p.ajustes().ilegibles.empty()) return;
-  p.operador().Mensaje(p.AvisoSecretos(p.ini(), p.ajustes().ilegibles, "«travesa ajustes campo=valor» (campo=- para los secretos)"),
-                       Botones::kExclamacion, "Ajustes");
+  p.operador().Mensaje(
+      p.AvisoSecretos(p.ini(), p.ajustes().ilegibles, "«travesa ajustes campo=valor» (campo=- para los secretos)"),
+      Botones::kExclamacion, "Ajustes");
 }
 
 }  // namespace
 
 int ComandoAjustes::Ejecuta(Programa& programa, const Orden& orden) {
   if (orden.argumentos.empty()) {
-    for (const Ajustes::Campo& c : Ajustes::Campos()) std::cout << Muestra(programa, c, ValorActual(programa, c)) << "\n";
+    for (const Ajustes::Campo& c : Ajustes::Campos())
+      std::cout << Muestra(programa, c, ValorActual(programa, c)) << "\n";
     AvisaIlegibles(programa);
     return programa.ajustes().ilegibles.empty() ? Salida::kExito : Salida::kFallo;
   }

@@ -10,8 +10,8 @@
 namespace travesa {
 
 int ComandoEstado::Ejecuta(Programa& programa, const Orden& orden) {
-  const auto estado =
-      ConsultaDelHistorial::Estado(BaseDelHistorial(programa), programa.Vendedores(), ConsultaDelHistorial::HorasSinEnviar(programa));
+  const auto estado = ConsultaDelHistorial::Estado(BaseDelHistorial(programa), programa.Vendedores(),
+                                                   ConsultaDelHistorial::HorasSinEnviar(programa));
   std::cout << (orden.json ? ConsultaDelHistorial::JsonDeEstado(estado) : ConsultaDelHistorial::TextoDeEstado(estado));
   for (const auto& e : estado)
     if (e.senalado) return Salida::kFallo;

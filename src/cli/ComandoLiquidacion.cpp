@@ -27,8 +27,7 @@ int ComandoLiquidacion::Ejecuta(Programa& programa, const Orden& orden) {
   const Liquidacion l = CalculoDeLiquidacion::Calcula(historial, &programa.principal(), orden.vendedor, dia);
   std::cout << (orden.json ? CalculoDeLiquidacion::Json(l) : CalculoDeLiquidacion::Texto(l));
   if (orden.pdf.empty()) return Salida::kExito;
-  if (escritorDePdf == nullptr)
-    throw ErrorTravesa("Este ejecutable se compiló sin ventana y no puede escribir PDF.");
+  if (escritorDePdf == nullptr) throw ErrorTravesa("Este ejecutable se compiló sin ventana y no puede escribir PDF.");
   escritorDePdf(l, orden.pdf);
   std::cout << "Liquidación guardada en «" << orden.pdf << "».\n";
   return Salida::kExito;

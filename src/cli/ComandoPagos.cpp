@@ -4,9 +4,9 @@
 #include <optional>
 
 #include "payments/DescargaDePagos.h"
-#include "shell/BitacoraDeArchivos.h"
 #include "payments/RevisionDePagos.h"
 #include "publish/Publicacion.h"
+#include "shell/BitacoraDeArchivos.h"
 #include "shell/Programa.h"
 #include "shell/host/Texto.h"
 #include "shell/host/libNalda.h"
@@ -98,9 +98,10 @@ void Imprime(const Revision& revision) {
 }
 
 void AvisaPendientes(Operador& op) {
-  op.Mensaje("Los pagos no se aplicaron: quedan en la carpeta «respaldo» y el próximo «travesa pagos» los "
-             "mostrará de nuevo (con --aplicar se aplican).",
-             Botones::kInformacion, kTitulo);
+  op.Mensaje(
+      "Los pagos no se aplicaron: quedan en la carpeta «respaldo» y el próximo «travesa pagos» los "
+      "mostrará de nuevo (con --aplicar se aplican).",
+      Botones::kInformacion, kTitulo);
 }
 
 // The review of the seller's waiting files (every seller's without one),

@@ -84,8 +84,10 @@ std::optional<Cambios> Interpreta(Operador& op, const std::vector<std::string>& 
     const std::size_t igual = arg.find('=');
     const ValorRegistro* v = igual == std::string::npos ? nullptr : Busca(arg.substr(0, igual));
     if (v == nullptr) {
-      op.Mensaje("Valor desconocido o sin «=»: «" + arg + "». Se admiten servidor, MySQLServer, "
-                 "MySQLPuerto, MySQLUsuario y MySQLPassword.", Botones::kCritico, "Registro");
+      op.Mensaje("Valor desconocido o sin «=»: «" + arg +
+                     "». Se admiten servidor, MySQLServer, "
+                     "MySQLPuerto, MySQLUsuario y MySQLPassword.",
+                 Botones::kCritico, "Registro");
       return std::nullopt;
     }
     std::optional<std::string> valor = arg.substr(igual + 1);
@@ -134,8 +136,8 @@ int ComandoRegistro::Ejecuta(Programa& programa, const Orden& orden) {
     const std::string ruta = RutaNorvento(programa);
     if (orden.argumentos.empty()) {
       if (programa.BuscaInstalacion(ruta).empty()) {
-        op.Mensaje("No hay una instalación de Norvento registrada en «" + ruta + "» (falta " +
-                       DelRegistro::kArchivo + "). Corrija la clave «Ruta de Norvento» de " + programa.ini().string() + ".",
+        op.Mensaje("No hay una instalación de Norvento registrada en «" + ruta + "» (falta " + DelRegistro::kArchivo +
+                       "). Corrija la clave «Ruta de Norvento» de " + programa.ini().string() + ".",
                    Botones::kCritico, "Atención");
         return Salida::kArranque;
       }

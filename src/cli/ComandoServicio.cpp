@@ -38,8 +38,10 @@ void ComandoServicio::Publica(Programa& programa, const Orden& orden) {
     programa.AseguraConexiones();
     const auto r = Publicacion::GenerarArchivos(programa, op, programa.ajustes(), orden.vendedor, false);
     for (const auto& archivo : r.guardados)
-      op.Mensaje(formatos::SelloSubida(formatos::Reloj::now()) + " Se guardó para la siguiente lectura un archivo que un "
-                 "teléfono dejó en el sitio sin leerse: " + archivo.string(),
+      op.Mensaje(formatos::SelloSubida(formatos::Reloj::now()) +
+                     " Se guardó para la siguiente lectura un archivo que un "
+                     "teléfono dejó en el sitio sin leerse: " +
+                     archivo.string(),
                  Botones::kExclamacion, "Servicio");
     if (r.Completo()) {
       op.Mensaje(r.sello + " Archivos generados y grabados en el sitio web. " + r.proxima, Botones::kInformacion,
@@ -61,8 +63,8 @@ void ComandoServicio::Publica(Programa& programa, const Orden& orden) {
 void ComandoServicio::Estado(Programa& programa) {
   try {
     const std::string sello = formatos::SelloSubida(formatos::Reloj::now());
-    for (const auto& e :
-         ConsultaDelHistorial::Estado(BaseDelHistorial(programa), programa.Vendedores(), ConsultaDelHistorial::HorasSinEnviar(programa)))
+    for (const auto& e : ConsultaDelHistorial::Estado(BaseDelHistorial(programa), programa.Vendedores(),
+                                                      ConsultaDelHistorial::HorasSinEnviar(programa)))
       // On the standard output with the rest of the service's log: a seller
       // gone quiet is news for the office, not a failure of the service.
       programa.operador().Mensaje(sello + " " + ConsultaDelHistorial::LineaDeEstado(e), Botones::kInformacion,

@@ -31,8 +31,9 @@ int Comandos::Ejecuta(const Orden& orden, Operador& operador, const char* argv0)
   std::error_code ec;
   if (!std::filesystem::is_directory(carpeta, ec)) {
     const bool existe = std::filesystem::exists(carpeta, ec);
-    operador.Mensaje("La carpeta del programa «" + carpeta.string() + (existe ? "» no es una carpeta." : "» no existe."),
-                     Botones::kCritico, "Atención");
+    operador.Mensaje(
+        "La carpeta del programa «" + carpeta.string() + (existe ? "» no es una carpeta." : "» no existe."),
+        Botones::kCritico, "Atención");
     return Salida::kArranque;
   }
   Programa programa(carpeta, operador);

@@ -15,9 +15,10 @@ std::optional<Credenciales> CredencialesConsola::Pide(const Credenciales& record
   }
   if (!EntradaConsola::EsTerminal()) {
     if (recordadas.usuario.empty() && recordadas.codigo.empty())
-      operador_.Mensaje("Indique el usuario y el código de acceso con --usuario y --codigo "
-                        "(o en TRAVESA_USUARIO y TRAVESA_CODIGO).",
-                        Botones::kCritico, "Acceso al programa");
+      operador_.Mensaje(
+          "Indique el usuario y el código de acceso con --usuario y --codigo "
+          "(o en TRAVESA_USUARIO y TRAVESA_CODIGO).",
+          Botones::kCritico, "Acceso al programa");
     return std::nullopt;
   }
   return PreguntaEnTerminal(recordadas);
@@ -25,8 +26,7 @@ std::optional<Credenciales> CredencialesConsola::Pide(const Credenciales& record
 
 std::optional<Credenciales> CredencialesConsola::PreguntaEnTerminal(const Credenciales& recordadas) {
   while (true) {
-    std::cerr << "Usuario" << (recordadas.usuario.empty() ? "" : " [" + recordadas.usuario + "]") << ": "
-              << std::flush;
+    std::cerr << "Usuario" << (recordadas.usuario.empty() ? "" : " [" + recordadas.usuario + "]") << ": " << std::flush;
     auto usuario = EntradaConsola::LeeLinea(false);
     if (!usuario) return std::nullopt;
     std::cerr << "Código de acceso: " << std::flush;

@@ -18,5 +18,4 @@ std::string DiaDeLaOrden(const Orden& orden) {
   return libNalda::Ahora("%Y-%m-%d");
 }
 
-
 }  // namespace travesa

@@ -1,8 +1,9 @@
 #include "cli/LineaDeComandos.h"
 
-#include <CLI/CLI.hpp>
 #include <cctype>
 #include <filesystem>
+
+#include <CLI/CLI.hpp>
 
 #include "cli/ComandoAjustes.h"
 #include "cli/ComandoBorrar.h"
@@ -63,18 +64,18 @@ const DefComando kComandos[] = {
      Permisos::kConfigurar, &ComandoAjustes::Ejecuta, Arranque::kSinSecretos},
     {"probar", "prueba la conexión con el sitio FTP y si se puede escribir en la carpeta", 0, nullptr, nullptr,
      Permisos::kConfigurar, &ComandoProbar::Ejecuta, Arranque::kCompleto},
-    {"generar", "genera los archivos del catálogo y los sube al sitio", kVendedor, nullptr, nullptr,
-     Permisos::kGenerar, &ComandoGenerar::Ejecuta, Arranque::kCompleto},
-    {"servicio", "genera y sube el catálogo cada «Minutos» minutos", kVendedor, nullptr, nullptr,
-     Permisos::kGenerar, &ComandoServicio::Ejecuta, Arranque::kCompleto},
+    {"generar", "genera los archivos del catálogo y los sube al sitio", kVendedor, nullptr, nullptr, Permisos::kGenerar,
+     &ComandoGenerar::Ejecuta, Arranque::kCompleto},
+    {"servicio", "genera y sube el catálogo cada «Minutos» minutos", kVendedor, nullptr, nullptr, Permisos::kGenerar,
+     &ComandoServicio::Ejecuta, Arranque::kCompleto},
     {"leer", "lee clientes, ventas y sobrante de los teléfonos y los graba en Norvento", 0, nullptr, nullptr,
      Permisos::kLeer, &ComandoLeer::Ejecuta, Arranque::kCompleto},
     {"borrar", "borra del sitio los archivos de ventas (quedan copias en respaldo/)", 0, nullptr, nullptr,
      Permisos::kBorrar, &ComandoBorrar::Ejecuta, Arranque::kCompleto},
     {"pagos", "descarga y muestra los pagos de los vendedores; con --aplicar los aplica", kVendedor | kAplicar | kMonto,
      nullptr, nullptr, Permisos::kPagos, &ComandoPagos::Ejecuta, Arranque::kCompleto},
-    {"registro", "muestra o escribe los datos de la instalación de Norvento", 0, "nombre=valor", &ValoresDelRegistro,
-     0, &ComandoRegistro::Ejecuta, Arranque::kNinguno},
+    {"registro", "muestra o escribe los datos de la instalación de Norvento", 0, "nombre=valor", &ValoresDelRegistro, 0,
+     &ComandoRegistro::Ejecuta, Arranque::kNinguno},
     {"historial", "muestra las corridas de un día, sus archivos y lo que se hizo con ellos", kDia | kVendedor | kBuscar,
      nullptr, nullptr, Permisos::kLeer, &ComandoHistorial::Ejecuta, Arranque::kCompleto},
     {"liquidacion", "la liquidación del día de un vendedor: ventas, formas de pago, efectivo por entregar",
@@ -132,7 +133,8 @@ std::string AyudaDe(const DefComando& s) {
     t += "\nOpciones del comando:\n";
     for (const DefOpcion& o : kOpciones) {
       if ((s.opciones & o.opcion) == 0) continue;
-      t += "  " + Columna(std::string(o.nombre) + (o.valor ? std::string(" ") + o.valor : ""), 22) + o.descripcion + "\n";
+      t += "  " + Columna(std::string(o.nombre) + (o.valor ? std::string(" ") + o.valor : ""), 22) + o.descripcion +
+           "\n";
     }
   }
   if (s.detalle != nullptr) t += s.detalle();
@@ -141,14 +143,30 @@ std::string AyudaDe(const DefComando& s) {
 
 void AgregaOpcion(CLI::App& sub, const DefOpcion& o, Orden& orden) {
   switch (o.opcion) {
-    case kVendedor: sub.add_option(o.nombre, orden.vendedor); return;
-    case kAplicar: sub.add_flag(o.nombre, orden.aplicar); return;
-    case kMonto: sub.add_option(o.nombre, orden.montos)->allow_extra_args(false); return;
-    case kDia: sub.add_option(o.nombre, orden.dia); return;
-    case kBuscar: sub.add_option(o.nombre, orden.buscar); return;
-    case kPdf: sub.add_option(o.nombre, orden.pdf); return;
-    case kJson: sub.add_flag(o.nombre, orden.json); return;
-    case kCerrar: sub.add_flag(o.nombre, orden.cerrar); return;
+    case kVendedor:
+      sub.add_option(o.nombre, orden.vendedor);
+      return;
+    case kAplicar:
+      sub.add_flag(o.nombre, orden.aplicar);
+      return;
+    case kMonto:
+      sub.add_option(o.nombre, orden.montos)->allow_extra_args(false);
+      return;
+    case kDia:
+      sub.add_option(o.nombre, orden.dia);
+      return;
+    case kBuscar:
+      sub.add_option(o.nombre, orden.buscar);
+      return;
+    case kPdf:
+      sub.add_option(o.nombre, orden.pdf);
+      return;
+    case kJson:
+      sub.add_flag(o.nombre, orden.json);
+      return;
+    case kCerrar:
+      sub.add_flag(o.nombre, orden.cerrar);
+      return;
   }
 }
 
@@ -158,8 +176,7 @@ std::string EnEspanol(const CLI::ParseError& e) {
   const std::string opcion = texto.substr(0, texto.find(':'));
   if (dynamic_cast<const CLI::ArgumentMismatch*>(&e) != nullptr && texto::EmpiezaCon(opcion, "-"))
     return "A la opción «" + opcion + "» le falta su valor, o se dio más de una vez.";
-  if (dynamic_cast<const CLI::RequiredError*>(&e) != nullptr)
-    return "Se indicó más de un comando; dé uno solo.";
+  if (dynamic_cast<const CLI::RequiredError*>(&e) != nullptr) return "Se indicó más de un comando; dé uno solo.";
   return "Uso incorrecto (" + texto + ").";
 }
 
@@ -211,8 +228,9 @@ Orden LineaDeComandos::Interpreta(int argc, const char* const* argv) {
   const auto sobrantes = app.remaining(true);
   if (!sobrantes.empty()) {
     const bool esOpcion = texto::EmpiezaCon(sobrantes.front(), "-");
-    throw ErrorDeUso((esOpcion ? "Opción desconocida: «" : o.comando.empty() ? "Comando desconocido: «"
-                                                                              : "Argumento de más: «") +
+    throw ErrorDeUso((esOpcion            ? "Opción desconocida: «"
+                      : o.comando.empty() ? "Comando desconocido: «"
+                                          : "Argumento de más: «") +
                      sobrantes.front() + "». Vea " + ayuda + ".");
   }
   if (carpeta->count() > 0 && texto::Recorta(o.carpeta).empty())

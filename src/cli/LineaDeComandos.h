@@ -23,7 +23,7 @@ struct Orden {
   std::vector<std::string> argumentos;  // campo=valor of ajustes and registro
   bool aplicar = false;
   std::vector<std::string> montos;
-  std::string dia;     // "yyyy-mm-dd"; empty: today
+  std::string dia;  // "yyyy-mm-dd"; empty: today
   std::string buscar;
   std::string pdf;
   bool json = false;

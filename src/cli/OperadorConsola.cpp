@@ -26,7 +26,8 @@ int OperadorConsola::Mensaje(std::string_view texto, int botones, std::string_vi
   // Errors and alerts go to standard error: by their icon, or by a title such as
   // "Error de conexión" on a plain box.
   const int icono = Botones::Icono(botones);
-  const bool esError = icono == Botones::kCritico || icono == Botones::kExclamacion || texto::EmpiezaCon(titulo, "Error");
+  const bool esError =
+      icono == Botones::kCritico || icono == Botones::kExclamacion || texto::EmpiezaCon(titulo, "Error");
   std::ostream& salida = esError ? std::cerr : std::cout;
   salida << ParaTerminal(texto) << std::endl;
   return Botones::kRespAceptar;

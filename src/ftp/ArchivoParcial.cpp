@@ -53,7 +53,8 @@ bool ArchivoParcial::Confirma() {
   const int resultado = ::close(fd_);
   fd_ = -1;
   if (resultado != 0) return Falla("No se pudo cerrar el archivo local", destino_);
-  if (std::rename(temporal_.c_str(), destino_.c_str()) != 0) return Falla("No se pudo reemplazar el archivo local", destino_);
+  if (std::rename(temporal_.c_str(), destino_.c_str()) != 0)
+    return Falla("No se pudo reemplazar el archivo local", destino_);
   confirmado_ = true;
   return true;
 }

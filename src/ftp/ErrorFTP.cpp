@@ -65,7 +65,8 @@ std::optional<long> ErrorFTP::Codigo(std::string_view texto) {
   const char* fin = texto.data() + texto.size();
   long numero = 0;
   const auto [resto, ec] = std::from_chars(inicio, fin, numero);
-  if (ec != std::errc() || std::string_view(resto, static_cast<std::size_t>(fin - resto)).substr(0, kMensaje.size()) != kMensaje)
+  if (ec != std::errc() ||
+      std::string_view(resto, static_cast<std::size_t>(fin - resto)).substr(0, kMensaje.size()) != kMensaje)
     return std::nullopt;
   return numero;
 }

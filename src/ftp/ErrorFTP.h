@@ -6,11 +6,11 @@
 // connection...), the text is that answer alone, as the server wrote it, with
 // a hint when the server wants TLS and the site is plain; a transfer the
 // server ended keeps the label and ends with the server's words.
-#include <curl/curl.h>
-
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include <curl/curl.h>
 
 namespace travesa {
 

@@ -18,8 +18,7 @@ std::string Respuesta(const std::string& s, std::string_view respuesta) {
     return "El servidor " + s + " no aceptó el usuario o la contraseña del sitio FTP" + dijo + ".";
   if (Empieza(respuesta, "421"))
     return "El servidor " + s + " no atiende más conexiones por ahora; inténtelo de nuevo en unos minutos" + dijo + ".";
-  if (Empieza(respuesta, "550"))
-    return "El servidor " + s + " no dejó entrar a la carpeta o al archivo" + dijo + ".";
+  if (Empieza(respuesta, "550")) return "El servidor " + s + " no dejó entrar a la carpeta o al archivo" + dijo + ".";
   return "El servidor " + s + " rechazó la conexión" + dijo + ".";
 }
 
@@ -40,7 +39,8 @@ std::string MotivoDeFalla::Frase(std::string_view sitio, std::string_view errorF
              " no aceptó la conexión: revise la dirección y el puerto del sitio FTP, y que el servidor esté en marcha.";
     case CURLE_OPERATION_TIMEDOUT:
       return "El servidor " + s +
-             " no respondió a tiempo: puede estar apagado o muy ocupado, o la red no deja llegar a él (un cortafuegos).";
+             " no respondió a tiempo: puede estar apagado o muy ocupado, o la red no deja llegar a él (un "
+             "cortafuegos).";
     case CURLE_LOGIN_DENIED:
       return "El servidor " + s + " no aceptó el usuario o la contraseña del sitio FTP.";
     case CURLE_ABORTED_BY_CALLBACK:

@@ -68,7 +68,8 @@ bool PuedeEscribir(clsFTP& ftp, const std::string& carpeta, std::string& error) 
   }
   const std::string publicado = carpeta + NombreDePrueba();
   const std::string temporal = publicado + ".prueba.tmp";
-  if (!Publica(ftp, local.ruta(), temporal, publicado, error) || !Publica(ftp, local.ruta(), temporal, publicado, error)) {
+  if (!Publica(ftp, local.ruta(), temporal, publicado, error) ||
+      !Publica(ftp, local.ruta(), temporal, publicado, error)) {
     ftp.DeleteFTPFile(temporal);
     ftp.DeleteFTPFile(publicado);
     return false;

@@ -22,8 +22,8 @@ class PruebaConexion {
     std::string carpetaAlcanzada;  // the folder the server reports, same slashes (empty when not connected)
     std::string mensaje;           // the message box text, exactly
     std::string titulo;
-    int botones = 0;               // Botones::kInformacion or Botones::kCritico
-    std::string error;             // the FTP client's text of the failure, also in the message
+    int botones = 0;    // Botones::kInformacion or Botones::kCritico
+    std::string error;  // the FTP client's text of the failure, also in the message
 
     // The folder was reached and can be written.
     bool Completo() const { return enLaCarpeta && escribible; }

@@ -27,8 +27,8 @@ void Agrega(std::vector<std::string>& pila, const std::string& segmento) {
 }
 
 bool NoReservado(unsigned char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' ||
-         c == '.' || c == '_' || c == '~';
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||
+         c == '_' || c == '~';
 }
 
 std::string Escapa(std::string_view segmento) {

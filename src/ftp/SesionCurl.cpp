@@ -1,10 +1,11 @@
 #include "ftp/SesionCurl.h"
 
-#include <sys/socket.h>
 #include <unistd.h>
 
 #include <cctype>
 #include <mutex>
+
+#include <sys/socket.h>
 
 #include "ftp/RutaFTP.h"
 
@@ -86,8 +87,7 @@ void SesionCurl::OpcionesFijas() {
   curl_easy_setopt(c, CURLOPT_FTPSSLAUTH, static_cast<long>(CURLFTPAUTH_TLS));
   curl_easy_setopt(c, CURLOPT_SSL_VERIFYPEER, p.verificarCertificado ? 1L : 0L);
   curl_easy_setopt(c, CURLOPT_SSL_VERIFYHOST, p.verificarCertificado ? 2L : 0L);
-  if (p.hastaTls12)
-    curl_easy_setopt(c, CURLOPT_SSLVERSION, static_cast<long>(CURL_SSLVERSION_MAX_TLSv1_2));
+  if (p.hastaTls12) curl_easy_setopt(c, CURLOPT_SSLVERSION, static_cast<long>(CURL_SSLVERSION_MAX_TLSv1_2));
   if (!p.archivoCA.empty()) curl_easy_setopt(c, CURLOPT_CAINFO, p.archivoCA.c_str());
 }
 
@@ -223,9 +223,7 @@ CURLcode SesionCurl::Envia(std::string_view absoluta, bool ascii, std::int64_t t
   return Ejecuta();
 }
 
-const RespuestaFTP* SesionCurl::UltimaRespuesta() const {
-  return respuestas_.empty() ? nullptr : &respuestas_.back();
-}
+const RespuestaFTP* SesionCurl::UltimaRespuesta() const { return respuestas_.empty() ? nullptr : &respuestas_.back(); }
 
 const RespuestaFTP* SesionCurl::PrimerRechazo() const {
   for (const RespuestaFTP& r : respuestas_) {
@@ -247,8 +245,8 @@ void SesionCurl::AnotaLinea(std::string_view linea) {
   const bool conCodigo = EmpiezaConCodigo(linea);
   if (codigoEnCurso_ == 0 && !conCodigo) return;  // not a reply line
   const int codigo = conCodigo ? std::stoi(std::string(linea.substr(0, 3))) : 0;
-  const bool final = conCodigo && (linea.size() == 3 || linea[3] == ' ') &&
-                     (codigoEnCurso_ == 0 || codigo == codigoEnCurso_);
+  const bool final =
+      conCodigo && (linea.size() == 3 || linea[3] == ' ') && (codigoEnCurso_ == 0 || codigo == codigoEnCurso_);
   if (!enCurso_.empty()) enCurso_ += "\r\n";
   enCurso_ += linea;
   if (!final) {

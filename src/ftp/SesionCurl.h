@@ -4,8 +4,6 @@
 // login. Every file and folder is named by its absolute path (no CWD), the
 // server's replies of each operation are kept for the error texts, and the
 // connect and stall timeouts end any operation against a silent server.
-#include <curl/curl.h>
-
 #include <atomic>
 #include <chrono>
 #include <cstdint>
@@ -17,6 +15,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include <curl/curl.h>
 
 #include "ftp/SitioFTP.h"
 

@@ -1,11 +1,11 @@
 #include "ftp/clsFTP.h"
 
-#include <curl/curl.h>
-#include <sys/stat.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+
+#include <curl/curl.h>
+#include <sys/stat.h>
 
 #include "ftp/ArchivoParcial.h"
 #include "ftp/ContadorProgreso.h"
@@ -140,8 +140,9 @@ void clsFTP::CloseConnection() {
 
 bool clsFTP::SimpleFTPPutFile(std::string_view sLocal, std::string_view sRemote) {
   constexpr std::string_view kEtiqueta = "SimpleFtpPutFile";
-  return Protegido(error_, kEtiqueta, false,
-                   [&] { return Subida(sLocal, sRemote, {kEtiqueta, kEtiqueta, kEtiqueta}, false); });
+  return Protegido(error_, kEtiqueta, false, [&] {
+    return Subida(sLocal, sRemote, {kEtiqueta, kEtiqueta, kEtiqueta}, false);
+  });
 }
 
 bool clsFTP::RenameFTPFile(std::string_view sExisting, std::string_view sNewName) {
@@ -168,9 +169,8 @@ bool clsFTP::RemoveFTPDirectory(std::string_view sDirectory) {
 
 bool clsFTP::DeleteFTPFile(std::string_view sRemote) {
   constexpr std::string_view kEtiqueta = "DeleteFTPFile";
-  return Protegido(error_, kEtiqueta, false, [&] {
-    return ListoPara(kEtiqueta, {sRemote}) && Orden(kEtiqueta, {"DELE " + Absoluta(sRemote)});
-  });
+  return Protegido(error_, kEtiqueta, false,
+                   [&] { return ListoPara(kEtiqueta, {sRemote}) && Orden(kEtiqueta, {"DELE " + Absoluta(sRemote)}); });
 }
 
 bool clsFTP::FTPUploadFile(std::string_view sLocal, std::string_view sRemote) {
@@ -197,8 +197,9 @@ bool clsFTP::FTPDownloadFile(std::string_view sLocal, std::string_view sRemote) 
 
 bool clsFTP::SimpleFTPGetFile(std::string_view sLocal, std::string_view sRemote) {
   constexpr std::string_view kEtiqueta = "SimpleFtpGetFile";
-  return Protegido(error_, kEtiqueta, false,
-                   [&] { return Descarga(sLocal, sRemote, {kEtiqueta, kEtiqueta, kEtiqueta}, std::nullopt); });
+  return Protegido(error_, kEtiqueta, false, [&] {
+    return Descarga(sLocal, sRemote, {kEtiqueta, kEtiqueta, kEtiqueta}, std::nullopt);
+  });
 }
 
 std::string clsFTP::GetFTPDirectory() {
@@ -313,18 +314,18 @@ bool clsFTP::LeeCarpetaActual(std::string_view etiqueta, const std::string& dest
   return true;
 }
 
-bool clsFTP::Subida(std::string_view sLocal, std::string_view sRemote, const Etiquetas& etiquetas,
-                    bool conProgreso) {
+bool clsFTP::Subida(std::string_view sLocal, std::string_view sRemote, const Etiquetas& etiquetas, bool conProgreso) {
   if (!ListoPara(etiquetas.apertura, {sRemote})) return false;
   const std::filesystem::path local{std::string(sLocal)};
   std::unique_ptr<std::FILE, CierraArchivo> archivo(std::fopen(local.c_str(), "rb"));
   struct stat datos {};
-  const int numero = !archivo                                      ? errno
+  const int numero = !archivo                                        ? errno
                      : ::fstat(::fileno(archivo.get()), &datos) != 0 ? errno
-                     : !S_ISREG(datos.st_mode)                     ? EISDIR
-                                                                   : 0;
+                     : !S_ISREG(datos.st_mode)                       ? EISDIR
+                                                                     : 0;
   if (numero != 0) {
-    error_ = ErrorFTP::Texto(etiquetas.apertura, numero, ErrorLocal("No se pudo abrir el archivo local", local, numero));
+    error_ =
+        ErrorFTP::Texto(etiquetas.apertura, numero, ErrorLocal("No se pudo abrir el archivo local", local, numero));
     return false;
   }
   const auto tamano = static_cast<std::int64_t>(datos.st_size);
@@ -345,7 +346,8 @@ bool clsFTP::Subida(std::string_view sLocal, std::string_view sRemote, const Eti
   if (codigo != CURLE_OK) {
     const auto etiqueta = EtiquetaDeFalla(etiquetas, contador ? &*contador : nullptr);
     if (errorLectura == 0) return Falla(etiqueta, codigo);
-    error_ = ErrorFTP::Texto(etiqueta, errorLectura, ErrorLocal("No se pudo leer el archivo local", local, errorLectura));
+    error_ =
+        ErrorFTP::Texto(etiqueta, errorLectura, ErrorLocal("No se pudo leer el archivo local", local, errorLectura));
     return false;
   }
   if (contador) contador->Termina();
@@ -446,9 +448,7 @@ int clsFTP::CarpetaExiste(const std::string& carpeta) {
 
 std::string clsFTP::Absoluta(std::string_view ruta) const { return RutaFTP::Absoluta(actual_, ruta); }
 
-long clsFTP::ConexionesAbiertas() const {
-  return sesion_ ? conexionesAnteriores_ + sesion_->conexionesAbiertas() : 0;
-}
+long clsFTP::ConexionesAbiertas() const { return sesion_ ? conexionesAnteriores_ + sesion_->conexionesAbiertas() : 0; }
 
 bool clsFTP::Falla(std::string_view etiqueta, int codigoCurl) {
   error_ = ErrorFTP::DeCurl(etiqueta, static_cast<CURLcode>(codigoCurl), *sesion_);

@@ -126,9 +126,9 @@ class clsFTP {
 
   std::unique_ptr<SesionCurl> sesion_;
   long conexionesAnteriores_ = 0;  // of the sessions left since OpenConnection
-  std::string actual_ = "/";  // current remote folder, absolute
-  bool binario_ = false;      // ASCII until told otherwise
-  bool pasivo_ = false;       // active until told otherwise
+  std::string actual_ = "/";       // current remote folder, absolute
+  bool binario_ = false;           // ASCII until told otherwise
+  bool pasivo_ = false;            // active until told otherwise
   bool sigue_ = true;
   bool verificar_ = true;
   bool sinMlsd_ = false;

@@ -212,8 +212,10 @@ void EdicionGrid::Borrarlo(int lnReng) {
   if (lnReng < 1 || lnReng >= reja_.Renglones()) return;
   Cancela();
   const int columna = reja_.Columna();
-  if (reja_.Renglones() == 2) reja_.FijaRenglones(1);
-  else reja_.QuitaRenglon(lnReng);
+  if (reja_.Renglones() == 2)
+    reja_.FijaRenglones(1);
+  else
+    reja_.QuitaRenglon(lnReng);
   if (reja_.Renglones() == 1) reja_.FijaRenglones(2);
   // The current cell stays on a data row, as a flex grid keeps it.
   if (reja_.Renglon() < 1) reja_.VeA(std::min(lnReng, reja_.Renglones() - 1), columna);
@@ -227,8 +229,7 @@ void EdicionGrid::Borrarlo(int lnReng) {
 
 // --- The editor.
 
-void EdicionGrid::Abre(const clsColumnasGrid& col, int renglon, int columna, char32_t tecla,
-                       const std::string* texto) {
+void EdicionGrid::Abre(const clsColumnasGrid& col, int renglon, int columna, char32_t tecla, const std::string* texto) {
   if (col.TipoControl == TipoDeEditor::kMarca) {
     Marca(col, renglon, columna, tecla);
     return;
@@ -373,8 +374,10 @@ void EdicionGrid::EditorPierdeFoco() {
 
 void EdicionGrid::Avanza(int renglon, int columna) {
   const auto d = ReglasDeAvance::Siguiente(columnas_, renglon, columna, reja_.Renglones() - 1, agregarRenglones_);
-  if (d.paso == ReglasDeAvance::Paso::RenglonNuevo) AgregaRenglonNuevo();
-  else reja_.VeA(d.renglon, d.columna);
+  if (d.paso == ReglasDeAvance::Paso::RenglonNuevo)
+    AgregaRenglonNuevo();
+  else
+    reja_.VeA(d.renglon, d.columna);
   if (d.abrirEditor) AbreAlLlegar(d.columna);
 }
 

@@ -15,12 +15,12 @@ namespace {
 using namespace std::chrono;
 
 constexpr std::array<const char*, 12> kMeses = {"ene", "feb", "mar", "abr", "may", "jun",
-                                               "jul", "ago", "sep", "oct", "nov", "dic"};
+                                                "jul", "ago", "sep", "oct", "nov", "dic"};
 constexpr std::array<const char*, 12> kMesesIngles = {"jan", "feb", "mar", "apr", "may", "jun",
-                                                     "jul", "aug", "sep", "oct", "nov", "dec"};
-constexpr std::array<const char*, 12> kMesesLargos = {"enero", "febrero", "marzo", "abril",
-                                                     "mayo", "junio", "julio", "agosto",
-                                                     "septiembre", "octubre", "noviembre", "diciembre"};
+                                                      "jul", "aug", "sep", "oct", "nov", "dec"};
+constexpr std::array<const char*, 12> kMesesLargos = {"enero",      "febrero", "marzo",     "abril",
+                                                      "mayo",       "junio",   "julio",     "agosto",
+                                                      "septiembre", "octubre", "noviembre", "diciembre"};
 
 bool EsDigito(char c) { return c >= '0' && c <= '9'; }
 
@@ -120,18 +120,30 @@ std::string ConFiguraDeFecha(const FormatoCelda::FechaHora& v, std::string_view 
       i += 2;
       continue;
     }
-    if (c == 'd') out += n == 1 ? std::to_string(dia) : DosDigitos(dia);
-    else if (c == 'm' && trasHora && n <= 2) out += n == 1 ? std::to_string(v.minuto) : DosDigitos(v.minuto);
-    else if (c == 'm' && n >= 4) out += kMesesLargos[mes - 1];
-    else if (c == 'm' && n == 3) out += kMeses[mes - 1];
-    else if (c == 'm') out += n == 1 ? std::to_string(mes) : DosDigitos(mes);
-    else if (c == 'y') out += n <= 2 ? DosDigitos(anio % 100) : std::to_string(anio);
-    else if (c == 'h') out += n == 1 ? std::to_string(v.hora) : DosDigitos(v.hora);
-    else if (c == 'n') out += n == 1 ? std::to_string(v.minuto) : DosDigitos(v.minuto);
-    else if (c == 's') out += n == 1 ? std::to_string(v.segundo) : DosDigitos(v.segundo);
-    else out.append(f.substr(i, n));
-    if (c == 'h') trasHora = true;
-    else if (c == 'd' || c == 'y' || c == 's' || c == 'm') trasHora = false;
+    if (c == 'd')
+      out += n == 1 ? std::to_string(dia) : DosDigitos(dia);
+    else if (c == 'm' && trasHora && n <= 2)
+      out += n == 1 ? std::to_string(v.minuto) : DosDigitos(v.minuto);
+    else if (c == 'm' && n >= 4)
+      out += kMesesLargos[mes - 1];
+    else if (c == 'm' && n == 3)
+      out += kMeses[mes - 1];
+    else if (c == 'm')
+      out += n == 1 ? std::to_string(mes) : DosDigitos(mes);
+    else if (c == 'y')
+      out += n <= 2 ? DosDigitos(anio % 100) : std::to_string(anio);
+    else if (c == 'h')
+      out += n == 1 ? std::to_string(v.hora) : DosDigitos(v.hora);
+    else if (c == 'n')
+      out += n == 1 ? std::to_string(v.minuto) : DosDigitos(v.minuto);
+    else if (c == 's')
+      out += n == 1 ? std::to_string(v.segundo) : DosDigitos(v.segundo);
+    else
+      out.append(f.substr(i, n));
+    if (c == 'h')
+      trasHora = true;
+    else if (c == 'd' || c == 'y' || c == 's' || c == 'm')
+      trasHora = false;
     i += n;
   }
   return out;
@@ -149,8 +161,9 @@ std::vector<std::string> Piezas(std::string_view s, std::size_t& finDeFecha) {
     }
     std::size_t j = i;
     const bool digitos = EsDigito(s[i]);
-    while (j < s.size() && (digitos ? EsDigito(s[j]) : (static_cast<unsigned char>(s[j]) >= 0x80 ||
-                                                          ((s[j] | 0x20) >= 'a' && (s[j] | 0x20) <= 'z'))))
+    while (j < s.size() &&
+           (digitos ? EsDigito(s[j])
+                    : (static_cast<unsigned char>(s[j]) >= 0x80 || ((s[j] | 0x20) >= 'a' && (s[j] | 0x20) <= 'z'))))
       ++j;
     if (j == i) break;
     piezas.emplace_back(s.substr(i, j - i));
@@ -179,8 +192,10 @@ std::optional<year_month_day> Fecha(const std::vector<std::string>& p) {
   } else if (EsNumero(p[0]) && p[0].size() <= 2 && EsNumero(p[2]) && p[2].size() <= 4) {
     d = std::stoi(p[0]), a = std::stoi(p[2]);
     m = EsNumero(p[1]) ? (p[1].size() <= 2 ? std::stoi(p[1]) : 0) : MesPorNombre(p[1]);
-    if (p[2].size() <= 2) a += a < 30 ? 2000 : 1900;
-    else if (p[2].size() == 3) return std::nullopt;
+    if (p[2].size() <= 2)
+      a += a < 30 ? 2000 : 1900;
+    else if (p[2].size() == 3)
+      return std::nullopt;
   } else {
     return std::nullopt;
   }
@@ -199,8 +214,10 @@ bool LeeHora(std::string_view s, FormatoCelda::FechaHora& v) {
     if (j == i) return false;
     partes.push_back(std::stoi(std::string(s.substr(i, j - i))));
     i = j;
-    if (i < s.size() && s[i] == ':') ++i;
-    else break;
+    if (i < s.size() && s[i] == ':')
+      ++i;
+    else
+      break;
   }
   const std::string resto = texto::Minusculas(texto::Reemplaza(texto::Recorta(s.substr(i)), ".", ""));
   std::string sinBlancos;
@@ -208,9 +225,12 @@ bool LeeHora(std::string_view s, FormatoCelda::FechaHora& v) {
     if (c != ' ') sinBlancos += c;
   if (partes.size() < 2) return false;
   int h = partes[0];
-  if (sinBlancos == "pm" && h >= 1 && h <= 11) h += 12;
-  else if (sinBlancos == "am" && h == 12) h = 0;
-  else if (!sinBlancos.empty() && sinBlancos != "am" && sinBlancos != "pm") return false;
+  if (sinBlancos == "pm" && h >= 1 && h <= 11)
+    h += 12;
+  else if (sinBlancos == "am" && h == 12)
+    h = 0;
+  else if (!sinBlancos.empty() && sinBlancos != "am" && sinBlancos != "pm")
+    return false;
   if ((sinBlancos == "am" || sinBlancos == "pm") && (partes[0] < 1 || partes[0] > 12)) return false;
   const int m = partes[1], seg = partes.size() > 2 ? partes[2] : 0;
   if (h > 23 || m > 59 || seg > 59) return false;
@@ -228,10 +248,14 @@ std::optional<double> FormatoCelda::LeeNumero(std::string_view texto) {
   bool digitos = false, punto = false;
   for (; i < s.size(); ++i) {
     const char c = s[i];
-    if (EsDigito(c)) digitos = true, limpio += c;
-    else if (c == ',' && !punto && digitos) continue;
-    else if (c == '.' && !punto) punto = true, limpio += c;
-    else return std::nullopt;
+    if (EsDigito(c))
+      digitos = true, limpio += c;
+    else if (c == ',' && !punto && digitos)
+      continue;
+    else if (c == '.' && !punto)
+      punto = true, limpio += c;
+    else
+      return std::nullopt;
   }
   if (!digitos) return std::nullopt;
   if (limpio[0] == '+') limpio.erase(0, 1);
@@ -245,8 +269,8 @@ std::optional<FormatoCelda::FechaHora> FormatoCelda::LeeFecha(std::string_view t
   const std::string s = texto::Recorta(texto);
   FechaHora v;
   if (s.empty()) return std::nullopt;
-  if (s.find(':') != std::string::npos && s.find_first_of("/-") == std::string::npos &&
-      EsDigito(s[0]) && s.find(':') <= 2) {
+  if (s.find(':') != std::string::npos && s.find_first_of("/-") == std::string::npos && EsDigito(s[0]) &&
+      s.find(':') <= 2) {
     if (LeeHora(s, v)) return v;
     return std::nullopt;
   }

@@ -20,7 +20,7 @@ using FnValidador = bool(const std::string& texto, int renglon, int columna);
 using FnCelda = void(int renglon, int columna);  // DespuesDeEditar, PorEspacio
 using FnRenglon = void(int renglon);             // AntesDeInsertar, SuprimeLinea
 using FnLlenarCombo = void(ListaDeOpciones& combo, int renglon, int columna);
-using FnValor = std::string();                   // ShiftF1
+using FnValor = std::string();  // ShiftF1
 
 template <typename F>
 class LlamadaGrid {
@@ -29,8 +29,8 @@ class LlamadaGrid {
   LlamadaGrid(const char* nombre) : nombre_(nombre ? nombre : "") {}
   LlamadaGrid(std::string nombre) : nombre_(std::move(nombre)) {}
   template <typename C>
-    requires(!std::convertible_to<C, std::string> && std::constructible_from<std::function<F>, C>)
-  LlamadaGrid(C funcion) : funcion_(std::move(funcion)) {}
+  requires(!std::convertible_to<C, std::string> && std::constructible_from<std::function<F>, C>) LlamadaGrid(C funcion)
+      : funcion_(std::move(funcion)) {}
 
   bool Vacia() const { return nombre_.empty() && !funcion_; }
   // The method name; empty for a call-back given directly.

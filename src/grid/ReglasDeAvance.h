@@ -23,8 +23,8 @@ class ReglasDeAvance {
     bool abrirEditor;
   };
   // `ultimoRenglon` is the grid's last row (rows count less one).
-  static Destino Siguiente(const std::vector<clsColumnasGrid>& columnas, int renglon, int columna,
-                           int ultimoRenglon, bool agregarRenglones);
+  static Destino Siguiente(const std::vector<clsColumnasGrid>& columnas, int renglon, int columna, int ultimoRenglon,
+                           bool agregarRenglones);
 };
 
 }  // namespace travesa

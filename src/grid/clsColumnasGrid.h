@@ -28,11 +28,11 @@ struct clsColumnasGrid {
   // Applied to the value written into the cell ("#,0.00", "dd/mmm/yyyy"...);
   // empty: the value as typed.
   std::string Formato;
-  std::string Mascara;  // input mask of the masked box ("##/##/####")
+  std::string Mascara;                 // input mask of the masked box ("##/##/####")
   LlamadaGrid<FnValidador> Validador;  // empty: every value is valid
   LlamadaGrid<FnValor> ShiftF1;        // look-up run by Shift+F1
   LlamadaGrid<FnLlenarCombo> LlenarCombos;
-  float TamañoFuenteCheckBox = 0;  // points of the check mark; 0: the grid's size
+  float TamañoFuenteCheckBox = 0;        // points of the check mark; 0: the grid's size
   LlamadaGrid<FnCelda> DespuesDeEditar;  // run once a value was written
 };
 

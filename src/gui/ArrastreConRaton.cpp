@@ -15,8 +15,7 @@ void ArrastreConRaton::Agrega(QWidget* control) { control->installEventFilter(th
 
 bool ArrastreConRaton::eventFilter(QObject* objeto, QEvent* evento) {
   const QEvent::Type tipo = evento->type();
-  if (tipo != QEvent::MouseButtonPress && tipo != QEvent::MouseMove && tipo != QEvent::MouseButtonRelease)
-    return false;
+  if (tipo != QEvent::MouseButtonPress && tipo != QEvent::MouseMove && tipo != QEvent::MouseButtonRelease) return false;
   const auto* raton = static_cast<QMouseEvent*>(evento);
   const QPoint donde = raton->globalPosition().toPoint();
   if (tipo == QEvent::MouseButtonPress) {

@@ -5,7 +5,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-
 #include <algorithm>
 #include <vector>
 
@@ -72,49 +71,76 @@ class Caja : public QMessageBox {
 // The buttons of each flag value, in their order on the box.
 std::vector<Boton> BotonesDe(int botones) {
   switch (botones & kBotonesMascara) {
-    case Botones::kAceptarCancelar: return {QMessageBox::Ok, QMessageBox::Cancel};
-    case kAnularReintentarOmitir: return {QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore};
-    case kSiNoCancelar: return {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
-    case Botones::kSiNo: return {QMessageBox::Yes, QMessageBox::No};
-    case kReintentarCancelar: return {QMessageBox::Retry, QMessageBox::Cancel};
-    default: return {QMessageBox::Ok};
+    case Botones::kAceptarCancelar:
+      return {QMessageBox::Ok, QMessageBox::Cancel};
+    case kAnularReintentarOmitir:
+      return {QMessageBox::Abort, QMessageBox::Retry, QMessageBox::Ignore};
+    case kSiNoCancelar:
+      return {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel};
+    case Botones::kSiNo:
+      return {QMessageBox::Yes, QMessageBox::No};
+    case kReintentarCancelar:
+      return {QMessageBox::Retry, QMessageBox::Cancel};
+    default:
+      return {QMessageBox::Ok};
   }
 }
 
 QMessageBox::Icon IconoDe(int botones) {
   switch (Botones::Icono(botones)) {
-    case Botones::kCritico: return QMessageBox::Critical;
-    case Botones::kPregunta: return QMessageBox::Question;
-    case Botones::kExclamacion: return QMessageBox::Warning;
-    case Botones::kInformacion: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case Botones::kCritico:
+      return QMessageBox::Critical;
+    case Botones::kPregunta:
+      return QMessageBox::Question;
+    case Botones::kExclamacion:
+      return QMessageBox::Warning;
+    case Botones::kInformacion:
+      return QMessageBox::Information;
+    default:
+      return QMessageBox::NoIcon;
   }
 }
 
 // The buttons speak Spanish whatever translations the system has.
 QString TextoDe(Boton b) {
   switch (b) {
-    case QMessageBox::Ok: return QStringLiteral("Aceptar");
-    case QMessageBox::Cancel: return QStringLiteral("Cancelar");
-    case QMessageBox::Abort: return QStringLiteral("Anular");
-    case QMessageBox::Retry: return QStringLiteral("&Reintentar");
-    case QMessageBox::Ignore: return QStringLiteral("&Omitir");
-    case QMessageBox::Yes: return QStringLiteral("&Sí");
-    case QMessageBox::No: return QStringLiteral("&No");
-    default: return {};
+    case QMessageBox::Ok:
+      return QStringLiteral("Aceptar");
+    case QMessageBox::Cancel:
+      return QStringLiteral("Cancelar");
+    case QMessageBox::Abort:
+      return QStringLiteral("Anular");
+    case QMessageBox::Retry:
+      return QStringLiteral("&Reintentar");
+    case QMessageBox::Ignore:
+      return QStringLiteral("&Omitir");
+    case QMessageBox::Yes:
+      return QStringLiteral("&Sí");
+    case QMessageBox::No:
+      return QStringLiteral("&No");
+    default:
+      return {};
   }
 }
 
 int Codigo(int respuesta) {
   switch (respuesta) {
-    case QMessageBox::Ok: return Botones::kRespAceptar;
-    case QMessageBox::Cancel: return Botones::kRespCancelar;
-    case QMessageBox::Abort: return kRespAnular;
-    case QMessageBox::Retry: return kRespReintentar;
-    case QMessageBox::Ignore: return kRespOmitir;
-    case QMessageBox::Yes: return Botones::kRespSi;
-    case QMessageBox::No: return Botones::kRespNo;
-    default: return 0;
+    case QMessageBox::Ok:
+      return Botones::kRespAceptar;
+    case QMessageBox::Cancel:
+      return Botones::kRespCancelar;
+    case QMessageBox::Abort:
+      return kRespAnular;
+    case QMessageBox::Retry:
+      return kRespReintentar;
+    case QMessageBox::Ignore:
+      return kRespOmitir;
+    case QMessageBox::Yes:
+      return Botones::kRespSi;
+    case QMessageBox::No:
+      return Botones::kRespNo;
+    default:
+      return 0;
   }
 }
 

@@ -77,6 +77,8 @@ EncabezadoVentana::EncabezadoVentana(QWidget* padre)
 
 void EncabezadoVentana::setTitulo(const QString& titulo) { titulo_->setText(titulo); }
 
-QPoint EncabezadoVentana::BajoElLogo() const { return imgLogoVentana_->mapToGlobal(imgLogoVentana_->rect().bottomLeft()); }
+QPoint EncabezadoVentana::BajoElLogo() const {
+  return imgLogoVentana_->mapToGlobal(imgLogoVentana_->rect().bottomLeft());
+}
 
 }  // namespace travesa

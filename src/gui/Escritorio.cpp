@@ -1,7 +1,6 @@
 #include "gui/Escritorio.h"
 
 #include <QApplication>
-
 #include <cstring>
 #include <filesystem>
 #include <memory>

@@ -20,9 +20,8 @@ void Mueve(QWidget* desde, bool adelante) {
   // The next control that can take the focus, in tab order.
   do {
     siguiente = adelante ? siguiente->nextInFocusChain() : siguiente->previousInFocusChain();
-  } while (siguiente != desde &&
-           !(siguiente->isVisible() && siguiente->isEnabled() && (siguiente->focusPolicy() & Qt::TabFocus) &&
-             ventana->isAncestorOf(siguiente)));
+  } while (siguiente != desde && !(siguiente->isVisible() && siguiente->isEnabled() &&
+                                   (siguiente->focusPolicy() & Qt::TabFocus) && ventana->isAncestorOf(siguiente)));
   siguiente->setFocus(adelante ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 

@@ -45,7 +45,8 @@ void OperadorVentana::Ceder() {
 }
 
 void OperadorVentana::Pitido() {
-  QMetaObject::invokeMethod(this, [] { QApplication::beep(); }, Qt::AutoConnection);
+  QMetaObject::invokeMethod(
+      this, [] { QApplication::beep(); }, Qt::AutoConnection);
 }
 
 }  // namespace travesa

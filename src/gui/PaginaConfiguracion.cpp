@@ -93,12 +93,34 @@ PaginaConfiguracion::PaginaConfiguracion(FuenteDeSeries series, QWidget* padre)
 // movements, transfer), the right one (catalogue options, labels), the
 // timer, then the commands.
 void PaginaConfiguracion::OrdenDeLectura() {
-  const std::vector<QWidget*> orden = {
-      txtConfig_[kTxtSitio], txtConfig_[kTxtUsuario], txtConfig_[kTxtContrasena], txtConfig_[kTxtCarpeta],
-      txtConfig_[kTxtContrasenaApp], chkVer_, OptMovs_[0], OptMovs_[1], OptMovs_[2], cmbSerie_, chkTraspaso_,
-      txtConfig_[kTxtEmpresa], txtConfig_[kTxtSerieTraspasos], chkEnvDomics_, chkPasarProds_, chkPresentacion_,
-      chkPreciosNegociados_, chkSoloProdsLdeP_, txtConfig_[kTxtPrecio], chkEtiqs_[0], chkEtiqs_[1], chkEtiqs_[2],
-      chkEtiqs_[3], chkTimer_, txtTimer_, cmdProbar_, cmdGrabar_, cmdRegresar_};
+  const std::vector<QWidget*> orden = {txtConfig_[kTxtSitio],
+                                       txtConfig_[kTxtUsuario],
+                                       txtConfig_[kTxtContrasena],
+                                       txtConfig_[kTxtCarpeta],
+                                       txtConfig_[kTxtContrasenaApp],
+                                       chkVer_,
+                                       OptMovs_[0],
+                                       OptMovs_[1],
+                                       OptMovs_[2],
+                                       cmbSerie_,
+                                       chkTraspaso_,
+                                       txtConfig_[kTxtEmpresa],
+                                       txtConfig_[kTxtSerieTraspasos],
+                                       chkEnvDomics_,
+                                       chkPasarProds_,
+                                       chkPresentacion_,
+                                       chkPreciosNegociados_,
+                                       chkSoloProdsLdeP_,
+                                       txtConfig_[kTxtPrecio],
+                                       chkEtiqs_[0],
+                                       chkEtiqs_[1],
+                                       chkEtiqs_[2],
+                                       chkEtiqs_[3],
+                                       chkTimer_,
+                                       txtTimer_,
+                                       cmdProbar_,
+                                       cmdGrabar_,
+                                       cmdRegresar_};
   for (std::size_t i = 1; i < orden.size(); ++i) setTabOrder(orden[i - 1], orden[i]);
 }
 
@@ -106,7 +128,8 @@ QWidget* PaginaConfiguracion::CreaSitio() {
   auto* grupo = new QGroupBox(QStringLiteral("Sitio FTP"), this);
   auto* f = new QFormLayout(grupo);
   chkVer_ = Casilla(QStringLiteral("Ver datos"), "chkVer", grupo);
-  lblContrasenaApp_ = ConNombre(new QLabel(QStringLiteral("Contraseña app:"), grupo), QStringLiteral("lblContrasenaApp"));
+  lblContrasenaApp_ =
+      ConNombre(new QLabel(QStringLiteral("Contraseña app:"), grupo), QStringLiteral("lblContrasenaApp"));
   f->addRow(QStringLiteral("Sitio FTP:"), txtConfig_[kTxtSitio]);
   f->addRow(QStringLiteral("Usuario:"), txtConfig_[kTxtUsuario]);
   f->addRow(QStringLiteral("Contraseña:"), txtConfig_[kTxtContrasena]);
@@ -185,8 +208,9 @@ QWidget* PaginaConfiguracion::CreaEtiquetas() {
   const char* etiquetas[] = {"modificaprecios", "vercxc", "capturapagos", "asistencia"};
   auto* lista = new QVBoxLayout(grupo);
   for (std::size_t i = 0; i < chkEtiqs_.size(); ++i) {
-    chkEtiqs_[i] = ConNombre(new QCheckBox(QStringLiteral("Etiqueta «%1»").arg(QString::fromLatin1(etiquetas[i])), grupo),
-                       QStringLiteral("chkEtiqs%1").arg(i));
+    chkEtiqs_[i] =
+        ConNombre(new QCheckBox(QStringLiteral("Etiqueta «%1»").arg(QString::fromLatin1(etiquetas[i])), grupo),
+                  QStringLiteral("chkEtiqs%1").arg(i));
     teclas_->AvanzaConEnter(chkEtiqs_[i]);
     lista->addWidget(chkEtiqs_[i]);
   }
@@ -278,7 +302,7 @@ void PaginaConfiguracion::MuestraOpciones(const Ajustes& a) {
   Marca(chkTraspaso_, a.Traspaso);
   txtConfig_[kTxtEmpresa]->setText(textoqt::AQt(a.EmpresaTraspaso));
   txtConfig_[kTxtSerieTraspasos]->setText(a.SerieTraspasos == kSinSerieDeTraspasos ? QString()
-                                                                                      : textoqt::AQt(a.SerieTraspasos));
+                                                                                   : textoqt::AQt(a.SerieTraspasos));
   txtConfig_[kTxtEmpresa]->setEnabled(chkTraspaso_->isChecked());
   txtConfig_[kTxtSerieTraspasos]->setEnabled(chkTraspaso_->isChecked());
   Marca(chkTimer_, a.Automatico);

@@ -5,7 +5,6 @@
 // the minutes, the fields that a check box enables, the series list of orders
 // and remissions). The commands Probar, Grabar and Regresar are the window's.
 #include <QWidget>
-
 #include <array>
 #include <functional>
 #include <string>

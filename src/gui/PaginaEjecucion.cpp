@@ -135,11 +135,12 @@ QWidget* PaginaEjecucion::CreaOpcionesGuardadas() {
   chkDomics_ = ConNombre(new QCheckBox(QStringLiteral("Enviar domicilios de clientes"), frame1), "chkDomics");
   chkSinExist_ =
       ConNombre(new QCheckBox(QStringLiteral("Pasar productos aunque no tengan existencia"), frame1), "chkSinExist");
-  chkConPresentacion_ = ConNombre(
-      new QCheckBox(QStringLiteral("Concatenar presentación a la descripción de prods."), frame1), "chkConPresentacion");
+  chkConPresentacion_ =
+      ConNombre(new QCheckBox(QStringLiteral("Concatenar presentación a la descripción de prods."), frame1),
+                "chkConPresentacion");
   auto* lista = new QVBoxLayout(frame1);
-  for (QWidget* w : std::initializer_list<QWidget*>{optTickets_, optPedidos_, optRemisiones_, chkDomics_,
-                                                    chkSinExist_, chkConPresentacion_})
+  for (QWidget* w : std::initializer_list<QWidget*>{optTickets_, optPedidos_, optRemisiones_, chkDomics_, chkSinExist_,
+                                                    chkConPresentacion_})
     lista->addWidget(w);
   frame1->hide();
   return frame1;

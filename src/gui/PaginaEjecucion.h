@@ -5,7 +5,6 @@
 // and the command buttons the user's rights allow. It also keeps, hidden, the
 // saved copies of the options the jobs read.
 #include <QWidget>
-
 #include <vector>
 
 #include "shell/Ajustes.h"

@@ -2,7 +2,6 @@
 // A rule of the core applied to a text field when the focus leaves it: the
 // field takes the text the rule gives back.
 #include <QObject>
-
 #include <functional>
 #include <string>
 #include <string_view>

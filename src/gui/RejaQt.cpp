@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTableWidget>
-
 #include <exception>
 
 #include "grid/EdicionGrid.h"
@@ -41,17 +40,28 @@ QString MascaraQt(const std::string& mascara) {
   QString qt;
   for (qsizetype i = 0; i < m.size(); ++i) {
     const QChar c = m[i];
-    if (c == u'#') qt += u'9';
-    else if (c == u'9') qt += u'0';
-    else if (c == u'?') qt += u'A';
-    else if (c == u'A') qt += u'N';
-    else if (c == u'a') qt += u'n';
-    else if (c == u'&') qt += u'X';
-    else if (c == u'C') qt += u'x';
-    else if (c == u'>' || c == u'<') qt += c;
-    else if (c == u'\\' && i + 1 < m.size()) qt += QStringLiteral("\\") + m[++i];
-    else if (kEspeciales.contains(c)) qt += QStringLiteral("\\") + c;
-    else qt += c;
+    if (c == u'#')
+      qt += u'9';
+    else if (c == u'9')
+      qt += u'0';
+    else if (c == u'?')
+      qt += u'A';
+    else if (c == u'A')
+      qt += u'N';
+    else if (c == u'a')
+      qt += u'n';
+    else if (c == u'&')
+      qt += u'X';
+    else if (c == u'C')
+      qt += u'x';
+    else if (c == u'>' || c == u'<')
+      qt += c;
+    else if (c == u'\\' && i + 1 < m.size())
+      qt += QStringLiteral("\\") + m[++i];
+    else if (kEspeciales.contains(c))
+      qt += QStringLiteral("\\") + c;
+    else
+      qt += c;
   }
   return qt + QStringLiteral("; ");
 }
@@ -207,9 +217,12 @@ void RejaQt::Coloca(QWidget& editor, const AperturaDeEditor& a) {
   if (item && item->background().style() != Qt::NoBrush) paleta.setBrush(QPalette::Base, item->background());
   editor.setPalette(paleta);
   Qt::Alignment alineacion = Qt::AlignLeft;
-  if (item) alineacion = Qt::Alignment(item->textAlignment());
-  else if (alineaciones_.count(a.columna)) alineacion = alineaciones_.at(a.columna);
-  if (QLineEdit* linea = LineaDe(&editor)) linea->setAlignment((alineacion & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
+  if (item)
+    alineacion = Qt::Alignment(item->textAlignment());
+  else if (alineaciones_.count(a.columna))
+    alineacion = alineaciones_.at(a.columna);
+  if (QLineEdit* linea = LineaDe(&editor))
+    linea->setAlignment((alineacion & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
 }
 
 void RejaQt::AbreEditor(const AperturaDeEditor& a) {
@@ -223,8 +236,10 @@ void RejaQt::AbreEditor(const AperturaDeEditor& a) {
     linea->setMaxLength(a.longitud > 0 ? a.longitud : 32767);
     linea->setText(textoqt::AQt(a.texto));
   }
-  if (a.seleccionaTodo) linea->selectAll();
-  else linea->end(false);
+  if (a.seleccionaTodo)
+    linea->selectAll();
+  else
+    linea->end(false);
   abierto_ = editor;
   editor->show();
   editor->raise();
@@ -256,7 +271,10 @@ void RejaQt::EnfocaEditor() {
     return;
   }
   QMetaObject::invokeMethod(
-      this, [editor] { if (editor && editor->isVisible()) editor->setFocus(Qt::OtherFocusReason); },
+      this,
+      [editor] {
+        if (editor && editor->isVisible()) editor->setFocus(Qt::OtherFocusReason);
+      },
       Qt::QueuedConnection);
 }
 
@@ -267,8 +285,7 @@ void RejaQt::EnfocaReja() { tabla_->setFocus(Qt::OtherFocusReason); }
 bool RejaQt::eventFilter(QObject* objeto, QEvent* evento) {
   if (!edicion_ || !tabla_) return false;
   const bool enEditor = abierto_ && (objeto == abierto_ || objeto == LineaDe(abierto_));
-  if (evento->type() == QEvent::KeyPress && objeto == tabla_)
-    return TeclaEnReja(static_cast<QKeyEvent&>(*evento));
+  if (evento->type() == QEvent::KeyPress && objeto == tabla_) return TeclaEnReja(static_cast<QKeyEvent&>(*evento));
   if (evento->type() == QEvent::KeyPress && enEditor) return TeclaEnEditor(static_cast<QKeyEvent&>(*evento));
   if (evento->type() == QEvent::FocusOut && objeto == abierto_) {
     // Another window coming up (a message, the combo's list) is no leaving.

@@ -11,7 +11,6 @@
 #include <QPointer>
 #include <QString>
 #include <QTableWidget>
-
 #include <map>
 #include <memory>
 

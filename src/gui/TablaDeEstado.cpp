@@ -104,9 +104,7 @@ void TablaDeEstado::Muestra(const std::vector<ConsultaDelHistorial::EstadoDeVend
     tblEstado_->setItem(r, kPublicado, Celda(Momento(e.publicado, "nunca")));
     tblEstado_->setItem(r, kEnSitio, Celda(QString::number(e.enSitio), true));
     tblEstado_->setItem(r, kPagos, Celda(QString::number(e.pagosEnEspera), true));
-    tblEstado_->setItem(
-        r, kAviso,
-        Celda(e.senalado ? QStringLiteral("Sin archivos en %1 h").arg(horas) : QString()));
+    tblEstado_->setItem(r, kAviso, Celda(e.senalado ? QStringLiteral("Sin archivos en %1 h").arg(horas) : QString()));
     if (e.senalado)
       Pinta(tblEstado_, r, kFondoSenalado, kTextoSenalado);
     else if (e.enSitio > 0 || e.pagosEnEspera > 0)

@@ -122,7 +122,8 @@ void TablaDeResumen::Muestra(const ResumenLectura& r) {
   lblTotales_->setVisible(!totales.isEmpty());
   std::string otros = ResumenEnTabla::TextoDeClientes(r);
   for (const ResultadoTraspaso& t : r.traspasos)
-    otros += (t.guardado.empty() ? std::string() : "[" + t.guardado + "] ") + ResumenEnTabla::TextoDelTraspaso(t) + "\n";
+    otros +=
+        (t.guardado.empty() ? std::string() : "[" + t.guardado + "] ") + ResumenEnTabla::TextoDelTraspaso(t) + "\n";
   lblOtros_->setText(textoqt::AQt(otros).trimmed());
   lblOtros_->setVisible(!otros.empty());
   show();
@@ -132,8 +133,9 @@ void TablaDeResumen::AgregaPosteadas(const ResultadoVentas& v) {
   for (const VentaPosteada& p : v.posteadas) {
     const int r = tblVentas_->rowCount();
     tblVentas_->insertRow(r);
-    tblVentas_->setItem(r, kEstado, new Celda(p.clienteDesconocido ? QStringLiteral("Cliente desconocido")
-                                                                   : QStringLiteral("Grabada")));
+    tblVentas_->setItem(
+        r, kEstado,
+        new Celda(p.clienteDesconocido ? QStringLiteral("Cliente desconocido") : QStringLiteral("Grabada")));
     tblVentas_->setItem(r, kFecha, new Celda(textoqt::AQt(ResumenEnTabla::Dia(p.fecha)), textoqt::AQt(p.fecha)));
     tblVentas_->setItem(r, kDocumento, new Celda(textoqt::AQt(p.tipo)));
     tblVentas_->setItem(r, kSerie, new Celda(textoqt::AQt(p.serie)));
@@ -146,8 +148,8 @@ void TablaDeResumen::AgregaPosteadas(const ResultadoVentas& v) {
     total->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     tblVentas_->setItem(r, kTotal, total);
     tblVentas_->setItem(r, kArchivo, new Celda(textoqt::AQt(p.archivo)));
-    tblVentas_->setItem(r, kMotivo, new Celda(p.clienteDesconocido ? QStringLiteral("El cliente no existe en Norvento")
-                                                                  : QString()));
+    tblVentas_->setItem(
+        r, kMotivo, new Celda(p.clienteDesconocido ? QStringLiteral("El cliente no existe en Norvento") : QString()));
     if (p.clienteDesconocido) Pinta(tblVentas_, r, kFondoDesconocido);
   }
 }
@@ -157,8 +159,9 @@ void TablaDeResumen::AgregaFallidas(const ResultadoVentas& v) {
     const int r = tblVentas_->rowCount();
     tblVentas_->insertRow(r);
     tblVentas_->setItem(r, kEstado, new Celda(QStringLiteral("No se grabó")));
-    tblVentas_->setItem(r, kFecha, new Celda(textoqt::AQt(ResumenEnTabla::Dia(f.fecha) + " " + f.hora),
-                                             textoqt::AQt(f.fecha + " " + f.hora)));
+    tblVentas_->setItem(
+        r, kFecha,
+        new Celda(textoqt::AQt(ResumenEnTabla::Dia(f.fecha) + " " + f.hora), textoqt::AQt(f.fecha + " " + f.hora)));
     for (int c : {kDocumento, kSerie, kNombre}) tblVentas_->setItem(r, c, new Celda(QString()));
     tblVentas_->setItem(r, kFolio, new Celda(QString(), -1.0));
     tblVentas_->setItem(r, kTotal, new Celda(QString(), -1.0));

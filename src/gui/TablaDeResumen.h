@@ -18,7 +18,19 @@ class TablaDeResumen : public QWidget {
   Q_OBJECT
 
  public:
-  enum Columna : int { kEstado, kFecha, kDocumento, kSerie, kFolio, kCliente, kNombre, kTotal, kArchivo, kMotivo, kColumnas };
+  enum Columna : int {
+    kEstado,
+    kFecha,
+    kDocumento,
+    kSerie,
+    kFolio,
+    kCliente,
+    kNombre,
+    kTotal,
+    kArchivo,
+    kMotivo,
+    kColumnas
+  };
 
   explicit TablaDeResumen(QWidget* padre);
 

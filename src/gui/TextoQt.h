@@ -2,7 +2,6 @@
 // Texts between the core (UTF-8 std::string, "\r" and "\r\n" line breaks) and
 // Qt (QString, "\n").
 #include <QString>
-
 #include <string>
 #include <string_view>
 

@@ -2,7 +2,6 @@
 
 #include <QEventLoop>
 #include <QThread>
-
 #include <exception>
 #include <memory>
 

@@ -3,7 +3,6 @@
 // window. Not modal; it opens where it was last closed, with the size it had
 // (section "frmDescripcion" of the INI file).
 #include <QWidget>
-
 #include <filesystem>
 
 class QTextBrowser;

@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "ftp/PruebaConexion.h"
 #include "gui/ArrastreConRaton.h"
 #include "gui/AvanceDelTrabajo.h"
 #include "gui/CredencialesVentana.h"
@@ -35,7 +36,6 @@
 #include "shell/Interrupcion.h"
 #include "shell/Permisos.h"
 #include "shell/ReglasAjustes.h"
-#include "ftp/PruebaConexion.h"
 #include "shell/clsAcceso.h"
 #include "shell/host/Bitacora.h"
 #include "shell/host/ErrorTravesa.h"
@@ -81,7 +81,8 @@ frmInicial::frmInicial(Programa& programa, OperadorVentana& operador, Opciones o
 
   encabezado_->setTitulo(windowTitle());
   ejecucion_->LlenaVendedores(programa_.Vendedores());
-  ejecucion_->SeleccionaVendedor(textoqt::AQt(libNalda::LeeIni(textoqt::DeQt(objectName()), kClaveVendedor, programa_.ini())));
+  ejecucion_->SeleccionaVendedor(
+      textoqt::AQt(libNalda::LeeIni(textoqt::DeQt(objectName()), kClaveVendedor, programa_.ini())));
   const BasesDD& bd = programa_.bd();
   ejecucion_->setMuestra(textoqt::AQt(" Servidor: " + bd.cRuta + "\r" + "  Base de datos: " + bd.cMiBase));
   configuracion_->MuestraFTP(programa_.ajustes());

@@ -14,7 +14,6 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
-
 #include <chrono>
 #include <functional>
 
@@ -41,7 +40,7 @@ class frmInicial : public QWidget {
 
  public:
   struct Opciones {
-    bool sinLogin = false;                        // "/sinlogin": closing without the question
+    bool sinLogin = false;                      // "/sinlogin": closing without the question
     std::chrono::milliseconds intervalo{1000};  // the timer's tick
   };
 

@@ -30,10 +30,14 @@ constexpr int kAnchoHoraPago = 1100;
 
 int AnchoEnVentana(int columna) {
   switch (columna) {
-    case R::kSelector: return kAnchoDelNumero;
-    case R::kFechaPago: return kAnchoFechaPago;
-    case R::kHoraPago: return kAnchoHoraPago;
-    default: return R::Columnas()[static_cast<std::size_t>(columna)].ancho;
+    case R::kSelector:
+      return kAnchoDelNumero;
+    case R::kFechaPago:
+      return kAnchoFechaPago;
+    case R::kHoraPago:
+      return kAnchoHoraPago;
+    default:
+      return R::Columnas()[static_cast<std::size_t>(columna)].ancho;
   }
 }
 

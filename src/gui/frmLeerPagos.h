@@ -8,7 +8,6 @@
 // Closing without applying asks first; the payments then wait for the next
 // review (see RevisionDePagos).
 #include <QDialog>
-
 #include <memory>
 #include <string_view>
 #include <vector>

@@ -23,8 +23,8 @@ using Sentencia = std::unique_ptr<sqlite3_stmt, Reinicia>;
 }  // namespace
 
 BaseSqlite::BaseSqlite(const std::filesystem::path& archivo) : archivo_(archivo) {
-  if (sqlite3_open_v2(archivo.string().c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX,
-                      nullptr) != SQLITE_OK) {
+  if (sqlite3_open_v2(archivo.string().c_str(), &db_,
+                      SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX, nullptr) != SQLITE_OK) {
     const std::string motivo = db_ ? sqlite3_errmsg(db_) : "sin memoria";
     sqlite3_close(db_);
     db_ = nullptr;

@@ -63,9 +63,10 @@ std::vector<ConsultaDelHistorial::PagoDeCorrida> Pagos(BaseSqlite& h, long long 
                                                        const std::string& buscar) {
   const std::string patron = "%" + buscar + "%";
   std::vector<ConsultaDelHistorial::PagoDeCorrida> pagos;
-  for (const auto& p : h.Consulta("SELECT archivo, cliente, cxc, monto, decision FROM pagos WHERE corrida = ? AND "
-                                  "(? = '' OR vendedor = ?) AND (? = '' OR archivo LIKE ? OR cliente LIKE ?) ORDER BY id",
-                                  {corrida, vendedor, vendedor, buscar, patron, patron}))
+  for (const auto& p :
+       h.Consulta("SELECT archivo, cliente, cxc, monto, decision FROM pagos WHERE corrida = ? AND "
+                  "(? = '' OR vendedor = ?) AND (? = '' OR archivo LIKE ? OR cliente LIKE ?) ORDER BY id",
+                  {corrida, vendedor, vendedor, buscar, patron, patron}))
     pagos.push_back({p[0], p[1], p[2], Numero(p[3]), p[4]});
   return pagos;
 }
@@ -87,8 +88,8 @@ std::vector<ConsultaDelHistorial::Corrida> ConsultaDelHistorial::Corridas(BaseSq
                                     {id, vendedor, vendedor})) {
       Archivo a{f[0], static_cast<long long>(Numero(f[1])), f[2], f[3], {}, {}};
       Contenido(h, id, buscar, a);
-      const bool coincide = buscar.empty() || a.nombre.find(buscar) != std::string::npos || !a.documentos.empty() ||
-                            !a.fallas.empty();
+      const bool coincide =
+          buscar.empty() || a.nombre.find(buscar) != std::string::npos || !a.documentos.empty() || !a.fallas.empty();
       if (coincide) corrida.archivos.push_back(std::move(a));
     }
     if (corrida.tipo == "pagos") corrida.pagos = Pagos(h, id, vendedor, buscar);
@@ -137,18 +138,24 @@ std::vector<ConsultaDelHistorial::EstadoDeVendedor> ConsultaDelHistorial::Estado
     EstadoDeVendedor e;
     e.clave = v.clave;
     e.nombre = v.nombre;
-    e.publicado = Uno(h, "SELECT MAX(inicio) FROM corridas WHERE tipo = 'generar' AND resultado = 'completa' AND "
-                         "(vendedor = ? OR vendedor = '')", {v.clave});
+    e.publicado = Uno(h,
+                      "SELECT MAX(inicio) FROM corridas WHERE tipo = 'generar' AND resultado = 'completa' AND "
+                      "(vendedor = ? OR vendedor = '')",
+                      {v.clave});
     for (const auto& f : h.Consulta("SELECT dispositivo, MAX(momento), nombre FROM archivos WHERE vendedor = ? "
-                                    "GROUP BY dispositivo ORDER BY dispositivo", {v.clave}))
+                                    "GROUP BY dispositivo ORDER BY dispositivo",
+                                    {v.clave}))
       e.dispositivos.push_back((f[0].empty() ? "?" : f[0]) + ": " + f[1] + ", " + f[2]);
     e.ultimoArchivo = Uno(h, "SELECT MAX(momento) FROM archivos WHERE vendedor = ?", {v.clave});
-    e.enSitio = std::stoi(Uno(h, "SELECT COUNT(*) FROM archivos a WHERE a.vendedor = ? AND a.destino NOT LIKE "
-                                 "'grabado%' AND a.id = (SELECT MAX(x.id) FROM archivos x WHERE x.nombre = a.nombre)",
+    e.enSitio = std::stoi(Uno(h,
+                              "SELECT COUNT(*) FROM archivos a WHERE a.vendedor = ? AND a.destino NOT LIKE "
+                              "'grabado%' AND a.id = (SELECT MAX(x.id) FROM archivos x WHERE x.nombre = a.nombre)",
                               {v.clave}));
-    e.pagosEnEspera = std::stoi(Uno(h, "SELECT COUNT(*) FROM pagos p WHERE p.vendedor = ? AND p.decision = 'en espera' "
-                                       "AND p.id = (SELECT MAX(x.id) FROM pagos x WHERE x.cxc = p.cxc AND "
-                                       "x.cliente = p.cliente AND x.archivo = p.archivo)", {v.clave}));
+    e.pagosEnEspera = std::stoi(Uno(h,
+                                    "SELECT COUNT(*) FROM pagos p WHERE p.vendedor = ? AND p.decision = 'en espera' "
+                                    "AND p.id = (SELECT MAX(x.id) FROM pagos x WHERE x.cxc = p.cxc AND "
+                                    "x.cliente = p.cliente AND x.archivo = p.archivo)",
+                                    {v.clave}));
     e.ultimaLectura = Uno(h, "SELECT MAX(inicio) FROM corridas WHERE tipo = 'leer'", {});
     e.senalado = e.ultimoArchivo.empty() || e.ultimoArchivo < limite;
     todos.push_back(std::move(e));
@@ -170,7 +177,8 @@ std::string ConsultaDelHistorial::TextoDeEstado(const std::vector<EstadoDeVended
     t += LineaDeEstado(e) + "\n";
     for (const std::string& d : e.dispositivos) t += "    " + d + "\n";
   }
-  if (!todos.empty()) t += "Última lectura: " + (todos.front().ultimaLectura.empty() ? "ninguna" : todos.front().ultimaLectura) + "\n";
+  if (!todos.empty())
+    t += "Última lectura: " + (todos.front().ultimaLectura.empty() ? "ninguna" : todos.front().ultimaLectura) + "\n";
   return t;
 }
 
@@ -183,8 +191,8 @@ std::string ConsultaDelHistorial::JsonDeEstado(const std::vector<EstadoDeVendedo
     t += std::string(i ? "," : "") + "\n  {\"vendedor\": " + Json(e.clave) + ", \"nombre\": " + Json(e.nombre) +
          ", \"publicado\": " + Json(e.publicado) + ", \"ultimo_archivo\": " + Json(e.ultimoArchivo) +
          ", \"dispositivos\": [" + dispositivos + "], \"en_sitio\": " + std::to_string(e.enSitio) +
-         ", \"pagos_en_espera\": " + std::to_string(e.pagosEnEspera) + ", \"ultima_lectura\": " +
-         Json(e.ultimaLectura) + ", \"senalado\": " + (e.senalado ? "true" : "false") + "}";
+         ", \"pagos_en_espera\": " + std::to_string(e.pagosEnEspera) +
+         ", \"ultima_lectura\": " + Json(e.ultimaLectura) + ", \"senalado\": " + (e.senalado ? "true" : "false") + "}";
   }
   return t + "\n]\n";
 }

@@ -46,20 +46,19 @@ class ConsultaDelHistorial {
   static std::vector<Corrida> Corridas(BaseSqlite& h, const std::string& dia, const std::string& vendedor,
                                        const std::string& buscar);
   // The same as text.
-  static std::string Dia(BaseSqlite& h, const std::string& dia, const std::string& vendedor,
-                         const std::string& buscar);
+  static std::string Dia(BaseSqlite& h, const std::string& dia, const std::string& vendedor, const std::string& buscar);
   static std::string TextoDeCorridas(const std::vector<Corrida>& corridas, const std::string& dia);
 
   struct EstadoDeVendedor {
     std::string clave;
     std::string nombre;
-    std::string publicado;         // the last catalogue publish for the seller (or for all)
+    std::string publicado;                  // the last catalogue publish for the seller (or for all)
     std::vector<std::string> dispositivos;  // "device: time, file" of the last file of each
-    std::string ultimoArchivo;     // time of the seller's last file
-    int enSitio = 0;               // files kept on the site
+    std::string ultimoArchivo;              // time of the seller's last file
+    int enSitio = 0;                        // files kept on the site
     int pagosEnEspera = 0;
-    std::string ultimaLectura;     // the last read run
-    bool senalado = false;         // nothing since `horas`
+    std::string ultimaLectura;  // the last read run
+    bool senalado = false;      // nothing since `horas`
   };
   // Hours without a file after which a seller is flagged: "Horas sin enviar"
   // of [Configuración] in the INI file, 24 when absent.

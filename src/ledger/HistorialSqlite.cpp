@@ -10,8 +10,8 @@
 #include "shell/Programa.h"
 #include "shell/host/Bitacora.h"
 #include "shell/host/Conexion.h"
-#include "shell/host/libNalda.h"
 #include "shell/host/ErrorTravesa.h"
+#include "shell/host/libNalda.h"
 
 namespace travesa {
 namespace {
@@ -88,7 +88,8 @@ HistorialSqlite::HistorialSqlite(const std::filesystem::path& archivo, std::func
     CreaTablas();
     base_->Ejecuta("DELETE FROM corridas WHERE inicio < datetime('now', 'localtime', ?)",
                    {"-" + std::to_string(dias) + " days"});
-    base_->Ejecuta("DELETE FROM cierres WHERE dia < date('now', 'localtime', ?)", {"-" + std::to_string(dias) + " days"});
+    base_->Ejecuta("DELETE FROM cierres WHERE dia < date('now', 'localtime', ?)",
+                   {"-" + std::to_string(dias) + " days"});
   } catch (const std::exception& e) {
     base_.reset();
     averiado_ = true;
@@ -116,15 +117,17 @@ void HistorialSqlite::Guarda(const std::function<void(BaseSqlite&)>& escribe) {
     escribe(*base_);
   } catch (const std::exception& e) {
     averiado_ = true;
-    if (aviso_) aviso_(std::string(e.what()) + ". El trabajo sigue; lo que falta en el historial está en la base de datos.");
+    if (aviso_)
+      aviso_(std::string(e.what()) + ". El trabajo sigue; lo que falta en el historial está en la base de datos.");
   }
 }
 
 void HistorialSqlite::Comienza(std::string_view tipo, std::string_view usuario, std::string_view vendedor) {
   Guarda([&](BaseSqlite& b) {
-    corrida_ = b.Ejecuta("INSERT INTO corridas (tipo, usuario, equipo, inicio, pid, vendedor) VALUES (?, ?, ?, ?, ?, ?)",
-                         {std::string(tipo), std::string(usuario), Equipo(), AhoraLocal(),
-                          static_cast<long long>(getpid()), std::string(vendedor)});
+    corrida_ =
+        b.Ejecuta("INSERT INTO corridas (tipo, usuario, equipo, inicio, pid, vendedor) VALUES (?, ?, ?, ?, ?, ?)",
+                  {std::string(tipo), std::string(usuario), Equipo(), AhoraLocal(), static_cast<long long>(getpid()),
+                   std::string(vendedor)});
   });
 }
 
@@ -143,19 +146,24 @@ long long HistorialSqlite::DocumentoPendiente(const DocumentoDelHistorial& d) {
     const auto clave = std::make_pair(d.vendedor, d.dia);
     auto cerrado = cerrados_.find(clave);
     if (cerrado == cerrados_.end())
-      cerrado = cerrados_.emplace(clave, !b.Consulta("SELECT 1 FROM cierres WHERE vendedor = ? AND dia = ?",
-                                                     {d.vendedor, d.dia}).empty()).first;
+      cerrado =
+          cerrados_
+              .emplace(clave,
+                       !b.Consulta("SELECT 1 FROM cierres WHERE vendedor = ? AND dia = ?", {d.vendedor, d.dia}).empty())
+              .first;
     const long long tarde = cerrado->second ? 1 : 0;
-    std::vector<BaseSqlite::Dato> v = {corrida_,   d.tipo,  d.serie,     static_cast<long long>(d.folio),
-                                       d.cliente,  d.vendedor, d.dia,    d.hora,
-                                       d.total,    d.formaPago};
+    std::vector<BaseSqlite::Dato> v = {corrida_,  d.tipo,     d.serie, static_cast<long long>(d.folio),
+                                       d.cliente, d.vendedor, d.dia,   d.hora,
+                                       d.total,   d.formaPago};
     for (double f : d.formas) v.emplace_back(f);
     v.insert(v.end(), {d.archivo, static_cast<long long>(d.clienteDesconocido), tarde});
     b.Guion("BEGIN");
     try {
       id = b.Ejecuta(
-          "INSERT INTO documentos (corrida, tipo, serie, folio, cliente, vendedor, dia, hora, total, formapago, fp1, fp2, "
-          "fp3, fp4, fp5, fp6, fp7, fp8, archivo, desconocido, tarde) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+          "INSERT INTO documentos (corrida, tipo, serie, folio, cliente, vendedor, dia, hora, total, formapago, fp1, "
+          "fp2, "
+          "fp3, fp4, fp5, fp6, fp7, fp8, archivo, desconocido, tarde) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+          "?, ?, "
           "?, ?, ?, ?, ?, ?)",
           v);
       for (const auto& [producto, cantidad] : d.productos)
@@ -183,16 +191,18 @@ void HistorialSqlite::DocumentoDescartado(long long id) {
 
 void HistorialSqlite::Archivo(const ArchivoDelHistorial& a) {
   Guarda([&](BaseSqlite& b) {
-    b.Ejecuta("INSERT INTO archivos (corrida, nombre, tamano, huella, vendedor, dispositivo, ensitio, destino, momento) "
-              "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)",
-              {corrida_, a.nombre, a.tamano, a.huella, a.vendedor, a.dispositivo, a.enSitio, a.destino, AhoraLocal()});
+    b.Ejecuta(
+        "INSERT INTO archivos (corrida, nombre, tamano, huella, vendedor, dispositivo, ensitio, destino, momento) "
+        "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)",
+        {corrida_, a.nombre, a.tamano, a.huella, a.vendedor, a.dispositivo, a.enSitio, a.destino, AhoraLocal()});
   });
 }
 
 void HistorialSqlite::Falla(const FallaDelHistorial& f) {
   Guarda([&](BaseSqlite& b) {
-    b.Ejecuta("INSERT INTO fallas (corrida, archivo, vendedor, dia, hora, cliente, motivo) VALUES (?, ?, ?, ?, ?, ?, ?)",
-              {corrida_, f.archivo, f.vendedor, f.dia, f.hora, f.cliente, f.motivo});
+    b.Ejecuta(
+        "INSERT INTO fallas (corrida, archivo, vendedor, dia, hora, cliente, motivo) VALUES (?, ?, ?, ?, ?, ?, ?)",
+        {corrida_, f.archivo, f.vendedor, f.dia, f.hora, f.cliente, f.motivo});
   });
 }
 
@@ -205,9 +215,10 @@ void HistorialSqlite::Rechazo(std::string_view archivo, std::string_view linea) 
 
 void HistorialSqlite::Pago(const PagoDelHistorial& p) {
   Guarda([&](BaseSqlite& b) {
-    b.Ejecuta("INSERT INTO pagos (corrida, archivo, cxc, cliente, vendedor, dia, monto, decision) "
-              "VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
-              {corrida_, p.archivo, p.cxc, p.cliente, p.vendedor, p.dia, p.monto, p.decision});
+    b.Ejecuta(
+        "INSERT INTO pagos (corrida, archivo, cxc, cliente, vendedor, dia, monto, decision) "
+        "VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
+        {corrida_, p.archivo, p.cxc, p.cliente, p.vendedor, p.dia, p.monto, p.decision});
   });
 }
 
@@ -220,10 +231,9 @@ void HistorialSqlite::Cliente(std::string_view clave, std::string_view nombre) {
 
 void HistorialSqlite::Traspaso(const TraspasoDelHistorial& t) {
   Guarda([&](BaseSqlite& b) {
-    const long long id =
-        b.Ejecuta("INSERT INTO traspasos (corrida, folio, renglones, piezas, vendedor, dia) VALUES (?, ?, ?, ?, ?, ?)",
-                  {corrida_, static_cast<long long>(t.folio), static_cast<long long>(t.renglones), t.piezas, t.vendedor,
-                   t.dia});
+    const long long id = b.Ejecuta(
+        "INSERT INTO traspasos (corrida, folio, renglones, piezas, vendedor, dia) VALUES (?, ?, ?, ?, ?, ?)",
+        {corrida_, static_cast<long long>(t.folio), static_cast<long long>(t.renglones), t.piezas, t.vendedor, t.dia});
     for (const auto& [producto, cantidad] : t.productos)
       b.Ejecuta("INSERT INTO sobrantes (traspaso, producto, cantidad) VALUES (?, ?, ?)", {id, producto, cantidad});
   });
@@ -241,10 +251,10 @@ void HistorialSqlite::Reconcilia(Conexion& cn) {
     // Only what a run that is over left pending: a run still going (here or
     // on another desk) confirms its own documents.
     const std::string equipo = Equipo();
-    for (const BaseSqlite::Fila& f : b.Consulta(
-             "SELECT d.id, d.tipo, d.serie, d.folio, d.vendedor, d.dia, c.fin IS NOT NULL, c.equipo, c.pid "
-             "FROM documentos d JOIN corridas c ON c.id = d.corrida WHERE d.confirmado = 0 AND c.id <> ?",
-             {corrida_})) {
+    for (const BaseSqlite::Fila& f :
+         b.Consulta("SELECT d.id, d.tipo, d.serie, d.folio, d.vendedor, d.dia, c.fin IS NOT NULL, c.equipo, c.pid "
+                    "FROM documentos d JOIN corridas c ON c.id = d.corrida WHERE d.confirmado = 0 AND c.id <> ?",
+                    {corrida_})) {
       const bool terminada = f[6] == "1" || (f[7] == equipo && !f[8].empty() &&
                                              kill(static_cast<pid_t>(std::stoll(f[8])), 0) != 0 && errno == ESRCH);
       if (!terminada) continue;
@@ -271,8 +281,9 @@ void InstalaHistorial(Programa& programa) {
     operador.Mensaje(texto, Botones::kSoloAceptar | Botones::kExclamacion, "Historial");
   };
   const long dias = libNalda::prVal(libNalda::LeeIni(kSeccion, "Días del historial", programa.ini()));
-  auto historial = std::make_unique<HistorialSqlite>(programa.Archivo(HistorialSqlite::kNombre), aviso,
-                                                     dias > 0 ? static_cast<int>(dias) : HistorialSqlite::kDiasPorOmision);
+  auto historial =
+      std::make_unique<HistorialSqlite>(programa.Archivo(HistorialSqlite::kNombre), aviso,
+                                        dias > 0 ? static_cast<int>(dias) : HistorialSqlite::kDiasPorOmision);
   if (programa.principal().Abierta()) historial->Reconcilia(programa.principal());
   programa.FijaHistorial(std::move(historial));
 }

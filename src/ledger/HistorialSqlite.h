@@ -7,8 +7,8 @@
 #include <functional>
 #include <map>
 #include <memory>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "ledger/BaseSqlite.h"
 #include "shell/Historial.h"

@@ -92,10 +92,11 @@ void Descripciones(Conexion* cn, Liquidacion& l) {
 // The last decision on each payment counts: a payment left waiting and
 // applied in a later run is applied.
 void Cobros(BaseSqlite& h, Liquidacion& l) {
-  for (const auto& f : h.Consulta("SELECT p.decision, p.monto FROM pagos p WHERE p.vendedor = ? AND p.dia = ? AND "
-                                  "p.id = (SELECT MAX(x.id) FROM pagos x WHERE x.vendedor = p.vendedor AND "
-                                  "x.dia = p.dia AND x.cxc = p.cxc AND x.cliente = p.cliente AND x.archivo = p.archivo)",
-                                  {l.vendedor, l.dia})) {
+  for (const auto& f :
+       h.Consulta("SELECT p.decision, p.monto FROM pagos p WHERE p.vendedor = ? AND p.dia = ? AND "
+                  "p.id = (SELECT MAX(x.id) FROM pagos x WHERE x.vendedor = p.vendedor AND "
+                  "x.dia = p.dia AND x.cxc = p.cxc AND x.cliente = p.cliente AND x.archivo = p.archivo)",
+                  {l.vendedor, l.dia})) {
     if (f[0] == "aplicado") l.cobrosAplicados += Numero(f[1]);
     if (f[0] == "en espera") l.cobrosEnEspera += Numero(f[1]);
   }
@@ -212,7 +213,8 @@ std::string CalculoDeLiquidacion::Json(const Liquidacion& l) {
     ventas += std::string(ventas.empty() ? "" : ", ") + "{\"tipo\": " + texto(v.tipo) +
               ", \"cuantas\": " + std::to_string(v.cuantas) + ", \"total\": " + monto(v.total) + "}";
   for (std::size_t i = 0; i < l.formas.size(); ++i)
-    formas += std::string(i ? ", " : "") + "{\"forma\": " + texto(l.formas[i]) + ", \"monto\": " + monto(l.pagado[i]) + "}";
+    formas +=
+        std::string(i ? ", " : "") + "{\"forma\": " + texto(l.formas[i]) + ", \"monto\": " + monto(l.pagado[i]) + "}";
   for (const auto& [clave, p] : l.productos)
     productos += std::string(productos.empty() ? "" : ", ") + texto(clave) + ": {\"vendido\": " + Cantidad(p.vendido) +
                  ", \"sobrante\": " + Cantidad(p.sobrante) + "}";
@@ -221,9 +223,10 @@ std::string CalculoDeLiquidacion::Json(const Liquidacion& l) {
   return "{\"vendedor\": " + texto(l.vendedor) + ", \"dia\": " + texto(l.dia) + ", \"cerrada\": " + texto(l.cerrada) +
          ",\n \"ventas\": [" + ventas + "], \"total\": " + monto(l.Total()) + ",\n \"pagado\": [" + formas +
          "],\n \"a_credito\": " + monto(l.aCredito) + ", \"cobros_aplicados\": " + monto(l.cobrosAplicados) +
-         ", \"cobros_en_espera\": " + monto(l.cobrosEnEspera) + ", \"efectivo_por_entregar\": " +
-         monto(l.EfectivoPorEntregar()) + ",\n \"productos\": {" + productos + "}, \"traspasos\": [" + traspasos +
-         "], \"tardias\": " + std::to_string(l.tardias) + ",\n \"excepciones\": [" + excepciones + "]}\n";
+         ", \"cobros_en_espera\": " + monto(l.cobrosEnEspera) +
+         ", \"efectivo_por_entregar\": " + monto(l.EfectivoPorEntregar()) + ",\n \"productos\": {" + productos +
+         "}, \"traspasos\": [" + traspasos + "], \"tardias\": " + std::to_string(l.tardias) + ",\n \"excepciones\": [" +
+         excepciones + "]}\n";
 }
 
 std::string CalculoDeLiquidacion::PreguntaDeCierre(const std::string& vendedor, const std::string& dia) {

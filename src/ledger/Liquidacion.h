@@ -30,11 +30,11 @@ struct Liquidacion {
   std::string nombre;  // the seller's name in the point-of-sale database
   std::string dia;     // "yyyy-mm-dd"
   std::vector<PorTipo> ventas;
-  std::array<std::string, 8> formas;     // FPAGO1..FPAGO8 of configura
-  std::array<double, 8> pagado{};        // paid with the sales, per form
+  std::array<std::string, 8> formas;  // FPAGO1..FPAGO8 of configura
+  std::array<double, 8> pagado{};     // paid with the sales, per form
   double aCredito = 0;
-  double cobrosAplicados = 0;            // payments collected on the road, as applied
-  double cobrosEnEspera = 0;             // and still waiting for review
+  double cobrosAplicados = 0;  // payments collected on the road, as applied
+  double cobrosEnEspera = 0;   // and still waiting for review
   std::map<std::string, Producto> productos;
   std::vector<long> traspasos;           // folios of the day's transfers
   std::vector<std::string> excepciones;  // one line each

@@ -7,8 +7,8 @@
 #include "payments/Centavos.h"
 #include "payments/DocumentoDePago.h"
 #include "payments/PagosYaAplicados.h"
-#include "shell/host/BasesDD.h"
 #include "shell/TablasSinTransacciones.h"
+#include "shell/host/BasesDD.h"
 #include "shell/host/BloqueoNombrado.h"
 #include "shell/host/Conexion.h"
 #include "shell/host/ErrorTravesa.h"
@@ -79,7 +79,8 @@ std::map<long, CxcPagada> LeeCxcs(Conexion& cn, const std::vector<GrupoDePagos::
           "SELECT c.Id, c.Tipo, c.Numero, f.Id IS NOT NULL AS Factura, r.Id IS NOT NULL AS Remision, "
           "a.Id IS NOT NULL AS Apartado, EXISTS (SELECT 1 FROM edoctacli e WHERE e.Folio = c.Numero) AS Cargo "
           "FROM cxc c LEFT JOIN facturas f ON f.Id = c.Numero LEFT JOIN remisiones r ON r.Id = c.Numero "
-          "LEFT JOIN apartados a ON a.Id = c.Numero WHERE c.Id IN (" + texto::ListaDeNumeros(ids) + ")",
+          "LEFT JOIN apartados a ON a.Id = c.Numero WHERE c.Id IN (" +
+              texto::ListaDeNumeros(ids) + ")",
           "cxc");
   std::map<long, CxcPagada> cxcs;
   for (; !rs.Eof(); rs.MoveNext()) {
@@ -179,8 +180,8 @@ void AplicacionDePagos::Aparta(const std::vector<PagoAAplicar>& pagos, Resultado
     const double cantidad = centavos::Redondea(p.monto);
     if (p.cliente.empty() || p.idCxc <= 0) continue;
     if (p.borrado || cantidad <= 0) {
-      descartados.push_back({p.pago, p.borrado ? DecisionesDePago::kBorrado : DecisionesDePago::kOmitido, 0,
-                             p.cliente, p.idCxc});
+      descartados.push_back(
+          {p.pago, p.borrado ? DecisionesDePago::kBorrado : DecisionesDePago::kOmitido, 0, p.cliente, p.idCxc});
       continue;
     }
     bloque.push_back(p);
@@ -235,10 +236,10 @@ bool AplicacionDePagos::AplicaCliente(const GrupoDePagos& g) {
 // and counts in the customer's total, but no balance changes. One paid off
 // is removed.
 void AplicacionDePagos::AplicaPago(Lote& lote, long long folio, const GrupoDePagos::Pago& p, const CxcPagada* cxc) {
-  std::vector<std::string> columnas = {"FolioDelPago", "Cantidad", "CantidadReal", "FechaReal", "Hora",
-                                       "FechaAplicacion"};
-  std::vector<Valor> valores = {Valor(folio), Valor(p.cantidad), Valor(p.cantidad),
-                                Valor(p.fecha), Valor(p.hora), Valor(p.fecha)};
+  std::vector<std::string> columnas = {"FolioDelPago", "Cantidad", "CantidadReal",
+                                       "FechaReal",    "Hora",     "FechaAplicacion"};
+  std::vector<Valor> valores = {Valor(folio),   Valor(p.cantidad), Valor(p.cantidad),
+                                Valor(p.fecha), Valor(p.hora),     Valor(p.fecha)};
   if (cxc != nullptr) {
     columnas.emplace_back(cxc->doc.columna);
     valores.emplace_back(cxc->numero);

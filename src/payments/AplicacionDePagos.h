@@ -27,9 +27,9 @@ struct CxcPagada;
 struct PagoAAplicar {
   std::string cliente;  // cxc.Clave
   long idCxc = 0;
-  double monto = 0;     // "A pagar"; 0 or less is not applied
-  std::string fecha;    // "yyyy-mm-dd"
-  std::string hora;     // "hh:mm"
+  double monto = 0;        // "A pagar"; 0 or less is not applied
+  std::string fecha;       // "yyyy-mm-dd"
+  std::string hora;        // "hh:mm"
   IdentidadDePago pago{};  // its file and place; empty for a payment of no file
   bool borrado = false;    // deleted in the review: only that decision is recorded
 };

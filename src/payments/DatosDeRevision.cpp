@@ -60,15 +60,18 @@ void DatosDeRevision::LeeDocumentos(Conexion& cn) {
   }
   for (const auto& [tabla, numeros] : porTabla) {
     RecordSet rs;
-    rs.Abre(cn, "SELECT Id, Serie, Factura, Fecha FROM " + tabla + " WHERE Id IN (" + texto::ListaDeNumeros(numeros) + ")", tabla);
+    rs.Abre(cn,
+            "SELECT Id, Serie, Factura, Fecha FROM " + tabla + " WHERE Id IN (" + texto::ListaDeNumeros(numeros) + ")",
+            tabla);
     for (; !rs.Eof(); rs.MoveNext())
-      documentos_.emplace(std::make_pair(tabla, rs.Fields("Id").Entero()),
-                          std::make_pair(FechaDeBD(rs.Fields("Fecha")),
-                                         rs.Fields("Serie").Texto() + rs.Fields("Factura").Texto()));
+      documentos_.emplace(
+          std::make_pair(tabla, rs.Fields("Id").Entero()),
+          std::make_pair(FechaDeBD(rs.Fields("Fecha")), rs.Fields("Serie").Texto() + rs.Fields("Factura").Texto()));
   }
   if (cargos.empty()) return;
   RecordSet rs;
-  rs.Abre(cn, "SELECT DISTINCT Folio FROM edoctacli WHERE Folio IN (" + texto::ListaDeNumeros(cargos) + ")", "edoctacli");
+  rs.Abre(cn, "SELECT DISTINCT Folio FROM edoctacli WHERE Folio IN (" + texto::ListaDeNumeros(cargos) + ")",
+          "edoctacli");
   for (; !rs.Eof(); rs.MoveNext()) cargos_.insert(rs.Fields("Folio").Entero());
 }
 

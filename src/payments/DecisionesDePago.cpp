@@ -32,16 +32,17 @@ constexpr std::size_t kFilasPorInsercion = 500;
 // One INSERT for every `kFilasPorInsercion` decisions.
 std::vector<std::string> Inserciones(Conexion& cn, const std::vector<DecisionesDePago::Decision>& decisiones,
                                      const std::string& usuario) {
-  static const std::vector<std::string> columnas = {"Huella", "Orden", "Archivo", "Decision", "Cantidad",
-                                                    "Cliente", "CxC", "Fecha", "Usuario"};
+  static const std::vector<std::string> columnas = {"Huella",  "Orden", "Archivo", "Decision", "Cantidad",
+                                                    "Cliente", "CxC",   "Fecha",   "Usuario"};
   const std::string fecha = libNalda::Ahora("%Y-%m-%d %H:%M:%S");
   std::vector<std::string> inserciones;
   std::vector<std::vector<Valor>> filas;
   for (const auto& d : decisiones) {
     if (d.pago.Vacia()) continue;
-    filas.push_back({Valor(d.pago.huella), Valor(d.pago.orden), Valor(texto::Izquierda(d.pago.archivo, kLargoDelNombre)),
-                     Valor(d.decision), Valor(centavos::Redondea(d.cantidad)), Valor(d.cliente), Valor(d.idCxc),
-                     Valor(fecha), Valor(usuario)});
+    filas.push_back({Valor(d.pago.huella), Valor(d.pago.orden),
+                     Valor(texto::Izquierda(d.pago.archivo, kLargoDelNombre)), Valor(d.decision),
+                     Valor(centavos::Redondea(d.cantidad)), Valor(d.cliente), Valor(d.idCxc), Valor(fecha),
+                     Valor(usuario)});
     if (filas.size() < kFilasPorInsercion) continue;
     inserciones.push_back(cn.TextoDeInsercion(DecisionesDePago::kTabla, columnas, filas));
     filas.clear();

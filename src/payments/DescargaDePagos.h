@@ -30,8 +30,7 @@ class DescargaDePagos {
   // "¿Desea leer los archivos de pagos, para su aplicación?"
   static bool Pregunta(Operador& operador);
   // Progress goes to operador.Aviso; the label is emptied at the end.
-  static Resultado Descargar(Programa& programa, Operador& operador, const Ajustes& ajustes,
-                             std::string_view vendedor);
+  static Resultado Descargar(Programa& programa, Operador& operador, const Ajustes& ajustes, std::string_view vendedor);
   // "El proceso no fue concluido. Revise el archivo «...» para más información"
   static void AvisaFalla(Programa& programa, Operador& operador);
   // The files that stayed on the site, when some did: the run is not complete.

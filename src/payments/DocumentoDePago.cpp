@@ -2,7 +2,6 @@
 
 #include <string>
 
-
 namespace travesa {
 
 DocumentoDePago DocumentoDePago::DeTipo(std::string_view tipo) {

@@ -15,7 +15,8 @@ void Cierra(GrupoDePagos& g) {
   const GrupoDePagos::Pago* primero = nullptr;
   for (const GrupoDePagos::Pago& p : g.pagos) {
     suma += centavos::De(p.cantidad);
-    if (primero == nullptr || std::tie(p.fecha, p.hora, p.idCxc) < std::tie(primero->fecha, primero->hora, primero->idCxc))
+    if (primero == nullptr ||
+        std::tie(p.fecha, p.hora, p.idCxc) < std::tie(primero->fecha, primero->hora, primero->idCxc))
       primero = &p;
   }
   g.total = centavos::Monto(suma);
@@ -39,10 +40,12 @@ std::vector<GrupoDePagos> GrupoDePagos::Lee(Conexion& cn) {
   for (; !rs.Eof(); rs.MoveNext()) {
     const std::string cliente = rs.Fields("Grupo").Texto();
     if (grupos.empty() || grupos.back().cliente != cliente) grupos.push_back({cliente, {}, 0, {}, {}});
-    grupos.back().pagos.push_back({static_cast<long>(rs.Fields("CxC").Entero()), rs.Fields("Cantidad").Numero(),
-                                   rs.Fields("Fecha").Texto(), rs.Fields("Hora").Texto().substr(0, 5),
-                                   {rs.Fields("Archivo").Texto(), rs.Fields("Huella").Texto(),
-                                    static_cast<long>(rs.Fields("Orden").Entero())}});
+    grupos.back().pagos.push_back(
+        {static_cast<long>(rs.Fields("CxC").Entero()),
+         rs.Fields("Cantidad").Numero(),
+         rs.Fields("Fecha").Texto(),
+         rs.Fields("Hora").Texto().substr(0, 5),
+         {rs.Fields("Archivo").Texto(), rs.Fields("Huella").Texto(), static_cast<long>(rs.Fields("Orden").Entero())}});
   }
   for (GrupoDePagos& g : grupos) Cierra(g);
   return grupos;

@@ -98,10 +98,12 @@ std::vector<RegistroDePago> LectorDePagos::Registros(std::string_view texto, con
       // again one by one (a file of nothing but "values (" would take hours).
       rechazos.push_back("Grupo \"values (\" sin \")\" y fin de línea: " + texto::Izquierda(t.substr(pos), 80));
       std::size_t mas = 0;
-      for (pos = t.find(kApertura, inicio); pos != std::string_view::npos; pos = t.find(kApertura, pos + kApertura.size()))
+      for (pos = t.find(kApertura, inicio); pos != std::string_view::npos;
+           pos = t.find(kApertura, pos + kApertura.size()))
         ++mas;
       if (mas > 0)
-        rechazos.push_back("Otros " + std::to_string(mas) + " grupos \"values (\" después, también sin \")\" y fin de línea");
+        rechazos.push_back("Otros " + std::to_string(mas) +
+                           " grupos \"values (\" después, también sin \")\" y fin de línea");
       break;
     }
     const std::string_view grupo = t.substr(inicio, fin - inicio);

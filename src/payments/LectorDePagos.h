@@ -16,11 +16,11 @@ class BitacoraDeArchivos;
 
 // One payment as the phone recorded it.
 struct RegistroDePago {
-  long idCxc = 0;      // cxc.Id of the receivable paid
-  double monto = 0;    // amount paid
-  std::string fecha;   // "yyyy-mm-dd", from the file name
-  std::string hora;    // "hh:mm", from the file name
-  long orden = 0;      // its "values (" group in the file, from 1
+  long idCxc = 0;     // cxc.Id of the receivable paid
+  double monto = 0;   // amount paid
+  std::string fecha;  // "yyyy-mm-dd", from the file name
+  std::string hora;   // "hh:mm", from the file name
+  long orden = 0;     // its "values (" group in the file, from 1
 };
 
 class LectorDePagos {
@@ -53,8 +53,8 @@ class LectorDePagos {
                                  const AlRegistro& alRegistro);
   // The content of a file whose name was already read: its text and every
   // rejected group go to the log.
-  static void CargarPagos(const std::filesystem::path& archivo, const Momento& momento,
-                          BitacoraDeArchivos& bitacora, const AlRegistro& alRegistro);
+  static void CargarPagos(const std::filesystem::path& archivo, const Momento& momento, BitacoraDeArchivos& bitacora,
+                          const AlRegistro& alRegistro);
 };
 
 }  // namespace travesa

@@ -25,18 +25,18 @@ std::map<long, PagosYaAplicados::Documento> LeeCxcs(Conexion& cn, const std::vec
   RecordSet rs;
   rs.Abre(cn, "SELECT Id, Tipo, Numero FROM cxc WHERE Id IN (" + texto::ListaDeNumeros(ids) + ")", "cxc");
   for (; !rs.Eof(); rs.MoveNext())
-    cxcs.emplace(static_cast<long>(rs.Fields("Id").Entero()),
-                 PagosYaAplicados::Documento{DocumentoDePago::DeTipo(rs.Fields("Tipo").Texto()),
-                                             rs.Fields("Numero").Entero()});
+    cxcs.emplace(
+        static_cast<long>(rs.Fields("Id").Entero()),
+        PagosYaAplicados::Documento{DocumentoDePago::DeTipo(rs.Fields("Tipo").Texto()), rs.Fields("Numero").Entero()});
   return cxcs;
 }
 
 bool AplicadoSinCxc(Conexion& cn, const PagoAAplicar& p, double cantidad) {
-  return !cn.Escalar(cn.Prepara("SELECT 1 FROM anexopagosctes a JOIN edoctacli e ON e.Folio = a.FolioDelPago "
-                                "WHERE e.Clave = ? AND a.FechaReal = ? AND a.Hora = ? AND "
-                                + std::string(kUnidadesDelAnexo) + " = ? LIMIT 1",
-                                {Valor(p.cliente), Valor(p.fecha), Valor(p.hora.substr(0, 5)),
-                                 Valor(Unidades(cantidad))}))
+  return !cn.Escalar(
+                cn.Prepara("SELECT 1 FROM anexopagosctes a JOIN edoctacli e ON e.Folio = a.FolioDelPago "
+                           "WHERE e.Clave = ? AND a.FechaReal = ? AND a.Hora = ? AND " +
+                               std::string(kUnidadesDelAnexo) + " = ? LIMIT 1",
+                           {Valor(p.cliente), Valor(p.fecha), Valor(p.hora.substr(0, 5)), Valor(Unidades(cantidad))}))
               .EsNulo();
 }
 
@@ -66,8 +66,8 @@ PagosYaAplicados::PagosYaAplicados(Conexion& cn, const std::vector<Documento>& d
 
 bool PagosYaAplicados::Aplicado(const Documento& documento, const std::string& fecha, const std::string& hora,
                                 double monto) const {
-  return huellas_.count({std::string(documento.first.columna), documento.second, fecha, hora.substr(0, 5),
-                         Unidades(monto)}) > 0;
+  return huellas_.count(
+             {std::string(documento.first.columna), documento.second, fecha, hora.substr(0, 5), Unidades(monto)}) > 0;
 }
 
 std::vector<bool> PagosYaAplicados::Busca(Conexion& cn, const std::vector<PagoAAplicar>& pagos,

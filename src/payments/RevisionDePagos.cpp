@@ -125,8 +125,8 @@ void RevisionDePagos::LeeArchivo(const std::filesystem::path& archivo, BitacoraD
   }
   leidos.push_back(huella);
   const std::size_t indice = archivos_.size();
-  archivos_.push_back({archivo, std::string(clsPagos::VendedorDelNombre(nombre)),
-                       DecisionesDePago::DelArchivo(archivo, contenido)});
+  archivos_.push_back(
+      {archivo, std::string(clsPagos::VendedorDelNombre(nombre)), DecisionesDePago::DelArchivo(archivo, contenido)});
   const DecisionesDePago decididos(programa_.principal(), {archivos_.back().pago.huella});
   std::vector<RegistroDePago> bloque;
   LectorDePagos::CargarPagos(archivo, *momento, bitacora, [&](const RegistroDePago& p) {
@@ -221,8 +221,8 @@ std::vector<PagoAAplicar> RevisionDePagos::Pagos(const std::vector<Renglon>& ren
   std::vector<bool> enLaTabla(mostrados_.size(), false);
   for (const Renglon& r : renglones) {
     if (r[kIdCxc].empty()) continue;
-    PagoAAplicar p{r[kClave], static_cast<long>(libNalda::prVal(r[kIdCxc])), libNalda::prVal(r[kAPagar]),
-                   r[kFechaPago], r[kHoraPago]};
+    PagoAAplicar p{r[kClave], static_cast<long>(libNalda::prVal(r[kIdCxc])), libNalda::prVal(r[kAPagar]), r[kFechaPago],
+                   r[kHoraPago]};
     if (const auto i = Mostrado(r, mostrados_.size()); i && !enLaTabla[*i]) {
       p.pago = mostrados_[*i].pago;
       enLaTabla[*i] = true;
@@ -295,7 +295,8 @@ void RevisionDePagos::AlHistorial(const std::vector<Renglon>& renglones, const R
 void RevisionDePagos::AvisaAplicados(const ResultadoAplicacion& r) {
   operador_.Mensaje("Pagos aplicados", Botones::kInformacion, "Fin del proceso");
   if (!r.repetidos.empty()) {
-    std::string texto = "Estos pagos ya se habían aplicado o descartado (aquí o en otro equipo) y no se aplicaron de nuevo:";
+    std::string texto =
+        "Estos pagos ya se habían aplicado o descartado (aquí o en otro equipo) y no se aplicaron de nuevo:";
     for (const auto& c : r.repetidos) texto += "\r\n" + c.clave + ": " + formatos::Moneda(c.total);
     operador_.Mensaje(texto, Botones::kInformacion, "Pagos repetidos");
   }

@@ -47,8 +47,8 @@ class RevisionDePagos {
 
   struct DefColumna {
     const char* titulo;
-    int ancho;      // twips; 0 is hidden
-    bool derecha;   // right aligned; otherwise left
+    int ancho;     // twips; 0 is hidden
+    bool derecha;  // right aligned; otherwise left
   };
   static const std::array<DefColumna, kColumnas>& Columnas();
 
@@ -117,8 +117,7 @@ class RevisionDePagos {
     IdentidadDePago pago;  // the file's, without the payment's place
   };
 
-  void LeeArchivo(const std::filesystem::path& archivo, BitacoraDeArchivos& bitacora,
-                  std::vector<std::string>& leidos);
+  void LeeArchivo(const std::filesystem::path& archivo, BitacoraDeArchivos& bitacora, std::vector<std::string>& leidos);
   IdentidadDePago Identidad(std::size_t archivo, const RegistroDePago& pago) const;
 
   Programa& programa_;

@@ -58,7 +58,8 @@ bool clsPagos::Procesar() {
   const auto listadoEn = std::chrono::steady_clock::now();
   bitacora_->Escribe("Obteniendo directorio '" + std::string(kPatron) + "'");
   if (!listado && !mFTP_.GetLastErrorMessage().empty())
-    NoDescargado(std::string(kPatron), "no se pudo obtener la lista de archivos del sitio: " + mFTP_.GetLastErrorMessage());
+    NoDescargado(std::string(kPatron),
+                 "no se pudo obtener la lista de archivos del sitio: " + mFTP_.GetLastErrorMessage());
   std::vector<std::string> vacios;
   if (listado) {
     for (const cDirItem& item : *listado) {

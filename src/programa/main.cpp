@@ -29,9 +29,7 @@ bool HayPantalla() { return Definida("DISPLAY") || Definida("WAYLAND_DISPLAY") |
 
 namespace {
 
-bool AbreEscritorio(int argc, char** argv) {
-  return argc == 1 || (argc == 2 && std::string(argv[1]) == "/sinlogin");
-}
+bool AbreEscritorio(int argc, char** argv) { return argc == 1 || (argc == 2 && std::string(argv[1]) == "/sinlogin"); }
 
 }  // namespace
 
@@ -70,8 +68,8 @@ int main(int argc, char** argv) {
     return Salida::kExito;
   }
   if (orden.version) {
-    std::cout << "Travesa v" << TRAVESA_VERSION_MAYOR << "." << TRAVESA_VERSION_MENOR << "."
-              << TRAVESA_VERSION_REVISION << "\n";
+    std::cout << "Travesa v" << TRAVESA_VERSION_MAYOR << "." << TRAVESA_VERSION_MENOR << "." << TRAVESA_VERSION_REVISION
+              << "\n";
     return Salida::kExito;
   }
   if (orden.comando.empty()) {

@@ -11,12 +11,12 @@ Consulta ConsultasCatalogo::Vendedores() {
 }
 
 Consulta ConsultasCatalogo::Productos(const Ajustes& a) {
-  const std::string descripcion = Ajustes::Si(a.ConPresentacion)
-                                      ? "TRim(CONCAT(Descrip,' ',IF(ISNULL(Medida),'',Medida)))"
-                                      : "TRim(Descrip)";
-  std::string columnas = "Clave as clave," + descripcion + " as descripcion" +
-                         ",Precio1 as precio1,Precio2 as precio2,Precio3 as precio3,Precio4 as precio4,Precio5 as precio5," +
-                         "Costo as costo,Existencia as existencia";
+  const std::string descripcion =
+      Ajustes::Si(a.ConPresentacion) ? "TRim(CONCAT(Descrip,' ',IF(ISNULL(Medida),'',Medida)))" : "TRim(Descrip)";
+  std::string columnas =
+      "Clave as clave," + descripcion + " as descripcion" +
+      ",Precio1 as precio1,Precio2 as precio2,Precio3 as precio3,Precio4 as precio4,Precio5 as precio5," +
+      "Costo as costo,Existencia as existencia";
   // The page takes one digit, 0 to 5; the number goes into a column name, so
   // only that form is let through.
   const std::string precio = texto::Recorta(a.PrecioSugerido);

@@ -132,9 +132,12 @@ void EscritorXML::AgregaValido(std::string& destino, std::string_view texto, boo
       continue;
     }
     corta(i, i + 1);
-    if (b == '&') destino += "&amp;";
-    else if (b == '<') destino += "&lt;";
-    else if (b == '>') destino += "&gt;";
+    if (b == '&')
+      destino += "&amp;";
+    else if (b == '<')
+      destino += "&lt;";
+    else if (b == '>')
+      destino += "&gt;";
     ++i;
   }
   corta(texto.size(), texto.size());

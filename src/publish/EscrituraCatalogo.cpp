@@ -31,8 +31,8 @@ void EscrituraCatalogo::AvisaRenglon(Operador& operador, const RecordSetSecuenci
   operador.Ceder();
 }
 
-void EscrituraCatalogo::Registros(const std::filesystem::path& archivo, RecordSetSecuencial& rs,
-                                  std::string_view raiz, std::string_view registro, Operador& operador) {
+void EscrituraCatalogo::Registros(const std::filesystem::path& archivo, RecordSetSecuencial& rs, std::string_view raiz,
+                                  std::string_view registro, Operador& operador) {
   EscritorXML xml(archivo, raiz);
   RitmoDeAvisos ritmo;
   const std::size_t columnas = rs.FieldCount();
@@ -50,8 +50,7 @@ void EscrituraCatalogo::CuentasPorCobrar(const std::filesystem::path& archivo, R
                                          std::string_view raiz, std::string_view registro,
                                          const DocumentosDeCxc& documentos, Operador& operador) {
   const std::size_t id = rs.Columna("Id"), clave = rs.Columna("Clave"), tipo = rs.Columna("Tipo"),
-                    numero = rs.Columna("Numero"), vencimiento = rs.Columna("Vencimiento"),
-                    saldo = rs.Columna("Saldo");
+                    numero = rs.Columna("Numero"), vencimiento = rs.Columna("Vencimiento"), saldo = rs.Columna("Saldo");
   EscritorXML xml(archivo, raiz);
   RitmoDeAvisos ritmo;
   std::string documento;

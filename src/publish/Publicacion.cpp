@@ -5,8 +5,8 @@
 
 #include "publish/clsXMLs.h"
 #include "shell/Formatos.h"
-#include "shell/Interrupcion.h"
 #include "shell/Historial.h"
+#include "shell/Interrupcion.h"
 #include "shell/Programa.h"
 #include "shell/host/Bitacora.h"
 #include "shell/host/BloqueoNombrado.h"
@@ -46,9 +46,11 @@ void Publicacion::MuestraGuardados(Operador& operador, const Resultado& r, std::
   if (r.guardados.empty()) return;
   std::string lista;
   for (const auto& archivo : r.guardados) lista += "\n" + archivo.string();
-  operador.Mensaje("En el sitio había archivos que un teléfono dejó y que aún no se leían; se guardaron antes de "
-                   "publicar el catálogo y la siguiente lectura («Leer archivos») los tomará:" + lista,
-                   Botones::kExclamacion, titulo);
+  operador.Mensaje(
+      "En el sitio había archivos que un teléfono dejó y que aún no se leían; se guardaron antes de "
+      "publicar el catálogo y la siguiente lectura («Leer archivos») los tomará:" +
+          lista,
+      Botones::kExclamacion, titulo);
 }
 
 void Publicacion::MuestraFalla(Operador& operador, const Resultado& r, std::string_view titulo) {

@@ -20,9 +20,9 @@ class Publicacion {
   struct Resultado {
     bool conectado = false;  // the site was reached
     bool subido = false;     // every file went up, and those no longer published left the site
-    std::string sello;    // "dd/mmm/yyyy - hh:nn:ss" of this run, when complete
-    std::string proxima;  // "Próxima actualización estimada: ..." when complete and automatic
-    std::string motivo;   // when not complete: the FTP client's text of the failure
+    std::string sello;       // "dd/mmm/yyyy - hh:nn:ss" of this run, when complete
+    std::string proxima;     // "Próxima actualización estimada: ..." when complete and automatic
+    std::string motivo;      // when not complete: the FTP client's text of the failure
     // Phones' files found unread where the catalogue went, saved for the next
     // read run (they are saved whether the run ends well or not).
     std::vector<std::filesystem::path> guardados;

@@ -58,8 +58,8 @@ bool ResguardoDelSitio::Guarda(const std::string& remoto, const std::string& nom
   std::error_code ec;
   if (!ftp_.FTPDownloadFile(bajando.string(), remoto)) {
     fs::remove(bajando, ec);
-    return Falla("no se pudo guardar «" + nombre + "», que dejó un teléfono en el sitio y no se ha leído: " +
-                 ftp_.GetLastErrorMessage());
+    return Falla("no se pudo guardar «" + nombre +
+                 "», que dejó un teléfono en el sitio y no se ha leído: " + ftp_.GetLastErrorMessage());
   }
   // A phone still writing it: it is not replaced now; the next publish looks again.
   if (ftp_.GetFTPFileSize(remoto) != tamano || static_cast<std::int64_t>(fs::file_size(bajando, ec)) != tamano) {

@@ -31,8 +31,7 @@ class ResguardoDelSitio {
   const std::string& Motivo() const { return motivo_; }
 
  private:
-  bool Guarda(const std::string& remoto, const std::string& nombre, const std::string& modificado,
-              std::int64_t tamano);
+  bool Guarda(const std::string& remoto, const std::string& nombre, const std::string& modificado, std::int64_t tamano);
   bool Falla(const std::string& motivo);
 
   clsFTP& ftp_;

@@ -16,8 +16,8 @@
 #include "publish/EscrituraCatalogo.h"
 #include "publish/ResguardoDelSitio.h"
 #include "shell/Dialogos.h"
-#include "shell/Interrupcion.h"
 #include "shell/Historial.h"
+#include "shell/Interrupcion.h"
 #include "shell/Programa.h"
 #include "shell/ReglasAjustes.h"
 #include "shell/host/Huella.h"
@@ -127,8 +127,7 @@ clsXMLs::Opcionales clsXMLs::GeneraArchivos() {
   o.listadeprecios = Ajustes::Si(ajustes_.PreciosNegociados)
                          ? Escribe(rs, ConsultasCatalogo::ListaDePrecios(), "listadeprecios", "PrecioNegociado", false)
                          : QuitaLocal("listadeprecios");
-  o.preciosadicionales =
-      Escribe(rs, ConsultasCatalogo::PreciosAdicionales(), "preciosadicionales", "producto", false);
+  o.preciosadicionales = Escribe(rs, ConsultasCatalogo::PreciosAdicionales(), "preciosadicionales", "producto", false);
   o.formasdepago = Escribe(rs, ConsultasCatalogo::FormasDePago(), "formasdepago", "forma", false);
   programa_.bd().CierraTabla(rs);
   return o;

@@ -23,12 +23,18 @@ struct Campo {
   const char* etiqueta;
   const char* columna;
 };
-constexpr Campo kDomicilio[] = {{"calle", "Calle"},         {"numExterior", "NumExterior"},
-                                {"numInterior", "NumInterior"}, {"colonia", "Colonia"},
-                                {"cp", "CP"},                 {"ciudad", "Ciudad"},
-                                {"estado", "Estado"},         {"telefono1", "Telefono1"},
-                                {"telefono2", "Telefono2"},   {"telefono3", "Telefono3"},
-                                {"telefono4", "Telefono4"},   {"atencion", "Atencion"}};
+constexpr Campo kDomicilio[] = {{"calle", "Calle"},
+                                {"numExterior", "NumExterior"},
+                                {"numInterior", "NumInterior"},
+                                {"colonia", "Colonia"},
+                                {"cp", "CP"},
+                                {"ciudad", "Ciudad"},
+                                {"estado", "Estado"},
+                                {"telefono1", "Telefono1"},
+                                {"telefono2", "Telefono2"},
+                                {"telefono3", "Telefono3"},
+                                {"telefono4", "Telefono4"},
+                                {"atencion", "Atencion"}};
 
 struct Rechazo {
   std::string motivo;

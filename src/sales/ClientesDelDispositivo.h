@@ -20,7 +20,7 @@ struct ClienteAgregado {
 };
 
 struct ClienteRechazado {
-  std::string clave;   // as read, possibly empty
+  std::string clave;  // as read, possibly empty
   std::string motivo;
 };
 

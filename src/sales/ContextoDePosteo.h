@@ -12,9 +12,9 @@ struct LineaDeVenta;
 
 struct ContextoDePosteo {
   Conexion& cn;
-  std::string serie;           // empty without series
-  std::string textoDocumento;  // TipoDeDocumento::textoDocumento
-  bool blSinExist = false;     // post products even when stock does not cover them
+  std::string serie;               // empty without series
+  std::string textoDocumento;      // TipoDeDocumento::textoDocumento
+  bool blSinExist = false;         // post products even when stock does not cover them
   int formaDePagoConfigurada = 0;  // "FDPEVACDPDV" of configura: payment form 1..8, 0 for none
 
   // Bundles of a line: its quantity over the product's average weight.

@@ -5,8 +5,8 @@
 #include "sales/ContextoDePosteo.h"
 #include "sales/VentaPreparada.h"
 #include "shell/host/Conexion.h"
-#include "shell/host/Lote.h"
 #include "shell/host/ErrorTravesa.h"
+#include "shell/host/Lote.h"
 #include "shell/host/Movimientos.h"
 
 namespace travesa {
@@ -30,7 +30,8 @@ void CxcDeVenta::Graba(const ContextoDePosteo& c, const VentaPreparada& v, const
   const LineaDeVenta& venta = v.venta();
   const bool pagada = MontoPagado(c, venta) > 0;
   // The charge's entry, the movement folio and, for a paid sale, the payment's entry.
-  std::vector<Movimientos::Contador> contadores = {{"Foliote", "edoctacli", "Id"}, {"Movimiento", "edoctacli", "Folio"}};
+  std::vector<Movimientos::Contador> contadores = {{"Foliote", "edoctacli", "Id"},
+                                                   {"Movimiento", "edoctacli", "Folio"}};
   if (pagada) contadores.push_back({"Foliote", "edoctacli", "Id"});
   const std::vector<long long> folios = Movimientos::Foliar(c.cn, contadores);
   const long long cargo = folios[0];
@@ -53,15 +54,14 @@ void CxcDeVenta::Graba(const ContextoDePosteo& c, const VentaPreparada& v, const
 
 // The payment covers the whole total, so the sale's receivable is settled at
 // once and, with nothing left to pay, not kept.
-void CxcDeVenta::GrabaPago(const ContextoDePosteo& c, const VentaPreparada& v, const Documento& d,
-                           long long movimiento, long long pago, Lote& lote) {
+void CxcDeVenta::GrabaPago(const ContextoDePosteo& c, const VentaPreparada& v, const Documento& d, long long movimiento,
+                           long long pago, Lote& lote) {
   const LineaDeVenta& venta = v.venta();
   const std::string hora = venta.HoraCorta();
   const std::string folio = std::to_string(d.folio);
   std::vector<std::string> columnas = {"Id", "Folio", "Fecha", "Hora", "Clave", "CantidadPago", "Efectivo"};
-  std::vector<Valor> valores = {Valor(pago),         Valor(movimiento), Valor(venta.fecha),
-                                Valor(hora),         Valor(venta.cliente), Valor(v.total),
-                                Valor(venta.formasDePago[0])};
+  std::vector<Valor> valores = {Valor(pago),          Valor(movimiento), Valor(venta.fecha),          Valor(hora),
+                                Valor(venta.cliente), Valor(v.total),    Valor(venta.formasDePago[0])};
   for (std::size_t k = 2; k <= 8; ++k) {
     columnas.push_back("FPago" + std::to_string(k));
     valores.emplace_back(venta.formasDePago[k - 1]);
@@ -70,10 +70,10 @@ void CxcDeVenta::GrabaPago(const ContextoDePosteo& c, const VentaPreparada& v, c
   valores.insert(valores.end(), {Valor("PAGO " + c.textoDocumento + " " + folio), Valor(v.total), Valor(venta.fecha)});
   lote.Inserta("edoctacli", columnas, valores);
   lote.Inserta("anexopagosctes",
-             {"FolioDelPago", "Cantidad", "CantidadReal", d.columnaAnexo, "FechaReal", "Hora", "FechaAplicacion",
-              "SaldoAnterior"},
-             {Valor(movimiento), Valor(v.total), Valor(v.total), Valor(d.id), Valor(venta.fecha), Valor(hora),
-              Valor(venta.fecha), Valor(v.total)});
+               {"FolioDelPago", "Cantidad", "CantidadReal", d.columnaAnexo, "FechaReal", "Hora", "FechaAplicacion",
+                "SaldoAnterior"},
+               {Valor(movimiento), Valor(v.total), Valor(v.total), Valor(d.id), Valor(venta.fecha), Valor(hora),
+                Valor(venta.fecha), Valor(v.total)});
 }
 
 }  // namespace travesa

@@ -54,7 +54,8 @@ void DocumentoDeVenta::Cliente(Campos& k, const VentaPreparada& v) {
   k.Agrega("SubTotal", Valor(v.total));
   k.Agrega("Nombre", Valor(v.nombre));
   k.Agrega("nota", Valor(venta.nota));
-  if (v.Dispositivo() == kDispositivoConLlave) k.Agrega("OtraLlave", Valor(texto::Izquierda(venta.nota, kLargoOtraLlave)));
+  if (v.Dispositivo() == kDispositivoConLlave)
+    k.Agrega("OtraLlave", Valor(texto::Izquierda(venta.nota, kLargoOtraLlave)));
   for (const auto& [columna, valor] : v.datosCliente) k.Agrega(columna, Valor(valor));
 }
 

@@ -17,8 +17,7 @@ namespace {
 
 // The counter's number as the point-of-sale system reads it: the whole number
 // its text starts with, 0 for anything else.
-constexpr const char* kActual =
-    "CAST(IF(TRIM(Contenido) REGEXP '^-?[0-9]+', TRIM(Contenido) + 0, 0) AS SIGNED)";
+constexpr const char* kActual = "CAST(IF(TRIM(Contenido) REGEXP '^-?[0-9]+', TRIM(Contenido) + 0, 0) AS SIGNED)";
 // How many numbers after a used one are looked at in one query.
 constexpr long kVentana = 1000;
 
@@ -37,8 +36,7 @@ long Avanza(Conexion& cnn, std::string_view dato, long minimo = kSinMinimo) {
 }
 
 long Lee(Conexion& cnn, std::string_view dato) {
-  const Valor v =
-      cnn.Escalar(cnn.Prepara("SELECT Contenido FROM sistema WHERE Dato = ?", {Valor(dato)}));
+  const Valor v = cnn.Escalar(cnn.Prepara("SELECT Contenido FROM sistema WHERE Dato = ?", {Valor(dato)}));
   if (v.EsNulo()) return 0;
   return static_cast<long>(libNalda::prVal(v.Texto()));
 }
@@ -58,7 +56,8 @@ Uso UsoDelContador(const std::string& tabla, std::string_view dato) {
   const std::string_view serie = dato.size() >= 3 ? dato.substr(3) : std::string_view();
   if (tabla == "traspasos" && dato == "TRASPASO") return {{"Traspaso"}, std::nullopt};
   if (tabla == "traspasos" && texto::EmpiezaCon(dato, "TR-")) return {{"NumTraspaso", "Folio"}, std::string(serie)};
-  if ((tabla == "remisiones" && texto::EmpiezaCon(dato, "RE-")) || (tabla == "pedidos" && texto::EmpiezaCon(dato, "PE-")))
+  if ((tabla == "remisiones" && texto::EmpiezaCon(dato, "RE-")) ||
+      (tabla == "pedidos" && texto::EmpiezaCon(dato, "PE-")))
     return {{"Factura", "Folio"}, std::string(serie)};
   return {{"Folio"}, std::string()};
 }
@@ -87,17 +86,15 @@ long PrimeroLibre(Conexion& cnn, const std::string& tabla, const Uso& uso, long 
 
 }  // namespace
 
-long Folios::Siguiente_Folio(Conexion& cnn, std::string_view stDatoConfig,
-                             std::string& stTablaMaestra, std::string& stLlave,
-                             bool blGrabarFolio) {
+long Folios::Siguiente_Folio(Conexion& cnn, std::string_view stDatoConfig, std::string& stTablaMaestra,
+                             std::string& stLlave, bool blGrabarFolio) {
   stLlave = texto::Mayusculas(stLlave);
   stTablaMaestra = texto::Minusculas(stTablaMaestra);
   if (blGrabarFolio) return Avanza(cnn, stDatoConfig);
   return Lee(cnn, stDatoConfig) + 1;
 }
 
-long Folios::Foliar_(Conexion& cnn, std::string_view stDatoConfig, std::string& stTablaMaestra,
-                     std::string& stLlave) {
+long Folios::Foliar_(Conexion& cnn, std::string_view stDatoConfig, std::string& stTablaMaestra, std::string& stLlave) {
   long folio = Siguiente_Folio(cnn, stDatoConfig, stTablaMaestra, stLlave, true);
   const Uso uso = UsoDelContador(stTablaMaestra, stDatoConfig);
   // Numbers already used are passed over by advancing the counter itself past

@@ -19,17 +19,15 @@ class Folios {
   // The counter's next number. `tablaMaestra` is lowered and `llave` raised
   // (the callers of the point-of-sale system read them back). With
   // `grabarFolio` the counter is advanced to that number.
-  static long Siguiente_Folio(Conexion& cnn, std::string_view stDatoConfig,
-                              std::string& stTablaMaestra, std::string& stLlave,
-                              bool blGrabarFolio);
+  static long Siguiente_Folio(Conexion& cnn, std::string_view stDatoConfig, std::string& stTablaMaestra,
+                              std::string& stLlave, bool blGrabarFolio);
   // The folio to use: the counter's next number that no document of the
   // master table uses yet. Orders ("PE-" + series) and remissions ("RE-" +
   // series) look at the documents of their own series; the transfer id
   // ("TRASPASO") at every transfer, its number ("TR-" + series) at the
   // transfers of its series. Used numbers are passed over by advancing the
   // counter itself, so it ends on the number given and no other counter moves.
-  static long Foliar_(Conexion& cnn, std::string_view stDatoConfig, std::string& stTablaMaestra,
-                      std::string& stLlave);
+  static long Foliar_(Conexion& cnn, std::string_view stDatoConfig, std::string& stTablaMaestra, std::string& stLlave);
   // Rounded to two decimals, halves away from zero.
   static double A2Decimales(double dbCantidad);
 };

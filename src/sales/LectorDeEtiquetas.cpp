@@ -21,14 +21,17 @@ std::optional<std::uint32_t> Numerica(std::string_view nombre) {
   std::uint32_t c = 0;
   for (char d : cifras) {
     int v = -1;
-    if (d >= '0' && d <= '9') v = d - '0';
-    else if (hex && d >= 'a' && d <= 'f') v = d - 'a' + 10;
-    else if (hex && d >= 'A' && d <= 'F') v = d - 'A' + 10;
+    if (d >= '0' && d <= '9')
+      v = d - '0';
+    else if (hex && d >= 'a' && d <= 'f')
+      v = d - 'a' + 10;
+    else if (hex && d >= 'A' && d <= 'F')
+      v = d - 'A' + 10;
     if (v < 0) return std::nullopt;
     c = c * (hex ? 16 : 10) + static_cast<std::uint32_t>(v);
   }
-  const bool valido = c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
-                      (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
+  const bool valido = c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD) ||
+                      (c >= 0x10000 && c <= 0x10FFFF);
   if (!valido) return std::nullopt;
   return c;
 }
@@ -82,12 +85,18 @@ std::string LectorDeEtiquetas::DecodificaXML(std::string_view texto) {
     const std::string_view nombre =
         fin == std::string_view::npos || fin - i > 12 ? std::string_view{} : texto.substr(i + 1, fin - i - 1);
     std::optional<std::uint32_t> c;
-    if (nombre == "quot") c = '"';
-    else if (nombre == "amp") c = '&';
-    else if (nombre == "lt") c = '<';
-    else if (nombre == "gt") c = '>';
-    else if (nombre == "apos") c = '\'';
-    else c = Numerica(nombre);
+    if (nombre == "quot")
+      c = '"';
+    else if (nombre == "amp")
+      c = '&';
+    else if (nombre == "lt")
+      c = '<';
+    else if (nombre == "gt")
+      c = '>';
+    else if (nombre == "apos")
+      c = '\'';
+    else
+      c = Numerica(nombre);
     if (!c) {
       salida += texto[i++];
       continue;

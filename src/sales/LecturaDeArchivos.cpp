@@ -1,6 +1,5 @@
 #include "sales/LecturaDeArchivos.h"
 
-
 #include "ftp/AvisoDeTransferencia.h"
 #include "ftp/DescargaRemota.h"
 #include "ftp/SitioFTP.h"
@@ -106,8 +105,9 @@ void LecturaDeArchivos::AnotaClientes(const ResumenLectura& resumen) {
   for (const std::string& g : resumen.clientesGuardados)
     bitacora.Escribe("Clientes leídos de «" + g + "», que un teléfono dejó en el sitio y se guardó al publicar");
   if (resumen.clientesDelCatalogo)
-    bitacora.Escribe("Clientes: el «clientes.xml» del sitio es el catálogo publicado, no un archivo de clientes de "
-                     "los teléfonos; no se leyó");
+    bitacora.Escribe(
+        "Clientes: el «clientes.xml» del sitio es el catálogo publicado, no un archivo de clientes de "
+        "los teléfonos; no se leyó");
 }
 
 void LecturaDeArchivos::Importa(std::string_view contenido, ResumenLectura& resumen) {

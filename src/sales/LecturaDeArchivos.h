@@ -23,8 +23,8 @@ class Operador;
 class Programa;
 
 struct ResumenLectura {
-  bool conectado = false;          // the site was reached for the customers file
-  std::string carpeta;             // the folder setting with its slashes
+  bool conectado = false;  // the site was reached for the customers file
+  std::string carpeta;     // the folder setting with its slashes
   bool clientesDescargados = false;
   // The site's `clientes.xml` was the catalogue this program published, not
   // a phone's file: it was not imported.

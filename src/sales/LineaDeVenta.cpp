@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "sales/clsArchivoTravesa.h"
 #include "sales/LetrasDelTelefono.h"
+#include "sales/clsArchivoTravesa.h"
 #include "shell/host/Texto.h"
 #include "shell/host/libNalda.h"
 

@@ -21,7 +21,7 @@ struct LineaDeVenta {
   int numPrecio = 1;
   std::string nota;
   std::array<double, 8> formasDePago{};  // amounts paid with payment forms 1..8
-  std::string archivo;                    // the sales file it came from
+  std::string archivo;                   // the sales file it came from
 
   // The line of a sales file from its values (18 or 21 of them, by position).
   // Without a value, `motivo` says why the line cannot be taken.

@@ -47,8 +47,8 @@ std::string PosteoDeVentas::TextoDeDesconocido(const VentaPosteada& p) {
 
 DocumentoDelHistorial PosteoDeVentas::AlHistorial(const VentaPreparada& v, const VentaPosteada& p) {
   const LineaDeVenta& venta = v.venta();
-  DocumentoDelHistorial d{p.tipo,      p.serie,           p.folio,       venta.cliente, venta.vendedor,
-                          venta.fecha, venta.hora,        v.total,       venta.formaPago, venta.formasDePago,
+  DocumentoDelHistorial d{p.tipo,        p.serie,          p.folio, venta.cliente,   venta.vendedor,
+                          venta.fecha,   venta.hora,       v.total, venta.formaPago, venta.formasDePago,
                           venta.archivo, !v.clienteExiste, {}};
   for (const LineaDeVenta& l : v.lineas) d.productos.emplace_back(l.producto, l.cantidad);
   return d;

@@ -25,8 +25,7 @@ class PosteoDeVentas {
  public:
   // Every sale becomes a document of kind `tipo`. `serie` as the operator
   // chose it ("N/A" or empty for none). Reads the run's settings once.
-  PosteoDeVentas(Conexion& cn, const BasesDD& bd, const TipoDeDocumento& tipo, bool blSinExist,
-                 std::string_view serie);
+  PosteoDeVentas(Conexion& cn, const BasesDD& bd, const TipoDeDocumento& tipo, bool blSinExist, std::string_view serie);
 
   // Posts every staged sale; the Ids of the sales that failed are added to
   // `fallidas`.

@@ -30,9 +30,9 @@ VentaPosteada RemisionDeVenta::Graba(const ContextoDePosteo& c, const VentaPrepa
   DocumentoDeVenta::LimpiaLineas(lote, "remisionesdetalle", id);
   const std::string referencia = (c.blSinExist ? "REMISION. " : "REMISION No. ") + std::to_string(folio) + "-";
   DocumentoDeVenta::GrabaLineasYSalida(lote, v, "remisionesdetalle", referencia,
-                                      [id](int partida, const LineaDeVenta& l, const RecordSet* p) {
-                                        return DocumentoDeVenta::Linea(id, partida, l, p);
-                                      });
+                                       [id](int partida, const LineaDeVenta& l, const RecordSet* p) {
+                                         return DocumentoDeVenta::Linea(id, partida, l, p);
+                                       });
   CxcDeVenta::Graba(c, v, {"R", id, folio, "Remision", false}, lote);
   lote.Envia();
   return {"Remisión", c.serie, folio, venta.cliente, v.nombre, v.total, venta.archivo, {}};

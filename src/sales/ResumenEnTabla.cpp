@@ -28,7 +28,9 @@ std::string LineaDesconocidos(const ResultadoVentas& v) {
 std::string LineaYaGrabadas(const ResultadoVentas& v) {
   return Cuenta("Ventas ya grabadas antes (omitidas)", static_cast<std::size_t>(v.yaPosteadas), "ninguna");
 }
-std::string LineaFallidas(const ResultadoVentas& v) { return Cuenta("Ventas que no se grabaron", v.fallidas.size(), "ninguna"); }
+std::string LineaFallidas(const ResultadoVentas& v) {
+  return Cuenta("Ventas que no se grabaron", v.fallidas.size(), "ninguna");
+}
 std::string LineaRechazadas(const ResultadoVentas& v) {
   if (v.lineasRechazadas.empty()) return {};
   return "Líneas rechazadas (ver la bitácora): " + std::to_string(v.lineasRechazadas.size()) + "\n";
@@ -61,8 +63,8 @@ std::vector<ResumenEnTabla::Total> Suma(const ResultadoVentas& v, Clave clave) {
 
 std::string LineaDeTotal(std::string_view titulo, const ResumenEnTabla::Total& t) {
   return std::string(titulo) + t.nombre + ": " + std::to_string(t.documentos) +
-         (t.documentos == 1 ? " documento, " : " documentos, ") + formatos::Moneda(static_cast<double>(t.centavos) / 100) +
-         "\n";
+         (t.documentos == 1 ? " documento, " : " documentos, ") +
+         formatos::Moneda(static_cast<double>(t.centavos) / 100) + "\n";
 }
 
 std::string Documentos(const ResultadoVentas& v) {
@@ -81,7 +83,8 @@ std::string Documentos(const ResultadoVentas& v) {
   t += Desconocidos(v);
   t += LineaYaGrabadas(v) + LineaFallidas(v);
   TablaAlineada fallidas({{"Archivo"}, {"Fecha"}, {"Hora"}, {"Cliente"}, {"Motivo"}});
-  for (const VentaFallida& f : v.fallidas) fallidas.Agrega({f.archivo, f.fecha, f.hora, f.cliente, PrimeraLinea(f.motivo)});
+  for (const VentaFallida& f : v.fallidas)
+    fallidas.Agrega({f.archivo, f.fecha, f.hora, f.cliente, PrimeraLinea(f.motivo)});
   if (!fallidas.Vacia()) t += fallidas.Texto();
   return t + LineaRechazadas(v);
 }

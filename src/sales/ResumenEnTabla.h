@@ -15,7 +15,7 @@ namespace travesa {
 class ResumenEnTabla {
  public:
   struct Total {
-    std::string nombre;        // the document kind ("Remisión"), or the day ("08/dic/2026")
+    std::string nombre;  // the document kind ("Remisión"), or the day ("08/dic/2026")
     std::size_t documentos = 0;
     long long centavos = 0;
   };

@@ -28,7 +28,8 @@ void SalidaDeAlmacen::Graba(Lote& lote) {
   for (std::size_t i = 0; i < salidas_.size(); ++i) limpia += (i ? ", " : "") + Variable(i) + " = NULL";
   lote.Execute(limpia);
   for (std::size_t i = 0; i < salidas_.size(); ++i) {
-    lote.Execute(lote.cn().Prepara("UPDATE productos SET Existencia = (" + Variable(i) + " := Existencia - ?) WHERE Clave = ?",
+    lote.Execute(
+        lote.cn().Prepara("UPDATE productos SET Existencia = (" + Variable(i) + " := Existencia - ?) WHERE Clave = ?",
                           {Valor(salidas_[i].cantidad), Valor(salidas_[i].clave)}));
   }
   const std::string hora = libNalda::Ahora("%H:%M:%S");
@@ -41,9 +42,9 @@ void SalidaDeAlmacen::Graba(Lote& lote) {
     existencias.push_back({i, 6, Variable(i)});
   }
   lote.InsertaFilas("histalmacen",
-                  {"Fecha", "Hora", "Vendedor", "Producto", "Tipo", "Cantidad", "Existencia", "Referencia", "Cliente",
-                   "NombreCliente"},
-                  filas, existencias);
+                    {"Fecha", "Hora", "Vendedor", "Producto", "Tipo", "Cantidad", "Existencia", "Referencia", "Cliente",
+                     "NombreCliente"},
+                    filas, existencias);
 }
 
 }  // namespace travesa

@@ -16,8 +16,7 @@ namespace travesa {
 namespace {
 
 // A line of `ticketsdetalle`; the product's columns only when it was found.
-DocumentoDeVenta::Campos Linea(long long folio, int partida, long long id, const LineaDeVenta& l,
-                               const RecordSet* p) {
+DocumentoDeVenta::Campos Linea(long long folio, int partida, long long id, const LineaDeVenta& l, const RecordSet* p) {
   DocumentoDeVenta::Campos k;
   k.Agrega("Venta", Valor(folio));
   k.Agrega("Partida", Valor(partida));
@@ -46,7 +45,8 @@ DocumentoDeVenta::Campos Linea(long long folio, int partida, long long id, const
 bool TicketDeVenta::YaExiste(Conexion& cn, const VentaPreparada& v) {
   const LineaDeVenta& venta = v.venta();
   return !cn.Escalar(cn.Prepara("SELECT 1 FROM tickets WHERE Fecha = ? AND Hora = ? AND Cliente = ? AND "
-                                "Vendedor = ? AND CAST(total AS DECIMAL(14,2)) = CAST(CAST(? AS DECIMAL(14,4)) AS DECIMAL(14,2)) LIMIT 1",
+                                "Vendedor = ? AND CAST(total AS DECIMAL(14,2)) = CAST(CAST(? AS DECIMAL(14,4)) AS "
+                                "DECIMAL(14,2)) LIMIT 1",
                                 {Valor(venta.fecha), Valor(venta.HoraCorta()), Valor(venta.cliente),
                                  Valor(venta.vendedor), Valor(v.total)}))
               .EsNulo();
@@ -80,10 +80,9 @@ VentaPosteada TicketDeVenta::Graba(const ContextoDePosteo& c, const VentaPrepara
   // Only the new ticket's own lines (there are none yet).
   Lote lote(cn);
   lote.Execute("DELETE FROM ticketsdetalle WHERE IdTicket = " + std::to_string(id));
-  DocumentoDeVenta::GrabaLineasYSalida(lote, v, "ticketsdetalle", "TICKET No. " + std::to_string(folio) + "-",
-                                      [&](int partida, const LineaDeVenta& l, const RecordSet* p) {
-                                        return Linea(folio, partida, id, l, p);
-                                      });
+  DocumentoDeVenta::GrabaLineasYSalida(
+      lote, v, "ticketsdetalle", "TICKET No. " + std::to_string(folio) + "-",
+      [&](int partida, const LineaDeVenta& l, const RecordSet* p) { return Linea(folio, partida, id, l, p); });
   CxcDeVenta::Graba(c, v, {"C", id, folio, "Cargo", true}, lote);
   lote.Envia();
   return {"Ticket", "", folio, venta.cliente, v.nombre, v.total, venta.archivo, {}};

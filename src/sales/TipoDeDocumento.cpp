@@ -7,12 +7,23 @@
 namespace travesa {
 namespace {
 
-constexpr TipoDeDocumento kTicket{"T", "tickets", "ticketsdetalle", "EL TICKET REGISTRADO EN PROGRAMA «TRAVESA» POR ",
-                                  &TicketDeVenta::YaExiste, &TicketDeVenta::Graba};
-constexpr TipoDeDocumento kPedido{"P", "pedidos", "pedidosdetalle", "REGISTRADO EN PROGRAMA «TRAVESA» POR ",
-                                  &PedidoDeVenta::YaExiste, &PedidoDeVenta::Graba};
-constexpr TipoDeDocumento kRemision{"R", "remisiones", "remisionesdetalle",
-                                    "LA REMISIÓN REGISTRADO EN PROGRAMA «TRAVESA» POR ", &RemisionDeVenta::YaExiste,
+constexpr TipoDeDocumento kTicket{"T",
+                                  "tickets",
+                                  "ticketsdetalle",
+                                  "EL TICKET REGISTRADO EN PROGRAMA «TRAVESA» POR ",
+                                  &TicketDeVenta::YaExiste,
+                                  &TicketDeVenta::Graba};
+constexpr TipoDeDocumento kPedido{"P",
+                                  "pedidos",
+                                  "pedidosdetalle",
+                                  "REGISTRADO EN PROGRAMA «TRAVESA» POR ",
+                                  &PedidoDeVenta::YaExiste,
+                                  &PedidoDeVenta::Graba};
+constexpr TipoDeDocumento kRemision{"R",
+                                    "remisiones",
+                                    "remisionesdetalle",
+                                    "LA REMISIÓN REGISTRADO EN PROGRAMA «TRAVESA» POR ",
+                                    &RemisionDeVenta::YaExiste,
                                     &RemisionDeVenta::Graba};
 
 }  // namespace

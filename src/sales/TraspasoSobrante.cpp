@@ -16,9 +16,9 @@
 #include "shell/Dialogos.h"
 #include "shell/Historial.h"
 #include "shell/Programa.h"
+#include "shell/host/Contadores.h"
 #include "shell/host/DeArchivos.h"
 #include "shell/host/ErrorTravesa.h"
-#include "shell/host/Contadores.h"
 #include "shell/host/Huella.h"
 #include "shell/host/RecordSet.h"
 #include "shell/host/Texto.h"
@@ -89,8 +89,7 @@ std::string Serie(const Ajustes& ajustes) {
 
 void AgregaLinea(Programa& programa, Conexion& cn, long traspaso, int partida, const Producto& p) {
   std::vector<std::string> columnas{"Traspaso", "Partida", "Producto", "Descrip", "Cantidad"};
-  std::vector<Valor> valores{Valor(traspaso), Valor(partida), Valor(p.clave), Valor(p.descripcion),
-                             Valor(p.cantidad)};
+  std::vector<Valor> valores{Valor(traspaso), Valor(partida), Valor(p.clave), Valor(p.descripcion), Valor(p.cantidad)};
   RecordSet rs;
   if (programa.bd().AbrirTabla(rs, cn, cn.Prepara("productos WHERE Clave = ? LIMIT 1", {Valor(p.clave)}),
                                "CostoProm, Costo, Precio1")) {
@@ -240,11 +239,13 @@ ResultadoTraspaso TraspasoSobrante::GenerarTraspaso(Programa& programa, Operador
   if (conocido && conocido->origen == ArchivosConocidos::Origen::Publicado) {
     r.estado = ResultadoTraspaso::Estado::DelCatalogo;
     BitacoraDeArchivos(programa.carpeta(), BitacoraDeArchivos::Modo::Sigue)
-        .Escribe("Traspaso: el «productos.xml» del sitio es el catálogo publicado, no el inventario sobrante de un "
-                 "teléfono; no se registró");
-    operador.Mensaje("El archivo de productos del sitio es el catálogo que se publicó, no el inventario sobrante de "
-                     "un teléfono; no se registró el traspaso.",
-                     Botones::kExclamacion, "Generar traspaso");
+        .Escribe(
+            "Traspaso: el «productos.xml» del sitio es el catálogo publicado, no el inventario sobrante de un "
+            "teléfono; no se registró");
+    operador.Mensaje(
+        "El archivo de productos del sitio es el catálogo que se publicó, no el inventario sobrante de "
+        "un teléfono; no se registró el traspaso.",
+        Botones::kExclamacion, "Generar traspaso");
     return r;
   }
   Registra(programa, operador, ajustes, conocidos, archivo, r);

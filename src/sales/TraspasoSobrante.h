@@ -33,7 +33,7 @@ struct ResultadoTraspaso {
   std::string serie;
   std::string destino;
   int lineas = 0;
-  std::string motivo;  // Danado: what is wrong with the file
+  std::string motivo;    // Danado: what is wrong with the file
   std::string guardado;  // the saved phone's file it came from; empty for the site's
 
   // Nothing went wrong (recorded, declined, already recorded, or nothing of a phone's).

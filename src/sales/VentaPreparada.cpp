@@ -12,12 +12,19 @@ namespace travesa {
 namespace {
 
 // Document column, client column.
-constexpr std::pair<const char*, const char*> kDatosCliente[] = {
-    {"Telefono", "Telefono1"}, {"Domicilio", "Domicilio"}, {"CP", "CP"},
-    {"Colonia", "Colonia"},    {"Ciudad", "Ciudad"},       {"Estado", "Estado"},
-    {"RFC", "RFC"},            {"Calle", "Calle"},         {"NumExterior", "NumExterior"},
-    {"NumInterior", "NumInterior"}, {"ReferenciaDomic", "ReferenciaDomic"}, {"Localidad", "Localidad"},
-    {"Pais", "Pais"}};
+constexpr std::pair<const char*, const char*> kDatosCliente[] = {{"Telefono", "Telefono1"},
+                                                                 {"Domicilio", "Domicilio"},
+                                                                 {"CP", "CP"},
+                                                                 {"Colonia", "Colonia"},
+                                                                 {"Ciudad", "Ciudad"},
+                                                                 {"Estado", "Estado"},
+                                                                 {"RFC", "RFC"},
+                                                                 {"Calle", "Calle"},
+                                                                 {"NumExterior", "NumExterior"},
+                                                                 {"NumInterior", "NumInterior"},
+                                                                 {"ReferenciaDomic", "ReferenciaDomic"},
+                                                                 {"Localidad", "Localidad"},
+                                                                 {"Pais", "Pais"}};
 
 }  // namespace
 

@@ -17,10 +17,10 @@ constexpr std::size_t kValoresPorLinea = 21;
 void VentasEnEspera::Borra() { cn_.Execute(kBorrar); }
 
 unsigned VentasEnEspera::Ancho(std::string_view tabla, std::string_view columna, unsigned porOmision) {
-  const Valor v = cn_.Escalar(cn_.Prepara(
-      "SELECT CHARACTER_MAXIMUM_LENGTH FROM information_schema.COLUMNS WHERE TABLE_SCHEMA = DATABASE() "
-      "AND TABLE_NAME = ? AND COLUMN_NAME = ?",
-      {Valor(tabla), Valor(columna)}));
+  const Valor v = cn_.Escalar(
+      cn_.Prepara("SELECT CHARACTER_MAXIMUM_LENGTH FROM information_schema.COLUMNS WHERE TABLE_SCHEMA = DATABASE() "
+                  "AND TABLE_NAME = ? AND COLUMN_NAME = ?",
+                  {Valor(tabla), Valor(columna)}));
   const long long n = v.Entero();
   return n > 0 && n < 10000 ? static_cast<unsigned>(n) : porOmision;
 }
@@ -37,9 +37,15 @@ void VentasEnEspera::Crea(std::string_view tablaDocumento, std::string_view tabl
       "Fecha date default '0000-00-00',"
       "Hora varchar(8) default '00:00:00',"
       "FormaPago varchar(10),"
-      "Vendedor varchar(" + vendedor + ") default '',"
-      "Cliente varchar(" + cliente + ") default '',"
-      "Producto varchar(" + producto + ") default '',"
+      "Vendedor varchar(" +
+      vendedor +
+      ") default '',"
+      "Cliente varchar(" +
+      cliente +
+      ") default '',"
+      "Producto varchar(" +
+      producto +
+      ") default '',"
       "Cantidad double default 0,"
       "Precio double default 0,"
       "Importe double default 0,"
@@ -61,9 +67,9 @@ void VentasEnEspera::Crea(std::string_view tablaDocumento, std::string_view tabl
 }
 
 std::optional<unsigned> VentasEnEspera::YaEsta(const LineaDeVenta& l) {
-  const Valor id = cn_.Escalar(cn_.Prepara(
-      "SELECT Id FROM tmpventassql WHERE Fecha = ? AND Hora = ? AND Vendedor = ? AND Cliente = ? LIMIT 1",
-      {Valor(l.fecha), Valor(l.hora), Valor(l.vendedor), Valor(l.cliente)}));
+  const Valor id = cn_.Escalar(
+      cn_.Prepara("SELECT Id FROM tmpventassql WHERE Fecha = ? AND Hora = ? AND Vendedor = ? AND Cliente = ? LIMIT 1",
+                  {Valor(l.fecha), Valor(l.hora), Valor(l.vendedor), Valor(l.cliente)}));
   if (id.EsNulo()) return std::nullopt;
   return static_cast<unsigned>(id.Entero());
 }
@@ -78,9 +84,9 @@ void VentasEnEspera::Agrega(unsigned id, const std::vector<LineaDeVenta>& lineas
     sql += i ? ",(" : "(";
     for (std::size_t k = 0; k < kValoresPorLinea; ++k) sql += k ? ",?" : "?";
     sql += ")";
-    for (const Valor& v : {Valor(l.fecha), Valor(l.hora), Valor(l.vendedor), Valor(l.cliente), Valor(l.producto),
-                           Valor(l.cantidad), Valor(l.precio), Valor(l.importe), Valor(l.formaPago),
-                           Valor(l.numPrecio), Valor(l.nota), Valor(id)})
+    for (const Valor& v :
+         {Valor(l.fecha), Valor(l.hora), Valor(l.vendedor), Valor(l.cliente), Valor(l.producto), Valor(l.cantidad),
+          Valor(l.precio), Valor(l.importe), Valor(l.formaPago), Valor(l.numPrecio), Valor(l.nota), Valor(id)})
       valores.push_back(v);
     for (const double f : l.formasDePago) valores.emplace_back(f);
     valores.emplace_back(l.archivo);

@@ -158,8 +158,8 @@ std::string clsArchivoTravesa::LeeValores(std::string_view texto, std::vector<st
     if (i >= texto.size()) break;
     if (texto[i] == ')') return "";
     if (texto[i] != ',')
-      return "después del valor " + std::to_string(valores.size()) + " sigue «" + texto::Izquierda(texto.substr(i), 20) +
-             "» en lugar de una coma";
+      return "después del valor " + std::to_string(valores.size()) + " sigue «" +
+             texto::Izquierda(texto.substr(i), 20) + "» en lugar de una coma";
     ++i;
   }
   return "la lista de valores no se cierra con «)»";
@@ -202,8 +202,7 @@ bool clsArchivoTravesa::FechaHoraEspanich(std::string_view vDato, std::string& s
   c.Blancos();
   if (!c.Numero(4, anio) || anio < 1000) return false;
   c.Blancos();
-  if (!c.Numero(2, hora) || !c.Caracter(':') || !c.Numero(2, minuto) || !c.Caracter(':') ||
-      !c.Numero(2, segundo))
+  if (!c.Numero(2, hora) || !c.Caracter(':') || !c.Numero(2, minuto) || !c.Caracter(':') || !c.Numero(2, segundo))
     return false;
   const std::string marca = c.Resto();
   if (marca == "am" || marca == "pm") {

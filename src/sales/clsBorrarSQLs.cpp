@@ -50,8 +50,8 @@ bool clsBorrarSQLs::Respalda(const std::string& nombre, std::int64_t tamano) {
   const std::filesystem::path local = carpetaPrograma_ / nombre;
   if (!mFTP_.FTPDownloadFile(local.string(), nombre)) {
     if (tamano == 0 && mFTP_.GetFTPFileSize(nombre) == 0) return true;  // nothing in it to keep
-    Bitacora::Advierte("Borrar archivos: «" + nombre + "» se deja en el sitio, no se pudo respaldar: " +
-                       mFTP_.GetLastErrorMessage());
+    Bitacora::Advierte("Borrar archivos: «" + nombre +
+                       "» se deja en el sitio, no se pudo respaldar: " + mFTP_.GetLastErrorMessage());
     return false;
   }
   try {

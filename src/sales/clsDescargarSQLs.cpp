@@ -9,8 +9,8 @@
 #include "sales/PosteoDeVentas.h"
 #include "sales/VentasEnEspera.h"
 #include "sales/clsArchivoTravesa.h"
-#include "shell/Dialogos.h"
 #include "shell/BitacoraDeArchivos.h"
+#include "shell/Dialogos.h"
 #include "shell/Historial.h"
 #include "shell/Programa.h"
 #include "shell/Respaldo.h"
@@ -218,7 +218,8 @@ std::vector<clsDescargarSQLs::LineaLeida> clsDescargarSQLs::LeeLineas(clsArchivo
       leidas.push_back({std::move(*linea), clave});
       continue;
     }
-    Rechaza(bitacora, archivo, "Línea rechazada del archivo " + archivo.nombre + " (" + motivo + "): " + lector.UltimaLinea());
+    Rechaza(bitacora, archivo,
+            "Línea rechazada del archivo " + archivo.nombre + " (" + motivo + "): " + lector.UltimaLinea());
     if (!rechazadas.insert(clave).second) continue;
     const std::string cliente = valores.size() > 2 ? DesUTF8cizar(valores[2]) : "";
     std::string fecha, hora;
@@ -227,7 +228,8 @@ std::vector<clsDescargarSQLs::LineaLeida> clsDescargarSQLs::LeeLineas(clsArchivo
           VentaFallida{archivo.nombre, fecha, hora, cliente, "una línea de la venta no es válida: " + motivo});
   }
   if (!texto::Recorta(texto::Reemplaza(lector.Resto(), "\r", "")).empty()) {
-    Rechaza(bitacora, archivo, "Línea sin fin de línea, no leída, del archivo " + archivo.nombre + ": " + lector.Resto());
+    Rechaza(bitacora, archivo,
+            "Línea sin fin de línea, no leída, del archivo " + archivo.nombre + ": " + lector.Resto());
     archivo.inconcluso = true;
   }
   return leidas;

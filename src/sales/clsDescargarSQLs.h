@@ -40,8 +40,8 @@ class clsDescargarSQLs {
   std::string FTPcontraseña;
   std::string FTPcarpeta;
   const TipoDeDocumento* tipo = &TipoDeDocumento::Ticket();  // what each sale becomes
-  bool blSinExist = false;  // post products even when stock does not cover them
-  std::string Serie;        // series of orders and remissions; "N/A" or empty for none
+  bool blSinExist = false;                                   // post products even when stock does not cover them
+  std::string Serie;                                         // series of orders and remissions; "N/A" or empty for none
   bool verificarCertificado = true;
   int segundosDeEspera = kEsperaDelBloqueo;  // for another desk's run to end
 

@@ -29,15 +29,15 @@ ArchivosConocidos::ArchivosConocidos(Conexion& cn, std::string_view identidad)
   cn_.Execute(kCrea);
 }
 
-void ArchivosConocidos::Anota(std::string_view archivo, std::string_view huella, Origen origen,
-                              std::int64_t tamano, std::string_view modificado, long long documento) {
-  cn_.Execute(cn_.Prepara(
-      "INSERT INTO travesaarchivos (Sitio, Archivo, Origen, Huella, Tamano, Modificado, Documento, Fecha) "
-      "VALUES (?, ?, ?, ?, ?, ?, ?, NOW()) "
-      "ON DUPLICATE KEY UPDATE Tamano = VALUES(Tamano), Modificado = VALUES(Modificado), "
-      "Documento = VALUES(Documento), Fecha = NOW()",
-      {Valor(sitio_), Valor(archivo), Valor(std::string(1, static_cast<char>(origen))), Valor(huella), Valor(tamano),
-       Valor(modificado), Valor(documento)}));
+void ArchivosConocidos::Anota(std::string_view archivo, std::string_view huella, Origen origen, std::int64_t tamano,
+                              std::string_view modificado, long long documento) {
+  cn_.Execute(
+      cn_.Prepara("INSERT INTO travesaarchivos (Sitio, Archivo, Origen, Huella, Tamano, Modificado, Documento, Fecha) "
+                  "VALUES (?, ?, ?, ?, ?, ?, ?, NOW()) "
+                  "ON DUPLICATE KEY UPDATE Tamano = VALUES(Tamano), Modificado = VALUES(Modificado), "
+                  "Documento = VALUES(Documento), Fecha = NOW()",
+                  {Valor(sitio_), Valor(archivo), Valor(std::string(1, static_cast<char>(origen))), Valor(huella),
+                   Valor(tamano), Valor(modificado), Valor(documento)}));
 }
 
 void ArchivosConocidos::Publica(std::string_view archivo, std::string_view huella, std::int64_t tamano) {
@@ -47,9 +47,10 @@ void ArchivosConocidos::Publica(std::string_view archivo, std::string_view huell
 
 void ArchivosConocidos::Sella(std::string_view archivo, std::string_view huella, std::string_view modificado) {
   if (modificado.empty()) return;
-  cn_.Execute(cn_.Prepara("UPDATE travesaarchivos SET Modificado = ? WHERE Sitio = ? AND Archivo = ? AND Origen = 'P' "
-                          "AND Huella = ?",
-                          {Valor(modificado), Valor(sitio_), Valor(archivo), Valor(huella)}));
+  cn_.Execute(
+      cn_.Prepara("UPDATE travesaarchivos SET Modificado = ? WHERE Sitio = ? AND Archivo = ? AND Origen = 'P' "
+                  "AND Huella = ?",
+                  {Valor(modificado), Valor(sitio_), Valor(archivo), Valor(huella)}));
 }
 
 void ArchivosConocidos::Leido(std::string_view archivo, std::string_view huella, std::int64_t tamano,
@@ -65,8 +66,7 @@ bool ArchivosConocidos::Conocido(std::string_view archivo, std::int64_t tamano, 
               .EsNulo();
 }
 
-std::optional<ArchivosConocidos::Conocida> ArchivosConocidos::Busca(std::string_view archivo,
-                                                                    std::string_view huella) {
+std::optional<ArchivosConocidos::Conocida> ArchivosConocidos::Busca(std::string_view archivo, std::string_view huella) {
   // The digest names the content wherever it was met. 'P' sorts after 'L':
   // a published version comes first.
   RecordSet rs;
@@ -82,14 +82,18 @@ std::optional<ArchivosConocidos::Conocida> ArchivosConocidos::Busca(std::string_
 void ArchivosConocidos::Poda(std::string_view archivo) {
   const Valor limite = cn_.Escalar(cn_.Prepara(
       "SELECT Fecha FROM travesaarchivos WHERE Sitio = ? AND Archivo = ? AND Origen = 'P' ORDER BY Fecha DESC "
-      "LIMIT 1 OFFSET " + std::to_string(kPublicadosGuardados - 1),
+      "LIMIT 1 OFFSET " +
+          std::to_string(kPublicadosGuardados - 1),
       {Valor(sitio_), Valor(archivo)}));
   if (!limite.EsNulo())
-    cn_.Execute(cn_.Prepara("DELETE FROM travesaarchivos WHERE Sitio = ? AND Archivo = ? AND Origen = 'P' AND Fecha < ?",
-                            {Valor(sitio_), Valor(archivo), limite}));
-  cn_.Execute(cn_.Prepara("DELETE FROM travesaarchivos WHERE Sitio = ? AND Archivo = ? AND Origen = 'L' AND Fecha < "
-                          "NOW() - INTERVAL " + std::to_string(kDiasDeLeidos) + " DAY",
-                          {Valor(sitio_), Valor(archivo)}));
+    cn_.Execute(
+        cn_.Prepara("DELETE FROM travesaarchivos WHERE Sitio = ? AND Archivo = ? AND Origen = 'P' AND Fecha < ?",
+                    {Valor(sitio_), Valor(archivo), limite}));
+  cn_.Execute(
+      cn_.Prepara("DELETE FROM travesaarchivos WHERE Sitio = ? AND Archivo = ? AND Origen = 'L' AND Fecha < "
+                  "NOW() - INTERVAL " +
+                      std::to_string(kDiasDeLeidos) + " DAY",
+                  {Valor(sitio_), Valor(archivo)}));
 }
 
 }  // namespace travesa

@@ -27,8 +27,7 @@ std::string Configuracion::LeeIniConDefecto(std::string_view seccion, std::strin
 
 std::string Configuracion::LeeCampo(const Ajustes::Campo& c) const {
   if (EsCifrado(c)) {
-    return utilerias_.DesEncripta(
-        LeeIniConDefecto(c.seccion, c.clave, utilerias_.Encripta(c.porOmision)));
+    return utilerias_.DesEncripta(LeeIniConDefecto(c.seccion, c.clave, utilerias_.Encripta(c.porOmision)));
   }
   return texto::Mayusculas(LeeIniConDefecto(c.seccion, c.clave, c.porOmision));
 }

@@ -20,8 +20,7 @@ class Configuracion {
   const std::filesystem::path& ini() const { return ini_; }
 
   // The stored value; when absent or empty the default is written and returned.
-  std::string LeeIniConDefecto(std::string_view seccion, std::string_view clave,
-                               std::string_view porOmision) const;
+  std::string LeeIniConDefecto(std::string_view seccion, std::string_view clave, std::string_view porOmision) const;
 
   // The five FTP fields (decrypted), then every option.
   void LeeConfiguracionFTP(Ajustes& a) const;

@@ -11,7 +11,7 @@ namespace travesa::formatos {
 namespace {
 
 constexpr std::array<const char*, 12> kMeses = {"ene", "feb", "mar", "abr", "may", "jun",
-                                               "jul", "ago", "sep", "oct", "nov", "dic"};
+                                                "jul", "ago", "sep", "oct", "nov", "dic"};
 
 std::tm Local(Reloj::time_point momento) {
   const std::time_t t = Reloj::to_time_t(momento);
@@ -54,8 +54,8 @@ std::string FechaCorta(std::chrono::year_month_day fecha) {
 std::string SelloSubida(Reloj::time_point momento) {
   const std::tm tm = Local(momento);
   char buf[48];
-  std::snprintf(buf, sizeof buf, "%02d/%s/%04d - %02d:%02d:%02d", tm.tm_mday, kMeses[tm.tm_mon],
-                tm.tm_year + 1900, tm.tm_hour, tm.tm_min, tm.tm_sec);
+  std::snprintf(buf, sizeof buf, "%02d/%s/%04d - %02d:%02d:%02d", tm.tm_mday, kMeses[tm.tm_mon], tm.tm_year + 1900,
+                tm.tm_hour, tm.tm_min, tm.tm_sec);
   return buf;
 }
 

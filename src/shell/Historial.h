@@ -23,8 +23,8 @@ struct DocumentoDelHistorial {
   std::string dia;   // the sale's day, "yyyy-mm-dd"
   std::string hora;  // "hh:nn:ss"
   double total = 0;
-  std::string formaPago;             // "CO" cash or "C" credit, as the phone sent it
-  std::array<double, 8> formas{};    // the eight payment amounts the phone sent
+  std::string formaPago;           // "CO" cash or "C" credit, as the phone sent it
+  std::array<double, 8> formas{};  // the eight payment amounts the phone sent
   std::string archivo;
   bool clienteDesconocido = false;
   // Products and quantities of its lines.
@@ -38,8 +38,8 @@ struct ArchivoDelHistorial {
   std::string huella;    // SHA-256, lower-case hexadecimal
   std::string vendedor;  // of its sales; empty when none could be read
   std::string dispositivo;
-  std::string enSitio;   // the site's time of the file, when known
-  std::string destino;   // "grabado", "parcial", "ya grabado", "renglones rechazados", "en respaldo", ...
+  std::string enSitio;  // the site's time of the file, when known
+  std::string destino;  // "grabado", "parcial", "ya grabado", "renglones rechazados", "en respaldo", ...
 };
 
 struct FallaDelHistorial {

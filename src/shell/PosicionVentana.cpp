@@ -72,8 +72,7 @@ void PosicionVentana::GuardaPosicion(const std::filesystem::path& ini, std::stri
   libNalda::EscribeIni(seccion, kAlto, std::to_string(ATwips(g.alto)), ini);
 }
 
-PosicionLeida PosicionVentana::LeePosicion(const std::filesystem::path& ini, std::string_view seccion,
-                                           bool conTamano) {
+PosicionLeida PosicionVentana::LeePosicion(const std::filesystem::path& ini, std::string_view seccion, bool conTamano) {
   PosicionLeida p;
   if (seccion.empty()) {
     p.izquierda = 0;

@@ -1,8 +1,8 @@
 #include "shell/Programa.h"
 
 #include "shell/host/Bitacora.h"
-#include "shell/host/ErrorTravesa.h"
 #include "shell/host/DeArchivos.h"
+#include "shell/host/ErrorTravesa.h"
 #include "shell/host/Texto.h"
 #include "shell/host/libNalda.h"
 
@@ -22,8 +22,8 @@ Programa::Programa(std::filesystem::path carpeta, Operador& operador)
 }
 
 std::string Programa::TextoVersion() {
-  return "   v " + std::to_string(TRAVESA_VERSION_MAYOR) + "." + std::to_string(TRAVESA_VERSION_MENOR) +
-         "." + std::to_string(TRAVESA_VERSION_REVISION);
+  return "   v " + std::to_string(TRAVESA_VERSION_MAYOR) + "." + std::to_string(TRAVESA_VERSION_MENOR) + "." +
+         std::to_string(TRAVESA_VERSION_REVISION);
 }
 
 bool Programa::Inicia(bool exigeSecretos) {
@@ -32,8 +32,8 @@ bool Programa::Inicia(bool exigeSecretos) {
   AbreConexiones();
   configuracion_.LeeConfiguracionFTP(ajustes_);
   if (exigeSecretos && !ajustes_.ilegibles.empty())
-    throw ErrorTravesa(AvisoSecretos(ini(), ajustes_.ilegibles,
-                                     "«travesa ajustes campo=valor» (campo=- los lee sin mostrarlos)"));
+    throw ErrorTravesa(
+        AvisoSecretos(ini(), ajustes_.ilegibles, "«travesa ajustes campo=valor» (campo=- los lee sin mostrarlos)"));
   return true;
 }
 
@@ -59,9 +59,9 @@ bool Programa::LoginLegible() {
     if (!utilerias_.HayClave() || !utilerias_.Descifra(guardado)) ilegibles.emplace_back(nombre);
   }
   if (ilegibles.empty()) return true;
-  operador_.MensajeSimple(AvisoSecretos(registro_.archivo(), ilegibles,
-                                        "«travesa registro MySQLUsuario=- MySQLPassword=-»"),
-                          Botones::kCritico, "Atención");
+  operador_.MensajeSimple(
+      AvisoSecretos(registro_.archivo(), ilegibles, "«travesa registro MySQLUsuario=- MySQLPassword=-»"),
+      Botones::kCritico, "Atención");
   return false;
 }
 
@@ -88,9 +88,10 @@ bool Programa::PreparaConexion() {
   bd_.cPassword = utilerias_.Descifra(registro_.DatosNVW("MySQLPassword")).value_or("");
   bd_.cUsuario = utilerias_.Descifra(registro_.DatosNVW("MySQLUsuario")).value_or("");
   if (texto::Recorta(bd_.cUsuario).empty()) {
-    operador_.MensajeSimple("El usuario de MySQL del registro de Norvento está vacío; escríbalo con "
-                            "«travesa registro MySQLUsuario=-».",
-                            Botones::kCritico, "Atención");
+    operador_.MensajeSimple(
+        "El usuario de MySQL del registro de Norvento está vacío; escríbalo con "
+        "«travesa registro MySQLUsuario=-».",
+        Botones::kCritico, "Atención");
     return false;
   }
   bd_.cPuerto = registro_.DatosNVW("MySQLPuerto");
@@ -104,8 +105,7 @@ bool Programa::PreparaConexion() {
 // An installation record without MySQL values gets port 3306, the host of
 // "servidor", user root and an empty password, and keeps them.
 void Programa::CompletaRegistro() {
-  if (libNalda::prVal(registro_.DatosNVW("MySQLPuerto")) == 0)
-    registro_.GuardaDatosNVW("MySQLPuerto", bd_.cPuerto);
+  if (libNalda::prVal(registro_.DatosNVW("MySQLPuerto")) == 0) registro_.GuardaDatosNVW("MySQLPuerto", bd_.cPuerto);
   if (texto::Recorta(registro_.DatosNVW("MySQLServer")).empty())
     registro_.GuardaDatosNVW("MySQLServer", registro_.DatosNVW("servidor"));
   if (texto::Recorta(registro_.DatosNVW("MySQLUsuario")).empty())

@@ -21,9 +21,7 @@ fs::path NombreLibre(const fs::path& carpeta, const fs::path& nombre) {
   return destino;
 }
 
-bool Empieza(std::string_view texto, std::string_view prefijo) {
-  return texto.substr(0, prefijo.size()) == prefijo;
-}
+bool Empieza(std::string_view texto, std::string_view prefijo) { return texto.substr(0, prefijo.size()) == prefijo; }
 
 bool Termina(std::string_view texto, std::string_view fin) {
   return texto.size() >= fin.size() && texto.substr(texto.size() - fin.size()) == fin;
@@ -38,8 +36,7 @@ fs::path Respaldo::Carpeta() const {
   std::error_code ec;
   fs::create_directories(carpeta, ec);
   if (ec) {
-    throw ErrorTravesa("No se pudo crear la carpeta de respaldo «" + carpeta.string() +
-                       "»: " + ec.message());
+    throw ErrorTravesa("No se pudo crear la carpeta de respaldo «" + carpeta.string() + "»: " + ec.message());
   }
   return carpeta;
 }
@@ -58,8 +55,7 @@ fs::path Respaldo::Guarda(const fs::path& archivo, std::string_view subcarpeta) 
   fs::copy_file(archivo, destino, ec);
   if (!ec) fs::remove(archivo, ec);
   if (ec) {
-    throw ErrorTravesa("No se pudo guardar «" + archivo.string() + "» en la carpeta de respaldo: " +
-                       ec.message());
+    throw ErrorTravesa("No se pudo guardar «" + archivo.string() + "» en la carpeta de respaldo: " + ec.message());
   }
   return destino;
 }

@@ -26,8 +26,7 @@ class Respaldo {
   static std::string NombreOriginal(const std::filesystem::path& archivo);
   // The files in the folder whose name starts with `prefijo` and ends with
   // `extension`, by name.
-  std::vector<std::filesystem::path> Archivos(std::string_view prefijo,
-                                              std::string_view extension) const;
+  std::vector<std::filesystem::path> Archivos(std::string_view prefijo, std::string_view extension) const;
 
  private:
   std::filesystem::path carpetaPrograma_;

@@ -33,8 +33,7 @@ void TablasSinTransacciones::Advierte(Conexion& cn, Operador& operador) {
   const std::string base = cn.Escalar("SELECT DATABASE()").Texto();
   {
     const std::lock_guard<std::mutex> l(candado);
-    if (!advertidas.insert(cn.datos().servidor + ":" + std::to_string(cn.datos().puerto) + "/" + base).second)
-      return;
+    if (!advertidas.insert(cn.datos().servidor + ":" + std::to_string(cn.datos().puerto) + "/" + base).second) return;
   }
   const std::string tablas = Busca(cn);
   if (tablas.empty()) return;

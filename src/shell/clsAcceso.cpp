@@ -28,8 +28,8 @@ bool clsAcceso::PuedeEntrar(BasesDD& xBdD, Conexion& cnfBDD, int inModulo) {
       resultado = Accede(inModulo, modulos_);
       if (!resultado) {
         operador_.Aviso("");
-        operador_.MensajeSimple("Sus atributos como usuario no le permiten entrar a este programa",
-                                Botones::kCritico, "Alerta");
+        operador_.MensajeSimple("Sus atributos como usuario no le permiten entrar a este programa", Botones::kCritico,
+                                "Alerta");
       }
     }
     break;

@@ -78,10 +78,13 @@ TEST(AjustesTest, ValorMalFormadoNoEscribeNada) {
   Instalacion inst;
   ASSERT_EQ(inst.ComoAdmin({"ajustes"}).estado, 0);
   const std::string antes = LeeArchivo(inst.ini());
-  for (const std::vector<std::string>& args :
-       {std::vector<std::string>{"ajustes", "Minutos=3", "Nada=1"}, {"ajustes", "Minutos=100"},
-        {"ajustes", "PrecioSugerido=x"}, {"ajustes", "EnviarDomicilios=quizá"}, {"ajustes", "TipoMovimiento=Z"},
-        {"ajustes", "UltimaSubida=ayer"}, {"ajustes", "Minutos"}}) {
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"ajustes", "Minutos=3", "Nada=1"},
+                                               {"ajustes", "Minutos=100"},
+                                               {"ajustes", "PrecioSugerido=x"},
+                                               {"ajustes", "EnviarDomicilios=quizá"},
+                                               {"ajustes", "TipoMovimiento=Z"},
+                                               {"ajustes", "UltimaSubida=ayer"},
+                                               {"ajustes", "Minutos"}}) {
     const auto r = inst.ComoAdmin(args);
     EXPECT_EQ(r.estado, 2) << args.back() << ": " << r.Todo();
     EXPECT_FALSE(r.errores.empty());

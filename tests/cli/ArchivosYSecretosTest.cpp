@@ -1,9 +1,10 @@
 // The settings files and the secrets through the real executable: hostile
 // values, damaged or foreign files, a lost or exposed key, and secrets given
 // on standard input instead of the command line.
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include "comun/Entorno.h"
 #include "comun/Instalacion.h"
@@ -86,7 +87,12 @@ TEST(RegistroArchivoTest, ConservaBytesCodificacionFinesDeLineaYDueno) {
   // The point-of-sale system's own file: Windows-1252, CR LF, sections of its own.
   std::string crlf;
   for (const char c : propio) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-  const std::string antes = "[Empresa]\r\nNombre=Panader\xed" "a\r\n\r\n" + crlf + "\r\n[Cajas]\r\nCaja1=Se\xf1" "or\r\n";
+  const std::string antes =
+      "[Empresa]\r\nNombre=Panader\xed"
+      "a\r\n\r\n" +
+      crlf +
+      "\r\n[Cajas]\r\nCaja1=Se\xf1"
+      "or\r\n";
   EscribeArchivo(reg, antes);
   ::chmod(reg.c_str(), 0640);
   ASSERT_EQ(::chown(reg.c_str(), kNadie, kNadie), 0);
@@ -101,8 +107,14 @@ TEST(RegistroArchivoTest, ConservaBytesCodificacionFinesDeLineaYDueno) {
   EXPECT_EQ(LeeArchivo(reg), antes);
   ASSERT_EQ(inst.Travesa({"registro", "MySQLServer=127.0.0.1"}).estado, 0);
   const std::string despues = LeeArchivo(reg);
-  EXPECT_TRUE(despues.starts_with("[Empresa]\r\nNombre=Panader\xed" "a\r\n\r\n[Norvento]\r\n")) << despues;
-  EXPECT_TRUE(despues.ends_with("MySQLServer=127.0.0.1\r\n\r\n[Cajas]\r\nCaja1=Se\xf1" "or\r\n")) << despues;
+  EXPECT_TRUE(
+      despues.starts_with("[Empresa]\r\nNombre=Panader\xed"
+                          "a\r\n\r\n[Norvento]\r\n"))
+      << despues;
+  EXPECT_TRUE(
+      despues.ends_with("MySQLServer=127.0.0.1\r\n\r\n[Cajas]\r\nCaja1=Se\xf1"
+                        "or\r\n"))
+      << despues;
   struct stat st {};
   ASSERT_EQ(::stat(reg.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0640u);
@@ -144,9 +156,9 @@ TEST(SecretosTest, ClavePerdidaParaYSeReescribenLosSecretosDesdeLaEntrada) {
   r = inst.ComoAdmin({"ajustes"});
   EXPECT_EQ(r.estado, 1);
   EXPECT_TRUE(Contiene(r.salida, "FTPcontraseña=(no se puede descifrar)\n")) << r.Todo();
-  r = inst.ComoAdmin({"ajustes", "ftpSitio=127.0.0.1:21", "ftpUsuario=-", "FTPcontraseña=-", "FTPcarpeta=x",
-                      "ContrasenaApp=-"},
-                     "vendedor\nnueva clave\nApp1\n");
+  r = inst.ComoAdmin(
+      {"ajustes", "ftpSitio=127.0.0.1:21", "ftpUsuario=-", "FTPcontraseña=-", "FTPcarpeta=x", "ContrasenaApp=-"},
+      "vendedor\nnueva clave\nApp1\n");
   ASSERT_EQ(r.estado, 0) << r.Todo();
   const Utilerias u(inst.programa());
   EXPECT_EQ(u.DesEncripta(libNalda::LeeIni("FTP", "Contraseña", inst.ini())), "nueva clave");

@@ -28,15 +28,22 @@ TEST(ArranqueTest, PrimeraVezCreaElIniConTodasLasClaves) {
     EXPECT_EQ(v.find("public_html"), std::string::npos) << "sin cifrar: " << clave;
   }
   const std::vector<std::pair<const char*, const char*>> esperadas = {
-      {"Generar tickets, pedidos o remisiones", "T"}, {"Serie a usar en ventas", "N/A"},
-      {"Enviar domicilios de clientes", "S"}, {"Pasar productos sin existencia", "N"},
-      {"Concatenar presentación a la descripción", "N"}, {"Enviar «precios negociados» de clientes", "N"},
-      {"Enviar traspaso de producto sobrante", "N"}, {"Clave de empresa receptora de traspaso", "SUC"},
-      {"Serie de traspasos", "N/A"}, {"Generar automaticamente archivos en la nube", "N"},
-      {"Minutos para generar archivos", "5"}, {"Número de precio a sugerir", "0"},
+      {"Generar tickets, pedidos o remisiones", "T"},
+      {"Serie a usar en ventas", "N/A"},
+      {"Enviar domicilios de clientes", "S"},
+      {"Pasar productos sin existencia", "N"},
+      {"Concatenar presentación a la descripción", "N"},
+      {"Enviar «precios negociados» de clientes", "N"},
+      {"Enviar traspaso de producto sobrante", "N"},
+      {"Clave de empresa receptora de traspaso", "SUC"},
+      {"Serie de traspasos", "N/A"},
+      {"Generar automaticamente archivos en la nube", "N"},
+      {"Minutos para generar archivos", "5"},
+      {"Número de precio a sugerir", "0"},
       {"Solo productos de listas de precios", "N"}};
   for (const auto& [clave, valor] : esperadas) EXPECT_EQ(libNalda::LeeIni("Configuración", clave, ini), valor) << clave;
-  for (const char* clave : {"Etiqueta «modificaprecios»", "Etiqueta «vercxc»", "Etiqueta «capturapagos»", "Etiqueta «asistencia»"})
+  for (const char* clave :
+       {"Etiqueta «modificaprecios»", "Etiqueta «vercxc»", "Etiqueta «capturapagos»", "Etiqueta «asistencia»"})
     EXPECT_EQ(libNalda::LeeIni("Enviar configuración", clave, ini), "N") << clave;
   EXPECT_EQ(libNalda::LeeIni("Configuración", "Última subida de archivos", ini), "");
   EXPECT_NE(r.salida.find("UltimaSubida=No se han subido los archivos."), std::string::npos);
@@ -86,9 +93,10 @@ TEST(ArranqueTest, CarpetaDeNorventoIncorrectaNoEjecutaNada) {
   libNalda::EscribeIni("Configuración", "Ruta de Norvento", "/no/existe", inst.ini());
   const auto r = inst.Travesa({"--si", "ajustes"});
   EXPECT_EQ(r.estado, 4);
-  EXPECT_NE(r.errores.find("En el archivo de configuración de este programa\n\n(" + inst.ini().string() +
-                           ")\n\ndebe indicarse la ruta correcta de Norvento.\nRuta indicada e incorrecta: \n\n/no/existe"),
-            std::string::npos)
+  EXPECT_NE(
+      r.errores.find("En el archivo de configuración de este programa\n\n(" + inst.ini().string() +
+                     ")\n\ndebe indicarse la ruta correcta de Norvento.\nRuta indicada e incorrecta: \n\n/no/existe"),
+      std::string::npos)
       << r.Todo();
   EXPECT_NE(r.salida.find("¿Desea editar el archivo de configuración? (s/N) s"), std::string::npos);
   EXPECT_EQ(r.salida.find("ftpSitio="), std::string::npos);
@@ -101,9 +109,9 @@ TEST(ArranqueTest, BaseQueRechazaLaConexion) {
   const auto r = inst.ComoAdmin({"ajustes"});
   EXPECT_EQ(r.estado, 4);
   const auto s = prueba::BD();
-  EXPECT_NE(r.errores.find("No se pudo conectar con el servidor de base de datos " + s.host + ":" +
-                           std::to_string(s.puerto)),
-            std::string::npos)
+  EXPECT_NE(
+      r.errores.find("No se pudo conectar con el servidor de base de datos " + s.host + ":" + std::to_string(s.puerto)),
+      std::string::npos)
       << r.Todo();
 }
 

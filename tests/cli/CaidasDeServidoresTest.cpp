@@ -5,8 +5,6 @@
 // folder. Each time the broken run ends with a clear message and a failed
 // status, nothing is half written, and the next run completes with every sale
 // and payment posted exactly once.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <chrono>
 #include <csignal>
@@ -14,6 +12,8 @@
 #include <map>
 #include <optional>
 #include <thread>
+
+#include <gtest/gtest.h>
 
 #include "comun/ArchivoDeVentas.h"
 #include "comun/BasePropia.h"
@@ -97,22 +97,26 @@ struct CuentasDePrueba {
   // Each customer's payments applied whole (one entry, two annex rows, the
   // balances lowered, the remission's receivable gone) or not at all; `aplicados` of them.
   void Completos(prueba::BaseDePrueba& base, int aplicados) const {
-    const std::string entradas = "(SELECT COUNT(*) FROM edoctacli e WHERE e.Clave = c.Clave AND e.Concepto = "
-                                 "'PAGO REGISTRADO EN PROGRAMA «TRAVESA»' AND e.CantidadPago = 120.25)";
-    const std::string anexos = "(SELECT COUNT(*) FROM anexopagosctes a JOIN edoctacli e ON e.Folio = a.FolioDelPago "
-                               "AND e.Clave = c.Clave WHERE a.Factura = 20000 + SUBSTR(c.Clave, 2) OR "
-                               "a.Remision = 20000 + SUBSTR(c.Clave, 2))";
-    const std::string saldos = "(SELECT CONCAT(f.Saldo, '/', r.Saldo) FROM facturas f, remisiones r WHERE f.Id = 20000 + "
-                               "SUBSTR(c.Clave, 2) AND r.Id = f.Id)";
+    const std::string entradas =
+        "(SELECT COUNT(*) FROM edoctacli e WHERE e.Clave = c.Clave AND e.Concepto = "
+        "'PAGO REGISTRADO EN PROGRAMA «TRAVESA»' AND e.CantidadPago = 120.25)";
+    const std::string anexos =
+        "(SELECT COUNT(*) FROM anexopagosctes a JOIN edoctacli e ON e.Folio = a.FolioDelPago "
+        "AND e.Clave = c.Clave WHERE a.Factura = 20000 + SUBSTR(c.Clave, 2) OR "
+        "a.Remision = 20000 + SUBSTR(c.Clave, 2))";
+    const std::string saldos =
+        "(SELECT CONCAT(f.Saldo, '/', r.Saldo) FROM facturas f, remisiones r WHERE f.Id = 20000 + "
+        "SUBSTR(c.Clave, 2) AND r.Id = f.Id)";
     const std::string cuentas = "(SELECT GROUP_CONCAT(x.Saldo ORDER BY x.Id) FROM cxc x WHERE x.Clave = c.Clave)";
     const std::string abonos = "(SELECT s.Abonos FROM saldoscli s WHERE s.Clave = c.Clave)";
     const std::string estado = "CONCAT(" + entradas + ", '|', " + anexos + ", '|', " + saldos + ", '|', " + cuentas +
                                ", '|', COALESCE(" + abonos + ", '-'))";
     EXPECT_EQ(base.Dato("SELECT GROUP_CONCAT(DISTINCT e ORDER BY e SEPARATOR ' ; ') FROM (SELECT " + estado +
                         " e FROM clientes c WHERE c.Clave LIKE 'K%') t"),
-              aplicados == 0         ? "0|0|100.0000/80.0000|100.0000,80.0000|-"
-              : aplicados == clientes ? "1|2|59.7500/0.0000|59.7500|120.2500"
-                                      : "0|0|100.0000/80.0000|100.0000,80.0000|- ; 1|2|59.7500/0.0000|59.7500|120.2500");
+              aplicados == 0 ? "0|0|100.0000/80.0000|100.0000,80.0000|-"
+              : aplicados == clientes
+                  ? "1|2|59.7500/0.0000|59.7500|120.2500"
+                  : "0|0|100.0000/80.0000|100.0000,80.0000|- ; 1|2|59.7500/0.0000|59.7500|120.2500");
     EXPECT_EQ(base.Dato("SELECT COUNT(*) FROM edoctacli WHERE Clave LIKE 'K%'"), std::to_string(aplicados));
     EXPECT_EQ(base.Dato("SELECT COUNT(*) FROM anexopagosctes WHERE Factura BETWEEN 20001 AND 29999 OR Remision "
                         "BETWEEN 20001 AND 29999"),
@@ -131,7 +135,8 @@ class CaidaDeLaBaseTest : public ::testing::Test {
     sitio_.Escribe("clientes.xml", "<clientes></clientes>");
   }
   std::vector<std::string> Orden(const std::vector<std::string>& args) const {
-    std::vector<std::string> todos = {"--carpeta", inst_->programa().string(), "--usuario", "admin", "--codigo", "admin"};
+    std::vector<std::string> todos = {"--carpeta", inst_->programa().string(), "--usuario", "admin", "--codigo",
+                                      "admin"};
     todos.insert(todos.end(), args.begin(), args.end());
     return todos;
   }
@@ -213,9 +218,11 @@ void CaidaDeLaBaseTest::VentasCompletas(int ventas) {
   EXPECT_EQ(Cuenta("SELECT COUNT(*) " + del), ventas);
   EXPECT_EQ(Cuenta("SELECT COUNT(DISTINCT Hora) " + del), ventas);
   EXPECT_EQ(Cuenta("SELECT COUNT(*) FROM remisionesdetalle d LEFT JOIN remisiones r USING (Id) WHERE r.Id IS NULL"), 0);
-  EXPECT_EQ(Cuenta("SELECT COUNT(*) " + del + " AND (SELECT COUNT(*) FROM remisionesdetalle d WHERE d.Id = r.Id) <> 3"), 0);
+  EXPECT_EQ(Cuenta("SELECT COUNT(*) " + del + " AND (SELECT COUNT(*) FROM remisionesdetalle d WHERE d.Id = r.Id) <> 3"),
+            0);
   EXPECT_EQ(Cuenta("SELECT COUNT(*) FROM histalmacen WHERE Referencia LIKE 'REMISION No. %'"), 3 * ventas);
-  EXPECT_EQ(Cuenta("SELECT COUNT(*) " + del + " AND (SELECT COUNT(*) FROM histalmacen h "
+  EXPECT_EQ(Cuenta("SELECT COUNT(*) " + del +
+                   " AND (SELECT COUNT(*) FROM histalmacen h "
                    "WHERE h.Referencia LIKE CONCAT('REMISION No. ', r.Factura, '-_')) <> 3"),
             0);
   for (const auto& [producto, cantidad] : kProductos)
@@ -224,15 +231,18 @@ void CaidaDeLaBaseTest::VentasCompletas(int ventas) {
               "1")
         << producto;
   EXPECT_EQ(Cuenta("SELECT COUNT(*) FROM edoctacli WHERE Concepto LIKE 'CARGO LA REMISI%'"), ventas);
-  EXPECT_EQ(Cuenta("SELECT COUNT(*) " + del + " AND (SELECT COUNT(*) FROM edoctacli e WHERE e.Concepto LIKE "
+  EXPECT_EQ(Cuenta("SELECT COUNT(*) " + del +
+                   " AND (SELECT COUNT(*) FROM edoctacli e WHERE e.Concepto LIKE "
                    "'CARGO LA REMISI%' AND e.Concepto LIKE CONCAT('% ', r.Factura)) <> 1"),
             0);
-  EXPECT_EQ(Cuenta("SELECT COUNT(*) " + del + " AND r.FormaPAgo = 'C' AND (SELECT COUNT(*) FROM cxc c "
+  EXPECT_EQ(Cuenta("SELECT COUNT(*) " + del +
+                   " AND r.FormaPAgo = 'C' AND (SELECT COUNT(*) FROM cxc c "
                    "WHERE c.Tipo = 'R' AND c.Numero = r.Id) <> 1"),
             0);
   EXPECT_EQ(Cuenta("SELECT COUNT(*) FROM edoctacli WHERE Concepto LIKE 'PAGO LA REMISI%'"),
             Cuenta("SELECT COUNT(*) " + del + " AND r.FormaPAgo = 'E'"));
-  EXPECT_EQ(Cuenta("SELECT COUNT(*) " + del + " AND r.FormaPAgo = 'E' AND (SELECT COUNT(*) FROM anexopagosctes a "
+  EXPECT_EQ(Cuenta("SELECT COUNT(*) " + del +
+                   " AND r.FormaPAgo = 'E' AND (SELECT COUNT(*) FROM anexopagosctes a "
                    "WHERE a.Remision = r.Id) <> 1"),
             0);
   EXPECT_EQ(Cuenta("SELECT COUNT(*) FROM (SELECT 1 FROM remisiones GROUP BY Serie, Factura HAVING COUNT(*) > 1) d"), 0);
@@ -354,7 +364,8 @@ class CaidaDelSitioTest : public ::testing::Test {
     inst_.Ajusta(ftp_.ComoAjustes(""));
   }
   std::vector<std::string> Orden(const std::vector<std::string>& args) const {
-    std::vector<std::string> todos = {"--carpeta", inst_.programa().string(), "--usuario", "admin", "--codigo", "admin"};
+    std::vector<std::string> todos = {"--carpeta", inst_.programa().string(), "--usuario", "admin", "--codigo",
+                                      "admin"};
     todos.insert(todos.end(), args.begin(), args.end());
     return todos;
   }
@@ -393,15 +404,17 @@ std::map<std::string, std::string> Publicados(const fs::path& carpeta) {
 
 TEST_F(CaidaDelSitioTest, SitioCaidoAlSubirElCatalogoNoDejaArchivosAMedias) {
   // Products enough that, slowed down, their file takes a while to go up.
-  inst_.base().Ejecuta("INSERT INTO productos (Clave, Descrip, Precio1) SELECT CONCAT('ZZ', LPAD(seq, 5, '0')), "
-                       "CONCAT('Producto de relleno ', seq, ' ', REPEAT('x', 80)), 10 FROM seq_1_to_1500");
+  inst_.base().Ejecuta(
+      "INSERT INTO productos (Clave, Descrip, Precio1) SELECT CONCAT('ZZ', LPAD(seq, 5, '0')), "
+      "CONCAT('Producto de relleno ', seq, ' ', REPEAT('x', 80)), 10 FROM seq_1_to_1500");
   auto r = inst_.ComoAdmin({"generar"});
   ASSERT_EQ(r.estado, 0) << r.Todo();
   const auto publicado = Publicados(ftp_.EnDisco(""));
   ASSERT_EQ(publicado.count("productos.xml"), 1u);
   ASSERT_GT(publicado.at("productos.xml").size(), 10u * kLento);
-  inst_.base().Ejecuta("UPDATE productos SET Descrip = CONCAT(Descrip, ' (nuevo)');"
-                       "UPDATE clientes SET Nombre = CONCAT(Nombre, ' (nuevo)');");
+  inst_.base().Ejecuta(
+      "UPDATE productos SET Descrip = CONCAT(Descrip, ' (nuevo)');"
+      "UPDATE clientes SET Nombre = CONCAT(Nombre, ' (nuevo)');");
 
   // Killed once the products have started to go up.
   const auto antes = fs::file_time_type::clock::now();
@@ -419,7 +432,8 @@ TEST_F(CaidaDelSitioTest, SitioCaidoAlSubirElCatalogoNoDejaArchivosAMedias) {
   EXPECT_EQ(tras.size(), publicado.size());
   for (const auto& [n, ahora] : tras) {
     EXPECT_EQ(publicado.count(n), 1u) << n;
-    EXPECT_TRUE((publicado.count(n) && ahora == publicado.at(n)) || ahora == prueba::LeeArchivo(inst_.programa() / n)) << n;
+    EXPECT_TRUE((publicado.count(n) && ahora == publicado.at(n)) || ahora == prueba::LeeArchivo(inst_.programa() / n))
+        << n;
   }
   EXPECT_EQ(tras.at("productos.xml"), publicado.at("productos.xml"));
 

@@ -3,8 +3,6 @@
 // applying payments at once, or reading while a phone still uploads its sales;
 // publish runs while a phone downloads the catalogue; the service publishing
 // while read runs post sales beside it.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <chrono>
 #include <csignal>
@@ -12,6 +10,8 @@
 #include <map>
 #include <set>
 #include <thread>
+
+#include <gtest/gtest.h>
 
 #include "comun/ArchivoDeVentas.h"
 #include "comun/CarpetaTemporal.h"
@@ -164,8 +164,8 @@ const std::vector<EnvioDePagos>& Envios() {
 std::string Contenido(const EnvioDePagos& e) {
   std::string texto;
   for (const auto& [cxc, monto] : e.pagos)
-    texto += "insert into cxcs values ('tel','V01','X'," + std::to_string(cxc) + "," + prueba::Numero(monto) +
-             ",'')\r\n";
+    texto +=
+        "insert into cxcs values ('tel','V01','X'," + std::to_string(cxc) + "," + prueba::Numero(monto) + ",'')\r\n";
   return texto;
 }
 
@@ -301,8 +301,8 @@ class CatalogoEnUsoTest : public ::testing::Test {
   std::string Publicado(const std::string& archivo) const { return LeeArchivo(servidor_.EnDisco(archivo)); }
   // A phone reading every file the first run published.
   LectorDeCatalogo Telefono() const {
-    return LectorDeCatalogo(servidor_.sitio(), prueba::ServidorPropio::kUsuario, prueba::ServidorPropio::kPassword,
-                            "/", publicados_);
+    return LectorDeCatalogo(servidor_.sitio(), prueba::ServidorPropio::kUsuario, prueba::ServidorPropio::kPassword, "/",
+                            publicados_);
   }
   void ServicioYLecturas(int segundos);
 
@@ -433,4 +433,3 @@ TEST_F(CatalogoEnUsoLargoTest, ServicioMientrasSeLeenVentasDuranteMinutos) { Ser
 
 }  // namespace
 }  // namespace travesa
-

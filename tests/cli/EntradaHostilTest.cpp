@@ -5,9 +5,9 @@
 // tags, and a server naming files outside its folder. Each value is stored as
 // the reader reads it, or its sale is refused with a line in the log; no
 // table is lost and nothing outside the program folder is touched.
-#include <gtest/gtest.h>
-
 #include <fstream>
+
+#include <gtest/gtest.h>
 
 #include "comun/ArchivoDeVentas.h"
 #include "comun/CarpetaTemporal.h"
@@ -26,8 +26,13 @@ bool Contiene(const std::string& texto, const std::string& parte) { return texto
 
 // A sale of demo client C001 at 9:MM of 8 Dec 2026 with this note.
 VentaDeTelefono Venta(int minuto, const std::string& nota, const std::string& cliente = "C001") {
-  return {"Dec 8, 2026 9:" + std::string(minuto < 10 ? "0" : "") + std::to_string(minuto) + ":00 AM", "V01", cliente,
-          "CO", nota, 1, {}};
+  return {"Dec 8, 2026 9:" + std::string(minuto < 10 ? "0" : "") + std::to_string(minuto) + ":00 AM",
+          "V01",
+          cliente,
+          "CO",
+          nota,
+          1,
+          {}};
 }
 
 class EntradaHostilTest : public ::testing::Test {
@@ -76,8 +81,8 @@ TEST_F(EntradaHostilTest, ValoresHostilesSeGuardanTalCualOSeRechazanConSuLinea) 
   EXPECT_EQ(Nota("09:01"), Hex("\"; DROP TABLE remisiones; --"));
   EXPECT_EQ(Nota("09:02"), Hex("C:\\\\tmp\\\\ \\\\\"x"));
   EXPECT_EQ(Nota("09:03"), Hex(std::string("a\0b", 3)));
-  EXPECT_EQ(Nota("09:04"), Hex("café ÿþ fin"));                 // not UTF-8: read as Windows-1252
-  EXPECT_EQ(Nota("09:05"), Hex(std::string(100, 'L')));          // the note's 100 characters
+  EXPECT_EQ(Nota("09:04"), Hex("café ÿþ fin"));          // not UTF-8: read as Windows-1252
+  EXPECT_EQ(Nota("09:05"), Hex(std::string(100, 'L')));  // the note's 100 characters
   EXPECT_EQ(Dato("SELECT COUNT(*) FROM remisiones WHERE Cliente = 'X\" OR \"1\"=\"1'"), "1");
   EXPECT_EQ(Dato("SELECT COUNT(*) FROM remisiones WHERE Fecha='2026-12-08'"), "6");
   // The client too long for its column and the line of 10,000 columns: refused, each with its line.
@@ -108,13 +113,14 @@ TEST_F(EntradaHostilTest, LineaDeCienMegasSeLeeSinPerderLasDemas) {
 }
 
 TEST_F(EntradaHostilTest, ClientesConEtiquetasAnidadasOSinCerrar) {
-  sitio_.Escribe("clientes.xml",
-                 "<clientes>"
-                 "<cliente><clave>H001</clave><nombre>Sin cierre<numPrecio>1</numPrecio><diascredito>0</diascredito></cliente>"
-                 "<cliente><clave>H002</clave><nombre><clave>H003</clave>Anidada</nombre><numPrecio>1</numPrecio></cliente>"
-                 "<cliente><clave>H004</clave><nombre>O&apos;Brien\\'; DROP TABLE clientes; --</nombre></cliente>"
-                 "<cliente><clave>H005</clave><nombre>Bien</nombre><numPrecio>2</numPrecio></cliente>"
-                 "<cliente><clave>H006</clave><nombre>Sin fin de archivo");
+  sitio_.Escribe(
+      "clientes.xml",
+      "<clientes>"
+      "<cliente><clave>H001</clave><nombre>Sin cierre<numPrecio>1</numPrecio><diascredito>0</diascredito></cliente>"
+      "<cliente><clave>H002</clave><nombre><clave>H003</clave>Anidada</nombre><numPrecio>1</numPrecio></cliente>"
+      "<cliente><clave>H004</clave><nombre>O&apos;Brien\\'; DROP TABLE clientes; --</nombre></cliente>"
+      "<cliente><clave>H005</clave><nombre>Bien</nombre><numPrecio>2</numPrecio></cliente>"
+      "<cliente><clave>H006</clave><nombre>Sin fin de archivo");
   const auto r = inst_.ComoAdmin({"leer"});
   EXPECT_EQ(r.estado, 0) << r.Todo();
   EXPECT_EQ(Dato("SELECT Nombre FROM clientes WHERE Clave='H004'"), "O'Brien\\'; DROP TABLE clientes; --");

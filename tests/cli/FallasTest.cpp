@@ -4,14 +4,14 @@
 // After each, the run says what failed, nothing is half done (no sale posted
 // from half a file, no half catalogue file on the site), and the next run
 // completes with every sale posted exactly once.
-#include <gtest/gtest.h>
-#include <sys/resource.h>
-
 #include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <map>
 #include <thread>
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include "comun/ArchivoDeVentas.h"
 #include "comun/CarpetaTemporal.h"
@@ -42,7 +42,8 @@ class LimiteDeArchivos {
   rlimit antes_{};
 };
 
-constexpr const char* kCatalogo[] = {"vendedores.xml", "productos.xml", "clientes.xml", "cxcs.xml", "configuracion.xml"};
+constexpr const char* kCatalogo[] = {"vendedores.xml", "productos.xml", "clientes.xml", "cxcs.xml",
+                                     "configuracion.xml"};
 
 class FallasTest : public ::testing::Test {
  protected:
@@ -98,7 +99,8 @@ TEST_F(FallasTest, ServidorCaidoAMitadDeUnArchivoDeVentasNoGrabaNadaDeEl) {
     std::ofstream(lento.EnDisco(kNombre), std::ios::binary) << archivo.contenido();
     std::ofstream(lento.EnDisco("clientes.xml")) << "<clientes></clientes>";
     inst_.Ajusta(lento.ComoAjustes("", {"TipoMovimiento=R"}));
-    prueba::ProcesoEnFondo leer({"--carpeta", inst_.programa().string(), "--usuario", "admin", "--codigo", "admin", "leer"});
+    prueba::ProcesoEnFondo leer(
+        {"--carpeta", inst_.programa().string(), "--usuario", "admin", "--codigo", "admin", "leer"});
     // Killed once the sales file has started to come down (its partial copy is there).
     const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     bool bajando = false;

@@ -1,9 +1,9 @@
 // leer and borrar through the real executable, against the real MariaDB and
 // FTP servers: messages, summary, exit statuses and rights.
-#include <gtest/gtest.h>
-
 #include <fstream>
 #include <iterator>
+
+#include <gtest/gtest.h>
 
 #include "comun/ArchivoDeVentas.h"
 #include "comun/Instalacion.h"
@@ -36,28 +36,34 @@ class LecturaCliTest : public ::testing::Test {
 
 TEST_F(LecturaCliTest, LeerClientesYVentasConSuResumen) {
   const VentaDeTelefono v{"Dec 8, 2026 1:45:09 PM", "V01", "C001", "CO", "", 1, {}};
-  sitio_.Escribe("ventas_tel1_V01_1.sql", ArchivoDeVentas().Linea(v, "ABA001", 2, 44.5).Linea(v, "ABA005", 1, 24).contenido());
+  sitio_.Escribe("ventas_tel1_V01_1.sql",
+                 ArchivoDeVentas().Linea(v, "ABA001", 2, 44.5).Linea(v, "ABA005", 1, 24).contenido());
   auto r = inst_.ComoAdmin({"leer"});
   ASSERT_EQ(r.estado, 0) << r.Todo();
   EXPECT_EQ(r.errores, "");
   EXPECT_EQ(r.salida.rfind(kBien, 0), 0u) << r.salida;
-  const std::string venta = Dato("SELECT Venta FROM tickets WHERE Cliente='C001' AND Fecha='2026-12-08' AND Hora='13:45'");
+  const std::string venta =
+      Dato("SELECT Venta FROM tickets WHERE Cliente='C001' AND Fecha='2026-12-08' AND Hora='13:45'");
   ASSERT_FALSE(venta.empty());
   EXPECT_EQ(Dato("SELECT CAST(total AS DECIMAL(14,4)) FROM tickets WHERE Venta=" + venta), "113.0000");
-  EXPECT_EQ(Dato("SELECT CONCAT(Nombre, '|', Precio, '|', DCredito) FROM clientes WHERE Clave='N200'"), "Tienda Nueva|2|8");
+  EXPECT_EQ(Dato("SELECT CONCAT(Nombre, '|', Precio, '|', DCredito) FROM clientes WHERE Clave='N200'"),
+            "Tienda Nueva|2|8");
   // The summary, as aligned tables, says the same as the database.
-  const std::string fila = "  Ticket             " + venta + "  C001     Abarrotes La Esperanza  113.00  ventas_tel1_V01_1.sql\n";
-  EXPECT_NE(r.salida.find("Documentos grabados: 1\n"
-                          "  Documento  Serie  Folio  Cliente  Nombre                   Total  Archivo\n"
-                          "  ---------  -----  -----  -------  ----------------------  ------  ---------------------\n" +
-                          fila +
-                          // The totals, by document kind and by the sale's day.
-                          "Total de Ticket: 1 documento, 113.00\n"
-                          "Total del día 08/dic/2026: 1 documento, 113.00\n"),
-            std::string::npos)
+  const std::string fila =
+      "  Ticket             " + venta + "  C001     Abarrotes La Esperanza  113.00  ventas_tel1_V01_1.sql\n";
+  EXPECT_NE(
+      r.salida.find("Documentos grabados: 1\n"
+                    "  Documento  Serie  Folio  Cliente  Nombre                   Total  Archivo\n"
+                    "  ---------  -----  -----  -------  ----------------------  ------  ---------------------\n" +
+                    fila +
+                    // The totals, by document kind and by the sale's day.
+                    "Total de Ticket: 1 documento, 113.00\n"
+                    "Total del día 08/dic/2026: 1 documento, 113.00\n"),
+      std::string::npos)
       << r.salida;
-  EXPECT_NE(r.salida.find("Clientes nuevos agregados: 1\n  Clave  Nombre\n  -----  ------------\n  N200   Tienda Nueva\n"),
-            std::string::npos)
+  EXPECT_NE(
+      r.salida.find("Clientes nuevos agregados: 1\n  Clave  Nombre\n  -----  ------------\n  N200   Tienda Nueva\n"),
+      std::string::npos)
       << r.salida;
   EXPECT_FALSE(EnSitio("ventas_tel1_V01_1.sql"));
 
@@ -127,12 +133,14 @@ TEST(LecturaEnCasa, LaCarpetaEsDesdeLaCasaDelUsuario) {
 
 TEST_F(LecturaCliTest, LeerConTraspasoPreguntaPrimero) {
   inst_.ComoAdmin({"ajustes", "Traspaso=S", "EmpresaTraspaso=suc2", "SerieTraspasos=B"});
-  sitio_.Escribe("productos.xml", "<productos><producto><clave>ABA001</clave><descripcion>Aceite</descripcion>"
-                                  "<existencia>3</existencia></producto></productos>");
+  sitio_.Escribe("productos.xml",
+                 "<productos><producto><clave>ABA001</clave><descripcion>Aceite</descripcion>"
+                 "<existencia>3</existencia></producto></productos>");
   // No terminal and no --si: the transfer is declined, the rest done.
   auto r = inst_.ComoAdmin({"leer"});
   EXPECT_EQ(r.estado, 0) << r.Todo();
-  EXPECT_NE(r.salida.find("¿Desea registrar un traspaso de inventario sobrante? (s/N) n\n"), std::string::npos) << r.salida;
+  EXPECT_NE(r.salida.find("¿Desea registrar un traspaso de inventario sobrante? (s/N) n\n"), std::string::npos)
+      << r.salida;
   EXPECT_NE(r.salida.find("Traspaso: no se registró (no se confirmó)\n"), std::string::npos) << r.salida;
   EXPECT_EQ(Dato("SELECT COUNT(*) FROM traspasos"), "0");
   r = inst_.ComoAdmin({"leer", "--si"});
@@ -158,7 +166,8 @@ TEST_F(LecturaCliTest, LeerSinSitioOConVentaFallidaTerminaEnUno) {
   r = inst_.ComoAdmin({"leer"});
   EXPECT_EQ(r.estado, 1);
   EXPECT_EQ(r.errores.rfind("Error inesperado al conectar al servidor.\nEl servidor «", 0), 0u) << r.errores;
-  EXPECT_NE(r.errores.find("no aceptó el usuario o la contraseña del sitio FTP (respondió: «530 "), std::string::npos) << r.errores;
+  EXPECT_NE(r.errores.find("no aceptó el usuario o la contraseña del sitio FTP (respondió: «530 "), std::string::npos)
+      << r.errores;
   EXPECT_EQ(r.salida, "");
 }
 

@@ -17,9 +17,7 @@ using prueba::VentaDeTelefono;
 
 class LeerCliTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    inst_.Ajusta(sitio_.ComoAjustes({"TipoMovimiento=R"}));
-  }
+  void SetUp() override { inst_.Ajusta(sitio_.ComoAjustes({"TipoMovimiento=R"})); }
   std::vector<std::string> Leer() const {
     return {"--carpeta", inst_.programa().string(), "--usuario", "admin", "--codigo", "admin", "leer"};
   }
@@ -27,7 +25,12 @@ class LeerCliTest : public ::testing::Test {
   static VentaDeTelefono Venta(int n) {
     const int hora = 8 + n / 60, minuto = n % 60;
     return {"Dec 8, 2026 " + std::to_string(hora) + ":" + (minuto < 10 ? "0" : "") + std::to_string(minuto) + ":00",
-            "V01", "C001", "C", "", 1, {}};
+            "V01",
+            "C001",
+            "C",
+            "",
+            1,
+            {}};
   }
   std::string Dato(const std::string& sql) { return inst_.base().Dato(sql); }
 
@@ -36,7 +39,8 @@ class LeerCliTest : public ::testing::Test {
 };
 
 TEST_F(LeerCliTest, GrabaYAvisaOApuntaALaBitacora) {
-  sitio_.Escribe("ventas_tel1_1.sql", ArchivoDeVentas().Linea(Venta(0), "ABA001", 2, 44.5).Linea(Venta(1), "BEB001", 1, 42).contenido());
+  sitio_.Escribe("ventas_tel1_1.sql",
+                 ArchivoDeVentas().Linea(Venta(0), "ABA001", 2, 44.5).Linea(Venta(1), "BEB001", 1, 42).contenido());
   auto r = inst_.ComoAdmin({"leer"});
   EXPECT_EQ(r.estado, 0) << r.Todo();
   // The final message, then the read run's summary.
@@ -67,7 +71,8 @@ TEST_F(LeerCliTest, DosLecturasALaVezGrabanCadaVentaUnaVez) {
   constexpr int kArchivos = 4, kVentas = 12;
   for (int a = 0; a < kArchivos; ++a) {
     ArchivoDeVentas archivo;
-    for (int v = 0; v < kVentas; ++v) archivo.Linea(Venta(a * kVentas + v), "ABA001", 1, 44.5).Linea(Venta(a * kVentas + v), "ABA005", 2, 24);
+    for (int v = 0; v < kVentas; ++v)
+      archivo.Linea(Venta(a * kVentas + v), "ABA001", 1, 44.5).Linea(Venta(a * kVentas + v), "ABA005", 2, 24);
     // Each sale also in the next phone's file, as phones that share a route send.
     if (a > 0) archivo.Linea(Venta(a * kVentas - 1), "ABA001", 1, 44.5).Linea(Venta(a * kVentas - 1), "ABA005", 2, 24);
     sitio_.Escribe("ventas_tel" + std::to_string(a) + "_1.sql", archivo.contenido());
@@ -82,7 +87,10 @@ TEST_F(LeerCliTest, DosLecturasALaVezGrabanCadaVentaUnaVez) {
   EXPECT_EQ(Dato("SELECT COUNT(DISTINCT Hora) " + nuevas), std::to_string(kArchivos * kVentas));
   EXPECT_EQ(Dato("SELECT COUNT(*) FROM remisiones"), std::to_string(std::stoi(remisiones0) + kArchivos * kVentas));
   // No folio twice, in the documents or in the account statement.
-  EXPECT_EQ(Dato("SELECT COUNT(*) FROM (SELECT Serie, Factura FROM remisiones GROUP BY Serie, Factura HAVING COUNT(*) > 1) d"), "0");
+  EXPECT_EQ(
+      Dato(
+          "SELECT COUNT(*) FROM (SELECT Serie, Factura FROM remisiones GROUP BY Serie, Factura HAVING COUNT(*) > 1) d"),
+      "0");
   EXPECT_EQ(Dato("SELECT COUNT(*) FROM (SELECT Id FROM edoctacli GROUP BY Id HAVING COUNT(*) > 1) d"), "0");
   EXPECT_EQ(Dato("SELECT COUNT(*) FROM remisionesdetalle d JOIN remisiones r USING (Id) WHERE r.Fecha = '2026-12-08' "
                  "AND r.Cliente = 'C001' AND r.Vendedor = 'V01'"),

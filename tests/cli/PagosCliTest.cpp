@@ -95,8 +95,9 @@ TEST_F(PagosCliTest, CadaVendedorRevisaSoloSusArchivos) {
   EXPECT_EQ(r.salida.find("60.25"), std::string::npos) << r.salida;
   EXPECT_NE(r.salida.find("Vendedor"), std::string::npos) << r.salida;
   EXPECT_EQ(Dato("SELECT Saldo FROM cxc WHERE Id=1001"), "100.0000");
-  EXPECT_EQ(Dato("SELECT GROUP_CONCAT(CONCAT(Clave,':',CantidadPago)) FROM edoctacli WHERE Concepto LIKE 'PAGO%TRAVESA%'"),
-            "C018:30.0000");
+  EXPECT_EQ(
+      Dato("SELECT GROUP_CONCAT(CONCAT(Clave,':',CantidadPago)) FROM edoctacli WHERE Concepto LIKE 'PAGO%TRAVESA%'"),
+      "C018:30.0000");
   const std::filesystem::path respaldo = inst_.programa() / "respaldo";
   EXPECT_TRUE(std::filesystem::exists(respaldo / kArchivo));
   EXPECT_TRUE(std::filesystem::exists(respaldo / "procesados" / kDeV02));
@@ -121,8 +122,9 @@ TEST_F(PagosCliTest, UnArchivoVacioNoHaceFallarNingunaCorrida) {
   const std::filesystem::path procesados = inst_.programa() / "respaldo" / "procesados";
   EXPECT_TRUE(std::filesystem::exists(procesados / kVacio));
   EXPECT_EQ(std::filesystem::file_size(procesados / kVacio), 0u);
-  EXPECT_NE(prueba::LeeArchivo(inst_.programa() / "BitacoraDeArchivos.txt").find("Archivo " + std::string(kVacio) + " vacío"),
-            std::string::npos);
+  EXPECT_NE(
+      prueba::LeeArchivo(inst_.programa() / "BitacoraDeArchivos.txt").find("Archivo " + std::string(kVacio) + " vacío"),
+      std::string::npos);
   r = inst_.ComoAdmin({"pagos"});
   EXPECT_EQ(r.estado, 0) << r.Todo();
   EXPECT_NE(r.salida.find("No hay pagos por aplicar."), std::string::npos) << r.Todo();

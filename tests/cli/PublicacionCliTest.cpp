@@ -1,9 +1,9 @@
 // probar, generar and servicio through the real executable, against the real
 // MariaDB and FTP servers.
-#include <gtest/gtest.h>
-
 #include <csignal>
 #include <thread>
+
+#include <gtest/gtest.h>
 
 #include "comun/Instalacion.h"
 #include "comun/SitioDePrueba.h"
@@ -16,9 +16,7 @@ using prueba::Instalacion;
 
 class PublicacionCliTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    inst_.Ajusta(sitio_.ComoAjustes());
-  }
+  void SetUp() override { inst_.Ajusta(sitio_.ComoAjustes()); }
   std::map<std::string, std::string> Entorno() const {
     return {{"TRAVESA_USUARIO", "admin"}, {"TRAVESA_CODIGO", "admin"}, {"TRAVESA_TIC_MS", "5"}};
   }
@@ -51,7 +49,8 @@ TEST_F(PublicacionCliTest, ProbarBienYConCarpetaDeOtrasMayusculas) {
             std::string::npos)
       << r.Todo();
   // Probar does not save the slashes it adds.
-  EXPECT_NE(inst_.ComoAdmin({"ajustes"}).salida.find("FTPcarpeta=" + sitio_.carpeta() + "/ventas/\n"), std::string::npos);
+  EXPECT_NE(inst_.ComoAdmin({"ajustes"}).salida.find("FTPcarpeta=" + sitio_.carpeta() + "/ventas/\n"),
+            std::string::npos);
 }
 
 // The reason of a failure is printed, not only logged; a folder the runs cannot
@@ -62,7 +61,8 @@ TEST_F(PublicacionCliTest, ProbarDiceElMotivoYSiSePuedeEscribir) {
   EXPECT_EQ(r.estado, 1);
   EXPECT_NE(r.errores.find("La conexión no pudo ser establecida\nMotivo: "), std::string::npos) << r.Todo();
   EXPECT_NE(r.errores.find("530"), std::string::npos) << r.Todo();
-  ASSERT_EQ(inst_.ComoAdmin({"ajustes", "FTPcontraseña=" + sitio_.servidor().password, "FTPcarpeta=solo-lectura"}).estado, 0);
+  ASSERT_EQ(
+      inst_.ComoAdmin({"ajustes", "FTPcontraseña=" + sitio_.servidor().password, "FTPcarpeta=solo-lectura"}).estado, 0);
   r = inst_.ComoAdmin({"probar"});
   EXPECT_EQ(r.estado, 1);
   EXPECT_NE(r.errores.find("Prueba de conexión correcta\nNo se puede escribir en la carpeta «/solo-lectura/»: "),

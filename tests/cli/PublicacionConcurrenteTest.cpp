@@ -1,13 +1,13 @@
 // Publish runs that meet on one site folder, and the service stopped in the
 // middle of a stalled transfer, with real processes against a slowed FTP
 // server of the test's own.
-#include <gtest/gtest.h>
-
 #include <atomic>
 #include <csignal>
 #include <filesystem>
 #include <set>
 #include <thread>
+
+#include <gtest/gtest.h>
 
 #include "comun/Instalacion.h"
 #include "comun/ServidorPropio.h"

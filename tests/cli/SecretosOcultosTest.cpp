@@ -3,10 +3,10 @@
 // whether it works or fails, none of them is printed (except masked) or left
 // in a log or any other file of the program folder or the site; the settings
 // and key files a run creates can be read by their owner only.
+#include <fstream>
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-
-#include <fstream>
 
 #include "comun/ArchivoDeVentas.h"
 #include "comun/CarpetaTemporal.h"
@@ -69,7 +69,8 @@ TEST_F(SecretosOcultosTest, NingunComandoNiArchivoDejaVerLosSecretos) {
   Revisa("ajustes campo=valor", r);
   // The INI holds them encrypted, never as they are.
   for (const std::string& s : {ftp.password, std::string(kApp)})
-    EXPECT_EQ(prueba::LeeArchivo(inst_.ini()).find(s), std::string::npos) << "travesa.ini guarda «" << s << "» sin cifrar";
+    EXPECT_EQ(prueba::LeeArchivo(inst_.ini()).find(s), std::string::npos)
+        << "travesa.ini guarda «" << s << "» sin cifrar";
 
   r = inst_.ComoAdmin({"ajustes"});
   EXPECT_EQ(r.estado, 0) << r.Todo();
@@ -86,9 +87,13 @@ TEST_F(SecretosOcultosTest, NingunComandoNiArchivoDejaVerLosSecretos) {
                      .Linea({"Dec 8, 2026 9:00:00 AM", "V01", "C001", "C", "", 1, {}}, "ABA001", 1, 44.5)
                      .contenido());
   sitio_.Escribe("cxcs_tel1_V01_08_12_2026_09_30.sql", "insert into cxcs values ('tel1','V01','C001',-5,10,'')\n");
-  for (const std::vector<std::string>& orden :
-       {std::vector<std::string>{"probar"}, {"generar"}, {"leer"}, {"pagos"}, {"--si", "borrar"}, {"--help"},
-        {"ajustes", "--help"}}) {
+  for (const std::vector<std::string>& orden : {std::vector<std::string>{"probar"},
+                                                {"generar"},
+                                                {"leer"},
+                                                {"pagos"},
+                                                {"--si", "borrar"},
+                                                {"--help"},
+                                                {"ajustes", "--help"}}) {
     r = inst_.ComoAdmin(orden);
     EXPECT_EQ(r.estado, 0) << orden.back() << ":\n" << r.Todo();
     Revisa(orden.back(), r);
@@ -133,9 +138,9 @@ TEST(ArchivosSecretosTest, LoQueElProgramaCreaSoloLoLeeSuDueno) {
   const auto norvento = dir / "norvento";
   std::filesystem::create_directory(norvento);
   ArchivoIni::Escribe(dir / "travesa.ini", "Configuración", "Ruta de Norvento", norvento.string());
-  r = prueba::Ejecuta({"--carpeta", dir.ruta().string(), "registro", "MySQLServer=127.0.0.1", "MySQLUsuario=-",
-                       "MySQLPassword=-"},
-                      {}, "usuario\nclave.de.prueba\n");
+  r = prueba::Ejecuta(
+      {"--carpeta", dir.ruta().string(), "registro", "MySQLServer=127.0.0.1", "MySQLUsuario=-", "MySQLPassword=-"}, {},
+      "usuario\nclave.de.prueba\n");
   ::umask(mascara);
   ASSERT_EQ(r.estado, 0) << r.Todo();
   EXPECT_EQ(r.Todo().find("clave.de.prueba"), std::string::npos) << r.Todo();

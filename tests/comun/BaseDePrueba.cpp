@@ -18,8 +18,7 @@ namespace {
 std::string NombreNuevo() {
   static std::atomic<int> cuenta{0};
   std::random_device azar;
-  return "prueba_" + std::to_string(getpid()) + "_" + std::to_string(cuenta++) + "_" +
-         std::to_string(azar() % 100000);
+  return "prueba_" + std::to_string(getpid()) + "_" + std::to_string(cuenta++) + "_" + std::to_string(azar() % 100000);
 }
 
 DatosConexion Servidor(const ServidorBD& s) { return {s.host, s.puerto, s.usuario, s.password, ""}; }

@@ -3,8 +3,8 @@
 #include <pwd.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <chrono>
+#include <csignal>
 #include <stdexcept>
 #include <thread>
 
@@ -53,10 +53,10 @@ bool Responde(const ServidorBD& s) {
 BasePropia::BasePropia() : puerto_(PuertoLibre()) {
   // Its own folder for temporary tables: nothing another program does in /tmp touches them.
   fs::create_directories(dir_ / "tmp");
-  const Resultado r = EjecutaPrograma(Programa({"/usr/bin/mariadb-install-db", "/usr/bin/mysql_install_db"}),
-                                      {"--no-defaults", "--datadir=" + (dir_ / "datos").string(), "--user=" + UsuarioDelSistema(),
-                                       "--auth-root-authentication-method=normal", "--skip-test-db",
-                                       "--tmpdir=" + (dir_ / "tmp").string()});
+  const Resultado r = EjecutaPrograma(
+      Programa({"/usr/bin/mariadb-install-db", "/usr/bin/mysql_install_db"}),
+      {"--no-defaults", "--datadir=" + (dir_ / "datos").string(), "--user=" + UsuarioDelSistema(),
+       "--auth-root-authentication-method=normal", "--skip-test-db", "--tmpdir=" + (dir_ / "tmp").string()});
   if (r.estado != 0) throw std::runtime_error("mariadb-install-db falló: " + r.Todo());
   EscribeArchivo(dir_ / "inicio.sql", Inicio());
   Arranca();
@@ -69,15 +69,13 @@ ServidorBD BasePropia::servidor() const { return {"127.0.0.1", puerto_, kUsuario
 void BasePropia::Arranca() {
   proceso_ = std::make_unique<ProcesoEnFondo>(
       Programa({"/usr/sbin/mariadbd", "/usr/sbin/mysqld", "/usr/libexec/mariadbd"}),
-      std::vector<std::string>{"--no-defaults", "--datadir=" + (dir_ / "datos").string(),
-                               "--socket=" + (dir_ / "mysqld.sock").string(), "--tmpdir=" + (dir_ / "tmp").string(),
-                               "--port=" + std::to_string(puerto_),
-                               "--bind-address=127.0.0.1", "--user=" + UsuarioDelSistema(), "--skip-log-bin",
-                               "--innodb-buffer-pool-size=64M", "--innodb-log-file-size=16M",
-                               "--innodb-flush-log-at-trx-commit=2", "--skip-name-resolve",
-                               "--character-set-server=utf8mb4", "--collation-server=utf8mb4_general_ci",
-                               "--init-file=" + (dir_ / "inicio.sql").string(),
-                               "--log-error=" + (dir_ / "error.log").string()});
+      std::vector<std::string>{
+          "--no-defaults", "--datadir=" + (dir_ / "datos").string(), "--socket=" + (dir_ / "mysqld.sock").string(),
+          "--tmpdir=" + (dir_ / "tmp").string(), "--port=" + std::to_string(puerto_), "--bind-address=127.0.0.1",
+          "--user=" + UsuarioDelSistema(), "--skip-log-bin", "--innodb-buffer-pool-size=64M",
+          "--innodb-log-file-size=16M", "--innodb-flush-log-at-trx-commit=2", "--skip-name-resolve",
+          "--character-set-server=utf8mb4", "--collation-server=utf8mb4_general_ci",
+          "--init-file=" + (dir_ / "inicio.sql").string(), "--log-error=" + (dir_ / "error.log").string()});
   const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(30);
   listo_ = Responde(servidor());
   while (!listo_ && std::chrono::steady_clock::now() < limite) {

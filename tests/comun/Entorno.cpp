@@ -1,13 +1,13 @@
 #include "comun/Entorno.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <fstream>
 #include <map>
 #include <stdexcept>
+
+#include <gtest/gtest.h>
 
 namespace travesa::prueba {
 namespace {
@@ -120,7 +120,8 @@ ServidorFTP FTP() {
 std::string FTPAusente() {
   const std::string elegido = Elegido();
   if (elegido.empty() || elegido == "pyftpdlib") return {};
-  for (const std::string& falta : {Opcional("TRAVESA_PRUEBA_FTP_DEMONIOS_FALTA"), Opcional(Prefijo(elegido) + "_FALTA")})
+  for (const std::string& falta :
+       {Opcional("TRAVESA_PRUEBA_FTP_DEMONIOS_FALTA"), Opcional(Prefijo(elegido) + "_FALTA")})
     if (!falta.empty()) return elegido + " no corre aquí: " + falta;
   return {};
 }

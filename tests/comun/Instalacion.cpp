@@ -48,10 +48,13 @@ void Instalacion::AgregaUsuario(int id, const std::string& usuario, const std::s
                                 const std::string& modulos) {
   const std::string alE = "k" + std::to_string(id) + "#x";
   const std::size_t tercio = (modulos.size() + 2) / 3;
-  auto parte = [&](std::size_t i) { return DeAcceso::Encripta(modulos.substr(std::min(i * tercio, modulos.size()), tercio), alE); };
+  auto parte = [&](std::size_t i) {
+    return DeAcceso::Encripta(modulos.substr(std::min(i * tercio, modulos.size()), tercio), alE);
+  };
   base_->Ejecuta("INSERT INTO usuarios (Id, Usuario, Codigo, AlE, Modulos1, Modulos2, Modulos3, Nombre) VALUES (" +
-                std::to_string(id) + ",'" + DeAcceso::Encripta(usuario, alE) + "','" + DeAcceso::Encripta(codigo, alE) +
-                "','" + alE + "','" + parte(0) + "','" + parte(1) + "','" + parte(2) + "','Usuario " + usuario + "')");
+                 std::to_string(id) + ",'" + DeAcceso::Encripta(usuario, alE) + "','" +
+                 DeAcceso::Encripta(codigo, alE) + "','" + alE + "','" + parte(0) + "','" + parte(1) + "','" +
+                 parte(2) + "','Usuario " + usuario + "')");
 }
 
 }  // namespace travesa::prueba

@@ -1,11 +1,11 @@
 #include "comun/LectorDeCatalogo.h"
 
-#include <openssl/evp.h>
-
 #include <chrono>
 #include <csignal>
 #include <sstream>
 #include <thread>
+
+#include <openssl/evp.h>
 
 #include "comun/Entorno.h"
 
@@ -15,8 +15,14 @@ LectorDeCatalogo::LectorDeCatalogo(const std::string& sitio, const std::string& 
                                    const std::string& carpeta, const std::vector<std::string>& archivos)
     : proceso_("/usr/bin/python3", [&] {
         std::vector<std::string> args = {(Fuentes() / "tests" / "comun" / "lector_de_catalogo.py").string(),
-                                         "--sitio", sitio, "--usuario", usuario, "--password", password,
-                                         "--carpeta", carpeta};
+                                         "--sitio",
+                                         sitio,
+                                         "--usuario",
+                                         usuario,
+                                         "--password",
+                                         password,
+                                         "--carpeta",
+                                         carpeta};
         args.insert(args.end(), archivos.begin(), archivos.end());
         return args;
       }()) {}

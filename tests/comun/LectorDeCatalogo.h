@@ -13,11 +13,11 @@ namespace travesa::prueba {
 class LectorDeCatalogo {
  public:
   struct Lectura {
-    std::string estado;    // "entero", "roto", "falta" or "sin-conexion"
+    std::string estado;  // "entero", "roto", "falta" or "sin-conexion"
     std::string archivo;
-    long registros = -1;   // elements inside the root of a whole document
-    std::string huella;    // MD5 of a whole document
-    std::string linea;     // as the reader printed it
+    long registros = -1;  // elements inside the root of a whole document
+    std::string huella;   // MD5 of a whole document
+    std::string linea;    // as the reader printed it
   };
 
   // `carpeta` as the FTP client sees it ("/" or "/Suite.Prueba").

@@ -2,12 +2,13 @@
 
 #include <fcntl.h>
 #include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <cstring>
 #include <stdexcept>
+
+#include <sys/wait.h>
 
 #include "comun/CarpetaTemporal.h"
 #include "comun/Entorno.h"
@@ -79,8 +80,8 @@ Resultado EjecutaCon(const std::filesystem::path& programa, const std::vector<st
 
 }  // namespace
 
-Resultado Ejecuta(const std::vector<std::string>& argumentos,
-                  const std::map<std::string, std::string>& entorno, const std::string& entrada) {
+Resultado Ejecuta(const std::vector<std::string>& argumentos, const std::map<std::string, std::string>& entorno,
+                  const std::string& entrada) {
   return EjecutaCon(Ejecutable(), argumentos, entorno, entrada);
 }
 

@@ -17,8 +17,8 @@ struct Resultado {
 
 // Standard input comes from `entrada` (no terminal). `entorno` adds or replaces
 // variables of the test's own environment.
-Resultado Ejecuta(const std::vector<std::string>& argumentos,
-                  const std::map<std::string, std::string>& entorno = {}, const std::string& entrada = "");
+Resultado Ejecuta(const std::vector<std::string>& argumentos, const std::map<std::string, std::string>& entorno = {},
+                  const std::string& entrada = "");
 // Another program, with no input.
 Resultado EjecutaPrograma(const std::filesystem::path& programa, const std::vector<std::string>& argumentos);
 

@@ -1,16 +1,17 @@
 #include "comun/ServidorPropio.h"
 
-#include <arpa/inet.h>
 #include <fcntl.h>
-#include <netinet/in.h>
 #include <signal.h>
-#include <sys/socket.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <thread>
 #include <vector>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
 
 #include "comun/Entorno.h"
 
@@ -58,10 +59,12 @@ void ServidorPropio::Arranca(int bytesPorSegundo) {
   if (pid_ > 0) return;
   const std::string guion = nombresFalsos_.empty() ? (Fuentes() / "scripts" / "ftp_prueba.py").string()
                                                    : (Fuentes() / "tests" / "comun" / "ftp_hostil.py").string();
-  std::vector<std::string> args = {"/usr/bin/python3", guion,      "--puerto", std::to_string(puerto_),
-                                   "--usuario",        kUsuario,   "--password", kPassword,
-                                   "--carpeta",        raiz_.ruta().string(), "--limite",
-                                   std::to_string(bytesPorSegundo)};
+  std::vector<std::string> args = {"/usr/bin/python3", guion,
+                                   "--puerto",         std::to_string(puerto_),
+                                   "--usuario",        kUsuario,
+                                   "--password",       kPassword,
+                                   "--carpeta",        raiz_.ruta().string(),
+                                   "--limite",         std::to_string(bytesPorSegundo)};
   for (const std::string& n : nombresFalsos_) args.insert(args.end(), {"--nombre", n});
   if (!casa_.empty()) args.insert(args.end(), {"--casa", casa_});
   std::vector<char*> argv;

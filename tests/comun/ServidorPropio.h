@@ -1,11 +1,11 @@
 #pragma once
 // A private, throttled instance of the test FTP server, started by one test on
 // a free port so that the test may kill or freeze it in the middle of a transfer.
-#include <sys/types.h>
-
 #include <filesystem>
 #include <string>
 #include <vector>
+
+#include <sys/types.h>
 
 #include "comun/CarpetaTemporal.h"
 
@@ -33,7 +33,7 @@ class ServidorPropio {
   std::vector<std::string> ComoAjustes(const std::string& carpeta, std::initializer_list<std::string> mas = {}) const;
   std::filesystem::path EnDisco(const std::string& nombre) const { return raiz_ / nombre; }
 
-  void Mata();     // SIGKILL: every connection drops at once
+  void Mata();  // SIGKILL: every connection drops at once
   // Again after Mata, on the same port and folder, at this speed.
   void Arranca(int bytesPorSegundo);
   void Congela();  // SIGSTOP: connections stay open, nothing answers

@@ -1,8 +1,8 @@
 // Deleting and renaming remote files, creating and removing folders.
 #include <gtest/gtest.h>
 
-#include "comun/SitioDePrueba.h"
 #include "comun/CarpetaTemporal.h"
+#include "comun/SitioDePrueba.h"
 #include "ftp/clsFTP.h"
 
 namespace travesa {

@@ -57,8 +57,9 @@ TEST_F(ftpComandos, ProbarPublicarLeerCobrarYBorrar) {
             "1");
   EXPECT_FALSE(std::filesystem::exists(sitio_.EnDisco("ventas_tel1_1.sql")));
 
-  inst_.base().Ejecuta("INSERT INTO cxc (Id, Clave, Tipo, Numero, Vencimiento, Saldo) VALUES "
-                       "(1003, 'C018', 'C', 4990, '2024-05-05', 80)");
+  inst_.base().Ejecuta(
+      "INSERT INTO cxc (Id, Clave, Tipo, Numero, Vencimiento, Saldo) VALUES "
+      "(1003, 'C018', 'C', 4990, '2024-05-05', 80)");
   sitio_.Escribe(kPagos, "insert into cxcs values ('tel1','V01','C018',1003,30.5,'')\r\n");
   r = inst_.ComoAdmin({"pagos", "--vendedor", "V01"});
   EXPECT_EQ(r.estado, 0) << r.Todo();

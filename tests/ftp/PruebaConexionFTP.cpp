@@ -15,7 +15,8 @@ TEST(ftpConexion, AbreConLasFormasDelSitioYCierra) {
   const auto& srv = s.servidor();
   const std::string puerto = std::to_string(srv.puerto);
   const std::string esquema = srv.tls ? "ftps://" : "ftp://";
-  std::vector<std::string> formas = {esquema + srv.host + ":" + puerto, "  " + esquema + srv.host + ":" + puerto + "/ "};
+  std::vector<std::string> formas = {esquema + srv.host + ":" + puerto,
+                                     "  " + esquema + srv.host + ":" + puerto + "/ "};
   if (!srv.tls) formas.push_back(srv.host + ":" + puerto);
   for (const std::string& sitio : formas) {
     clsFTP ftp;
@@ -42,8 +43,7 @@ TEST(ftpConexion, RechazosDejanUnTextoLegible) {
   EXPECT_FALSE(ftp.Conectado());
 
   EXPECT_FALSE(ftp.OpenConnection("no-existe.invalid", srv.usuario, srv.password));
-  EXPECT_EQ(ftp.GetLastErrorMessage().rfind("InternetConnect error code: 6 Message: No se encontró el servidor", 0),
-            0u)
+  EXPECT_EQ(ftp.GetLastErrorMessage().rfind("InternetConnect error code: 6 Message: No se encontró el servidor", 0), 0u)
       << ftp.GetLastErrorMessage();
 
   EXPECT_FALSE(ftp.OpenConnection("127.0.0.1:" + std::to_string(prueba::PuertoLibre()), srv.usuario, srv.password));
@@ -55,8 +55,7 @@ TEST(ftpConexion, RechazosDejanUnTextoLegible) {
 
   // Without a connection every operation fails the same readable way.
   EXPECT_FALSE(ftp.DeleteFTPFile("x"));
-  EXPECT_EQ(ftp.GetLastErrorMessage(),
-            "DeleteFTPFile error code: 7 Message: No hay conexión abierta con el sitio FTP");
+  EXPECT_EQ(ftp.GetLastErrorMessage(), "DeleteFTPFile error code: 7 Message: No hay conexión abierta con el sitio FTP");
   EXPECT_EQ(ftp.GetFTPFileSize("x"), -2);
   EXPECT_EQ(ftp.GetFTPDirectory(), "");
 }

@@ -1,12 +1,12 @@
 // A server that dies or goes silent in the middle of a transfer: the operation
 // ends with a readable error, soon, and leaves no file that looks complete.
-#include <gtest/gtest.h>
-
 #include <chrono>
 
+#include <gtest/gtest.h>
+
+#include "comun/CarpetaTemporal.h"
 #include "comun/ServidorPropio.h"
 #include "comun/SitioDePrueba.h"
-#include "comun/CarpetaTemporal.h"
 #include "ftp/clsFTP.h"
 
 namespace travesa {
@@ -78,8 +78,8 @@ TEST_F(ftpCortes, ServidorMudoALaMitadDeUnaDescarga) {
   const auto inicio = Reloj::now();
   EXPECT_FALSE(ftp_.FTPDownloadFile((local_ / "cxcs_01.sql").string(), "cxcs_01.sql"));
   EXPECT_LT(Reloj::now() - inicio, std::chrono::seconds(10));
-  EXPECT_EQ(ftp_.GetLastErrorMessage().rfind("InternetReadFile error code: 28 Message: El servidor dejó de responder", 0),
-            0u)
+  EXPECT_EQ(
+      ftp_.GetLastErrorMessage().rfind("InternetReadFile error code: 28 Message: El servidor dejó de responder", 0), 0u)
       << ftp_.GetLastErrorMessage();
   EXPECT_TRUE(NadaEnLaCarpetaLocal());
 }

@@ -1,8 +1,8 @@
 // Remote listings: patterns, server order, replacement of the previous listing.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "comun/SitioDePrueba.h"
 #include "ftp/clsFTP.h"

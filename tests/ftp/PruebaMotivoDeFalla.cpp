@@ -38,9 +38,12 @@ TEST(MotivoDeFalla, CadaFallaDiceQuePasoYNombraAlServidor) {
   const auto& srv = s.servidor();
   const std::string libre = "127.0.0.1:" + std::to_string(prueba::PuertoLibre());
   const std::vector<Caso> casos = {
-      {s.sitio(), srv.usuario, "otra", "El servidor «" + s.sitio() + "» no aceptó el usuario o la contraseña del sitio FTP (respondió: «530 "},
-      {libre, srv.usuario, srv.password, "El servidor «" + libre + "» no aceptó la conexión: revise la dirección y el puerto"},
-      {"no-existe.invalid", srv.usuario, srv.password, "No se encontró el servidor «no-existe.invalid»: revise el nombre"},
+      {s.sitio(), srv.usuario, "otra",
+       "El servidor «" + s.sitio() + "» no aceptó el usuario o la contraseña del sitio FTP (respondió: «530 "},
+      {libre, srv.usuario, srv.password,
+       "El servidor «" + libre + "» no aceptó la conexión: revise la dirección y el puerto"},
+      {"no-existe.invalid", srv.usuario, srv.password,
+       "No se encontró el servidor «no-existe.invalid»: revise el nombre"},
       {"sftp://127.0.0.1", srv.usuario, srv.password, "El sitio FTP «sftp://127.0.0.1» no es válido"},
   };
   for (const Caso& c : casos) {
@@ -84,8 +87,8 @@ TEST(MotivoDeFalla, LaConexionDeUnTrabajoAvisaYExplica) {
   EXPECT_EQ(op.avisos.front(), "Conectando con «" + libre + "»…");
   ASSERT_EQ(op.cajas.size(), 1u);
   EXPECT_EQ(op.cajas[0].titulo, "Error de conexión");
-  EXPECT_EQ(op.cajas[0].texto, "No se pudo establecer conexión con el sitio\r\n" +
-                                   MotivoDeFalla::Frase(libre, ftp.GetLastErrorMessage()));
+  EXPECT_EQ(op.cajas[0].texto,
+            "No se pudo establecer conexión con el sitio\r\n" + MotivoDeFalla::Frase(libre, ftp.GetLastErrorMessage()));
   const std::string log = prueba::LeeArchivo(carpeta / "travesa.log");
   EXPECT_NE(log.find("No se pudo conectar con «" + libre + "»: InternetConnect error code: 7"), std::string::npos)
       << log;

@@ -20,11 +20,11 @@ TEST(ftpPiezas, FormasDelSitio) {
     unsigned puerto;
     bool tls;
   };
-  for (const auto& c : {Caso{"ftp.ejemplo.mx", "ftp.ejemplo.mx", 21, false},
-                        Caso{"ftp.ejemplo.mx:2121", "ftp.ejemplo.mx", 2121, false},
-                        Caso{"ftp://ftp.ejemplo.mx", "ftp.ejemplo.mx", 21, false},
-                        Caso{"FTPS://ftp.ejemplo.mx:990/", "ftp.ejemplo.mx", 990, true},
-                        Caso{"ftps://[::1]:2121", "::1", 2121, true}, Caso{"::1", "::1", 21, false}}) {
+  for (const auto& c :
+       {Caso{"ftp.ejemplo.mx", "ftp.ejemplo.mx", 21, false}, Caso{"ftp.ejemplo.mx:2121", "ftp.ejemplo.mx", 2121, false},
+        Caso{"ftp://ftp.ejemplo.mx", "ftp.ejemplo.mx", 21, false},
+        Caso{"FTPS://ftp.ejemplo.mx:990/", "ftp.ejemplo.mx", 990, true}, Caso{"ftps://[::1]:2121", "::1", 2121, true},
+        Caso{"::1", "::1", 21, false}}) {
     const auto s = SitioFTP::Lee(c.texto);
     ASSERT_TRUE(s) << c.texto;
     EXPECT_EQ(s->host(), c.host);
@@ -100,7 +100,8 @@ TEST(DescargaRemotaTest, SeparaSitioYRuta) {
 
 TEST(MotivoDeFalla, ElCodigoSeLeeDelTextoDelCliente) {
   EXPECT_EQ(ErrorFTP::Codigo(ErrorFTP::Texto("InternetConnect", 7, "No se pudo conectar")), 7);
-  EXPECT_EQ(ErrorFTP::Mensaje(ErrorFTP::Texto("InternetConnect", 3, "El sitio «x» no es válido")), "El sitio «x» no es válido");
+  EXPECT_EQ(ErrorFTP::Mensaje(ErrorFTP::Texto("InternetConnect", 3, "El sitio «x» no es válido")),
+            "El sitio «x» no es válido");
   EXPECT_FALSE(ErrorFTP::Codigo("530 Login incorrect.").has_value());
   EXPECT_FALSE(ErrorFTP::Codigo("InternetConnect error code: siete Message: x").has_value());
 }

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "comun/SitioDePrueba.h"
-#include "shell/Operador.h"
 #include "ftp/PruebaConexion.h"
+#include "shell/Operador.h"
 
 namespace travesa {
 namespace {
@@ -25,8 +25,7 @@ TEST(ftpProbar, SitioYCarpetaCorrectos) {
   EXPECT_EQ(r.botones, Botones::kInformacion);
 
   // Over TLS, with the test authority.
-  const auto t =
-      PruebaConexion::Probar(s.sitioTls(), srv.usuario, srv.password, s.carpeta(), true, srv.certificado);
+  const auto t = PruebaConexion::Probar(s.sitioTls(), srv.usuario, srv.password, s.carpeta(), true, srv.certificado);
   EXPECT_TRUE(t.Completo()) << t.error;
 }
 
@@ -72,7 +71,8 @@ TEST(ftpProbar, CarpetaSinPermisoDeEscrituraNoEsCorrecta) {
   EXPECT_FALSE(r.escribible);
   EXPECT_FALSE(r.Completo());
   EXPECT_EQ(r.botones, Botones::kCritico);
-  EXPECT_TRUE(r.mensaje.starts_with("Prueba de conexión correcta\r\nNo se puede escribir en la carpeta «/solo-lectura/»: "))
+  EXPECT_TRUE(
+      r.mensaje.starts_with("Prueba de conexión correcta\r\nNo se puede escribir en la carpeta «/solo-lectura/»: "))
       << r.mensaje;
 }
 
@@ -80,8 +80,8 @@ TEST(ftpProbar, CarpetaSinPermisoDeEscrituraNoEsCorrecta) {
 TEST(ftpProbar, CarpetaConPuntosComoLaUsaLaPublicacion) {
   SitioDePrueba s;
   const auto& srv = s.servidor();
-  const auto r = PruebaConexion::Probar(s.sitio(), srv.usuario, srv.password, "../../x/./.." + s.carpeta(), true,
-                                        srv.certificado);
+  const auto r =
+      PruebaConexion::Probar(s.sitio(), srv.usuario, srv.password, "../../x/./.." + s.carpeta(), true, srv.certificado);
   EXPECT_TRUE(r.Completo()) << r.mensaje;
   EXPECT_EQ(r.carpeta, s.carpeta() + "/");
 }

@@ -39,7 +39,8 @@ TEST(ftpEnVsftpd, MuchasConexionesYSitioSinTls) {
   EXPECT_FALSE(ftp.OpenConnection(conTls, srv.usuario, srv.password));
   EXPECT_EQ(ftp.GetLastErrorMessage(),
             "530 Non-anonymous sessions must use encryption.\r\nEl servidor solo acepta conexiones cifradas: escriba "
-            "el sitio FTP como «ftps://" + conTls + "».");
+            "el sitio FTP como «ftps://" +
+                conTls + "».");
 }
 
 // Pure-FTPd that requires TLS closes a plain login with a 421 of two lines.
@@ -53,7 +54,8 @@ TEST(ftpEnPureftpdTls, SitioSinTlsDiceQueSeUseFtps) {
   EXPECT_EQ(r.errores,
             "La conexión no pudo ser establecida\nMotivo: 421-Sorry, cleartext sessions and weak ciphers are not "
             "accepted on this server.\n421 Please reconnect using TLS security mechanisms.\nEl servidor solo acepta "
-            "conexiones cifradas: escriba el sitio FTP como «ftps://" + plano + "».\n")
+            "conexiones cifradas: escriba el sitio FTP como «ftps://" +
+                plano + "».\n")
       << r.Todo();
 }
 

@@ -1,12 +1,12 @@
 // Whole-file transfers: the 255-byte progress rhythm, sizes, blanks in names,
 // the local file's fate, transfer type and data connection mode.
-#include <gtest/gtest.h>
-
 #include <utility>
 #include <vector>
 
-#include "comun/SitioDePrueba.h"
+#include <gtest/gtest.h>
+
 #include "comun/CarpetaTemporal.h"
+#include "comun/SitioDePrueba.h"
 #include "ftp/clsFTP.h"
 
 namespace travesa {
@@ -29,7 +29,9 @@ class ftpTransferencias : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(sitio_.Conecta(ftp_)) << ftp_.GetLastErrorMessage();
-    ftp_.FileTransferProgress = [this](std::int64_t actual, std::int64_t total) { eventos_.emplace_back(actual, total); };
+    ftp_.FileTransferProgress = [this](std::int64_t actual, std::int64_t total) {
+      eventos_.emplace_back(actual, total);
+    };
   }
 
   SitioDePrueba sitio_;

@@ -14,9 +14,9 @@ using namespace travesa;
 
 namespace {
 
-constexpr const char* kEtiquetas[] = {"nombre", "numPrecio", "calle",     "numExterior", "numInterior",
-                                      "colonia", "cp",       "ciudad",    "estado",      "telefono1",
-                                      "telefono2", "telefono3", "telefono4", "atencion", "diascredito"};
+constexpr const char* kEtiquetas[] = {"nombre",    "numPrecio", "calle",     "numExterior", "numInterior",
+                                      "colonia",   "cp",        "ciudad",    "estado",      "telefono1",
+                                      "telefono2", "telefono3", "telefono4", "atencion",    "diascredito"};
 
 }  // namespace
 

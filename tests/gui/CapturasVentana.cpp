@@ -23,14 +23,13 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
-
 #include <filesystem>
 #include <iostream>
 
 #include "Piloto.h"
 #include "gui/OperadorVentana.h"
-#include "gui/frmInicial.h"
 #include "gui/PaginaLiquidacion.h"
+#include "gui/frmInicial.h"
 #include "gui/frmLeerPagos.h"
 #include "ledger/HistorialSqlite.h"
 #include "shell/Programa.h"

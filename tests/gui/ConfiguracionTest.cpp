@@ -1,14 +1,14 @@
 // The configuration page: what Grabar stores, the fields' filters and rules,
 // the series list of orders and remissions, and Probar against the FTP server.
 #include <QCheckBox>
-#include <QLabel>
-#include <QTimer>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 #include "Escena.h"
 #include "comun/Entorno.h"
@@ -274,10 +274,27 @@ void ConfiguracionTest::TabYEnterSiguenLaPaginaComoSeLee() {
   Escena e;
   QVERIFY(e.EntraComoAdmin());
   AbrePagina(e);
-  const QStringList lectura = {
-      "txtConfig0", "txtConfig1", "txtConfig2", "txtConfig3", "chkVer", "OptMovs0", "chkTraspaso",
-      "chkEnvDomics", "chkPasarProds", "chkPresentacion", "chkPreciosNegociados", "chkSoloProdsLdeP", "txtConfig7",
-      "chkEtiqs0", "chkEtiqs1", "chkEtiqs2", "chkEtiqs3", "chkTimer", "cmdProbar", "cmdGrabar", "cmdRegresar"};
+  const QStringList lectura = {"txtConfig0",
+                               "txtConfig1",
+                               "txtConfig2",
+                               "txtConfig3",
+                               "chkVer",
+                               "OptMovs0",
+                               "chkTraspaso",
+                               "chkEnvDomics",
+                               "chkPasarProds",
+                               "chkPresentacion",
+                               "chkPreciosNegociados",
+                               "chkSoloProdsLdeP",
+                               "txtConfig7",
+                               "chkEtiqs0",
+                               "chkEtiqs1",
+                               "chkEtiqs2",
+                               "chkEtiqs3",
+                               "chkTimer",
+                               "cmdProbar",
+                               "cmdGrabar",
+                               "cmdRegresar"};
   QStringList conTab;
   QWidget* enfocado = QApplication::focusWidget();
   QCOMPARE(enfocado->objectName(), QStringLiteral("txtConfig0"));

@@ -3,7 +3,6 @@
 // installation and a database of its own with the demo data, the program
 // started on it and its main window, and the Piloto that answers its boxes.
 #include <QSignalSpy>
-
 #include <memory>
 #include <string>
 

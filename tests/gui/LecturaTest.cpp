@@ -66,8 +66,9 @@ void LecturaTest::LosDerechosMuestranLeerYBorrar() {
 void LecturaTest::LeerArchivosMuestraSuResumen() {
   Escena e;
   const std::filesystem::path sitio = e.SitioDePrueba();
-  prueba::EscribeArchivo(sitio / "clientes.xml",
-                         "<clientes><cliente><clave>N300</clave><nombre>Abarrotes Nuevos</nombre></cliente></clientes>");
+  prueba::EscribeArchivo(
+      sitio / "clientes.xml",
+      "<clientes><cliente><clave>N300</clave><nombre>Abarrotes Nuevos</nombre></cliente></clientes>");
   const prueba::VentaDeTelefono v{"Dec 8, 2026 9:30:00 AM", "V01", "C002", "CO", "", 1, {}};
   // A second sale, to a customer Norvento does not have.
   const prueba::VentaDeTelefono perdido{"Dec 8, 2026 10:05:00 AM", "V01", "Q777", "CO", "", 1, {}};
@@ -113,8 +114,8 @@ void LecturaTest::LeerArchivosMuestraSuResumen() {
   QCOMPARE(e.piloto().cajas[2].texto, QStringLiteral("Archivos descargados y grabados en las tablas de Norvento"));
   // The job said what it was doing, and where it was connecting.
   QCOMPARE(titulo, QStringLiteral("Leyendo los archivos de ventas del sitio"));
-  QVERIFY(avisos.contains(QStringLiteral("Conectando con «") +
-                          QString::fromStdString(e.programa().ajustes().ftpSitio) + QStringLiteral("»…")));
+  QVERIFY(avisos.contains(QStringLiteral("Conectando con «") + QString::fromStdString(e.programa().ajustes().ftpSitio) +
+                          QStringLiteral("»…")));
   QCOMPARE(e.piloto().cajas[2].titulo, QStringLiteral("Atención"));
   QVERIFY(!e.piloto().cajas[2].ventanaOcupada);
   QVERIFY(transferencia);
@@ -126,7 +127,8 @@ void LecturaTest::LeerArchivosMuestraSuResumen() {
   QCOMPARE(e.Busca<QLineEdit>("txtConfig3")->text(), QString::fromStdString(e.CarpetaFTP()));
 
   // The summary says what the database holds.
-  const std::string venta = e.inst().base().Dato("SELECT Venta FROM tickets WHERE Cliente='C002' AND Fecha='2026-12-08'");
+  const std::string venta =
+      e.inst().base().Dato("SELECT Venta FROM tickets WHERE Cliente='C002' AND Fecha='2026-12-08'");
   QVERIFY(!venta.empty());
   QCOMPARE(e.inst().base().Dato("SELECT total FROM tickets WHERE Venta=" + venta), std::string("139.0000"));
   // The summary, as a table: one row a sale, the unknown customer's in its
@@ -148,7 +150,8 @@ void LecturaTest::LeerArchivosMuestraSuResumen() {
   QCOMPARE(celda(1, TablaDeResumen::kCliente), QStringLiteral("Q777"));
   QCOMPARE(celda(1, TablaDeResumen::kEstado), QStringLiteral("Cliente desconocido"));
   QCOMPARE(celda(1, TablaDeResumen::kTotal), QStringLiteral("48.00"));
-  QVERIFY(tabla->item(1, TablaDeResumen::kEstado)->background() != tabla->item(0, TablaDeResumen::kEstado)->background());
+  QVERIFY(tabla->item(1, TablaDeResumen::kEstado)->background() !=
+          tabla->item(0, TablaDeResumen::kEstado)->background());
   // Each column shows its whole longest text.
   const int ancho = tabla->fontMetrics().horizontalAdvance(QStringLiteral("ventas_tel1_V01_1.sql"));
   QVERIFY(tabla->columnWidth(TablaDeResumen::kArchivo) >= ancho);
@@ -234,15 +237,16 @@ void LecturaTest::CancelarDetieneUnTrabajoQueNoTieneRespuesta() {
     if (!aviso->text().startsWith(QStringLiteral("Conectando con"))) return;
     reloj.stop();
     visto = aviso->text();
-    cancelarHabilitado = cancelar->isVisibleTo(&e.ventana()) && cancelar->isEnabled() &&
-                         !e.Busca<QTabWidget>("stbTabs")->isEnabled();
+    cancelarHabilitado =
+        cancelar->isVisibleTo(&e.ventana()) && cancelar->isEnabled() && !e.Busca<QTabWidget>("stbTabs")->isEnabled();
     QTest::mouseClick(cancelar, Qt::LeftButton);
   });
   reloj.start(20);
   e.piloto().respuestas.push_back(QMessageBox::Yes);
   e.Busca<QPushButton>("cmdLeer")->click();
   congelado.Reanuda();
-  QCOMPARE(visto, QStringLiteral("Conectando con «") + QString::fromStdString(congelado.sitio()) + QStringLiteral("»…"));
+  QCOMPARE(visto,
+           QStringLiteral("Conectando con «") + QString::fromStdString(congelado.sitio()) + QStringLiteral("»…"));
   QVERIFY(cancelarHabilitado);
   QCOMPARE(terminadas.count(), 1);
   QVERIFY(!terminadas.first().first().toBool());

@@ -8,7 +8,6 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
-
 #include <functional>
 
 #include "Escena.h"
@@ -172,7 +171,8 @@ void PagosTest::CerrarSinAplicarPreguntaYLosPagosEsperan() {
   const auto& cajas = e.piloto().cajas;
   QCOMPARE(cajas.size(), 3);
   QCOMPARE(cajas[1].titulo, QStringLiteral("Los pagos se perderán"));
-  QCOMPARE(cajas[1].texto, QStringLiteral("Los pagos no han sido aplicados. ¿Está seguro de salir, de cualquier manera?"));
+  QCOMPARE(cajas[1].texto,
+           QStringLiteral("Los pagos no han sido aplicados. ¿Está seguro de salir, de cualquier manera?"));
   QVERIFY(cajas[1].noPorOmision);
   QCOMPARE(e.inst().base().Dato("SELECT COUNT(*) FROM anexopagosctes WHERE FechaReal='2024-05-17'"), std::string("0"));
   QCOMPARE(ArchivosDePagos(e.inst().programa()).Pendientes().size(), std::size_t(1));

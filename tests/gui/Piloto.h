@@ -7,7 +7,6 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
-
 #include <deque>
 #include <functional>
 
@@ -23,7 +22,7 @@ class Piloto : public QObject {
     QString titulo;
     QString texto;
     QMessageBox::Icon icono = QMessageBox::NoIcon;
-    bool noPorOmision = false;  // a question whose default button is No
+    bool noPorOmision = false;    // a question whose default button is No
     bool ventanaOcupada = false;  // the main window was disabled under it
     QRect lugar;                  // where the box stood, frame included
   };

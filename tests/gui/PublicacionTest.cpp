@@ -1,15 +1,14 @@
 // "Generar archivos" from the window and the timer of automatic publishing,
 // against the real database and FTP site.
 #include <QComboBox>
-#include <QRegularExpression>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
-
 #include <algorithm>
 
 #include "Escena.h"
@@ -62,11 +61,11 @@ void PublicacionTest::GenerarArchivosConConfirmacionAvisoYSello() {
 
   QList<Vistazo> vistos;
   auto mira = [&] {
-    vistos.append({e.Busca<QLabel>("lblAviso")->text(), e.Busca<QLabel>("lblAviso")->isVisibleTo(&e.ventana()),
-                   e.Busca<QProgressBar>("barAviso")->isVisibleTo(&e.ventana()),
-                   e.Busca<QProgressBar>("barAviso")->value(), e.Busca<QTabWidget>("stbTabs")->isEnabled(),
-                   QApplication::overrideCursor() != nullptr &&
-                       QApplication::overrideCursor()->shape() == Qt::WaitCursor});
+    vistos.append(
+        {e.Busca<QLabel>("lblAviso")->text(), e.Busca<QLabel>("lblAviso")->isVisibleTo(&e.ventana()),
+         e.Busca<QProgressBar>("barAviso")->isVisibleTo(&e.ventana()), e.Busca<QProgressBar>("barAviso")->value(),
+         e.Busca<QTabWidget>("stbTabs")->isEnabled(),
+         QApplication::overrideCursor() != nullptr && QApplication::overrideCursor()->shape() == Qt::WaitCursor});
   };
   // Connected after the window's own, so the page has already changed.
   connect(&e.operador(), &OperadorVentana::AvisoCambiado, this, mira);
@@ -193,7 +192,8 @@ void PublicacionTest::LaListaDeVendedoresSeRecuerdaYLaPreguntaLaNombra() {
   QCOMPARE(libNalda::LeeIni("frmInicial", "Vendedor", e.inst().ini()), std::string("V01"));
 
   frmInicial otra(e.programa(), e.operador(), {.sinLogin = true, .intervalo = Escena::kSinTicReal});
-  QCOMPARE(otra.findChild<QComboBox*>(QStringLiteral("dtcVendedores"))->currentData().toString(), QStringLiteral("V01"));
+  QCOMPARE(otra.findChild<QComboBox*>(QStringLiteral("dtcVendedores"))->currentData().toString(),
+           QStringLiteral("V01"));
 }
 
 // A folder that does not exist on the site: the window says why, as the

@@ -9,7 +9,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
-
 #include <deque>
 #include <stdexcept>
 

@@ -46,9 +46,9 @@ TEST(LectorDePagosTest, FechaYHoraDelNombre) {
   m = LectorDePagos::MomentoDelNombre("cxcs_tel1_V01_17_05_2024_09_30.1.sql");
   ASSERT_TRUE(m);
   EXPECT_EQ(m->hora, "09:30");
-  for (const char* malo : {"cxcs_tel1_V01_17_05_2024_09.sql", "cxcs_tel1_V01_17_05_2024_09_30",
-                           "cxcs_tel1_V01_31_02_2024_09_30.sql", "cxcs_tel1_V01_17_05_2024_25_30.sql",
-                           "cxcs_tel1_V01_aa_05_2024_09_30.sql", "cxcs_tel1_V01_17_05_24_09_30.sql"})
+  for (const char* malo :
+       {"cxcs_tel1_V01_17_05_2024_09.sql", "cxcs_tel1_V01_17_05_2024_09_30", "cxcs_tel1_V01_31_02_2024_09_30.sql",
+        "cxcs_tel1_V01_17_05_2024_25_30.sql", "cxcs_tel1_V01_aa_05_2024_09_30.sql", "cxcs_tel1_V01_17_05_24_09_30.sql"})
     EXPECT_FALSE(LectorDePagos::MomentoDelNombre(malo)) << malo;
 }
 
@@ -75,10 +75,11 @@ TEST(LectorDePagosTest, GruposTerminadosPorLfCrLfOCr) {
 TEST(LectorDePagosTest, GruposMalosSeOmitenYSeDicen) {
   std::vector<std::string> rechazos;
   // A closing ")" inside the text that is not before a line end does not end a group.
-  const std::string texto = "values ('a','b(x)','c',5,55)\n"
-                            "values ('a','b',7)\n"
-                            "values ('a','b','c',6,60)\n"
-                            "values ('a','b','c',8,80\n";
+  const std::string texto =
+      "values ('a','b(x)','c',5,55)\n"
+      "values ('a','b',7)\n"
+      "values ('a','b','c',6,60)\n"
+      "values ('a','b','c',8,80\n";
   const auto r = Lee(texto, &rechazos);
   ASSERT_EQ(r.size(), 2u);
   EXPECT_EQ(r[0].idCxc, 5);

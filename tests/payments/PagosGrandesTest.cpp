@@ -19,8 +19,8 @@ TEST(PagosGrandesTest, MillonesDeGruposSinFinSeCuentanDeUnaVez) {
   EXPECT_EQ(r[0].idCxc, 7);
   ASSERT_EQ(rechazos.size(), 2u);
   EXPECT_NE(rechazos[0].find("sin \")\" y fin de línea"), std::string::npos);
-  EXPECT_EQ(rechazos[1], "Otros " + std::to_string(kGrupos - 1) +
-                             " grupos \"values (\" después, también sin \")\" y fin de línea");
+  EXPECT_EQ(rechazos[1],
+            "Otros " + std::to_string(kGrupos - 1) + " grupos \"values (\" después, también sin \")\" y fin de línea");
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 // Payments against the real MariaDB and FTP servers: the download by seller,
 // the review rows, the application customer by customer, and the files that
 // wait in the backup folder until their payments are applied.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <barrier>
 #include <thread>
+
+#include <gtest/gtest.h>
 
 #include "comun/Instalacion.h"
 #include "comun/OperadorDePrueba.h"
@@ -147,7 +147,9 @@ TEST_F(PagosTest, SinConexionNoHayRevision) {
   ASSERT_FALSE(op_.cajas.empty());
   EXPECT_EQ(op_.cajas[0].texto.rfind("No se pudo establecer conexión con el sitio\r\nEl servidor «", 0), 0u)
       << op_.cajas[0].texto;
-  EXPECT_NE(op_.cajas[0].texto.find("no aceptó el usuario o la contraseña del sitio FTP (respondió: «530 "), std::string::npos) << op_.cajas[0].texto;
+  EXPECT_NE(op_.cajas[0].texto.find("no aceptó el usuario o la contraseña del sitio FTP (respondió: «530 "),
+            std::string::npos)
+      << op_.cajas[0].texto;
   EXPECT_EQ(op_.cajas[0].titulo, "Error de conexión");
   EXPECT_EQ(Bitacora(), "No se pudo establecer conexión con el sitio\r\n");
 }
@@ -161,8 +163,18 @@ TEST_F(PagosTest, RenglonesDeLaRevision) {
   EXPECT_TRUE(r.AgregaPago({1005, 1234.5, "2024-05-17", "09:30"}));
   EXPECT_FALSE(r.AgregaPago({99999, 10, "2024-05-17", "09:30"}));  // no such receivable
   ASSERT_EQ(r.Renglones().size(), 5u);
-  const R::Renglon factura = {"", "C005", Dato("SELECT Nombre FROM clientes WHERE Clave='C005'"), "02/abr/2024",
-                              "02/may/2024", "A123", "Factura", "100.00", "150.75", "2024-05-17", "09:30", "1001"};
+  const R::Renglon factura = {"",
+                              "C005",
+                              Dato("SELECT Nombre FROM clientes WHERE Clave='C005'"),
+                              "02/abr/2024",
+                              "02/may/2024",
+                              "A123",
+                              "Factura",
+                              "100.00",
+                              "150.75",
+                              "2024-05-17",
+                              "09:30",
+                              "1001"};
   EXPECT_EQ(r.Renglones()[0], factura);
   EXPECT_EQ(r.Renglones()[1][R::kDocto], "Remisión");
   EXPECT_EQ(r.Renglones()[1][R::kNumero], "B77");
@@ -190,8 +202,9 @@ TEST_F(PagosTest, RenglonesDeLaRevision) {
     op_.cajas.clear();
     EXPECT_FALSE(r.Validar(dudoso, "5,000.00")) << dudoso;
     ASSERT_EQ(op_.cajas.size(), 1u);
-    EXPECT_EQ(op_.cajas[0].texto, "El monto del pago excede al saldo de la cuenta, o es incorrecto\r\n"
-                                  "Escriba solo el número, con punto para los centavos (por ejemplo 1500.50).");
+    EXPECT_EQ(op_.cajas[0].texto,
+              "El monto del pago excede al saldo de la cuenta, o es incorrecto\r\n"
+              "Escriba solo el número, con punto para los centavos (por ejemplo 1500.50).");
   }
   EXPECT_TRUE(r.Validar("1,000.00", "5,000.00"));
   EXPECT_TRUE(r.Validar("1000", "5,000.00"));
@@ -206,8 +219,9 @@ TEST_F(PagosTest, RenglonesDeLaRevision) {
 }
 
 TEST_F(PagosTest, PagoYaAplicadoNoDaRenglon) {
-  inst_.base().Ejecuta("INSERT INTO anexopagosctes (FolioDelPago, Cantidad, CantidadReal, Factura, FechaReal, Hora) "
-                       "VALUES (1, 100.4, 100.4, 100, '2024-05-17', '09:30')");
+  inst_.base().Ejecuta(
+      "INSERT INTO anexopagosctes (FolioDelPago, Cantidad, CantidadReal, Factura, FechaReal, Hora) "
+      "VALUES (1, 100.4, 100.4, 100, '2024-05-17', '09:30')");
   R r(programa_, op_);
   EXPECT_FALSE(r.AgregaPago({1001, 100.9, "2024-05-17", "09:30"}));  // same whole amount
   EXPECT_TRUE(r.AgregaPago({1001, 101, "2024-05-17", "09:30"}));
@@ -217,9 +231,8 @@ TEST_F(PagosTest, PagoYaAplicadoNoDaRenglon) {
 }
 
 TEST_F(PagosTest, DosPagosDeUnClienteUnaEntradaYDosAnexos) {
-  const std::vector<PagoAAplicar> pagos = {Pago("C005", 1001, 100),
-                                           Pago("C005", 1002, 50.5),
-                                           {"", 0, 0, "", ""}};  // an empty row is never applied
+  const std::vector<PagoAAplicar> pagos = {
+      Pago("C005", 1001, 100), Pago("C005", 1002, 50.5), {"", 0, 0, "", ""}};  // an empty row is never applied
   auto r = Aplica(pagos);
   ASSERT_EQ(r.aplicados.size(), 1u);
   EXPECT_TRUE(r.fallidos.empty());
@@ -232,7 +245,8 @@ TEST_F(PagosTest, DosPagosDeUnClienteUnaEntradaYDosAnexos) {
   EXPECT_EQ(Dato("SELECT CONCAT(COUNT(*),'/',MAX(CantidadPago),'/',MAX(MontoTotal),'/',MAX(Fecha),'/',MAX(Hora)) "
                  "FROM edoctacli WHERE Concepto='PAGO REGISTRADO EN PROGRAMA «TRAVESA»'"),
             "1/150.5000/150.5000/2024-05-17/09:30");
-  EXPECT_EQ(Dato("SELECT e.Folio = a.FolioDelPago FROM edoctacli e, anexopagosctes a WHERE e.Clave='C005' LIMIT 1"), "1");
+  EXPECT_EQ(Dato("SELECT e.Folio = a.FolioDelPago FROM edoctacli e, anexopagosctes a WHERE e.Clave='C005' LIMIT 1"),
+            "1");
   EXPECT_EQ(Dato("SELECT COUNT(*) FROM cxc WHERE Id IN (1001, 1002)"), "0");
   EXPECT_EQ(Dato("SELECT Saldo FROM facturas WHERE Id=100"), "0.0000");
   EXPECT_EQ(Dato("SELECT Saldo FROM remisiones WHERE Id=100"), "0.0000");
@@ -252,15 +266,10 @@ TEST_F(PagosTest, SaldosCargosYCuentasQueYaNoEstan) {
   inst_.base().Ejecuta(
       "INSERT INTO clientes (Clave, Nombre) VALUES ('CLIENTE-LARGO-1', 'Clave larga');"
       "INSERT INTO cxc (Id, Clave, Tipo, Numero, Saldo) VALUES (1020, 'CLIENTE-LARGO-1', 'C', 7777, 500);");
-  const auto r = Aplica({Pago("C013", 1011, 100),
-                         Pago("C013", 1012, 99.5),
-                         Pago("C013", 1013, 98),
-                         Pago("C009", 1003, 30),
-                         Pago("C009", 1004, 20),
-                         Pago("C009", 1005, 0),  // 0 is left out
-                         Pago("C009", 99999, 5),
-                         Pago("CLIENTE-LARGO-1", 1020, 0.1),
-                         Pago("CLIENTE-LARGO-1", 1020, 0.2)});
+  const auto r =
+      Aplica({Pago("C013", 1011, 100), Pago("C013", 1012, 99.5), Pago("C013", 1013, 98), Pago("C009", 1003, 30),
+              Pago("C009", 1004, 20), Pago("C009", 1005, 0),  // 0 is left out
+              Pago("C009", 99999, 5), Pago("CLIENTE-LARGO-1", 1020, 0.1), Pago("CLIENTE-LARGO-1", 1020, 0.2)});
   EXPECT_EQ(r.aplicados.size(), 3u);
   EXPECT_TRUE(r.fallidos.empty()) << r.fallidos[0].motivo;
   // 100 paid with 100 and with 99.5 (0.5 left, which rounded down is 0) go; with 98, 2 stay.
@@ -279,10 +288,7 @@ TEST_F(PagosTest, SaldosCargosYCuentasQueYaNoEstan) {
   EXPECT_EQ(Dato("SELECT Saldo FROM apartados WHERE Id=100"), "300.0000");
   // A key longer than ten characters is kept whole; 0.1 + 0.2 is 0.30 in cents.
   EXPECT_EQ(Dato("SELECT CantidadPago FROM edoctacli WHERE Clave='CLIENTE-LARGO-1'"), "0.3000");
-  EXPECT_EQ(Aplica({Pago("CLIENTE-LARGO-1", 1020, 0.1),
-                    Pago("CLIENTE-LARGO-1", 1020, 0.2)})
-                .repetidos.size(),
-            1u);
+  EXPECT_EQ(Aplica({Pago("CLIENTE-LARGO-1", 1020, 0.1), Pago("CLIENTE-LARGO-1", 1020, 0.2)}).repetidos.size(), 1u);
 }
 
 // A receivable paid off by a first payment and paid again in the same group:
@@ -302,11 +308,10 @@ TEST_F(PagosTest, CuentaSaldadaYPagadaOtraVezEnElMismoGrupo) {
 
 TEST_F(PagosTest, UnClienteQueFallaNoTocaNadaSuyoYLosDemasSeAplican) {
   Conexion cn = inst_.base().Conecta();
-  cn.Execute("CREATE TRIGGER falla_de_prueba BEFORE INSERT ON anexopagosctes FOR EACH ROW "
-             "IF NEW.Cantidad = 13.13 THEN SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = 'falla de prueba'; END IF");
-  const auto r = Aplica({Pago("C005", 1001, 10),
-                         Pago("C005", 1002, 13.13),
-                         Pago("C009", 1003, 30)});
+  cn.Execute(
+      "CREATE TRIGGER falla_de_prueba BEFORE INSERT ON anexopagosctes FOR EACH ROW "
+      "IF NEW.Cantidad = 13.13 THEN SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = 'falla de prueba'; END IF");
+  const auto r = Aplica({Pago("C005", 1001, 10), Pago("C005", 1002, 13.13), Pago("C009", 1003, 30)});
   ASSERT_EQ(r.fallidos.size(), 1u);
   EXPECT_EQ(r.fallidos[0].clave, "C005");
   EXPECT_NE(r.fallidos[0].motivo.find("falla de prueba"), std::string::npos);
@@ -363,8 +368,9 @@ TEST_F(PagosTest, DosEscritoriosALaVezNoAplicanDosVeces) {
 // deleted one; each customer is credited once.
 TEST_F(PagosTest, ElArchivoQueEsperaSoloMuestraLosPagosSinDecidir) {
   Conexion cn = inst_.base().Conecta();
-  cn.Execute("CREATE TRIGGER falla_de_prueba BEFORE INSERT ON edoctacli FOR EACH ROW "
-             "IF NEW.Clave = 'C009' THEN SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = 'falla de prueba'; END IF");
+  cn.Execute(
+      "CREATE TRIGGER falla_de_prueba BEFORE INSERT ON edoctacli FOR EACH ROW "
+      "IF NEW.Clave = 'C009' THEN SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = 'falla de prueba'; END IF");
   sitio_.Escribe(kArchivo, Grupo(1001, "80.75") + Grupo(1002, "20") + Grupo(1011, "30") + Grupo(1003, "30"));
   auto r = Revisa();
   ASSERT_EQ(r->Renglones().size(), 4u);
@@ -454,8 +460,7 @@ TEST_F(PagosTest, LosArchivosEsperanEnElRespaldoHastaAplicarse) {
   EXPECT_EQ(op_.cajas.back().texto, "Los pagos no han sido aplicados. ¿Está seguro de salir, de cualquier manera?");
   EXPECT_EQ(op_.cajas.back().titulo, "Los pagos se perderán");
   const ArchivosDePagos archivos(programa_.carpeta());
-  EXPECT_EQ(Nombres(archivos.Pendientes()),
-            (std::vector<std::string>{"cxcs_tel1_V01_17_05_2024.sql", kArchivo}));
+  EXPECT_EQ(Nombres(archivos.Pendientes()), (std::vector<std::string>{"cxcs_tel1_V01_17_05_2024.sql", kArchivo}));
 
   // The phone sends the same file again before anything was applied: its
   // payments are not shown twice. The next review shows them again.
@@ -487,8 +492,9 @@ TEST_F(PagosTest, LosArchivosEsperanEnElRespaldoHastaAplicarse) {
 
 TEST_F(PagosTest, ElArchivoDeUnClienteQueFallaSigueEsperando) {
   Conexion cn = inst_.base().Conecta();
-  cn.Execute("CREATE TRIGGER falla_de_prueba BEFORE INSERT ON edoctacli FOR EACH ROW "
-             "IF NEW.Clave = 'C005' THEN SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = 'falla de prueba'; END IF");
+  cn.Execute(
+      "CREATE TRIGGER falla_de_prueba BEFORE INSERT ON edoctacli FOR EACH ROW "
+      "IF NEW.Clave = 'C005' THEN SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = 'falla de prueba'; END IF");
   sitio_.Escribe(kArchivo, Grupo(1001, "100"));
   sitio_.Escribe("cxcs_tel2_V02_18_05_2024_11_00.sql", Grupo(1003, "30"));
   auto r = Revisa();

@@ -1,10 +1,10 @@
 // The catalogue files, parsed back element by element, with each option.
-#include <gtest/gtest.h>
-#include <pugixml.hpp>
-
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+
+#include <gtest/gtest.h>
+#include <pugixml.hpp>
 
 #include "comun/Instalacion.h"
 #include "comun/OperadorDePrueba.h"
@@ -26,7 +26,8 @@ class ArchivosCatalogoTest : public ::testing::Test {
     inst_.base().Ejecuta(
         "INSERT INTO vendedores VALUES ('V02','  Luis Pérez  ','22'),('V01','Ana','1234');"
         "INSERT INTO medidas VALUES (1,'KG'),(2,'PZA');"
-        "INSERT INTO productos (Clave,Descrip,UnidadMedida,Precio1,Precio2,Precio3,Precio4,Precio5,Costo,Existencia,EnLista) VALUES "
+        "INSERT INTO productos "
+        "(Clave,Descrip,UnidadMedida,Precio1,Precio2,Precio3,Precio4,Precio5,Costo,Existencia,EnLista) VALUES "
         "('P2','Jabón & Cía <barra> \"grande\" ñ\\t\x01 fin',2,10,9,8,7,6,5,3,0),"
         "('P1',' Frijol ',1,20.5,19,18,17,16,15,2.5,1),"
         "('P3',NULL,9,1,1,1,1,1,1,0,1);"
@@ -68,13 +69,14 @@ TEST_F(ArchivosCatalogoTest, VendedoresYProductosConOpcionesPorOmision) {
   Genera(programa_.ajustes());
   const auto v = Lee("vendedores.xml", "vendedores");
   ASSERT_EQ(v.size(), 2u);
-  EXPECT_EQ(v[0], (std::vector<std::pair<std::string, std::string>>{{"clave", "V01"}, {"nombre", "Ana"}, {"NIP", "1234"}}));
+  EXPECT_EQ(v[0],
+            (std::vector<std::pair<std::string, std::string>>{{"clave", "V01"}, {"nombre", "Ana"}, {"NIP", "1234"}}));
   EXPECT_EQ(Campo(v, 1, "nombre"), "Luis Pérez");
   const auto p = Lee("productos.xml", "productos");
   ASSERT_EQ(p.size(), 3u);
   ASSERT_EQ(p[0].size(), 9u);  // clave, descripcion, precio1..5, costo, existencia; no precioS
-  const std::vector<std::string> nombres = {"clave", "descripcion", "precio1", "precio2", "precio3",
-                                            "precio4", "precio5", "costo", "existencia"};
+  const std::vector<std::string> nombres = {"clave",   "descripcion", "precio1", "precio2",   "precio3",
+                                            "precio4", "precio5",     "costo",   "existencia"};
   for (std::size_t i = 0; i < nombres.size(); ++i) EXPECT_EQ(p[0][i].first, nombres[i]);
   EXPECT_EQ(p[0].back().first, "existencia");
   EXPECT_EQ(Campo(p, 0, "descripcion"), "Frijol");
@@ -146,9 +148,14 @@ TEST_F(ArchivosCatalogoTest, CuentasPorCobrarConSusDocumentos) {
   Genera(programa_.ajustes());
   const auto x = Lee("cxcs.xml", "cxcs");
   ASSERT_EQ(x.size(), 7u);
-  EXPECT_EQ(x[0], (std::vector<std::pair<std::string, std::string>>{
-                      {"id", "1"}, {"cliente", "C1"}, {"documento", "FACTURA A 123"}, {"fecha", "2024-05-10"},
-                      {"vencimiento", "2024-06-09"}, {"saldo", "100.5000"}, {"tipo", "F"}, {"numero", "5"}}));
+  EXPECT_EQ(x[0], (std::vector<std::pair<std::string, std::string>>{{"id", "1"},
+                                                                    {"cliente", "C1"},
+                                                                    {"documento", "FACTURA A 123"},
+                                                                    {"fecha", "2024-05-10"},
+                                                                    {"vencimiento", "2024-06-09"},
+                                                                    {"saldo", "100.5000"},
+                                                                    {"tipo", "F"},
+                                                                    {"numero", "5"}}));
   EXPECT_EQ(Campo(x, 1, "documento"), "FACTURA Id 6");
   EXPECT_EQ(Campo(x, 1, "fecha"), "FECHA");
   // The first statement row with a charge, in the table's order.
@@ -165,8 +172,8 @@ TEST_F(ArchivosCatalogoTest, CuentasPorCobrarConSusDocumentos) {
 TEST_F(ArchivosCatalogoTest, CuentasPorCobrarSinConsultasPorRenglon) {
   auto cuenta = [this] {
     RecordSet rs;
-    programa_.bd().AbrirTabla(rs, programa_.principal(), "information_schema.SESSION_STATUS WHERE VARIABLE_NAME='QUESTIONS'",
-                              "VARIABLE_VALUE");
+    programa_.bd().AbrirTabla(rs, programa_.principal(),
+                              "information_schema.SESSION_STATUS WHERE VARIABLE_NAME='QUESTIONS'", "VARIABLE_VALUE");
     return rs.Fields(0).Entero();
   };
   auto corre = [&] {
@@ -214,24 +221,27 @@ TEST_F(ArchivosCatalogoTest, ConfiguracionYArchivosOpcionales) {
   a.PreciosNegociados = "S";
   EXPECT_TRUE(Genera(a).listadeprecios);
   const auto l = Lee("listadeprecios.xml", "listadeprecios");
-  EXPECT_EQ(l[0], (std::vector<std::pair<std::string, std::string>>{{"Cliente", "C1"}, {"Producto", "P1"}, {"Precio", "19.5000"}}));
+  EXPECT_EQ(l[0], (std::vector<std::pair<std::string, std::string>>{
+                      {"Cliente", "C1"}, {"Producto", "P1"}, {"Precio", "19.5000"}}));
 }
 
 TEST_F(ArchivosCatalogoTest, TablasVaciasDanSoloLaRaiz) {
   inst_.base().Ejecuta("DELETE FROM vendedores; DELETE FROM productos; DELETE FROM clientes;");
   Genera(programa_.ajustes());
-  for (const auto& [archivo, raiz] : std::vector<std::pair<std::string, std::string>>{
-           {"vendedores.xml", "vendedores"}, {"productos.xml", "productos"}, {"clientes.xml", "clientes"}, {"cxcs.xml", "cxcs"}}) {
+  for (const auto& [archivo, raiz] : std::vector<std::pair<std::string, std::string>>{{"vendedores.xml", "vendedores"},
+                                                                                      {"productos.xml", "productos"},
+                                                                                      {"clientes.xml", "clientes"},
+                                                                                      {"cxcs.xml", "cxcs"}}) {
     EXPECT_TRUE(Lee(archivo, raiz).empty()) << archivo;
   }
 }
-
 
 // A description with non-characters still gives a catalogue that a strict
 // parser accepts, with every other letter of the description.
 TEST_F(ArchivosCatalogoTest, ProductosBienFormadosConCaracteresQueXmlNoAdmite) {
   inst_.base().Ejecuta(
-      "INSERT INTO productos (Clave,Descrip,Precio1) VALUES ('P9','Caf\xC3\xA9 \xEF\xBF\xBE" "fino\xEF\xBF\xBF 😀',1)");
+      "INSERT INTO productos (Clave,Descrip,Precio1) VALUES ('P9','Caf\xC3\xA9 \xEF\xBF\xBE"
+      "fino\xEF\xBF\xBF 😀',1)");
   Genera(programa_.ajustes());
   const std::filesystem::path archivo = programa_.carpeta() / "productos.xml";
   const std::string orden = "/usr/bin/python3 -c 'import sys, xml.dom.minidom; xml.dom.minidom.parse(sys.argv[1])' '" +

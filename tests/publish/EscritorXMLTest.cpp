@@ -1,13 +1,13 @@
 // The streaming writer gives, byte for byte, the file the catalogue's former
 // document tree (pugixml, raw format) gives, on texts that need escaping or
 // filtering and on documents of every shape; what XML cannot carry is left out.
-#include <gtest/gtest.h>
-#include <pugixml.hpp>
-
 #include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
+#include <pugixml.hpp>
 
 #include "comun/CarpetaTemporal.h"
 #include "publish/EscritorXML.h"
@@ -62,7 +62,11 @@ const std::vector<std::string>& TextosDificiles() {
       "€ 😀 «comillas» – guión",
       "\x7f borrar",
       "\xc3",  // a UTF-8 sequence cut short
-      "a\xEF\xBF\xBE" "b\xC0\xAF" "c\xED\xA0\x80" "d\xF4\x90\x80\x80" "e\xFF & <f>",
+      "a\xEF\xBF\xBE"
+      "b\xC0\xAF"
+      "c\xED\xA0\x80"
+      "d\xF4\x90\x80\x80"
+      "e\xFF & <f>",
   };
   return textos;
 }
@@ -106,7 +110,7 @@ TEST_F(EscritorXMLTest, TextosDificilesIgualesAlArbol) {
 }
 
 TEST_F(EscritorXMLTest, FormasDelDocumentoIgualesAlArbol) {
-  Compara("productos", "producto", {});                        // root alone: <productos/>
+  Compara("productos", "producto", {});                          // root alone: <productos/>
   Compara("vendedores", "vendedor", {{}, {{{"clave", "V1"}}}});  // a record without fields
   // Large enough to be written in several blocks.
   std::vector<Registro> muchos;
@@ -148,9 +152,23 @@ TEST_F(EscritorXMLTest, SoloUnArchivoTerminadoReemplazaAlAnterior) {
 TEST(TextoValidoTest, DejaFueraLoQueXmlNoAdmite) {
   const auto valido = [](std::string_view s) { return EscritorXML::TextoValido(s); };
   EXPECT_EQ(valido("Peña\t\r\n€ 😀 \xEF\xBF\xBD"), "Peña\t\r\n€ 😀 \xEF\xBF\xBD");  // U+FFFD stays
-  EXPECT_EQ(valido("a\xEF\xBF\xBE" "b\xEF\xBF\xBF" "c\x01\x1F" "d"), "abcd");
-  EXPECT_EQ(valido("a\xC0\xAF" "b\xE0\x80\xAF" "c\xED\xA0\x80" "d\xF4\x90\x80\x80" "e"), "abcde");  // overlong, surrogate, > U+10FFFF
-  EXPECT_EQ(valido("a\x80" "b\xC3" "c\xE2\x82" "d\xF5\x80\x80\x80" "e\xFF"), "abcde");  // stray and cut sequences
+  EXPECT_EQ(valido("a\xEF\xBF\xBE"
+                   "b\xEF\xBF\xBF"
+                   "c\x01\x1F"
+                   "d"),
+            "abcd");
+  EXPECT_EQ(valido("a\xC0\xAF"
+                   "b\xE0\x80\xAF"
+                   "c\xED\xA0\x80"
+                   "d\xF4\x90\x80\x80"
+                   "e"),
+            "abcde");  // overlong, surrogate, > U+10FFFF
+  EXPECT_EQ(valido("a\x80"
+                   "b\xC3"
+                   "c\xE2\x82"
+                   "d\xF5\x80\x80\x80"
+                   "e\xFF"),
+            "abcde");  // stray and cut sequences
   EXPECT_EQ(valido("Ni\xC3\xB1o\xC3"), "Niño");
   std::string escapado;
   EscritorXML::AgregaValido(escapado, "Peña & <Cía>\x01 \xEF\xBF\xBE\"'", true);

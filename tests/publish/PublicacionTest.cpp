@@ -1,11 +1,11 @@
 // The publish run against the real FTP server: what reaches the site, the
 // counted and uncounted uploads, the stamp, and files never seen half-written.
-#include <gtest/gtest.h>
-
 #include <atomic>
 #include <regex>
 #include <set>
 #include <thread>
+
+#include <gtest/gtest.h>
 
 #include "comun/Instalacion.h"
 #include "comun/OperadorDePrueba.h"
@@ -33,7 +33,6 @@ std::vector<std::string> Temporales(const std::filesystem::path& carpeta) {
     if (e.path().extension() == ".tmp") t.push_back(e.path().filename().string());
   return t;
 }
-
 
 class PublicacionTest : public ::testing::Test {
  protected:
@@ -66,7 +65,8 @@ TEST_F(PublicacionTest, SubeCadaArchivoYSellaLaHora) {
     EXPECT_EQ(LeeArchivo(sitio_.EnDisco(f)), LeeArchivo(programa_.carpeta() / f)) << f;
   }
   EXPECT_EQ(Temporales(sitio_.EnDisco("")), std::vector<std::string>{});
-  EXPECT_TRUE(std::regex_match(Sello(), std::regex(R"(\d\d/(ene|feb|mar|abr|may|jun|jul|ago|sep|oct|nov|dic)/\d{4} - \d\d:\d\d:\d\d)")))
+  EXPECT_TRUE(std::regex_match(
+      Sello(), std::regex(R"(\d\d/(ene|feb|mar|abr|may|jun|jul|ago|sep|oct|nov|dic)/\d{4} - \d\d:\d\d:\d\d)")))
       << Sello();
   EXPECT_EQ(r.sello, Sello());
   EXPECT_TRUE(r.proxima.empty());  // automatic publishing is off
@@ -75,12 +75,11 @@ TEST_F(PublicacionTest, SubeCadaArchivoYSellaLaHora) {
   EXPECT_EQ(op_.cajas[0].titulo, "Atención");
   // The label showed the rows, then the bytes of each upload.
   const auto productos = std::filesystem::file_size(programa_.carpeta() / "productos.xml");
-  EXPECT_NE(std::find(op_.progresos.begin(), op_.progresos.end(),
-                      std::pair<long long, long long>(productos, productos)),
-            op_.progresos.end());
-  EXPECT_TRUE(std::any_of(op_.avisos.begin(), op_.avisos.end(), [](const std::string& a) {
-    return a.rfind("De 'productos.xml': bytes copiados ", 0) == 0;
-  }));
+  EXPECT_NE(
+      std::find(op_.progresos.begin(), op_.progresos.end(), std::pair<long long, long long>(productos, productos)),
+      op_.progresos.end());
+  EXPECT_TRUE(std::any_of(op_.avisos.begin(), op_.avisos.end(),
+                          [](const std::string& a) { return a.rfind("De 'productos.xml': bytes copiados ", 0) == 0; }));
   EXPECT_EQ(op_.avisos.back(), "");
 }
 
@@ -120,7 +119,8 @@ TEST_F(PublicacionTest, CadaSubidaCuentaTambienLasOpcionales) {
 TEST_F(PublicacionTest, ArchivoOpcionalQueYaNoSePublicaSaleDelSitio) {
   programa_.ajustes().PreciosNegociados = "S";
   ASSERT_TRUE(Publica().Completo());
-  for (const char* f : {"listadeprecios.xml", "preciosadicionales.xml", "formasdepago.xml"}) ASSERT_TRUE(EnSitio(f)) << f;
+  for (const char* f : {"listadeprecios.xml", "preciosadicionales.xml", "formasdepago.xml"})
+    ASSERT_TRUE(EnSitio(f)) << f;
   programa_.ajustes().PreciosNegociados = "N";
   inst_.base().Ejecuta("DELETE FROM productosmasprecios; DELETE FROM configura WHERE Dato LIKE 'FPAGO%'");
   const auto r = Publica();
@@ -151,7 +151,9 @@ TEST_F(PublicacionTest, SitioQueRechazaOCarpetaQueNoExiste) {
   ASSERT_EQ(op_.cajas.size(), 1u);
   EXPECT_EQ(op_.cajas[0].texto.rfind("No se pudo establecer conexión con el sitio\r\nEl servidor «", 0), 0u)
       << op_.cajas[0].texto;
-  EXPECT_NE(op_.cajas[0].texto.find("no aceptó el usuario o la contraseña del sitio FTP (respondió: «530 "), std::string::npos) << op_.cajas[0].texto;
+  EXPECT_NE(op_.cajas[0].texto.find("no aceptó el usuario o la contraseña del sitio FTP (respondió: «530 "),
+            std::string::npos)
+      << op_.cajas[0].texto;
   EXPECT_EQ(op_.cajas[0].titulo, "Error de conexión");
   EXPECT_EQ(op_.cajas[0].botones, 0);
   EXPECT_EQ(Sello(), "");

@@ -1,9 +1,9 @@
 // A sales file of a million lines is read in one pass: the reader walks
 // forward through the text, it does not copy the rest of the file again for
 // each line (that took hours on a file of a few tens of megabytes).
-#include <gtest/gtest.h>
-
 #include <fstream>
+
+#include <gtest/gtest.h>
 
 #include "comun/CarpetaTemporal.h"
 #include "sales/clsArchivoTravesa.h"

@@ -91,7 +91,8 @@ TEST_F(ArchivoTravesaTest, NotaConParentesisConservaLosPagos) {
 }
 
 TEST_F(ArchivoTravesaTest, LineasHastaElUltimoSaltoYLineasMalFormadas) {
-  Lee("INSERT INTO v (a) VALUES ('1');\n\n   \r\nsin parentesis\nINSERT INTO v (a) VALUES ('2');\nINSERT INTO v (a) VALUES ('3');");
+  Lee("INSERT INTO v (a) VALUES ('1');\n\n   \r\nsin parentesis\nINSERT INTO v (a) VALUES ('2');\nINSERT INTO v (a) "
+      "VALUES ('3');");
   Lista c, v;
   ASSERT_TRUE(lector_.DadmeLinea(c, v));
   EXPECT_EQ(v, Lista{"1"});
@@ -149,13 +150,18 @@ TEST_F(ArchivoTravesaTest, LetrasDelTelefonoEnUtf8YEnWindows1252) {
   ASSERT_TRUE(lector_.DadmeLinea(c, v));
   EXPECT_EQ(v, Lista{"Niño"});
   // UTF-8 letters that were read as Windows-1252 on the way come back whole.
-  EXPECT_EQ(clsDescargarSQLs::DesUTF8cizar("Ã±Ã¡Ã©Ã\xC2\xAD" "Ã³ÃºÃ¼ Ã‰Ã“ÃšÃœÃ‘ Â¡Â¿"), "ñáéíóúü ÉÓÚÜÑ ¡¿");
-  EXPECT_EQ(clsDescargarSQLs::DesUTF8cizar("\xC3\x83\xC2\x81" "\xC3\x83\xC2\x8D"), "ÁÍ");
+  EXPECT_EQ(clsDescargarSQLs::DesUTF8cizar("Ã±Ã¡Ã©Ã\xC2\xAD"
+                                           "Ã³ÃºÃ¼ Ã‰Ã“ÃšÃœÃ‘ Â¡Â¿"),
+            "ñáéíóúü ÉÓÚÜÑ ¡¿");
+  EXPECT_EQ(clsDescargarSQLs::DesUTF8cizar("\xC3\x83\xC2\x81"
+                                           "\xC3\x83\xC2\x8D"),
+            "ÁÍ");
   EXPECT_EQ(clsDescargarSQLs::DesUTF8cizar("Ñandú ‰"), "Ñandú ‰");
 }
 
 Lista Corta(const std::string& fecha, const std::string& cliente) {
-  return {fecha, "V01", cliente, "ABA001", "2", "44.5", "89", " 'CO' ", "2", "  nota  ", "10", "20", "0", "0", "0", "0", "0", "0"};
+  return {fecha,      "V01", cliente, "ABA001", "2", "44.5", "89", " 'CO' ", "2",
+          "  nota  ", "10",  "20",    "0",      "0", "0",    "0",  "0",      "0"};
 }
 
 TEST_F(ArchivoTravesaTest, LineaDeVentaCortaYLarga) {
@@ -171,8 +177,27 @@ TEST_F(ArchivoTravesaTest, LineaDeVentaCortaYLarga) {
   EXPECT_DOUBLE_EQ(l->importe, 89);
   EXPECT_DOUBLE_EQ(l->formasDePago[0], 10);
   EXPECT_DOUBLE_EQ(l->formasDePago[1], 20);
-  Lista larga = {"dic 8, 2026 13:45:09", "V01", "C001", "P", "1", "1.23456", "1.23456", "C", "2", "n", "4", "x", "y",
-                 "1", "2", "3", "4", "5", "6", "7", "8"};
+  Lista larga = {"dic 8, 2026 13:45:09",
+                 "V01",
+                 "C001",
+                 "P",
+                 "1",
+                 "1.23456",
+                 "1.23456",
+                 "C",
+                 "2",
+                 "n",
+                 "4",
+                 "x",
+                 "y",
+                 "1",
+                 "2",
+                 "3",
+                 "4",
+                 "5",
+                 "6",
+                 "7",
+                 "8"};
   l = LineaDeVenta::DeValores(larga, motivo);
   ASSERT_TRUE(l) << motivo;
   EXPECT_EQ(l->numPrecio, 4);  // position 10 when it is a number

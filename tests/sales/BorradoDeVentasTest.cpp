@@ -28,7 +28,8 @@ TEST_F(BorradoDeVentasTest, BorraLasVentasGuardaCopiaYDejaLosPagos) {
   const std::filesystem::path respaldo = Respaldo(inst_.programa()).Carpeta();
   EXPECT_EQ(LeeArchivo(respaldo / "ventas_tel1_V01_1.sql"), "una venta\n");
   EXPECT_EQ(LeeArchivo(respaldo / "ventas_tel2_V02_1.sql"), "otra venta\n");
-  EXPECT_TRUE(std::find(op_.avisos.begin(), op_.avisos.end(), "Borrando archivo ventas_tel2_V02_1.sql") != op_.avisos.end());
+  EXPECT_TRUE(std::find(op_.avisos.begin(), op_.avisos.end(), "Borrando archivo ventas_tel2_V02_1.sql") !=
+              op_.avisos.end());
   EXPECT_EQ(op_.avisos.back(), "");
   BorradoDeVentas::MensajeFinal(op_, r);
   ASSERT_EQ(op_.cajas.size(), 1u);
@@ -70,7 +71,9 @@ TEST_F(BorradoDeVentasTest, SinConexionNoBorraNiDiceEliminados) {
   ASSERT_EQ(op_.cajas.size(), 1u);
   EXPECT_EQ(op_.cajas[0].texto.rfind("No se pudo establecer conexión con el sitio\r\nEl servidor «", 0), 0u)
       << op_.cajas[0].texto;
-  EXPECT_NE(op_.cajas[0].texto.find("no aceptó el usuario o la contraseña del sitio FTP (respondió: «530 "), std::string::npos) << op_.cajas[0].texto;
+  EXPECT_NE(op_.cajas[0].texto.find("no aceptó el usuario o la contraseña del sitio FTP (respondió: «530 "),
+            std::string::npos)
+      << op_.cajas[0].texto;
   EXPECT_EQ(op_.cajas[0].titulo, "Error de conexión");
   EXPECT_TRUE(std::filesystem::exists(sitio_.EnDisco("ventas_tel1_V01_1.sql")));
 }

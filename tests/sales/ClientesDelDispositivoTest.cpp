@@ -83,10 +83,10 @@ TEST_F(ClientesDelDispositivoTest, ClavesConEntidadesLetrasYComillas) {
 TEST_F(ClientesDelDispositivoTest, RegistrosMalFormadosSeOmitenYLosDemasEntran) {
   const std::string sinCierre =
       "<cliente><clave>M001</clave><nombre>Sin cierre<numPrecio>1</numPrecio><diascredito>0</diascredito></cliente>";
-  const auto r = Importa(Cliente("B001", "Bueno uno", "2", "7") + sinCierre + Cliente("M002", "Precio alto", "300", "") +
-                         Cliente("M003", "Precio letra", "abc", "") + Cliente("M004", "Días letra", "1", "x") +
-                         Cliente("M005", "Días altos", "1", "256") + Cliente("", "Sin clave", "1", "") +
-                         Cliente("B002", "Bueno dos", "1", "255"));
+  const auto r = Importa(Cliente("B001", "Bueno uno", "2", "7") + sinCierre +
+                         Cliente("M002", "Precio alto", "300", "") + Cliente("M003", "Precio letra", "abc", "") +
+                         Cliente("M004", "Días letra", "1", "x") + Cliente("M005", "Días altos", "1", "256") +
+                         Cliente("", "Sin clave", "1", "") + Cliente("B002", "Bueno dos", "1", "255"));
   ASSERT_EQ(r.agregados.size(), 2u);
   EXPECT_EQ(r.agregados[0].clave, "B001");
   EXPECT_EQ(r.agregados[1].clave, "B002");

@@ -15,7 +15,8 @@ TEST_F(DocumentosTest, TicketsDeContadoPagadosYACredito) {
   VentaDeTelefono contado{"Dec 8, 2026 9:15:42 AM", "V01", "C1", "CO", "", 1, {}};
   VentaDeTelefono pagado{"Dec 8, 2026 10:00:00 AM", "V01", "C2", "CO", "", 1, {100, 50, 0, 0, 0, 0, 0, 0}};
   VentaDeTelefono credito{"Dec 9, 2026 8:00:00 AM", "V02", "C1", "C", "", 1, {}};
-  Sube("ventas_tel1_1.sql", ArchivoDeVentas().TresLineas(contado).Linea(pagado, "P1", 5, 30).Linea(credito, "P3", 1, 10));
+  Sube("ventas_tel1_1.sql",
+       ArchivoDeVentas().TresLineas(contado).Linea(pagado, "P1", 5, 30).Linea(credito, "P3", 1, 10));
   // A line of another ticket whose own key equals the new ticket's Id stays.
   Ejecuta("INSERT INTO ticketsdetalle (Id, Venta, Producto, IdTicket) VALUES (1, 7, 'OTRO', 999)");
   const ResultadoVentas r = Lee("T");
@@ -27,7 +28,8 @@ TEST_F(DocumentosTest, TicketsDeContadoPagadosYACredito) {
   EXPECT_EQ(r.posteadas[0].nombre, "Abarrotes Uno");
   EXPECT_DOUBLE_EQ(r.posteadas[0].total, 115);
 
-  EXPECT_EQ(Filas("SELECT Venta, Fecha, Hora, Vendedor, Cliente, Usuario, CAST(total AS DECIMAL(14,4)), Partidas, Efectivo, TC, FPago3, FPago8 "
+  EXPECT_EQ(Filas("SELECT Venta, Fecha, Hora, Vendedor, Cliente, Usuario, CAST(total AS DECIMAL(14,4)), Partidas, "
+                  "Efectivo, TC, FPago3, FPago8 "
                   "FROM tickets ORDER BY Id"),
             (Lista{"42|2026-12-08|09:15|V01|C1|V01|115.0000|3|115.0000|0.0000|0.0000|0.0000",
                    "43|2026-12-08|10:00|V01|C2|V01|150.0000|1|100.0000|50.0000|0.0000|0.0000",
@@ -82,7 +84,8 @@ TEST_F(DocumentosTest, RemisionesDeContadoCreditoYOtraFormaConDatosDelCliente) {
   ASSERT_EQ(r.posteadas.size(), 4u);
 
   const std::string cabecera =
-      "SELECT Serie, Fecha, Vence, Hora, Vendedor, FormaPAgo, Cliente, Saldo, Usuario, SubTotal, Nombre, nota, OtraLlave, "
+      "SELECT Serie, Fecha, Vence, Hora, Vendedor, FormaPAgo, Cliente, Saldo, Usuario, SubTotal, Nombre, nota, "
+      "OtraLlave, "
       "Telefono, Domicilio, CP, Colonia, Ciudad, Estado, RFC, Calle, NumExterior, NumInterior, ReferenciaDomic, "
       "Localidad, Pais, Folio FROM remisiones WHERE Cliente = ";
   EXPECT_EQ(Filas(cabecera + "'C1'"),
@@ -91,18 +94,19 @@ TEST_F(DocumentosTest, RemisionesDeContadoCreditoYOtraFormaConDatosDelCliente) {
                    "México|0"}));
   EXPECT_EQ(Filas(cabecera + "'C2'"),
             (Lista{"|2026-12-08|2026-12-23|17:00:00|V01|C|C2|300.0000|V01|300.0000|Tienda Dos||||||||||||||||0"}));
-  EXPECT_EQ(Filas(cabecera + "'C9'"),
-            (Lista{"|2026-12-08|2026-12-08|18:00:00|V01|C|C9|12.5000|V01|12.5000||" + nota70 + "|" +
-                   std::string(45, 'a') + "ñáéíó||||||||||||||0"}));
+  EXPECT_EQ(Filas(cabecera + "'C9'"), (Lista{"|2026-12-08|2026-12-08|18:00:00|V01|C|C9|12.5000|V01|12.5000||" + nota70 +
+                                             "|" + std::string(45, 'a') + "ñáéíó||||||||||||||0"}));
   const std::string idC1 = Dato("SELECT Id FROM remisiones WHERE Cliente = 'C1'");
   const std::string folioC1 = Dato("SELECT Factura FROM remisiones WHERE Cliente = 'C1'");
   EXPECT_EQ(Filas("SELECT Partida, Producto, Cantidad, Pedido, PrecioBruto, PrecioNeto, NumeroDePrecio, Descripcion, "
-                  "IVA, ImpuestoAd, Bultos FROM remisionesdetalle WHERE Id = " + idC1 + " ORDER BY Partida"),
+                  "IVA, ImpuestoAd, Bultos FROM remisionesdetalle WHERE Id = " +
+                  idC1 + " ORDER BY Partida"),
             (Lista{"1|P1|2.0000|2.0000|30.0000|30.0000|2|Frijol a granel|0.00|0.00|0.8000",
                    "2|P2|1.0000|1.0000|15.0000|15.0000|2|Refresco|16.00|8.00|0.0000",
                    "3|P3|4.0000|4.0000|10.0000|10.0000|2|Queso|0.00|0.00|8.0000"}));
-  EXPECT_EQ(Filas("SELECT Referencia FROM histalmacen WHERE Cliente = 'C1' ORDER BY Id"),
-            (Lista{"REMISION No. " + folioC1 + "-1", "REMISION No. " + folioC1 + "-2", "REMISION No. " + folioC1 + "-3"}));
+  EXPECT_EQ(
+      Filas("SELECT Referencia FROM histalmacen WHERE Cliente = 'C1' ORDER BY Id"),
+      (Lista{"REMISION No. " + folioC1 + "-1", "REMISION No. " + folioC1 + "-2", "REMISION No. " + folioC1 + "-3"}));
   // An unknown product gives a line without its data and no movement.
   EXPECT_EQ(Filas("SELECT Partida, Producto, Descripcion, Bultos FROM remisionesdetalle d JOIN remisiones r "
                   "USING (Id) WHERE r.Cliente = 'C9'"),
@@ -117,7 +121,8 @@ TEST_F(DocumentosTest, RemisionesDeContadoCreditoYOtraFormaConDatosDelCliente) {
             (Lista{"C2|2026-12-23|R|" + idC2 + "|1|300.0000",
                    "C8|2026-12-08|R|" + Dato("SELECT Id FROM remisiones WHERE Cliente = 'C8'") + "|1|10.0000"}));
   EXPECT_EQ(Filas("SELECT Clave, CantidadCargo, CantidadPago FROM edoctacli WHERE Concepto LIKE 'CARGO LA REMISIÓN "
-                  "REGISTRADO EN PROGRAMA «TRAVESA» POR  " + folioC1 + "'"),
+                  "REGISTRADO EN PROGRAMA «TRAVESA» POR  " +
+                  folioC1 + "'"),
             (Lista{"C1|115.0000|0.0000"}));
   EXPECT_EQ(Dato("SELECT COUNT(*) FROM edoctacli"), "4");
   EXPECT_EQ(Dato("SELECT COUNT(*) FROM anexopagosctes"), "0");

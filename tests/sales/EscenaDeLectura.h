@@ -2,9 +2,9 @@
 // What the read-run tests share: a program folder, a database with the demo
 // data and a folder of the test FTP site, the program started on them with its
 // FTP settings pointing there, and an operator that records every box.
-#include <gtest/gtest.h>
-
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "comun/Instalacion.h"
 #include "comun/OperadorDePrueba.h"

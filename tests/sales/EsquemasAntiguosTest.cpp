@@ -17,7 +17,8 @@ class EsquemasAntiguosTest : public prueba::PruebaDeVentas {
   void QuitaLlaves(const std::string& tabla) {
     for (const std::string& indice :
          Filas("SELECT DISTINCT INDEX_NAME FROM information_schema.STATISTICS WHERE TABLE_SCHEMA = DATABASE() "
-               "AND TABLE_NAME = '" + tabla + "'"))
+               "AND TABLE_NAME = '" +
+               tabla + "'"))
       Ejecuta("ALTER TABLE " + tabla + (indice == "PRIMARY" ? " DROP PRIMARY KEY" : " DROP INDEX `" + indice + "`"));
   }
   static std::string Motivos(const ResultadoVentas& r) {
@@ -44,7 +45,8 @@ TEST_F(EsquemasAntiguosTest, ContadoresYSaldosSinLlaves) {
     EXPECT_EQ(Dato("SELECT COUNT(*) - COUNT(DISTINCT Dato) FROM sistema"), "0") << tipo;
     EXPECT_EQ(Dato("SELECT COUNT(*) - COUNT(DISTINCT Clave) FROM saldoscli"), "0") << tipo;
   }
-  EXPECT_EQ(Filas("SELECT Factura FROM remisiones WHERE Fecha = '2026-12-08' ORDER BY Hora"), (Lista{"42", "43", "44"}));
+  EXPECT_EQ(Filas("SELECT Factura FROM remisiones WHERE Fecha = '2026-12-08' ORDER BY Hora"),
+            (Lista{"42", "43", "44"}));
   EXPECT_EQ(Filas("SELECT Venta FROM tickets WHERE Fecha = '2026-12-08' ORDER BY Hora"), (Lista{"42", "43", "44"}));
   EXPECT_EQ(Dato("SELECT Contenido FROM sistema WHERE Dato = 'Venta'"), "44");
   // Every balance is its statement's, and the running balance of the last
@@ -84,7 +86,8 @@ TEST_F(EsquemasAntiguosTest, LetrasQueUnaColumnaLatin1NoAdmite) {
   Ejecuta("ALTER TABLE remisiones MODIFY nota VARCHAR(100) CHARACTER SET latin1 NOT NULL DEFAULT ''");
   // An emoji and a Greek letter have no place in latin1; the euro sign and
   // the Spanish letters do.
-  const VentaDeTelefono rara{"Dec 8, 2026 9:00:00 AM", "V01", "C1", "C", "Pag\xC3\xB3 \xF0\x9F\x91\x8D \xE2\x82\xAC \xCE\xA9", 1, {}};
+  const VentaDeTelefono rara{
+      "Dec 8, 2026 9:00:00 AM", "V01", "C1", "C", "Pag\xC3\xB3 \xF0\x9F\x91\x8D \xE2\x82\xAC \xCE\xA9", 1, {}};
   const VentaDeTelefono comun{"Dec 8, 2026 9:30:00 AM", "V01", "C2", "C", "Se\xC3\xB1or", 1, {}};
   Sube("ventas_tel1_1.sql", ArchivoDeVentas().Linea(rara, "P1", 1, 30).Linea(comun, "P2", 1, 15));
   const ResultadoVentas r = Lee("R");
@@ -93,8 +96,9 @@ TEST_F(EsquemasAntiguosTest, LetrasQueUnaColumnaLatin1NoAdmite) {
             (Lista{"C1|Pag\xC3\xB3 ? \xE2\x82\xAC ?", "C2|Se\xC3\xB1or"}));
   EXPECT_FALSE(EnSitio("ventas_tel1_1.sql"));
   const std::string bitacora = Bitacora();
-  const std::string aviso = "Venta de C1 (ventas_tel1_1.sql): El texto «Pag\xC3\xB3 \xF0\x9F\x91\x8D \xE2\x82\xAC \xCE\xA9» "
-                           "se grabó como «Pag\xC3\xB3 ? \xE2\x82\xAC ?» en remisiones.nota, que está en latin1";
+  const std::string aviso =
+      "Venta de C1 (ventas_tel1_1.sql): El texto «Pag\xC3\xB3 \xF0\x9F\x91\x8D \xE2\x82\xAC \xCE\xA9» "
+      "se grabó como «Pag\xC3\xB3 ? \xE2\x82\xAC ?» en remisiones.nota, que está en latin1";
   const std::size_t donde = bitacora.find(aviso);
   EXPECT_NE(donde, std::string::npos) << bitacora;
   // Only the text that changed is told.
@@ -119,7 +123,8 @@ TEST_F(EsquemasAntiguosTest, TablasSinTransaccionesSeAdviertenUnaVez) {
       EXPECT_NE(c.texto.find("remisiones, remisionesdetalle"), std::string::npos) << c.texto;
     }
   }
-  Sube("ventas_tel1_2.sql", ArchivoDeVentas().Linea(VentaDeTelefono{"Dec 8, 2026 2:00:00 PM", "V01", "C1", "CO", "", 1, {}}, "P1", 1, 30));
+  Sube("ventas_tel1_2.sql",
+       ArchivoDeVentas().Linea(VentaDeTelefono{"Dec 8, 2026 2:00:00 PM", "V01", "C1", "CO", "", 1, {}}, "P1", 1, 30));
   r = Lee("R");
   ASSERT_TRUE(r.Completo()) << Motivos(r);
   EXPECT_EQ(r.posteadas.size(), 1u);

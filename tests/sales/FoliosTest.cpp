@@ -1,9 +1,9 @@
 // Document numbers of orders and remissions drawn from the counters in `sistema`.
-#include <gtest/gtest.h>
-
 #include <optional>
 #include <set>
 #include <thread>
+
+#include <gtest/gtest.h>
 
 #include "comun/BaseDePrueba.h"
 #include "sales/clsDescargarSQLs.h"
@@ -34,7 +34,8 @@ class FoliosTest : public ::testing::Test {
         std::string tabla = "remisiones", llave = "Factura";
         const long folio = clsDescargarSQLs::Foliar_(cn, dato, tabla, llave);
         if (serie)
-          cn.Execute("INSERT INTO remisiones (Factura, Serie) VALUES (" + std::to_string(folio) + ", '" + *serie + "')");
+          cn.Execute("INSERT INTO remisiones (Factura, Serie) VALUES (" + std::to_string(folio) + ", '" + *serie +
+                     "')");
         destino.push_back(folio);
         t.Confirma();
       }
@@ -70,15 +71,17 @@ TEST_F(FoliosTest, SiguienteFolioAvanzaYCreaElContadorQueFalta) {
 TEST_F(FoliosTest, FoliarSaltaLosUsadosDeSuSerieYSoloMueveSuContador) {
   // Remissions this program posted carry their folio in Factura only; the
   // desk's carry it in Folio too.
-  base_.Ejecuta("INSERT INTO sistema VALUES ('RE-', '41');"
-                "INSERT INTO remisiones (Factura, Folio, Serie) VALUES (42, 42, ''), (43, 0, ''), (45, 45, 'A');");
+  base_.Ejecuta(
+      "INSERT INTO sistema VALUES ('RE-', '41');"
+      "INSERT INTO remisiones (Factura, Folio, Serie) VALUES (42, 42, ''), (43, 0, ''), (45, 45, 'A');");
   EXPECT_EQ(Foliar("RE-", "Remisiones"), 44);
   EXPECT_EQ(Contador("RE-"), "44");
   EXPECT_EQ(Foliar("RE-", "remisiones"), 45);  // 45 is used only in series A
   // A series counter passes over the numbers of its own series and ends on
   // the number it gave; the plain counter stays where it was.
-  base_.Ejecuta("INSERT INTO sistema VALUES ('RE-A', '45');"
-                "INSERT INTO remisiones (Factura, Folio, Serie) VALUES (46, 0, 'A'), (47, 47, 'A'), (48, 48, '');");
+  base_.Ejecuta(
+      "INSERT INTO sistema VALUES ('RE-A', '45');"
+      "INSERT INTO remisiones (Factura, Folio, Serie) VALUES (46, 0, 'A'), (47, 47, 'A'), (48, 48, '');");
   EXPECT_EQ(Foliar("RE-A", "remisiones"), 48);
   EXPECT_EQ(Contador("RE-A"), "48");
   EXPECT_EQ(Contador("RE-"), "45");
@@ -94,8 +97,9 @@ TEST_F(FoliosTest, FoliarSaltaLosUsadosDeSuSerieYSoloMueveSuContador) {
   EXPECT_EQ(Foliar("PE-B", "pedidos"), 2);
   EXPECT_EQ(Contador("PE-B"), "2");
   // Transfers: the id among all transfers, the number within its series.
-  base_.Ejecuta("INSERT INTO sistema VALUES ('TRASPASO', '1');"
-                "INSERT INTO traspasos (Traspaso, Serie, NumTraspaso) VALUES (2, 'A', 1), (3, '', 1), (5, 'A', 2);");
+  base_.Ejecuta(
+      "INSERT INTO sistema VALUES ('TRASPASO', '1');"
+      "INSERT INTO traspasos (Traspaso, Serie, NumTraspaso) VALUES (2, 'A', 1), (3, '', 1), (5, 'A', 2);");
   EXPECT_EQ(Foliar("TRASPASO", "traspasos"), 4);
   EXPECT_EQ(Foliar("TRASPASO", "traspasos"), 6);
   EXPECT_EQ(Foliar("TR-A", "traspasos"), 3);

@@ -33,13 +33,16 @@ class LecturaDeArchivosTest : public prueba::EscenaDeLectura {
   }
   // The sales import as the run sees it: what it was handed, and what it gives back.
   LecturaDeArchivos Lectura() {
-    return LecturaDeArchivos(programa_, op_, [this](Programa&, Operador& op, const Ajustes& a) {
-      ++ventasLlamadas_;
-      carpetaDeVentas_ = a.FTPcarpeta;
-      cajasAntesDeVentas_ = op_.cajas.size();
-      (void)op;
-      return ventas_;
-    }, 1);
+    return LecturaDeArchivos(
+        programa_, op_,
+        [this](Programa&, Operador& op, const Ajustes& a) {
+          ++ventasLlamadas_;
+          carpetaDeVentas_ = a.FTPcarpeta;
+          cajasAntesDeVentas_ = op_.cajas.size();
+          (void)op;
+          return ventas_;
+        },
+        1);
   }
 
   ResultadoVentas ventas_ = Conectado();
@@ -49,7 +52,8 @@ class LecturaDeArchivosTest : public prueba::EscenaDeLectura {
 };
 
 TEST_F(LecturaDeArchivosTest, ClientesLuegoVentasLuegoMensaje) {
-  sitio_.Escribe("clientes.xml", "<clientes>" + Cliente("C001", "Ya existe") + Cliente("N100", "Nuevo") + "</clientes>");
+  sitio_.Escribe("clientes.xml",
+                 "<clientes>" + Cliente("C001", "Ya existe") + Cliente("N100", "Nuevo") + "</clientes>");
   EscribeArchivo(inst_.programa() / "productos2.xml", "de otra lectura");
   const ResumenLectura r = Lectura().Leer(programa_.ajustes());
   EXPECT_TRUE(r.Completo());
@@ -67,9 +71,8 @@ TEST_F(LecturaDeArchivosTest, ClientesLuegoVentasLuegoMensaje) {
   EXPECT_FALSE(std::filesystem::exists(inst_.programa() / "productos2.xml"));
   EXPECT_FALSE(r.conTraspaso);
   EXPECT_TRUE(r.traspasos.empty());
-  EXPECT_TRUE(std::any_of(op_.avisos.begin(), op_.avisos.end(), [](const std::string& a) {
-    return a.rfind("De 'clientes.xml': bytes copiados ", 0) == 0;
-  }));
+  EXPECT_TRUE(std::any_of(op_.avisos.begin(), op_.avisos.end(),
+                          [](const std::string& a) { return a.rfind("De 'clientes.xml': bytes copiados ", 0) == 0; }));
   const std::string resumen = ResumenEnTabla::Texto(r);
   EXPECT_NE(resumen.find("Clientes nuevos agregados: 1\n  Clave  Nombre\n  -----  ------\n  N100   Nuevo\n"),
             std::string::npos)
@@ -131,8 +134,9 @@ TEST_F(LecturaDeArchivosTest, OtraLecturaEnCursoNoLeeNiLosClientes) {
 TEST_F(LecturaDeArchivosTest, ConTraspasoDespuesDelMensaje) {
   programa_.ajustes().Traspaso = "S";
   sitio_.Escribe("clientes.xml", "<clientes></clientes>");
-  sitio_.Escribe("productos.xml", "<productos><producto><clave>ABA001</clave><descripcion>A</descripcion>"
-                                  "<existencia>4</existencia></producto></productos>");
+  sitio_.Escribe("productos.xml",
+                 "<productos><producto><clave>ABA001</clave><descripcion>A</descripcion>"
+                 "<existencia>4</existencia></producto></productos>");
   op_.respuestas.push_back(Botones::kRespSi);
   const ResumenLectura r = Lectura().Leer(programa_.ajustes());
   EXPECT_TRUE(r.Completo());

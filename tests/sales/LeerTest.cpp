@@ -3,9 +3,9 @@
 // database when their text is not the plain case (parentheses and escaped
 // quotes in a note, a stray byte of another encoding) and when a series
 // counter lags behind the documents of its series.
-#include <gtest/gtest.h>
-
 #include <filesystem>
+
+#include <gtest/gtest.h>
 
 #include "comun/ArchivoDeVentas.h"
 #include "comun/Instalacion.h"
@@ -44,7 +44,8 @@ TEST_F(LeerTest, ParentesisYComillasEnLaNotaNoPierdenLosPagos) {
   inst_.Ajusta({"ajustes", "TipoMovimiento=T"});
   const std::string saldo = Saldo();
   sitio_.Escribe("ventas_tel1_V01_1.sql",
-                 ArchivoDeVentas().Linea(Pagada("Dec 8, 2026 9:00:00 AM", "Pagado (efectivo), gracias"), "ABA001", 2, 44.5)
+                 ArchivoDeVentas()
+                     .Linea(Pagada("Dec 8, 2026 9:00:00 AM", "Pagado (efectivo), gracias"), "ABA001", 2, 44.5)
                      .contenido());
   // A note whose quote never closes: nothing after it can be placed.
   std::string mala =
@@ -55,7 +56,8 @@ TEST_F(LeerTest, ParentesisYComillasEnLaNotaNoPierdenLosPagos) {
   EXPECT_EQ(r.estado, 1) << r.Todo();
 
   // The ticket keeps both amounts, and its payment is written with it.
-  EXPECT_EQ(Dato("SELECT CONCAT_WS('|', CAST(total AS DECIMAL(14,4)), Efectivo, TC) FROM tickets WHERE Fecha = '2026-12-08' AND "
+  EXPECT_EQ(Dato("SELECT CONCAT_WS('|', CAST(total AS DECIMAL(14,4)), Efectivo, TC) FROM tickets WHERE Fecha = "
+                 "'2026-12-08' AND "
                  "Hora = '09:00' AND Cliente = 'C001'"),
             "89.0000|50.0000|39.0000");
   EXPECT_EQ(Dato("SELECT GROUP_CONCAT(CONCAT_WS('|', CantidadCargo, CantidadPago, Efectivo, FPago2) ORDER BY AutoInc) "
@@ -74,11 +76,12 @@ TEST_F(LeerTest, ParentesisYComillasEnLaNotaNoPierdenLosPagos) {
   // A remission keeps the whole note, apostrophes escaped either way.
   std::filesystem::remove(sitio_.EnDisco("ventas_tel2_V01_1.sql"));
   inst_.Ajusta({"ajustes", "TipoMovimiento=R"});
-  sitio_.Escribe("ventas_tel1_V01_2.sql",
-                 ArchivoDeVentas()
-                     .Linea(Pagada("Dec 8, 2026 10:00:00 AM", "Pag\xC3\xB3 (50 efectivo, 39 tarjeta) O\\'Brien y d''Artagnan"),
-                            "ABA001", 2, 44.5)
-                     .contenido());
+  sitio_.Escribe(
+      "ventas_tel1_V01_2.sql",
+      ArchivoDeVentas()
+          .Linea(Pagada("Dec 8, 2026 10:00:00 AM", "Pag\xC3\xB3 (50 efectivo, 39 tarjeta) O\\'Brien y d''Artagnan"),
+                 "ABA001", 2, 44.5)
+          .contenido());
   r = inst_.ComoAdmin({"leer"});
   EXPECT_EQ(r.estado, 0) << r.Todo();
   EXPECT_EQ(Dato("SELECT CONCAT_WS('|', nota, FormaPAgo, Saldo) FROM remisiones WHERE Fecha = '2026-12-08' AND "
@@ -98,16 +101,19 @@ TEST_F(LeerTest, UnaSerieAtrasadaNoRepiteFolios) {
       "UPDATE sistema SET Contenido = '150' WHERE Dato = 'RE-A';"
       "INSERT INTO remisiones (Factura, Serie, Folio, Fecha, Hora, Cliente, Vendedor) VALUES "
       "(151, 'A', 0, '2026-12-07', '08:00:00', 'C002', 'V01'), (152, 'A', 0, '2026-12-07', '08:10:00', 'C002', 'V01'),"
-      "(153, 'A', 153, '2026-12-07', '08:20:00', 'C002', 'V01'), (154, 'A', 154, '2026-12-07', '08:30:00', 'C002', 'V01')");
+      "(153, 'A', 153, '2026-12-07', '08:20:00', 'C002', 'V01'), (154, 'A', 154, '2026-12-07', '08:30:00', 'C002', "
+      "'V01')");
   const std::string sencillo = Dato("SELECT Contenido FROM sistema WHERE Dato = 'RE-'");
   for (const char* hora : {"9:00:00", "9:30:00"}) {
     const VentaDeTelefono v{std::string("Dec 8, 2026 ") + hora + " AM", "V01", "C001", "C", "", 1, {}};
-    sitio_.Escribe(std::string("ventas_tel1_V01_") + hora[2] + ".sql", ArchivoDeVentas().Linea(v, "ABA001", 1, 44.5).contenido());
+    sitio_.Escribe(std::string("ventas_tel1_V01_") + hora[2] + ".sql",
+                   ArchivoDeVentas().Linea(v, "ABA001", 1, 44.5).contenido());
     const auto r = inst_.ComoAdmin({"leer"});
     EXPECT_EQ(r.estado, 0) << r.Todo();
   }
-  EXPECT_EQ(Dato("SELECT GROUP_CONCAT(Factura ORDER BY Hora) FROM remisiones WHERE Serie = 'A' AND Fecha = '2026-12-08'"),
-            "155,156");
+  EXPECT_EQ(
+      Dato("SELECT GROUP_CONCAT(Factura ORDER BY Hora) FROM remisiones WHERE Serie = 'A' AND Fecha = '2026-12-08'"),
+      "155,156");
   EXPECT_EQ(Dato("SELECT COUNT(*) FROM (SELECT 1 FROM remisiones GROUP BY Serie, Factura HAVING COUNT(*) > 1) d"), "0");
   EXPECT_EQ(Dato("SELECT Contenido FROM sistema WHERE Dato = 'RE-A'"), "156");
   EXPECT_EQ(Dato("SELECT Contenido FROM sistema WHERE Dato = 'RE-'"), sencillo);
@@ -126,8 +132,9 @@ TEST_F(LeerTest, UnByteDeOtraCodificacionNoDanaLasDemasLetras) {
                  "ejo</descripcion><existencia>1</existencia></producto></productos>");
   const auto r = inst_.ComoAdmin({"leer", "--si"});
   EXPECT_EQ(r.estado, 0) << r.Todo();
-  EXPECT_EQ(Dato("SELECT GROUP_CONCAT(Nombre ORDER BY Clave SEPARATOR '|') FROM clientes WHERE Clave IN ('N301', 'N302')"),
-            "Abarrotes MUÑOZ|Café del Centro");
+  EXPECT_EQ(
+      Dato("SELECT GROUP_CONCAT(Nombre ORDER BY Clave SEPARATOR '|') FROM clientes WHERE Clave IN ('N301', 'N302')"),
+      "Abarrotes MUÑOZ|Café del Centro");
   EXPECT_EQ(Dato("SELECT GROUP_CONCAT(Descrip ORDER BY Partida SEPARATOR '|') FROM traspasosdetalle"),
             "Aceite MUÑOZ|Arroz añejo");
 }

@@ -24,9 +24,11 @@ void PruebaDeVentas::SetUp() {
       "NumExterior, NumInterior, ReferenciaDomic, Localidad, Pais) VALUES ('C1', 'Abarrotes Uno', 30, '33 1234', "
       "'Av. Uno 1', '44100', 'Centro', 'Guadalajara', 'Jalisco', 'AUN010101AA1', 'Av. Uno', '1', 'B', 'Esquina', "
       "'Guadalajara', 'México');"
-      "INSERT INTO clientes (Clave, Nombre, DCredito, Telefono1, Calle, Pais) VALUES ('C2', 'Tienda Dos', 15, NULL, NULL, NULL);"
+      "INSERT INTO clientes (Clave, Nombre, DCredito, Telefono1, Calle, Pais) VALUES ('C2', 'Tienda Dos', 15, NULL, "
+      "NULL, NULL);"
       "INSERT INTO configura VALUES ('FDPEVACDPDV', '1');"
-      "INSERT INTO sistema VALUES ('Venta', '41'), ('PE-', '41'), ('RE-', '41'), ('Foliote', '100'), ('Movimiento', '500');");
+      "INSERT INTO sistema VALUES ('Venta', '41'), ('PE-', '41'), ('RE-', '41'), ('Foliote', '100'), ('Movimiento', "
+      "'500');");
 }
 
 ResultadoVentas PruebaDeVentas::Lee(const std::string& tipo, bool sinExistencia, const std::string& serie) {
@@ -37,7 +39,9 @@ ResultadoVentas PruebaDeVentas::Lee(const std::string& tipo, bool sinExistencia,
   return DescargaDeVentas::EjecutaDescarga(programa_, op_, a, 5);
 }
 
-bool PruebaDeVentas::EnSitio(const std::string& nombre) const { return std::filesystem::exists(sitio_.EnDisco(nombre)); }
+bool PruebaDeVentas::EnSitio(const std::string& nombre) const {
+  return std::filesystem::exists(sitio_.EnDisco(nombre));
+}
 
 std::vector<std::string> PruebaDeVentas::Filas(const std::string& sql) {
   Conexion cn = inst_.base().Conecta();

@@ -2,10 +2,10 @@
 // A sales import against the real MariaDB and FTP servers: a program folder
 // and a database of its own with a small catalogue (products P1..P3, clients
 // C1 and C2, counters at 41), and a folder of its own on the FTP site.
-#include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
 
 #include "comun/ArchivoDeVentas.h"
 #include "comun/Instalacion.h"

@@ -1,7 +1,7 @@
 // The leftover stock transfer against the real database and FTP site.
-#include <gtest/gtest.h>
-
 #include <regex>
+
+#include <gtest/gtest.h>
 
 #include "EscenaDeLectura.h"
 #include "sales/TraspasoSobrante.h"
@@ -13,8 +13,10 @@ namespace {
 using E = ResultadoTraspaso::Estado;
 
 std::string Producto(const std::string& clave, const std::string& existencia, const std::string& descripcion = "D") {
-  return "<producto><clave>" + clave + "</clave><descripcion>" + descripcion + "</descripcion><precio>1</precio>"
-         "<existencia>" + existencia + "</existencia></producto>";
+  return "<producto><clave>" + clave + "</clave><descripcion>" + descripcion +
+         "</descripcion><precio>1</precio>"
+         "<existencia>" +
+         existencia + "</existencia></producto>";
 }
 
 class TraspasoSobranteTest : public prueba::EscenaDeLectura {
@@ -25,12 +27,16 @@ class TraspasoSobranteTest : public prueba::EscenaDeLectura {
     programa_.ajustes().EmpresaTraspaso = " suc2 ";
     programa_.ajustes().SerieTraspasos = " A ";
   }
-  void EnSitio(const std::string& productos) { sitio_.Escribe("productos.xml", "<productos>" + productos + "</productos>"); }
+  void EnSitio(const std::string& productos) {
+    sitio_.Escribe("productos.xml", "<productos>" + productos + "</productos>");
+  }
   ResultadoTraspaso Genera(bool si = true) {
     op_.respuestas.push_back(si ? Botones::kRespSi : Botones::kRespNo);
     return TraspasoSobrante::GenerarTraspaso(programa_, op_, programa_.ajustes());
   }
-  std::string Traspasos() { return Dato("SELECT COUNT(*) FROM traspasos") + "/" + Dato("SELECT COUNT(*) FROM traspasosdetalle"); }
+  std::string Traspasos() {
+    return Dato("SELECT COUNT(*) FROM traspasos") + "/" + Dato("SELECT COUNT(*) FROM traspasosdetalle");
+  }
   std::filesystem::path Local() { return inst_.programa() / "productos2.xml"; }
 };
 
@@ -66,7 +72,8 @@ TEST_F(TraspasoSobranteTest, CabeceraYUnRenglonPorProductoConExistencia) {
   EXPECT_EQ(otra.estado, E::Repetido);
   EXPECT_EQ(otra.traspaso, 8);
   EXPECT_EQ(Traspasos(), "1/3");
-  EXPECT_EQ(op_.cajas.back().texto, "Este archivo de productos ya se registró en el traspaso 8; no se registró otra vez.");
+  EXPECT_EQ(op_.cajas.back().texto,
+            "Este archivo de productos ya se registró en el traspaso 8; no se registró otra vez.");
   // A new file from the phones is.
   EnSitio(Producto("ABA001", "1"));
   EXPECT_EQ(Genera().estado, E::Grabado);
@@ -87,7 +94,8 @@ TEST_F(TraspasoSobranteTest, SinSerieYNoConfirmado) {
 }
 
 TEST_F(TraspasoSobranteTest, ArchivoDanadoNoRegistraNada) {
-  EnSitio(Producto("ABA001", "5") + "<producto><clave>ABA003</clave><descripcion>x</descripcion><existencia>2</producto>");
+  EnSitio(Producto("ABA001", "5") +
+          "<producto><clave>ABA003</clave><descripcion>x</descripcion><existencia>2</producto>");
   const auto r = Genera();
   EXPECT_EQ(r.estado, E::Danado);
   EXPECT_EQ(r.motivo, "en el producto 2 («ABA003») falta </existencia>");
@@ -109,11 +117,10 @@ TEST_F(TraspasoSobranteTest, UnRenglonQueLaBaseRechazaDeshaceTodo) {
 TEST_F(TraspasoSobranteTest, ArchivoVacioOFaltanteEsDescargaFallida) {
   sitio_.Escribe("productos.xml", "");
   EXPECT_EQ(Genera().estado, E::SinArchivo);
-  const std::vector<std::string> esperadas = {
-      "¿Desea registrar un traspaso de inventario sobrante?",
-      "Error inesperado al descargar archivo de productos.\nIntento 1 de 3.",
-      "Error inesperado al descargar archivo de productos.\nIntento 2 de 3.",
-      "Error inesperado al descargar archivo de productos.\nIntento 3 de 3."};
+  const std::vector<std::string> esperadas = {"¿Desea registrar un traspaso de inventario sobrante?",
+                                              "Error inesperado al descargar archivo de productos.\nIntento 1 de 3.",
+                                              "Error inesperado al descargar archivo de productos.\nIntento 2 de 3.",
+                                              "Error inesperado al descargar archivo de productos.\nIntento 3 de 3."};
   EXPECT_EQ(Textos(), esperadas);
   EXPECT_EQ(op_.cajas[1].titulo, "ERROR");
   EXPECT_EQ(op_.cajas[1].botones, Botones::kCritico);
@@ -131,7 +138,9 @@ TEST_F(TraspasoSobranteTest, SinConexion) {
   ASSERT_EQ(op_.cajas.size(), 2u);
   EXPECT_EQ(op_.cajas[1].texto.rfind("Error inesperado al conectar al servidor.\r\nEl servidor «", 0), 0u)
       << op_.cajas[1].texto;
-  EXPECT_NE(op_.cajas[1].texto.find("no aceptó el usuario o la contraseña del sitio FTP (respondió: «530 "), std::string::npos) << op_.cajas[1].texto;
+  EXPECT_NE(op_.cajas[1].texto.find("no aceptó el usuario o la contraseña del sitio FTP (respondió: «530 "),
+            std::string::npos)
+      << op_.cajas[1].texto;
   EXPECT_EQ(op_.cajas[1].titulo, "ERROR");
 }
 

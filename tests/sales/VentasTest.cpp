@@ -82,7 +82,9 @@ TEST_F(VentasTest, CarpetaVaciaYSitioInalcanzable) {
   ASSERT_EQ(op_.cajas.size(), 1u);
   // The first line, then why, naming the server.
   EXPECT_EQ(op_.cajas[0].texto.rfind("No se pudo establecer conexión con el sitio\r\nEl servidor «" +
-                                         programa_.ajustes().ftpSitio + "» no aceptó el usuario o la contraseña del sitio FTP (respondió: «530 ", 0),
+                                         programa_.ajustes().ftpSitio +
+                                         "» no aceptó el usuario o la contraseña del sitio FTP (respondió: «530 ",
+                                     0),
             0u)
       << op_.cajas[0].texto;
   EXPECT_EQ(op_.cajas[0].titulo, "Error de conexión");
@@ -124,9 +126,10 @@ TEST_F(VentasTest, VentaRepetidaPartidaOConOtroVendedor) {
 }
 
 TEST_F(VentasTest, SegundaLecturaNoGrabaNadaNuevo) {
-  const ArchivoDeVentas a = ArchivoDeVentas()
-                                .TresLineas(VentaDeTelefono{})
-                                .Linea(VentaDeTelefono{"Dec 9, 2026 8:00:00 AM", "V01", "C2", "C", "", 1, {}}, "P1", 1, 30);
+  const ArchivoDeVentas a =
+      ArchivoDeVentas()
+          .TresLineas(VentaDeTelefono{})
+          .Linea(VentaDeTelefono{"Dec 9, 2026 8:00:00 AM", "V01", "C2", "C", "", 1, {}}, "P1", 1, 30);
   for (const char* tipo : {"T", "R", "P"}) {
     Sube("ventas_tel1_1.sql", a);
     ResultadoVentas r = Lee(tipo);
@@ -151,7 +154,8 @@ TEST_F(VentasTest, SegundaLecturaNoGrabaNadaNuevo) {
   EXPECT_EQ(Dato("SELECT COUNT(*) FROM cxc"), "2");
   // A second sale of the same client and seller in the same minute is a
   // different ticket when its total differs.
-  Sube("ventas_tel1_2.sql", ArchivoDeVentas().Linea(VentaDeTelefono{"Dec 8, 2026 1:45:50 PM", "V01", "C1", "CO", "", 1, {}}, "P1", 1, 30));
+  Sube("ventas_tel1_2.sql",
+       ArchivoDeVentas().Linea(VentaDeTelefono{"Dec 8, 2026 1:45:50 PM", "V01", "C1", "CO", "", 1, {}}, "P1", 1, 30));
   const ResultadoVentas r = Lee("T");
   EXPECT_EQ(r.posteadas.size(), 1u);
   EXPECT_EQ(Dato("SELECT COUNT(*) FROM tickets WHERE Hora = '13:45'"), "2");
@@ -159,9 +163,10 @@ TEST_F(VentasTest, SegundaLecturaNoGrabaNadaNuevo) {
 
 TEST_F(VentasTest, FallaAMitadDeVentaLaDeshaceYConservaElArchivo) {
   Conexion cn = inst_.base().Conecta();
-  cn.Execute("CREATE TRIGGER rechaza_tercera BEFORE INSERT ON ticketsdetalle FOR EACH ROW "
-             "IF NEW.Partida = 3 AND NEW.Usuario = 'V02' THEN "
-             "SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = 'Partida rechazada por la prueba'; END IF");
+  cn.Execute(
+      "CREATE TRIGGER rechaza_tercera BEFORE INSERT ON ticketsdetalle FOR EACH ROW "
+      "IF NEW.Partida = 3 AND NEW.Usuario = 'V02' THEN "
+      "SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = 'Partida rechazada por la prueba'; END IF");
   const VentaDeTelefono buena{"Dec 8, 2026 9:00:00 AM", "V01", "C1", "C", "", 1, {}};
   const VentaDeTelefono mala{"Dec 8, 2026 9:10:00 AM", "V02", "C2", "C", "", 1, {}};
   const VentaDeTelefono otra{"Dec 8, 2026 9:20:00 AM", "V02", "C1", "C", "", 1, {}};
@@ -183,8 +188,9 @@ TEST_F(VentasTest, FallaAMitadDeVentaLaDeshaceYConservaElArchivo) {
   // Nothing of the failed sale is left, and its ticket number went to the next sale.
   EXPECT_EQ(Filas("SELECT Cliente, Venta FROM tickets ORDER BY Venta"), (Lista{"C1|42", "C1|43"}));
   EXPECT_EQ(Dato("SELECT COUNT(*) FROM ticketsdetalle"), "4");
-  EXPECT_EQ(Dato("SELECT COUNT(*) FROM edoctacli WHERE Clave = 'C2'") + Dato("SELECT COUNT(*) FROM cxc WHERE Clave = 'C2'"),
-            "00");
+  EXPECT_EQ(
+      Dato("SELECT COUNT(*) FROM edoctacli WHERE Clave = 'C2'") + Dato("SELECT COUNT(*) FROM cxc WHERE Clave = 'C2'"),
+      "00");
   EXPECT_EQ(Dato("SELECT COUNT(*) FROM histalmacen"), "4");
   EXPECT_EQ(Dato("SELECT Existencia FROM productos WHERE Clave = 'P2'"), "9.0000");
   EXPECT_EQ(Dato("SELECT Contenido FROM sistema WHERE Dato = 'Venta'"), "43");
@@ -238,7 +244,8 @@ TEST_F(VentasTest, ValorMasLargoQueSuColumnaYLineasMalas) {
 TEST_F(VentasTest, ComillasYEnesSeGuardanTalCual) {
   const VentaDeTelefono comillas{"Dec 8, 2026 9:00:00 AM", "V01", "X\\' OR \\'1\\'=\\'1", "C", "Ni\xC3\xB1o", 1, {}};
   const VentaDeTelefono enes{"Dec 8, 2026 9:30:00 AM", "V01", "C1", "CO", "Ni\xF1o a\xF1os", 1, {}};
-  const VentaDeTelefono doble{"Dec 8, 2026 9:45:00 AM", "V01", "Ni\xC3\x83\xC2\xB1o", "CO", "Se\xC3\x83\xC2\xB1or", 1, {}};
+  const VentaDeTelefono doble{
+      "Dec 8, 2026 9:45:00 AM", "V01", "Ni\xC3\x83\xC2\xB1o", "CO", "Se\xC3\x83\xC2\xB1or", 1, {}};
   Sube("ventas_tel1_1.sql", ArchivoDeVentas().Linea(comillas, "P1", 1, 30).Linea(doble, "P1", 1, 30));
   Sube("ventas_tel2_1.sql", ArchivoDeVentas().Linea(enes, "P1", 1, 30));
   const ResultadoVentas r = Lee("R");
@@ -267,10 +274,12 @@ TEST_F(VentasTest, ComillasYEnesSeGuardanTalCual) {
   BitacoraDeArchivos bitacora(programa_.carpeta());
   ResultadoVentas resultado;
   std::set<unsigned> fallidas;
-  PosteoDeVentas(cn, programa_.bd(), TipoDeDocumento::Remision(), false, "N/A").Graba(espera, resultado, bitacora, fallidas);
+  PosteoDeVentas(cn, programa_.bd(), TipoDeDocumento::Remision(), false, "N/A")
+      .Graba(espera, resultado, bitacora, fallidas);
   espera.Borra();
   EXPECT_TRUE(fallidas.empty()) << Motivos(resultado);
-  EXPECT_EQ(Filas("SELECT Cliente, nota FROM remisiones WHERE Fecha = '2026-12-10'"), (Lista{"X' OR '1'='1|d'Artagnan"}));
+  EXPECT_EQ(Filas("SELECT Cliente, nota FROM remisiones WHERE Fecha = '2026-12-10'"),
+            (Lista{"X' OR '1'='1|d'Artagnan"}));
   EXPECT_EQ(Filas("SELECT Clave FROM cxc WHERE Vencimiento = '2026-12-10'"), (Lista{"X' OR '1'='1"}));
 }
 

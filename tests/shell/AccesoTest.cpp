@@ -38,7 +38,8 @@ class AccesoTest : public ::testing::Test {
   void Usuario(int id, const std::string& u, const std::string& c, const std::string& m) {
     const std::string k = "Kz" + std::to_string(id);
     base_.Ejecuta("INSERT INTO usuarios VALUES (" + std::to_string(id) + ",'" + DeAcceso::Encripta(u, k) + "','" +
-                  DeAcceso::Encripta(c, k) + "','" + k + "','" + DeAcceso::Encripta(m, k) + "','','','Nombre " + u + "')");
+                  DeAcceso::Encripta(c, k) + "','" + k + "','" + DeAcceso::Encripta(m, k) + "','','','Nombre " + u +
+                  "')");
   }
 
   prueba::BaseDePrueba base_;

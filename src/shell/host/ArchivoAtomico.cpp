@@ -1,14 +1,15 @@
 #include "shell/host/ArchivoAtomico.h"
 
 #include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <mutex>
+
+#include <sys/file.h>
+#include <sys/stat.h>
 
 #include "shell/host/ErrorTravesa.h"
 
@@ -155,7 +156,8 @@ void ArchivoAtomico::Reemplaza(const std::filesystem::path& destino, const std::
     throw ErrorTravesa("El archivo " + Nombre(destino) +
                        " pertenece a otro usuario y no se puede reemplazar conservando su dueño; no se modificó.");
   if (!f.Cierra()) Falla("No se pudo escribir el archivo", destino, errno);
-  if (::rename(temporal.ruta().c_str(), destino.c_str()) != 0) Falla("No se pudo reemplazar el archivo", destino, errno);
+  if (::rename(temporal.ruta().c_str(), destino.c_str()) != 0)
+    Falla("No se pudo reemplazar el archivo", destino, errno);
   temporal.Conserva();
   Descriptor carpeta(::open(Carpeta(destino).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (carpeta.fd() >= 0) ::fsync(carpeta.fd());

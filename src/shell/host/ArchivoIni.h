@@ -28,14 +28,12 @@ class ArchivoIni {
   // The value of a key (blanks around it removed); empty when the file, the
   // section or the key is absent. Throws ErrorTravesa when the file exists but
   // cannot be read whole or is not a text file.
-  static std::string Lee(const std::filesystem::path& archivo, std::string_view seccion,
-                         std::string_view clave);
+  static std::string Lee(const std::filesystem::path& archivo, std::string_view seccion, std::string_view clave);
   // Stores the value, creating the file and the section when needed. The value
   // must be UTF-8 without control characters. Throws ErrorTravesa when the file
   // cannot be read whole or written; it is then as it was.
-  static void Escribe(const std::filesystem::path& archivo, std::string_view seccion,
-                      std::string_view clave, std::string_view valor,
-                      Codificacion codificacion = Codificacion::Utf8);
+  static void Escribe(const std::filesystem::path& archivo, std::string_view seccion, std::string_view clave,
+                      std::string_view valor, Codificacion codificacion = Codificacion::Utf8);
 
   // Several values in one rewrite: all of them are stored, or none.
   static void Escribe(const std::filesystem::path& archivo, std::span<const Cambio> cambios,

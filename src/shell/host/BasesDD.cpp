@@ -16,8 +16,8 @@ std::string TablaDeFuente(std::string_view fuente) {
 std::string IdentificadorSeguro(std::string_view nombre) {
   if (nombre.empty()) throw ErrorBD("Falta el nombre de la tabla o columna.");
   for (const char c : nombre) {
-    const bool valido = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-                        c == '_' || c == '-' || c == '.';
+    const bool valido =
+        (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '-' || c == '.';
     if (!valido) throw ErrorBD("Nombre de tabla o columna no válido: «" + std::string(nombre) + "».");
   }
   return "`" + std::string(nombre) + "`";
@@ -50,8 +50,7 @@ std::string Seleccion(std::string_view fuente, std::string_view columnas) {
 
 }  // namespace
 
-bool BasesDD::AbrirTabla(RecordSet& rs, Conexion& cn, std::string_view fuente,
-                         std::string_view columnas) const {
+bool BasesDD::AbrirTabla(RecordSet& rs, Conexion& cn, std::string_view fuente, std::string_view columnas) const {
   rs.Abre(cn, Seleccion(fuente, columnas), TablaDeFuente(fuente));
   return !rs.Eof();
 }
@@ -63,8 +62,8 @@ bool BasesDD::AbrirTabla(RecordSetSecuencial& rs, Conexion& cn, std::string_view
 }
 
 std::string BasesDD::LeeDato(std::string_view dato, Conexion& cn, std::string_view tabla) const {
-  const std::string sql = cn.Prepara(
-      "SELECT Contenido FROM " + IdentificadorSeguro(tabla) + " WHERE Dato=? LIMIT 1", {Valor(dato)});
+  const std::string sql =
+      cn.Prepara("SELECT Contenido FROM " + IdentificadorSeguro(tabla) + " WHERE Dato=? LIMIT 1", {Valor(dato)});
   return cn.Escalar(sql).Texto();
 }
 
@@ -78,8 +77,8 @@ long long BasesDD::LastId(Conexion& cn, std::string_view tabla, std::string_view
                  [](char a, char b) { return std::tolower(a) == std::tolower(b); }))
     return static_cast<long long>(ins->id);
   return cn
-      .Escalar("SELECT " + c + " FROM " + t + " WHERE " + IdentificadorSeguro(ins->columnaAuto) +
-               "=" + std::to_string(ins->id))
+      .Escalar("SELECT " + c + " FROM " + t + " WHERE " + IdentificadorSeguro(ins->columnaAuto) + "=" +
+               std::to_string(ins->id))
       .Entero();
 }
 

@@ -28,11 +28,9 @@ class BasesDD {
   // rs holds SELECT columnas FROM fuente (all columns without a list); true
   // when there is at least one row. fuente is a table name optionally followed
   // by WHERE, GROUP BY, ORDER BY and LIMIT text.
-  bool AbrirTabla(RecordSet& rs, Conexion& cn, std::string_view fuente,
-                  std::string_view columnas = {}) const;
+  bool AbrirTabla(RecordSet& rs, Conexion& cn, std::string_view fuente, std::string_view columnas = {}) const;
   // The same query read forward only, row by row as the server sends it.
-  bool AbrirTabla(RecordSetSecuencial& rs, Conexion& cn, std::string_view fuente,
-                  std::string_view columnas = {}) const;
+  bool AbrirTabla(RecordSetSecuencial& rs, Conexion& cn, std::string_view fuente, std::string_view columnas = {}) const;
   void CierraTabla(RecordSet& rs) const { rs.Close(); }
   void CierraTabla(RecordSetSecuencial& rs) const { rs.Close(); }
 

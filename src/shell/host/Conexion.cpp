@@ -15,9 +15,7 @@ namespace {
 
 constexpr unsigned kSegundosConexion = 10;
 
-std::string Describe(const DatosConexion& d) {
-  return d.servidor + ":" + std::to_string(d.puerto);
-}
+std::string Describe(const DatosConexion& d) { return d.servidor + ":" + std::to_string(d.puerto); }
 
 std::string Identificador(std::string_view nombre) {
   std::string out = "`";
@@ -84,8 +82,8 @@ void Conexion::Abrir(const DatosConexion& datos) {
     const std::string motivo = mysql_error(m);
     const unsigned numero = mysql_errno(m);
     mysql_close(m);
-    std::string mensaje = "No se pudo conectar con el servidor de base de datos " +
-                          Describe(datos) + " (usuario «" + datos.usuario + "»";
+    std::string mensaje =
+        "No se pudo conectar con el servidor de base de datos " + Describe(datos) + " (usuario «" + datos.usuario + "»";
     if (base) mensaje += ", base de datos «" + datos.base + "»";
     throw ErrorBD(mensaje + "): " + motivo, numero);
   }
@@ -346,8 +344,7 @@ void Conexion::Deshace() {
   if (mysql_ != nullptr) mysql_real_query(mysql_.get(), "ROLLBACK", 8);
 }
 
-void Conexion::RecuerdaInsercion(std::string_view tabla, std::string columnaAuto,
-                                 unsigned long long id) {
+void Conexion::RecuerdaInsercion(std::string_view tabla, std::string columnaAuto, unsigned long long id) {
   inserciones_[texto::Minusculas(tabla)] = Insercion{std::move(columnaAuto), id};
 }
 

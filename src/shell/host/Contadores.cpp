@@ -35,11 +35,11 @@ bool Contadores::ConLlave(Conexion& cn) {
     const std::lock_guard<std::mutex> l(candado);
     if (const auto hallada = llaves.find(base); hallada != llaves.end()) return hallada->second;
   }
-  const bool llave =
-      !cn.Escalar("SELECT INDEX_NAME FROM information_schema.STATISTICS WHERE TABLE_SCHEMA = DATABASE() AND "
-                  "TABLE_NAME = 'sistema' AND NON_UNIQUE = 0 GROUP BY INDEX_NAME "
-                  "HAVING COUNT(*) = 1 AND MAX(COLUMN_NAME) = 'Dato' LIMIT 1")
-           .EsNulo();
+  const bool llave = !cn.Escalar(
+                            "SELECT INDEX_NAME FROM information_schema.STATISTICS WHERE TABLE_SCHEMA = DATABASE() AND "
+                            "TABLE_NAME = 'sistema' AND NON_UNIQUE = 0 GROUP BY INDEX_NAME "
+                            "HAVING COUNT(*) = 1 AND MAX(COLUMN_NAME) = 'Dato' LIMIT 1")
+                          .EsNulo();
   const std::lock_guard<std::mutex> l(candado);
   llaves[base] = llave;
   return llave;

@@ -1,10 +1,11 @@
 #include "shell/host/DeArchivos.h"
 
 #include <spawn.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <system_error>
+
+#include <sys/wait.h>
 
 extern char** environ;
 

@@ -13,8 +13,7 @@ class ErrorTravesa : public std::runtime_error {
 // A database error: lost connection, refused statement, unknown column...
 class ErrorBD : public ErrorTravesa {
  public:
-  ErrorBD(const std::string& mensaje, unsigned numero = 0)
-      : ErrorTravesa(mensaje), numero_(numero) {}
+  ErrorBD(const std::string& mensaje, unsigned numero = 0) : ErrorTravesa(mensaje), numero_(numero) {}
   unsigned numero() const { return numero_; }
 
  private:

@@ -1,9 +1,9 @@
 #include "shell/host/Huella.h"
 
-#include <openssl/evp.h>
-
 #include <fstream>
 #include <memory>
+
+#include <openssl/evp.h>
 
 #include "shell/host/ErrorTravesa.h"
 #include "shell/host/Texto.h"

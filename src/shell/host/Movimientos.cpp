@@ -12,8 +12,8 @@ namespace {
 // The counter's next number: one more than what it holds or than the highest
 // number used in tabla.columna, whichever is further.
 Contadores::Avance Avance(const Movimientos::Contador& c) {
-  const std::string usado = "(SELECT COALESCE(MAX(" + IdentificadorSeguro(c.columna) + "),0) FROM " +
-                            IdentificadorSeguro(c.tabla) + ")";
+  const std::string usado =
+      "(SELECT COALESCE(MAX(" + IdentificadorSeguro(c.columna) + "),0) FROM " + IdentificadorSeguro(c.tabla) + ")";
   const std::string actual = "CAST(IF(TRIM(Contenido) REGEXP '^-?[0-9]+$', TRIM(Contenido), '0') AS SIGNED)";
   return {std::string(c.contador), "GREATEST(" + actual + ", " + usado + ") + 1", usado + " + 1"};
 }

@@ -13,8 +13,7 @@ class Movimientos {
   // The next number of the counter `contador` in sistema, already reserved and
   // never used yet in tabla.columna. Drawn atomically: two connections never get
   // the same number. A missing counter is created.
-  static long long Foliar(Conexion& cn, std::string_view contador, std::string_view tabla,
-                          std::string_view columna);
+  static long long Foliar(Conexion& cn, std::string_view contador, std::string_view tabla, std::string_view columna);
   // Several numbers at once, in order, as many calls to Foliar would give
   // them; in one round trip when the connection allows several statements.
   struct Contador {

@@ -41,11 +41,9 @@ void RecordSet::Abre(Conexion& cn, std::string_view sql, std::string tabla) {
   Close();
   MYSQL* m = cn.mysql();
   EnviaConsulta(m, sql);
-  std::unique_ptr<MYSQL_RES, decltype(&mysql_free_result)> res(mysql_store_result(m),
-                                                                &mysql_free_result);
+  std::unique_ptr<MYSQL_RES, decltype(&mysql_free_result)> res(mysql_store_result(m), &mysql_free_result);
   if (!res) {
-    throw ErrorBD("La consulta no devolvió filas: " + std::string(sql.substr(0, 500)) + ": " +
-                  mysql_error(m));
+    throw ErrorBD("La consulta no devolvió filas: " + std::string(sql.substr(0, 500)) + ": " + mysql_error(m));
   }
   columnas_ = ColumnasDe(res.get());
   const std::size_t n = columnas_.size();
@@ -53,8 +51,7 @@ void RecordSet::Abre(Conexion& cn, std::string_view sql, std::string tabla) {
     const unsigned long* largos = mysql_fetch_lengths(res.get());
     std::vector<Valor> valores;
     valores.reserve(n);
-    for (std::size_t i = 0; i < n; ++i)
-      valores.push_back(Valor::DesdeBD(fila[i], largos[i], columnas_[i].tipo));
+    for (std::size_t i = 0; i < n; ++i) valores.push_back(Valor::DesdeBD(fila[i], largos[i], columnas_[i].tipo));
     filas_.push_back(std::move(valores));
   }
   cn_ = &cn;
@@ -100,8 +97,7 @@ int RecordSet::Indice(std::string_view nombre) const { return IndiceDeColumna(co
 std::size_t RecordSet::IndiceObligado(std::string_view nombre) const {
   const int i = Indice(nombre);
   if (i < 0) {
-    throw ErrorBD("La tabla «" + tabla_ + "» no tiene la columna «" + std::string(nombre) +
-                  "» en la consulta.");
+    throw ErrorBD("La tabla «" + tabla_ + "» no tiene la columna «" + std::string(nombre) + "» en la consulta.");
   }
   return static_cast<std::size_t>(i);
 }

@@ -17,7 +17,7 @@ class Conexion;
 class RecordSet {
  public:
   struct Columna {
-    std::string nombre;  // as the query named it (its alias)
+    std::string nombre;    // as the query named it (its alias)
     std::string original;  // the table's own column name
     Valor::Tipo tipo = Valor::Tipo::Texto;
     bool autoIncremento = false;
@@ -32,7 +32,9 @@ class RecordSet {
   bool Abierto() const { return cn_ != nullptr; }
 
   bool Eof() const { return pos_ >= filas_.size(); }
-  void MoveNext() { if (pos_ < filas_.size()) ++pos_; }
+  void MoveNext() {
+    if (pos_ < filas_.size()) ++pos_;
+  }
   void MoveFirst() { pos_ = 0; }
   // Makes row `fila` (from 0) the current one.
   void IrA(std::size_t fila) { pos_ = fila < filas_.size() ? fila : filas_.size(); }

@@ -9,11 +9,10 @@ namespace travesa::texto {
 namespace {
 
 // Windows-1252 bytes 0x80..0x9F; 0 marks the five unassigned positions.
-constexpr std::array<char32_t, 32> kCp1252Alto = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr std::array<char32_t, 32> kCp1252Alto = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                                  0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 std::string CambiaCaso(std::string_view s, bool aMayusculas) {
   std::string out;
@@ -236,9 +235,7 @@ std::string Reemplaza(std::string_view s, std::string_view de, std::string_view 
   return out;
 }
 
-bool EmpiezaCon(std::string_view s, std::string_view prefijo) {
-  return s.substr(0, prefijo.size()) == prefijo;
-}
+bool EmpiezaCon(std::string_view s, std::string_view prefijo) { return s.substr(0, prefijo.size()) == prefijo; }
 
 bool TerminaCon(std::string_view s, std::string_view sufijo) {
   return s.size() >= sufijo.size() && s.substr(s.size() - sufijo.size()) == sufijo;
@@ -255,9 +252,8 @@ std::string Izquierda(std::string_view s, std::size_t n) {
 }
 
 std::size_t Largo(std::string_view s) {
-  return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), [](char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-  }));
+  return static_cast<std::size_t>(
+      std::count_if(s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 std::string ListaDeNumeros(const std::set<long long>& numeros) {

@@ -28,7 +28,7 @@ std::optional<std::string> AWindows1252(std::string_view s);
 // know keep the text as it is.
 std::string ParaJuegoDeCaracteres(std::string_view s, std::string_view juego);
 
-std::string Recorta(std::string_view s);  // blanks and tabs at both ends
+std::string Recorta(std::string_view s);     // blanks and tabs at both ends
 std::string Mayusculas(std::string_view s);  // ASCII and the Spanish letters
 std::string Minusculas(std::string_view s);
 bool IgualesSinMayusculas(std::string_view a, std::string_view b);

@@ -1,15 +1,16 @@
 #include "shell/host/Utilerias.h"
 
 #include <fcntl.h>
-#include <openssl/evp.h>
-#include <openssl/rand.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
 #include <memory>
 #include <sstream>
+
+#include <openssl/evp.h>
+#include <openssl/rand.h>
+#include <sys/stat.h>
 
 #include "shell/host/Bitacora.h"
 #include "shell/host/ErrorTravesa.h"
@@ -28,8 +29,7 @@ using Contexto = std::unique_ptr<EVP_CIPHER_CTX, decltype(&EVP_CIPHER_CTX_free)>
 std::string Base64(const std::string& datos) {
   std::string out(4 * ((datos.size() + 2) / 3) + 1, '\0');
   const int n = EVP_EncodeBlock(reinterpret_cast<unsigned char*>(out.data()),
-                                reinterpret_cast<const unsigned char*>(datos.data()),
-                                static_cast<int>(datos.size()));
+                                reinterpret_cast<const unsigned char*>(datos.data()), static_cast<int>(datos.size()));
   out.resize(static_cast<std::size_t>(n));
   return out;
 }
@@ -38,8 +38,7 @@ bool DeBase64(std::string_view texto, std::string& datos) {
   if (texto.empty() || texto.size() % 4 != 0) return false;
   datos.assign(3 * texto.size() / 4, '\0');
   const int n = EVP_DecodeBlock(reinterpret_cast<unsigned char*>(datos.data()),
-                                reinterpret_cast<const unsigned char*>(texto.data()),
-                                static_cast<int>(texto.size()));
+                                reinterpret_cast<const unsigned char*>(texto.data()), static_cast<int>(texto.size()));
   if (n < 0) return false;
   std::size_t relleno = 0;
   if (texto.back() == '=') ++relleno;
@@ -70,8 +69,7 @@ std::string Utilerias::Clave(bool crear) const {
     const bool escrito = ::write(fd, clave, sizeof clave) == static_cast<ssize_t>(sizeof clave);
     ::fsync(fd);
     ::close(fd);
-    if (!escrito)
-      throw ErrorTravesa("No se pudo escribir el archivo de clave «" + archivoClave_.string() + "».");
+    if (!escrito) throw ErrorTravesa("No se pudo escribir el archivo de clave «" + archivoClave_.string() + "».");
     return std::string(reinterpret_cast<char*>(clave), sizeof clave);
   }
   struct stat datos {};
@@ -90,8 +88,7 @@ std::string Utilerias::Clave(bool crear) const {
   ss << f.rdbuf();
   std::string clave = ss.str();
   if (!f || clave.size() != kLargoClave)
-    throw ErrorTravesa("El archivo de clave «" + archivoClave_.string() +
-                       "» no se puede leer o está dañado.");
+    throw ErrorTravesa("El archivo de clave «" + archivoClave_.string() + "» no se puede leer o está dañado.");
   return clave;
 }
 
@@ -104,11 +101,11 @@ std::string Utilerias::Encripta(std::string_view texto) const {
   int n = 0, fin = 0;
   unsigned char etiqueta[kLargoEtiqueta];
   const bool ok =
-      ctx && EVP_EncryptInit_ex(ctx.get(), EVP_aes_256_gcm(), nullptr,
-                                reinterpret_cast<const unsigned char*>(clave.data()), nonce) == 1 &&
+      ctx &&
+      EVP_EncryptInit_ex(ctx.get(), EVP_aes_256_gcm(), nullptr, reinterpret_cast<const unsigned char*>(clave.data()),
+                         nonce) == 1 &&
       EVP_EncryptUpdate(ctx.get(), reinterpret_cast<unsigned char*>(cifrado.data()), &n,
-                        reinterpret_cast<const unsigned char*>(texto.data()),
-                        static_cast<int>(texto.size())) == 1 &&
+                        reinterpret_cast<const unsigned char*>(texto.data()), static_cast<int>(texto.size())) == 1 &&
       EVP_EncryptFinal_ex(ctx.get(), reinterpret_cast<unsigned char*>(cifrado.data()) + n, &fin) == 1 &&
       EVP_CIPHER_CTX_ctrl(ctx.get(), EVP_CTRL_GCM_GET_TAG, kLargoEtiqueta, etiqueta) == 1;
   if (!ok) throw ErrorTravesa("No se pudo cifrar el dato.");
@@ -143,8 +140,9 @@ std::optional<std::string> Utilerias::Descifra(std::string_view cifrado) const {
   Contexto ctx(EVP_CIPHER_CTX_new(), &EVP_CIPHER_CTX_free);
   int n = 0, fin = 0;
   const bool ok =
-      ctx && EVP_DecryptInit_ex(ctx.get(), EVP_aes_256_gcm(), nullptr,
-                                reinterpret_cast<const unsigned char*>(clave.data()), nonce) == 1 &&
+      ctx &&
+      EVP_DecryptInit_ex(ctx.get(), EVP_aes_256_gcm(), nullptr, reinterpret_cast<const unsigned char*>(clave.data()),
+                         nonce) == 1 &&
       EVP_DecryptUpdate(ctx.get(), reinterpret_cast<unsigned char*>(plano.data()), &n, cuerpo, largo) == 1 &&
       EVP_CIPHER_CTX_ctrl(ctx.get(), EVP_CTRL_GCM_SET_TAG, kLargoEtiqueta, etiqueta) == 1 &&
       EVP_DecryptFinal_ex(ctx.get(), reinterpret_cast<unsigned char*>(plano.data()) + n, &fin) == 1;
@@ -158,10 +156,17 @@ std::string Utilerias::EscapaSQL(std::string_view valor) {
   out.reserve(valor.size() + 4);
   for (const char c : valor) {
     switch (c) {
-      case '\'': out += "''"; break;
-      case '\\': out += "\\\\"; break;
-      case '\0': out += "\\0"; break;
-      default: out += c;
+      case '\'':
+        out += "''";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\0':
+        out += "\\0";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -174,10 +179,9 @@ std::string Utilerias::CambXXX(std::string_view plantilla, std::string_view valo
 bool Utilerias::VarToBool(std::string_view valor) {
   const std::string v = texto::Mayusculas(texto::Recorta(valor));
   if (v.empty()) return false;
-  if ((v[0] >= '0' && v[0] <= '9') || v[0] == '-' || v[0] == '.' || v[0] == '+')
-    return libNalda::prVal(v) != 0;
-  return v == "S" || v == "SI" || v == "SÍ" || v == "T" || v == "TRUE" || v == "VERDADERO" ||
-         v == "Y" || v == "YES" || v == "V";
+  if ((v[0] >= '0' && v[0] <= '9') || v[0] == '-' || v[0] == '.' || v[0] == '+') return libNalda::prVal(v) != 0;
+  return v == "S" || v == "SI" || v == "SÍ" || v == "T" || v == "TRUE" || v == "VERDADERO" || v == "Y" || v == "YES" ||
+         v == "V";
 }
 
 }  // namespace travesa

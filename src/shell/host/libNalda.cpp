@@ -9,8 +9,7 @@
 
 namespace travesa {
 
-std::string libNalda::LeeIni(std::string_view seccion, std::string_view clave,
-                             const std::filesystem::path& archivo) {
+std::string libNalda::LeeIni(std::string_view seccion, std::string_view clave, const std::filesystem::path& archivo) {
   return ArchivoIni::Lee(archivo, seccion, clave);
 }
 
@@ -63,8 +62,8 @@ double libNalda::prVal(std::string_view texto) {
 
 std::string libNalda::FechaSQL(std::chrono::year_month_day fecha) {
   char buf[16];
-  std::snprintf(buf, sizeof buf, "%04d-%02u-%02u", static_cast<int>(fecha.year()),
-                static_cast<unsigned>(fecha.month()), static_cast<unsigned>(fecha.day()));
+  std::snprintf(buf, sizeof buf, "%04d-%02u-%02u", static_cast<int>(fecha.year()), static_cast<unsigned>(fecha.month()),
+                static_cast<unsigned>(fecha.day()));
   return buf;
 }
 

@@ -9,8 +9,7 @@ namespace travesa {
 
 class libNalda {
  public:
-  static std::string LeeIni(std::string_view seccion, std::string_view clave,
-                            const std::filesystem::path& archivo);
+  static std::string LeeIni(std::string_view seccion, std::string_view clave, const std::filesystem::path& archivo);
   static void EscribeIni(std::string_view seccion, std::string_view clave, std::string_view valor,
                          const std::filesystem::path& archivo);
   // The leading number of a text: "1,234.50" is 1234.5, "-3" is -3, "2.5abc" is 2.5,

@@ -1,14 +1,15 @@
 // Settings files under faults: rewrites keep every byte they do not change,
 // the encoding, the line ends, the mode, the owner and symbolic links; a file
 // that cannot be read whole is never written.
-#include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <functional>
 #include <thread>
 #include <vector>
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 
 #include "comun/CarpetaTemporal.h"
 #include "shell/host/ArchivoIni.h"
@@ -48,19 +49,26 @@ TEST(ArchivoIniTest, RegistroEnWindows1252ConCrLfGuardaCadaByteAjeno) {
   CarpetaTemporal dir;
   const auto reg = dir / "registro.ini";
   const std::string antes =
-      "; Norvento\r\n[Empresa]\r\nNombre=Panader\xed" "a \xabLa Espiga\xbb\r\n\r\n[Norvento]\r\nservidor=caja1\r\n"
-      "MySQLPuerto=3306\r\n\r\n[Terminales]\r\nCaja=Se\xf1" "or\r\n";
+      "; Norvento\r\n[Empresa]\r\nNombre=Panader\xed"
+      "a \xabLa Espiga\xbb\r\n\r\n[Norvento]\r\nservidor=caja1\r\n"
+      "MySQLPuerto=3306\r\n\r\n[Terminales]\r\nCaja=Se\xf1"
+      "or\r\n";
   EscribeArchivo(reg, antes);
   EXPECT_EQ(ArchivoIni::Lee(reg, "Empresa", "Nombre"), "Panadería «La Espiga»");
   ArchivoIni::Escribe(reg, "Norvento", "MySQLPuerto", "3307", Cod::LaDelArchivo);
   ArchivoIni::Escribe(reg, "Norvento", "MySQLServer", "bd.local", Cod::LaDelArchivo);
   ArchivoIni::Escribe(reg, "Norvento", "servidor", "Caja Señor", Cod::LaDelArchivo);
   EXPECT_EQ(LeeArchivo(reg),
-            "; Norvento\r\n[Empresa]\r\nNombre=Panader\xed" "a \xabLa Espiga\xbb\r\n\r\n[Norvento]\r\nservidor=Caja Se\xf1" "or\r\n"
-            "MySQLPuerto=3307\r\nMySQLServer=bd.local\r\n\r\n[Terminales]\r\nCaja=Se\xf1" "or\r\n");
+            "; Norvento\r\n[Empresa]\r\nNombre=Panader\xed"
+            "a \xabLa Espiga\xbb\r\n\r\n[Norvento]\r\nservidor=Caja Se\xf1"
+            "or\r\n"
+            "MySQLPuerto=3307\r\nMySQLServer=bd.local\r\n\r\n[Terminales]\r\nCaja=Se\xf1"
+            "or\r\n");
   // A new section goes at the end, with the file's line ends.
   ArchivoIni::Escribe(reg, "Otra", "x", "1", Cod::LaDelArchivo);
-  EXPECT_TRUE(LeeArchivo(reg).ends_with("Caja=Se\xf1" "or\r\n\r\n[Otra]\r\nx=1\r\n"));
+  EXPECT_TRUE(
+      LeeArchivo(reg).ends_with("Caja=Se\xf1"
+                                "or\r\n\r\n[Otra]\r\nx=1\r\n"));
   // A letter Windows-1252 has no place for is refused, and nothing changes.
   const std::string escrito = LeeArchivo(reg);
   EXPECT_THROW(ArchivoIni::Escribe(reg, "Norvento", "servidor", "caja\xe2\x82\xbf", Cod::LaDelArchivo), ErrorTravesa);
@@ -71,7 +79,8 @@ TEST(ArchivoIniTest, ValoresQueNoSonUtf8OConSaltosNoSeEscriben) {
   CarpetaTemporal dir;
   const auto ini = dir / "travesa.ini";
   EscribeArchivo(ini, "[Configuración]\nSerie a usar en ventas=AÑO\n");
-  for (const std::string& malo : std::vector<std::string>{"CAMI\xd1O", "host1\n[Configuración]", "a\rb", std::string("a\0b", 3), "tab\tx"})
+  for (const std::string& malo :
+       std::vector<std::string>{"CAMI\xd1O", "host1\n[Configuración]", "a\rb", std::string("a\0b", 3), "tab\tx"})
     EXPECT_THROW(ArchivoIni::Escribe(ini, "Configuración", "Serie a usar en ventas", malo), ErrorTravesa);
   EXPECT_EQ(LeeArchivo(ini), "[Configuración]\nSerie a usar en ventas=AÑO\n");
   ArchivoIni::Escribe(ini, "Configuración", "Serie a usar en ventas", "CAMIÑO");
@@ -80,11 +89,13 @@ TEST(ArchivoIniTest, ValoresQueNoSonUtf8OConSaltosNoSeEscriben) {
   EXPECT_EQ(LeeArchivo(ini), "[Configuración]\nSerie a usar en ventas=CAMIÑO\n");
   // One line typed by hand in Windows-1252 does not make the accented names of
   // the other lines unreadable; the rewrite turns that line into UTF-8.
-  EscribeArchivo(ini, "[Configuración]\nSerie a usar en ventas=CAMI\xd1O\n[Enviar configuración]\nEtiqueta «vercxc»=S\n");
+  EscribeArchivo(ini,
+                 "[Configuración]\nSerie a usar en ventas=CAMI\xd1O\n[Enviar configuración]\nEtiqueta «vercxc»=S\n");
   EXPECT_EQ(ArchivoIni::Lee(ini, "Configuración", "Serie a usar en ventas"), "CAMIÑO");
   EXPECT_EQ(ArchivoIni::Lee(ini, "Enviar configuración", "Etiqueta «vercxc»"), "S");
   ArchivoIni::Escribe(ini, "Enviar configuración", "Etiqueta «vercxc»", "N");
-  EXPECT_EQ(LeeArchivo(ini), "[Configuración]\nSerie a usar en ventas=CAMIÑO\n[Enviar configuración]\nEtiqueta «vercxc»=N\n");
+  EXPECT_EQ(LeeArchivo(ini),
+            "[Configuración]\nSerie a usar en ventas=CAMIÑO\n[Enviar configuración]\nEtiqueta «vercxc»=N\n");
 }
 
 TEST(ArchivoIniTest, VariosValoresTodosONinguno) {
@@ -178,14 +189,16 @@ TEST(ArchivoIniTest, EscriturasAlMismoTiempoNoPierdenClaves) {
   for (int p = 0; p < 2; ++p) {
     const pid_t pid = ::fork();
     if (pid == 0) {
-      for (int i = 0; i < 25; ++i) ArchivoIni::Escribe(ini, "S", "p" + std::to_string(p) + "_" + std::to_string(i), "v");
+      for (int i = 0; i < 25; ++i)
+        ArchivoIni::Escribe(ini, "S", "p" + std::to_string(p) + "_" + std::to_string(i), "v");
       ::_exit(0);
     }
     hijos.push_back(pid);
   }
   for (int h = 0; h < 2; ++h)
     hilos.emplace_back([&, h] {
-      for (int i = 0; i < 25; ++i) ArchivoIni::Escribe(ini, "S", "h" + std::to_string(h) + "_" + std::to_string(i), "v");
+      for (int i = 0; i < 25; ++i)
+        ArchivoIni::Escribe(ini, "S", "h" + std::to_string(h) + "_" + std::to_string(i), "v");
     });
   for (auto& h : hilos) h.join();
   for (const pid_t pid : hijos) {

@@ -1,7 +1,7 @@
 // Record sets (stored and forward-only), inserts, sums and key/value reads against the real server.
-#include <gtest/gtest.h>
-
 #include <functional>
+
+#include <gtest/gtest.h>
 
 #include "comun/BaseDePrueba.h"
 #include "comun/Entorno.h"
@@ -71,8 +71,8 @@ TEST_F(BaseDeDatosTest, InsercionesRepetidasConservanCadaValor) {
   const std::vector<std::string> columnas = {"Clave", "Tipo", "Numero", "Saldo", "Vencimiento"};
   for (int i = 1; i <= 50; ++i) {
     const Valor vence = i % 5 ? Valor("2026-01-" + std::to_string(10 + i % 20)) : Valor();
-    const auto id = cn_.Inserta("cxc", columnas, {Valor("C" + std::to_string(i)), Valor(i % 2 ? "F" : "C"), Valor(i),
-                                                  Valor(i * 1.25), vence});
+    const auto id = cn_.Inserta(
+        "cxc", columnas, {Valor("C" + std::to_string(i)), Valor(i % 2 ? "F" : "C"), Valor(i), Valor(i * 1.25), vence});
     ASSERT_EQ(id, static_cast<unsigned long long>(i));
   }
   EXPECT_EQ(cn_.Escalar("SELECT CONCAT_WS('|',Clave,Tipo,Numero,Saldo,Vencimiento) FROM cxc WHERE Id=7").Texto(),
@@ -109,17 +109,21 @@ TEST_F(BaseDeDatosTest, ErrorDelServidorDiceLoMismoPorCualquierCamino) {
   const std::string largo = "SELECT Clave FROM noexiste WHERE Clave IN ('" + std::string(600, 'x') + "')";
   EXPECT_TRUE(enLaForma(mensaje([&] { cn_.Execute(largo); }), 1146, largo.substr(0, 500)));
   RecordSet rs;
-  EXPECT_TRUE(enLaForma(mensaje([&] { rs.Abre(cn_, "SELECT * FROM noexiste", "noexiste"); }), 1146,
-                        "SELECT * FROM noexiste"));
+  EXPECT_TRUE(
+      enLaForma(mensaje([&] { rs.Abre(cn_, "SELECT * FROM noexiste", "noexiste"); }), 1146, "SELECT * FROM noexiste"));
   RecordSetSecuencial secuencial;
-  EXPECT_TRUE(enLaForma(mensaje([&] { secuencial.Abre(cn_, "SELECT * FROM noexiste"); }), 1146,
-                        "SELECT * FROM noexiste"));
+  EXPECT_TRUE(
+      enLaForma(mensaje([&] { secuencial.Abre(cn_, "SELECT * FROM noexiste"); }), 1146, "SELECT * FROM noexiste"));
   const std::vector<std::string> clave = {"Clave", "Nombre"};
   cn_.Inserta("vendedores", clave, {Valor("V1"), Valor("Ana")});
-  EXPECT_TRUE(enLaForma(mensaje([&] { cn_.Inserta("vendedores", clave, {Valor("V1"), Valor("Otra")}); }), 1062,
-                        "INSERT INTO `vendedores` (`Clave`,`Nombre`) VALUES (?,?)"));
-  EXPECT_TRUE(enLaForma(mensaje([&] { cn_.Inserta("noexiste", clave, {Valor("V1"), Valor("Otra")}); }), 1146,
-                        "INSERT INTO `noexiste` (`Clave`,`Nombre`) VALUES (?,?)"));
+  EXPECT_TRUE(enLaForma(mensaje([&] {
+                          cn_.Inserta("vendedores", clave, {Valor("V1"), Valor("Otra")});
+                        }),
+                        1062, "INSERT INTO `vendedores` (`Clave`,`Nombre`) VALUES (?,?)"));
+  EXPECT_TRUE(enLaForma(mensaje([&] {
+                          cn_.Inserta("noexiste", clave, {Valor("V1"), Valor("Otra")});
+                        }),
+                        1146, "INSERT INTO `noexiste` (`Clave`,`Nombre`) VALUES (?,?)"));
 }
 
 // A connection moved elsewhere takes its prepared inserts along; the one left

@@ -1,8 +1,8 @@
 // Folios and statement balances.
-#include <gtest/gtest.h>
-
 #include <set>
 #include <thread>
+
+#include <gtest/gtest.h>
 
 #include "comun/BaseDePrueba.h"
 #include "shell/host/BasesDD.h"
@@ -28,8 +28,9 @@ TEST(FoliarTest, NumerosSeguidosYContadorCreadoAlPrimerUso) {
 TEST(FoliarTest, SaltaNumerosYaUsadosYContenidoIlegible) {
   prueba::BaseDePrueba base;
   Conexion cn = base.Conecta();
-  base.Ejecuta("INSERT INTO sistema VALUES ('Venta','5'),('Movimiento','basura');"
-               "INSERT INTO tickets (Venta) VALUES (12);");
+  base.Ejecuta(
+      "INSERT INTO sistema VALUES ('Venta','5'),('Movimiento','basura');"
+      "INSERT INTO tickets (Venta) VALUES (12);");
   EXPECT_EQ(Movimientos::Foliar(cn, "Venta", "tickets", "Venta"), 13);
   EXPECT_EQ(Movimientos::Foliar(cn, "Movimiento", "edoctacli", "Folio"), 1);
 }
@@ -65,7 +66,8 @@ TEST(MovimientosTest, EstadoDeCuentaLlevaSaldoCorridoYResumen) {
   EXPECT_EQ(base.Dato("SELECT CONCAT(Cargos,'|',Abonos,'|',Saldo) FROM saldoscli WHERE Clave='C1'"),
             "600.5000|200.0000|400.5000");
   EXPECT_EQ(base.Dato("SELECT COUNT(*) FROM saldoscli"), "1");
-  base.Ejecuta("INSERT INTO edoctacli (Id, Fecha, Hora, Clave, CantidadPago) VALUES (5,'2026-01-07','08:00','C1',400.5)");
+  base.Ejecuta(
+      "INSERT INTO edoctacli (Id, Fecha, Hora, Clave, CantidadPago) VALUES (5,'2026-01-07','08:00','C1',400.5)");
   Movimientos::CalculaEdoCta(5, cn, "edoctacli", "saldoscli");
   EXPECT_EQ(base.Dato("SELECT Saldo FROM saldoscli WHERE Clave='C1'"), "0.0000");
 }

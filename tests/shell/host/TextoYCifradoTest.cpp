@@ -135,8 +135,24 @@ TEST(TextoTest, MayusculasYUtf8) {
   EXPECT_EQ(texto::DeWindows1252("\xF1\x80"), "ñ€");
   EXPECT_EQ(texto::Izquierda("ñandú", 3), "ñan");
   // The comparison gives what comparing both texts in capitals gives.
-  const char* textos[] = {"Descrip", "DESCRIP", "descripción", "DESCRIPCIÓN", "DescripciÓn", "Peña", "PEÑA", "PENA",
-                          "pe\xC3", "PE\xC3", "\xC3\xC3" "a", "\xC3\xE3" "a", "a\xF7", "a\xD7", "", "x"};
+  const char* textos[] = {"Descrip",
+                          "DESCRIP",
+                          "descripción",
+                          "DESCRIPCIÓN",
+                          "DescripciÓn",
+                          "Peña",
+                          "PEÑA",
+                          "PENA",
+                          "pe\xC3",
+                          "PE\xC3",
+                          "\xC3\xC3"
+                          "a",
+                          "\xC3\xE3"
+                          "a",
+                          "a\xF7",
+                          "a\xD7",
+                          "",
+                          "x"};
   for (const char* a : textos)
     for (const char* b : textos)
       EXPECT_EQ(texto::IgualesSinMayusculas(a, b), texto::Mayusculas(a) == texto::Mayusculas(b)) << a << " / " << b;

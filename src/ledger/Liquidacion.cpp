@@ -1,5 +1,6 @@
 #include "ledger/Liquidacion.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <numeric>
 
@@ -7,6 +8,7 @@
 #include "ledger/HistorialSqlite.h"
 #include "shell/Formatos.h"
 #include "shell/host/Conexion.h"
+#include "shell/host/ListaDeClaves.h"
 #include "shell/host/RecordSet.h"
 
 namespace travesa {
@@ -81,11 +83,26 @@ void Productos(BaseSqlite& h, Liquidacion& l) {
     l.productos[f[0]].sobrante = Numero(f[1]);
 }
 
+// The descriptions of the day's products, 500 codes a query (a seller's day
+// holds thousands).
 void Descripciones(Conexion* cn, Liquidacion& l) {
   if (cn == nullptr) return;
-  for (auto& [clave, p] : l.productos) {
-    const Valor d = cn->Escalar(cn->Prepara("SELECT Descrip FROM productos WHERE Clave = ?", {Valor(clave)}));
-    if (!d.EsNulo()) p.descripcion = d.Texto();
+  constexpr std::size_t kPorConsulta = 500;
+  std::vector<std::string> claves;
+  for (const auto& [clave, p] : l.productos) claves.push_back(clave);
+  for (std::size_t i = 0; i < claves.size(); i += kPorConsulta) {
+    const std::vector<std::string> bloque(
+        claves.begin() + static_cast<std::ptrdiff_t>(i),
+        claves.begin() + static_cast<std::ptrdiff_t>(std::min(i + kPorConsulta, claves.size())));
+    const ListaDeClaves lista("Clave", bloque);
+    RecordSet rs;
+    rs.Abre(*cn,
+            cn->Prepara("SELECT " + lista.Posicion() + ", Descrip FROM productos WHERE " + lista.Filtro(),
+                        lista.Valores(2)),
+            "productos");
+    for (; !rs.Eof(); rs.MoveNext())
+      if (const std::string* clave = lista.Clave(rs.Fields(0).Entero()))
+        l.productos[*clave].descripcion = rs.Fields(1).Texto();
   }
 }
 

@@ -2,7 +2,6 @@
 
 #include <iostream>
 
-#include "cli/DiaDeLaOrden.h"
 #include "ledger/ConsultaDelHistorial.h"
 #include "ledger/HistorialSqlite.h"
 #include "shell/Programa.h"

@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <thread>
 
-#include "cli/DiaDeLaOrden.h"
 #include "ledger/ConsultaDelHistorial.h"
 #include "ledger/HistorialSqlite.h"
 #include "publish/Publicacion.h"

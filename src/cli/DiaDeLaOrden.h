@@ -6,8 +6,6 @@
 
 namespace travesa {
 
-class Programa;
-
 std::string DiaDeLaOrden(const Orden& orden);
 
 }  // namespace travesa

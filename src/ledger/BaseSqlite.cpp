@@ -82,6 +82,17 @@ sqlite3_stmt* BaseSqlite::Prepara(std::string_view sql, const std::vector<Dato>&
   return s;
 }
 
+void BaseSqlite::EnTransaccion(const std::function<void()>& escribe) {
+  Guion("BEGIN");
+  try {
+    escribe();
+  } catch (...) {
+    Guion("ROLLBACK");
+    throw;
+  }
+  Guion("COMMIT");
+}
+
 long long BaseSqlite::Ejecuta(std::string_view sql, const std::vector<Dato>& valores) {
   const Sentencia s(Prepara(sql, valores));
   int rc;

@@ -3,6 +3,7 @@
 // window and the service of one desk write to it at the same time, and a
 // busy timeout so one waits for the other instead of failing.
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -28,6 +29,9 @@ class BaseSqlite {
   void Guion(std::string_view sql);
   // One statement with its "?" bound in order; returns the new row's id.
   long long Ejecuta(std::string_view sql, const std::vector<Dato>& valores = {});
+
+  // `escribe` in one transaction: all of it or, when it throws, nothing.
+  void EnTransaccion(const std::function<void()>& escribe);
 
   // The rows of a query, every column as text ("" for NULL).
   using Fila = std::vector<std::string>;

@@ -3,28 +3,12 @@
 #include <ctime>
 
 #include "ledger/BaseSqlite.h"
+#include "ledger/TextoJson.h"
 #include "shell/Formatos.h"
 #include "shell/host/libNalda.h"
 
 namespace travesa {
 namespace {
-
-std::string Json(const std::string& t) {
-  std::string out = "\"";
-  for (const char c : t) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (static_cast<unsigned char>(c) < 0x20) {
-      char u[8];
-      std::snprintf(u, sizeof u, "\\u%04x", c);
-      out += u;
-    } else {
-      out += c;
-    }
-  }
-  return out + "\"";
-}
 
 // "yyyy-mm-dd hh:nn:ss" of `horas` ago, local time.
 std::string Hace(int horas) {
@@ -187,12 +171,13 @@ std::string ConsultaDelHistorial::JsonDeEstado(const std::vector<EstadoDeVendedo
   for (std::size_t i = 0; i < todos.size(); ++i) {
     const EstadoDeVendedor& e = todos[i];
     std::string dispositivos;
-    for (const std::string& d : e.dispositivos) dispositivos += (dispositivos.empty() ? "" : ",") + Json(d);
-    t += std::string(i ? "," : "") + "\n  {\"vendedor\": " + Json(e.clave) + ", \"nombre\": " + Json(e.nombre) +
-         ", \"publicado\": " + Json(e.publicado) + ", \"ultimo_archivo\": " + Json(e.ultimoArchivo) +
-         ", \"dispositivos\": [" + dispositivos + "], \"en_sitio\": " + std::to_string(e.enSitio) +
-         ", \"pagos_en_espera\": " + std::to_string(e.pagosEnEspera) +
-         ", \"ultima_lectura\": " + Json(e.ultimaLectura) + ", \"senalado\": " + (e.senalado ? "true" : "false") + "}";
+    for (const std::string& d : e.dispositivos) dispositivos += (dispositivos.empty() ? "" : ",") + TextoJson(d);
+    t += std::string(i ? "," : "") + "\n  {\"vendedor\": " + TextoJson(e.clave) +
+         ", \"nombre\": " + TextoJson(e.nombre) + ", \"publicado\": " + TextoJson(e.publicado) +
+         ", \"ultimo_archivo\": " + TextoJson(e.ultimoArchivo) + ", \"dispositivos\": [" + dispositivos +
+         "], \"en_sitio\": " + std::to_string(e.enSitio) + ", \"pagos_en_espera\": " + std::to_string(e.pagosEnEspera) +
+         ", \"ultima_lectura\": " + TextoJson(e.ultimaLectura) + ", \"senalado\": " + (e.senalado ? "true" : "false") +
+         "}";
   }
   return t + "\n]\n";
 }

@@ -67,13 +67,8 @@ constexpr std::size_t kConfirmadosPorBloque = 200;
 
 std::string Equipo() {
   char nombre[256] = {0};
-  std::FILE* f = std::fopen("/etc/hostname", "r");
-  if (f == nullptr) return "";
-  if (std::fgets(nombre, sizeof nombre, f) == nullptr) nombre[0] = 0;
-  std::fclose(f);
-  std::string e(nombre);
-  while (!e.empty() && (e.back() == '\n' || e.back() == '\r')) e.pop_back();
-  return e;
+  if (gethostname(nombre, sizeof nombre - 1) != 0) return "";
+  return nombre;
 }
 
 }  // namespace
@@ -104,9 +99,9 @@ void HistorialSqlite::CreaTablas() { base_->Guion(kTablas); }
 void HistorialSqlite::EscribeConfirmados() {
   if (confirmados_.empty()) return;
   Guarda([&](BaseSqlite& b) {
-    b.Guion("BEGIN");
-    for (const long long id : confirmados_) b.Ejecuta("UPDATE documentos SET confirmado = 1 WHERE id = ?", {id});
-    b.Guion("COMMIT");
+    b.EnTransaccion([&] {
+      for (const long long id : confirmados_) b.Ejecuta("UPDATE documentos SET confirmado = 1 WHERE id = ?", {id});
+    });
   });
   confirmados_.clear();
 }
@@ -157,25 +152,18 @@ long long HistorialSqlite::DocumentoPendiente(const DocumentoDelHistorial& d) {
                                        d.total,   d.formaPago};
     for (double f : d.formas) v.emplace_back(f);
     v.insert(v.end(), {d.archivo, static_cast<long long>(d.clienteDesconocido), tarde});
-    b.Guion("BEGIN");
-    try {
+    b.EnTransaccion([&] {
       id = b.Ejecuta(
           "INSERT INTO documentos (corrida, tipo, serie, folio, cliente, vendedor, dia, hora, total, formapago, fp1, "
           "fp2, "
-          "fp3, fp4, fp5, fp6, fp7, fp8, archivo, desconocido, tarde) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-          "?, ?, "
-          "?, ?, ?, ?, ?, ?)",
+          "fp3, fp4, fp5, fp6, fp7, fp8, archivo, desconocido, tarde) "
+          "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
           v);
       for (const auto& [producto, cantidad] : d.productos)
         b.Ejecuta("INSERT INTO renglones (documento, producto, cantidad) VALUES (?, ?, ?)", {id, producto, cantidad});
-      b.Guion("COMMIT");
-    } catch (...) {
-      b.Guion("ROLLBACK");
-      id = 0;
-      throw;
-    }
+    });
   });
-  return id;
+  return averiado_ ? 0 : id;
 }
 
 void HistorialSqlite::DocumentoConfirmado(long long id) {

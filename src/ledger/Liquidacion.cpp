@@ -6,6 +6,7 @@
 
 #include "ledger/BaseSqlite.h"
 #include "ledger/HistorialSqlite.h"
+#include "ledger/TextoJson.h"
 #include "shell/Formatos.h"
 #include "shell/host/Conexion.h"
 #include "shell/host/ListaDeClaves.h"
@@ -212,36 +213,24 @@ std::string CalculoDeLiquidacion::Texto(const Liquidacion& l) {
 }
 
 std::string CalculoDeLiquidacion::Json(const Liquidacion& l) {
-  const auto texto = [](const std::string& s) {
-    std::string out = "\"";
-    for (const char c : s) {
-      if (c == '"' || c == '\\') out += '\\';
-      if (static_cast<unsigned char>(c) >= 0x20) out += c;
-    }
-    return out + "\"";
-  };
-  const auto monto = [](double m) {
-    char t[40];
-    std::snprintf(t, sizeof t, "%.2f", m);
-    return std::string(t);
-  };
   std::string ventas, formas, productos, excepciones, traspasos;
   for (const auto& v : l.ventas)
-    ventas += std::string(ventas.empty() ? "" : ", ") + "{\"tipo\": " + texto(v.tipo) +
-              ", \"cuantas\": " + std::to_string(v.cuantas) + ", \"total\": " + monto(v.total) + "}";
+    ventas += std::string(ventas.empty() ? "" : ", ") + "{\"tipo\": " + TextoJson(v.tipo) +
+              ", \"cuantas\": " + std::to_string(v.cuantas) + ", \"total\": " + Cantidad(v.total) + "}";
   for (std::size_t i = 0; i < l.formas.size(); ++i)
-    formas +=
-        std::string(i ? ", " : "") + "{\"forma\": " + texto(l.formas[i]) + ", \"monto\": " + monto(l.pagado[i]) + "}";
+    formas += std::string(i ? ", " : "") + "{\"forma\": " + TextoJson(l.formas[i]) +
+              ", \"monto\": " + Cantidad(l.pagado[i]) + "}";
   for (const auto& [clave, p] : l.productos)
-    productos += std::string(productos.empty() ? "" : ", ") + texto(clave) + ": {\"vendido\": " + Cantidad(p.vendido) +
-                 ", \"sobrante\": " + Cantidad(p.sobrante) + "}";
-  for (const auto& e : l.excepciones) excepciones += std::string(excepciones.empty() ? "" : ", ") + texto(e);
+    productos += std::string(productos.empty() ? "" : ", ") + TextoJson(clave) +
+                 ": {\"vendido\": " + Cantidad(p.vendido) + ", \"sobrante\": " + Cantidad(p.sobrante) + "}";
+  for (const auto& e : l.excepciones) excepciones += std::string(excepciones.empty() ? "" : ", ") + TextoJson(e);
   for (long f : l.traspasos) traspasos += std::string(traspasos.empty() ? "" : ", ") + std::to_string(f);
-  return "{\"vendedor\": " + texto(l.vendedor) + ", \"dia\": " + texto(l.dia) + ", \"cerrada\": " + texto(l.cerrada) +
-         ",\n \"ventas\": [" + ventas + "], \"total\": " + monto(l.Total()) + ",\n \"pagado\": [" + formas +
-         "],\n \"a_credito\": " + monto(l.aCredito) + ", \"cobros_aplicados\": " + monto(l.cobrosAplicados) +
-         ", \"cobros_en_espera\": " + monto(l.cobrosEnEspera) +
-         ", \"efectivo_por_entregar\": " + monto(l.EfectivoPorEntregar()) + ",\n \"productos\": {" + productos +
+  return "{\"vendedor\": " + TextoJson(l.vendedor) + ", \"dia\": " + TextoJson(l.dia) +
+         ", \"cerrada\": " + TextoJson(l.cerrada) + ",\n \"ventas\": [" + ventas +
+         "], \"total\": " + Cantidad(l.Total()) + ",\n \"pagado\": [" + formas +
+         "],\n \"a_credito\": " + Cantidad(l.aCredito) + ", \"cobros_aplicados\": " + Cantidad(l.cobrosAplicados) +
+         ", \"cobros_en_espera\": " + Cantidad(l.cobrosEnEspera) +
+         ", \"efectivo_por_entregar\": " + Cantidad(l.EfectivoPorEntregar()) + ",\n \"productos\": {" + productos +
          "}, \"traspasos\": [" + traspasos + "], \"tardias\": " + std::to_string(l.tardias) + ",\n \"excepciones\": [" +
          excepciones + "]}\n";
 }

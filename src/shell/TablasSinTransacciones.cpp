@@ -30,10 +30,10 @@ std::string TablasSinTransacciones::Busca(Conexion& cn) {
 void TablasSinTransacciones::Advierte(Conexion& cn, Operador& operador) {
   static std::mutex candado;
   static std::set<std::string> advertidas;
-  const std::string base = cn.Escalar("SELECT DATABASE()").Texto();
+  const std::string& base = cn.datos().base;
   {
     const std::lock_guard<std::mutex> l(candado);
-    if (!advertidas.insert(cn.datos().servidor + ":" + std::to_string(cn.datos().puerto) + "/" + base).second) return;
+    if (!advertidas.insert(cn.datos().Identidad()).second) return;
   }
   const std::string tablas = Busca(cn);
   if (tablas.empty()) return;

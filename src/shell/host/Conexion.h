@@ -22,6 +22,9 @@ struct DatosConexion {
   std::string usuario;
   std::string password;
   std::string base;  // empty: no database selected
+
+  // "server:port/database": what a fact about one database is kept under.
+  std::string Identidad() const { return servidor + ":" + std::to_string(puerto) + "/" + base; }
 };
 
 class Conexion {

@@ -29,8 +29,7 @@ std::string Insercion(Conexion& cn, const Contadores::Avance& a) {
 bool Contadores::ConLlave(Conexion& cn) {
   static std::mutex candado;
   static std::map<std::string, bool> llaves;
-  const DatosConexion& d = cn.datos();
-  const std::string base = d.servidor + ":" + std::to_string(d.puerto) + "/" + d.base;
+  const std::string base = cn.datos().Identidad();
   {
     const std::lock_guard<std::mutex> l(candado);
     if (const auto hallada = llaves.find(base); hallada != llaves.end()) return hallada->second;
@@ -61,8 +60,7 @@ std::vector<long long> Contadores::Avanza(Conexion& cn, const std::vector<Avance
 std::vector<long long> Contadores::AvanzaSinLlave(Conexion& cn, const std::vector<Avance>& avances) {
   static std::mutex candado;
   static std::set<std::string> conocidos;
-  const DatosConexion& d = cn.datos();
-  const std::string base = d.servidor + ":" + std::to_string(d.puerto) + "/" + d.base + "/";
+  const std::string base = cn.datos().Identidad() + "/";
   for (const Avance& a : avances) {
     {
       const std::lock_guard<std::mutex> l(candado);

@@ -53,6 +53,16 @@ def insercion(tabla, columnas, filas, al_duplicar=None):
     return texto + ";\n"
 
 
+def actualizacion(tabla, llave, columna, valores):
+    """One UPDATE that leaves `columna` of each row (by `llave`) at its value
+    of the dict: the per-row updates of a transaction in one statement."""
+    if not valores:
+        return ""
+    casos = " ".join(f"WHEN {lit(k)} THEN {lit(v)}" for k, v in valores.items())
+    claves = ",".join(lit(k) for k in valores)
+    return f"UPDATE {tabla} SET {columna} = CASE {llave} {casos} END WHERE {llave} IN ({claves});\n"
+
+
 def a4(d):
     return d.quantize(DIEZMILESIMO, rounding=ROUND_HALF_UP)
 

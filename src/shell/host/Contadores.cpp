@@ -1,11 +1,11 @@
 #include "shell/host/Contadores.h"
 
-#include <map>
 #include <mutex>
 #include <set>
 
 #include "shell/host/Conexion.h"
 #include "shell/host/ErrorTravesa.h"
+#include "shell/host/LlaveUnica.h"
 #include "shell/host/Valor.h"
 
 namespace travesa {
@@ -26,26 +26,8 @@ std::string Insercion(Conexion& cn, const Contadores::Avance& a) {
 
 }  // namespace
 
-bool Contadores::ConLlave(Conexion& cn) {
-  static std::mutex candado;
-  static std::map<std::string, bool> llaves;
-  const std::string base = cn.datos().Identidad();
-  {
-    const std::lock_guard<std::mutex> l(candado);
-    if (const auto hallada = llaves.find(base); hallada != llaves.end()) return hallada->second;
-  }
-  const bool llave = !cn.Escalar(
-                            "SELECT INDEX_NAME FROM information_schema.STATISTICS WHERE TABLE_SCHEMA = DATABASE() AND "
-                            "TABLE_NAME = 'sistema' AND NON_UNIQUE = 0 GROUP BY INDEX_NAME "
-                            "HAVING COUNT(*) = 1 AND MAX(COLUMN_NAME) = 'Dato' LIMIT 1")
-                          .EsNulo();
-  const std::lock_guard<std::mutex> l(candado);
-  llaves[base] = llave;
-  return llave;
-}
-
 std::vector<long long> Contadores::Avanza(Conexion& cn, const std::vector<Avance>& avances) {
-  if (!ConLlave(cn)) return AvanzaSinLlave(cn, avances);
+  if (!LlaveUnica::Tiene(cn, "sistema", "Dato")) return AvanzaSinLlave(cn, avances);
   std::vector<std::string> sentencias;
   for (const Avance& a : avances) sentencias.push_back(Insercion(cn, a));
   const std::vector<unsigned long long> ids = cn.EjecutaJuntas(sentencias);

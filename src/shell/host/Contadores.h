@@ -35,8 +35,6 @@ class Contadores {
   static void Asegura(Conexion& cn, std::string_view dato, std::string_view inicial);
 
  private:
-  // Whether sistema has a unique key on Dato alone (asked once per database).
-  static bool ConLlave(Conexion& cn);
   static std::vector<long long> AvanzaSinLlave(Conexion& cn, const std::vector<Avance>& avances);
 };
 

@@ -3,6 +3,7 @@
 #include "shell/host/BasesDD.h"
 #include "shell/host/Conexion.h"
 #include "shell/host/Contadores.h"
+#include "shell/host/LlaveUnica.h"
 #include "shell/host/Lote.h"
 
 namespace travesa {
@@ -44,17 +45,22 @@ void Movimientos::CalculaEdoCta(long long idMovimiento, Lote& lote, std::string_
   const std::string saldos = IdentificadorSeguro(tablaSaldos);
   // No entry with that Id: the variable is NULL and nothing changes.
   lote.Execute("SET @travesa_cliente = (SELECT Clave FROM " + edo + " WHERE Id = " + std::to_string(idMovimiento) +
-               " ORDER BY AutoInc DESC LIMIT 1)");
+               " ORDER BY AutoInc DESC LIMIT 1), @travesa_corrido = 0");
   // The running balance in date order, with a variable instead of a window
   // function: MySQL 5.5 to 5.7 and MariaDB before 10.2 have none.
-  lote.Execute("SET @travesa_corrido = 0");
   lote.Execute("UPDATE " + edo + " SET Saldo = (@travesa_corrido := @travesa_corrido + CantidadCargo - CantidadPago) " +
                "WHERE Clave = @travesa_cliente ORDER BY Fecha, Hora, AutoInc");
-  // The balances row updated, then added when missing: older installations
-  // have no key on Clave for an INSERT ... ON DUPLICATE KEY UPDATE to find.
   const std::string totales = "SELECT Clave, SUM(CantidadCargo) AS Cargos, SUM(CantidadPago) AS Abonos, " +
                               std::string("SUM(CantidadCargo - CantidadPago) AS Saldo, MAX(Fecha) AS Ultimo FROM ") +
                               edo + " WHERE Clave = @travesa_cliente GROUP BY Clave";
+  if (LlaveUnica::Tiene(lote.cn(), tablaSaldos, "Clave")) {
+    lote.Execute("INSERT INTO " + saldos + " (Clave, Cargos, Abonos, Saldo, UltimoMovimiento) " +
+                 "SELECT t.Clave, t.Cargos, t.Abonos, t.Saldo, t.Ultimo FROM (" + totales + ") t " +
+                 "ON DUPLICATE KEY UPDATE Cargos = t.Cargos, Abonos = t.Abonos, Saldo = t.Saldo, " +
+                 "UltimoMovimiento = t.Ultimo");
+    return;
+  }
+  // Without a key on Clave the balances row is updated, then added when missing.
   lote.Execute("UPDATE " + saldos + " s JOIN (" + totales + ") t ON s.Clave = t.Clave " +
                "SET s.Cargos = t.Cargos, s.Abonos = t.Abonos, s.Saldo = t.Saldo, s.UltimoMovimiento = t.Ultimo");
   lote.Execute("INSERT INTO " + saldos + " (Clave, Cargos, Abonos, Saldo, UltimoMovimiento) " +

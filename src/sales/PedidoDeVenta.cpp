@@ -5,6 +5,7 @@
 #include "sales/ProductosDeLaVenta.h"
 #include "sales/VentaPreparada.h"
 #include "shell/host/Conexion.h"
+#include "shell/host/LlaveUnica.h"
 #include "shell/host/Lote.h"
 #include "shell/host/RecordSet.h"
 
@@ -25,10 +26,33 @@ std::string Aparta(Conexion& cn, const LineaDeVenta& l) {
                     {Valor(l.cantidad), Valor(l.producto)});
 }
 
+// The reserved stock of the lines whose product no other line names, in one
+// statement when each code can name only one row, line by line otherwise.
+void ApartaJuntas(Lote& lote, const std::vector<const LineaDeVenta*>& lineas) {
+  if (lineas.empty()) return;
+  Conexion& cn = lote.cn();
+  if (lineas.size() == 1 || !LlaveUnica::Tiene(cn, "productos", "Clave")) {
+    for (const LineaDeVenta* l : lineas) lote.Execute(Aparta(cn, *l));
+    return;
+  }
+  std::string casos, lista;
+  std::vector<Valor> valores, claves;
+  for (const LineaDeVenta* l : lineas) {
+    casos += " WHEN ? THEN ?";
+    lista += lista.empty() ? "?" : ",?";
+    valores.insert(valores.end(), {Valor(l->producto), Valor(l->cantidad)});
+    claves.emplace_back(l->producto);
+  }
+  valores.insert(valores.end(), claves.begin(), claves.end());
+  lote.Execute(cn.Prepara(
+      "UPDATE productos SET PorVender = PorVender + CASE Clave" + casos + " ELSE 0 END WHERE Clave IN (" + lista + ")",
+      valores));
+}
+
 }  // namespace
 
-bool PedidoDeVenta::YaExiste(Conexion& cn, const VentaPreparada& v) {
-  return DocumentoDeVenta::YaExiste(cn, "pedidos", v);
+std::string PedidoDeVenta::ConsultaYaExiste(Conexion& cn, const VentaPreparada& v) {
+  return DocumentoDeVenta::ConsultaYaExiste(cn, "pedidos", v);
 }
 
 VentaPosteada PedidoDeVenta::Graba(const ContextoDePosteo& c, const VentaPreparada& v) {
@@ -47,6 +71,7 @@ VentaPosteada PedidoDeVenta::Graba(const ContextoDePosteo& c, const VentaPrepara
   // again line by line, after the lines before it took their share.
   ProductosDeLaVenta productos(cn, v.lineas, !c.blSinExist);
   std::vector<DocumentoDeVenta::Campos> lineas;
+  std::vector<const LineaDeVenta*> apartadas;
   for (std::size_t i = 0; i < v.lineas.size(); ++i) {
     const LineaDeVenta& l = v.lineas[i];
     const bool solo = productos.SoloDeSuLinea(i);
@@ -63,11 +88,12 @@ VentaPosteada PedidoDeVenta::Graba(const ContextoDePosteo& c, const VentaPrepara
     lineas.push_back(DocumentoDeVenta::Linea(id, static_cast<int>(lineas.size()) + 1, l, p));
     if (p == nullptr) continue;
     if (solo) {
-      lote.Execute(Aparta(cn, l));
+      apartadas.push_back(&l);
     } else {
       cn.Execute(Aparta(cn, l));
     }
   }
+  ApartaJuntas(lote, apartadas);
   DocumentoDeVenta::InsertaLineas(lote, "pedidosdetalle", lineas);
   lote.Envia();
   return {"Pedido", c.serie, folio, v.venta().cliente, v.nombre, v.total, v.venta().archivo, {}};

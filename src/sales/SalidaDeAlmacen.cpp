@@ -1,5 +1,8 @@
 #include "sales/SalidaDeAlmacen.h"
 
+#include <map>
+
+#include "shell/host/LlaveUnica.h"
 #include "shell/host/Lote.h"
 #include "shell/host/RecordSet.h"
 #include "shell/host/libNalda.h"
@@ -20,6 +23,35 @@ void SalidaDeAlmacen::Agrega(const RecordSet& producto, double cantidad, std::st
   salidas_.push_back({producto.Fields("Clave").Texto(), cantidad, std::move(fecha), std::move(referencia)});
 }
 
+// One statement for the sale: each product's row goes down by its lines in
+// turn, each line's variable keeping the stock it left. The codes are the
+// rows' own keys, so each row meets one WHEN.
+std::string SalidaDeAlmacen::Existencias(Conexion& cn) const {
+  std::vector<std::string> claves;
+  std::map<std::string, std::vector<std::size_t>> lineasDe;
+  for (std::size_t i = 0; i < salidas_.size(); ++i) {
+    std::vector<std::size_t>& lineas = lineasDe[salidas_[i].clave];
+    if (lineas.empty()) claves.push_back(salidas_[i].clave);
+    lineas.push_back(i);
+  }
+  std::string casos, lista;
+  std::vector<Valor> valores;
+  for (const std::string& clave : claves) {
+    std::string existencia = "Existencia";
+    valores.emplace_back(clave);
+    for (const std::size_t i : lineasDe[clave]) {
+      existencia = "(" + Variable(i) + " := " + existencia + " - ?)";
+      valores.emplace_back(salidas_[i].cantidad);
+    }
+    casos += " WHEN ? THEN " + existencia;
+    lista += lista.empty() ? "?" : ",?";
+  }
+  for (const std::string& clave : claves) valores.emplace_back(clave);
+  return cn.Prepara(
+      "UPDATE productos SET Existencia = CASE Clave" + casos + " ELSE Existencia END WHERE Clave IN (" + lista + ")",
+      valores);
+}
+
 void SalidaDeAlmacen::Graba(Lote& lote) {
   if (salidas_.empty()) return;
   // A variable left by an earlier sale must never reach the history: if a
@@ -27,10 +59,15 @@ void SalidaDeAlmacen::Graba(Lote& lote) {
   std::string limpia = "SET ";
   for (std::size_t i = 0; i < salidas_.size(); ++i) limpia += (i ? ", " : "") + Variable(i) + " = NULL";
   lote.Execute(limpia);
-  for (std::size_t i = 0; i < salidas_.size(); ++i) {
-    lote.Execute(
-        lote.cn().Prepara("UPDATE productos SET Existencia = (" + Variable(i) + " := Existencia - ?) WHERE Clave = ?",
-                          {Valor(salidas_[i].cantidad), Valor(salidas_[i].clave)}));
+  if (LlaveUnica::Tiene(lote.cn(), "productos", "Clave")) {
+    lote.Execute(Existencias(lote.cn()));
+  } else {
+    // Without the key two codes may name the same rows: line by line.
+    for (std::size_t i = 0; i < salidas_.size(); ++i) {
+      lote.Execute(
+          lote.cn().Prepara("UPDATE productos SET Existencia = (" + Variable(i) + " := Existencia - ?) WHERE Clave = ?",
+                            {Valor(salidas_[i].cantidad), Valor(salidas_[i].clave)}));
+    }
   }
   const std::string hora = libNalda::Ahora("%H:%M:%S");
   std::vector<std::vector<Valor>> filas;

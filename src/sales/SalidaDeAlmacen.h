@@ -3,8 +3,8 @@
 // lowered by its line's quantity, and the warehouse history gets one row per
 // line with the stock the product was left with.
 //
-// Each line's stock goes down with one statement that also keeps, in a
-// session variable, the stock it left; one statement then writes all the
+// The sale's stock goes down with one statement that also keeps, in a
+// session variable per line, the stock it left; one statement then writes all the
 // history rows from those variables. The values are the server's own, so two
 // lines of one product, or another desk selling it meanwhile, give the same
 // history as reading the stock back after each line.
@@ -13,6 +13,7 @@
 
 namespace travesa {
 
+class Conexion;
 class Lote;
 class RecordSet;
 
@@ -31,6 +32,8 @@ class SalidaDeAlmacen {
     std::string fecha;
     std::string referencia;
   };
+
+  std::string Existencias(Conexion& cn) const;
 
   std::string vendedor_;
   std::string cliente_;

@@ -19,13 +19,11 @@ constexpr std::size_t kLargoOtraLlave = 50;
 
 }  // namespace
 
-bool DocumentoDeVenta::YaExiste(Conexion& cn, std::string_view tabla, const VentaPreparada& v) {
+std::string DocumentoDeVenta::ConsultaYaExiste(Conexion& cn, std::string_view tabla, const VentaPreparada& v) {
   const LineaDeVenta& venta = v.venta();
-  return !cn.Escalar(cn.Prepara("SELECT 1 FROM " + IdentificadorSeguro(tabla) +
-                                    " WHERE Fecha = ? AND LEFT(Hora, 8) = ? AND Cliente = ? AND Vendedor = ? LIMIT 1",
-                                {Valor(venta.fecha), Valor(venta.hora.substr(0, 8)), Valor(venta.cliente),
-                                 Valor(venta.vendedor)}))
-              .EsNulo();
+  return cn.Prepara("SELECT 1 FROM " + IdentificadorSeguro(tabla) +
+                        " WHERE Fecha = ? AND LEFT(Hora, 8) = ? AND Cliente = ? AND Vendedor = ? LIMIT 1",
+                    {Valor(venta.fecha), Valor(venta.hora.substr(0, 8)), Valor(venta.cliente), Valor(venta.vendedor)});
 }
 
 long DocumentoDeVenta::Folio(const ContextoDePosteo& c, std::string_view prefijo, std::string_view tabla) {

@@ -32,7 +32,7 @@ class DocumentoDeVenta {
 
   // A document of the table with the sale's date, time (first 8 characters),
   // client and seller already exists.
-  static bool YaExiste(Conexion& cn, std::string_view tabla, const VentaPreparada& v);
+  static std::string ConsultaYaExiste(Conexion& cn, std::string_view tabla, const VentaPreparada& v);
   // The folio from the counter `prefijo` + series ("PE-", "RE-").
   static long Folio(const ContextoDePosteo& c, std::string_view prefijo, std::string_view tabla);
   // Factura, Serie, Fecha, Vence, Hora, Vendedor.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 
 #include "sales/TipoDeDocumento.h"
 #include "sales/VentaPreparada.h"
@@ -11,6 +12,7 @@
 #include "shell/host/BasesDD.h"
 #include "shell/host/Conexion.h"
 #include "shell/host/ErrorTravesa.h"
+#include "shell/host/RecordSet.h"
 #include "shell/host/Transaccion.h"
 #include "shell/host/libNalda.h"
 
@@ -59,50 +61,84 @@ void PosteoDeVentas::Graba(VentasEnEspera& espera, ResultadoVentas& resultado, B
   // Each sale's writes go to the server together, inside its transaction.
   const Conexion::VariasALaVez juntas(contexto_.cn);
   const std::vector<unsigned> ids = espera.Ids();
-  std::map<unsigned, std::vector<LineaDeVenta>> bloque;
-  for (std::size_t i = 0; i < ids.size(); ++i) {
-    // The staged lines are read a block of sales at a time.
-    if (i % kVentasPorBloque == 0) bloque = espera.Lineas(ids[i], ids[std::min(i + kVentasPorBloque, ids.size()) - 1]);
-    const unsigned id = ids[i];
-    std::vector<LineaDeVenta> lineas = std::move(bloque[id]);
-    if (lineas.empty()) continue;
-    const LineaDeVenta primera = lineas.front();
-    long long pendiente = 0;
-    bool confirmando = false;
+  for (std::size_t inicio = 0; inicio < ids.size(); inicio += kVentasPorBloque) {
+    const std::size_t fin = std::min(inicio + kVentasPorBloque, ids.size());
+    // The staged lines, the clients and which sales were posted before are
+    // read a block of sales at a time.
+    std::map<unsigned, std::vector<LineaDeVenta>> bloque = espera.Lineas(ids[inicio], ids[fin - 1]);
+    std::vector<VentaPreparada> ventas;
+    for (std::size_t i = inicio; i < fin; ++i)
+      if (!bloque[ids[i]].empty()) ventas.push_back(VentaPreparada::SinCliente(ids[i], std::move(bloque[ids[i]])));
+    std::optional<std::vector<bool>> yaPosteadas;
     try {
-      Transaccion transaccion(contexto_.cn);
-      const VentaPreparada venta = VentaPreparada::Lee(contexto_.cn, id, std::move(lineas));
-      if (tipo_.yaExiste(contexto_.cn, venta)) {
-        ++resultado.yaPosteadas;
-        continue;
-      }
-      VentaPosteada posteada = tipo_.graba(contexto_, venta);
-      // In the ledger before the commit, confirmed after it: a run killed in
-      // between leaves it pending, to be checked against the database.
-      pendiente = historial_ ? historial_->DocumentoPendiente(AlHistorial(venta, posteada)) : 0;
-      // A commit whose answer was lost may have been made: its document stays
-      // pending, for the next start to check.
-      confirmando = true;
-      transaccion.Confirma();
-      if (historial_) historial_->DocumentoConfirmado(pendiente);
-      for (const std::string& aviso : contexto_.cn.TomaAvisosDeTexto())
-        bitacora.Escribe("Venta de " + primera.cliente + " (" + primera.archivo + "): " + aviso);
-      posteada.fecha = primera.fecha;
-      // Posted as the rules say, but the office must see it.
-      posteada.clienteDesconocido = !venta.clienteExiste;
-      if (posteada.clienteDesconocido) bitacora.Escribe(TextoDeDesconocido(posteada));
-      resultado.posteadas.push_back(std::move(posteada));
-    } catch (const ErrorTravesa& e) {
-      contexto_.cn.TomaAvisosDeTexto();  // nothing of the sale was stored
-      const VentaFallida falla{primera.archivo, primera.fecha, primera.hora, primera.cliente, Motivo(e)};
-      if (historial_) {
-        if (!confirmando) historial_->DocumentoDescartado(pendiente);
-        historial_->Falla({falla.archivo, primera.vendedor, falla.fecha, falla.hora, falla.cliente, falla.motivo});
-      }
-      bitacora.Escribe(TextoDeFalla(falla));
-      resultado.fallidas.push_back(falla);
-      fallidas.insert(id);
+      VentaPreparada::LeeClientes(contexto_.cn, ventas);
+      yaPosteadas = YaPosteadas(ventas);
+    } catch (const ErrorTravesa&) {
+      // Read again sale by sale, where each one fails alone.
+      contexto_.cn.TomaAvisosDeTexto();
     }
+    for (std::size_t k = 0; k < ventas.size(); ++k) {
+      const std::optional<bool> ya = yaPosteadas ? std::optional<bool>((*yaPosteadas)[k]) : std::nullopt;
+      GrabaVenta(std::move(ventas[k]), ya, resultado, bitacora, fallidas);
+    }
+  }
+}
+
+std::vector<bool> PosteoDeVentas::YaPosteadas(const std::vector<VentaPreparada>& ventas) {
+  std::vector<bool> ya;
+  if (ventas.empty()) return ya;
+  std::string sql;
+  for (std::size_t k = 0; k < ventas.size(); ++k)
+    sql += (k ? ", (" : "SELECT (") + tipo_.consultaYaExiste(contexto_.cn, ventas[k]) + ") IS NOT NULL AS y" +
+           std::to_string(k);
+  RecordSet rs;
+  rs.Abre(contexto_.cn, sql, "");
+  for (std::size_t k = 0; k < ventas.size(); ++k) ya.push_back(!rs.Eof() && rs.Fields(k).Entero() != 0);
+  return ya;
+}
+
+// `yaPosteada` empty: the client and whether it was posted are not read yet.
+void PosteoDeVentas::GrabaVenta(VentaPreparada venta, std::optional<bool> yaPosteada, ResultadoVentas& resultado,
+                                BitacoraDeArchivos& bitacora, std::set<unsigned>& fallidas) {
+  const LineaDeVenta primera = venta.venta();
+  long long pendiente = 0;
+  bool confirmando = false;
+  try {
+    Transaccion transaccion(contexto_.cn);
+    if (!yaPosteada) {
+      venta = VentaPreparada::Lee(contexto_.cn, venta.id, std::move(venta.lineas));
+      yaPosteada = YaPosteadas({venta}).front();
+    }
+    if (*yaPosteada) {
+      ++resultado.yaPosteadas;
+      return;
+    }
+    VentaPosteada posteada = tipo_.graba(contexto_, venta);
+    // In the ledger before the commit, confirmed after it: a run killed in
+    // between leaves it pending, to be checked against the database.
+    pendiente = historial_ ? historial_->DocumentoPendiente(AlHistorial(venta, posteada)) : 0;
+    // A commit whose answer was lost may have been made: its document stays
+    // pending, for the next start to check.
+    confirmando = true;
+    transaccion.Confirma();
+    if (historial_) historial_->DocumentoConfirmado(pendiente);
+    for (const std::string& aviso : contexto_.cn.TomaAvisosDeTexto())
+      bitacora.Escribe("Venta de " + primera.cliente + " (" + primera.archivo + "): " + aviso);
+    posteada.fecha = primera.fecha;
+    // Posted as the rules say, but the office must see it.
+    posteada.clienteDesconocido = !venta.clienteExiste;
+    if (posteada.clienteDesconocido) bitacora.Escribe(TextoDeDesconocido(posteada));
+    resultado.posteadas.push_back(std::move(posteada));
+  } catch (const ErrorTravesa& e) {
+    contexto_.cn.TomaAvisosDeTexto();  // nothing of the sale was stored
+    const VentaFallida falla{primera.archivo, primera.fecha, primera.hora, primera.cliente, Motivo(e)};
+    if (historial_) {
+      if (!confirmando) historial_->DocumentoDescartado(pendiente);
+      historial_->Falla({falla.archivo, primera.vendedor, falla.fecha, falla.hora, falla.cliente, falla.motivo});
+    }
+    bitacora.Escribe(TextoDeFalla(falla));
+    resultado.fallidas.push_back(falla);
+    fallidas.insert(venta.id);
   }
 }
 

@@ -4,11 +4,14 @@
 // reservations, account entries and the counters it drew. A sale whose
 // document already exists is skipped; a sale that fails is rolled back whole,
 // written to the log, and the run goes on with the next one.
+#include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "sales/ContextoDePosteo.h"
 #include "sales/ResultadoVentas.h"
+#include "sales/VentaPreparada.h"
 
 namespace travesa {
 
@@ -18,7 +21,6 @@ struct DocumentoDelHistorial;
 class BitacoraDeArchivos;
 class Conexion;
 class VentasEnEspera;
-class VentaPreparada;
 struct TipoDeDocumento;
 
 class PosteoDeVentas {
@@ -42,6 +44,10 @@ class PosteoDeVentas {
   static std::string Motivo(const std::exception& e);
 
  private:
+  // Whether each sale was posted before, in one query.
+  std::vector<bool> YaPosteadas(const std::vector<VentaPreparada>& ventas);
+  void GrabaVenta(VentaPreparada venta, std::optional<bool> yaPosteada, ResultadoVentas& resultado,
+                  BitacoraDeArchivos& bitacora, std::set<unsigned>& fallidas);
   static DocumentoDelHistorial AlHistorial(const VentaPreparada& v, const VentaPosteada& p);
 
   ContextoDePosteo contexto_;

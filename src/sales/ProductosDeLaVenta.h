@@ -3,11 +3,9 @@
 // sale instead of one per line. The server matches the codes by its own rules
 // (letter case, trailing blanks), as a lookup of each code alone would.
 #include <cstddef>
-#include <memory>
-#include <optional>
 #include <vector>
 
-#include "shell/host/RecordSet.h"
+#include "shell/host/FilasPorClave.h"
 
 namespace travesa {
 
@@ -31,13 +29,7 @@ class ProductosDeLaVenta {
   bool LibreCubre(std::size_t linea);
 
  private:
-  void LeeJuntos(Conexion& cn, const std::vector<LineaDeVenta>& lineas, bool libreCubre);
-  void LeeSueltos(Conexion& cn, const std::vector<LineaDeVenta>& lineas);
-
-  RecordSet juntos_;
-  std::vector<std::optional<std::size_t>> filaDeLinea_;
-  // Lines whose code the one query did not answer, read one by one.
-  std::vector<std::unique_ptr<RecordSet>> sueltos_;
+  FilasPorClave filas_;
 };
 
 }  // namespace travesa

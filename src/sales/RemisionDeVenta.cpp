@@ -10,8 +10,8 @@
 
 namespace travesa {
 
-bool RemisionDeVenta::YaExiste(Conexion& cn, const VentaPreparada& v) {
-  return DocumentoDeVenta::YaExiste(cn, "remisiones", v);
+std::string RemisionDeVenta::ConsultaYaExiste(Conexion& cn, const VentaPreparada& v) {
+  return DocumentoDeVenta::ConsultaYaExiste(cn, "remisiones", v);
 }
 
 VentaPosteada RemisionDeVenta::Graba(const ContextoDePosteo& c, const VentaPreparada& v) {

@@ -13,7 +13,7 @@ class VentaPreparada;
 
 class RemisionDeVenta {
  public:
-  static bool YaExiste(Conexion& cn, const VentaPreparada& v);
+  static std::string ConsultaYaExiste(Conexion& cn, const VentaPreparada& v);
   static VentaPosteada Graba(const ContextoDePosteo& c, const VentaPreparada& v);
 };
 

@@ -42,14 +42,13 @@ DocumentoDeVenta::Campos Linea(long long folio, int partida, long long id, const
 
 // The total to the cent: older installations keep it with two decimals, or
 // as FLOAT, and never hold the phone's four exactly.
-bool TicketDeVenta::YaExiste(Conexion& cn, const VentaPreparada& v) {
+std::string TicketDeVenta::ConsultaYaExiste(Conexion& cn, const VentaPreparada& v) {
   const LineaDeVenta& venta = v.venta();
-  return !cn.Escalar(cn.Prepara("SELECT 1 FROM tickets WHERE Fecha = ? AND Hora = ? AND Cliente = ? AND "
-                                "Vendedor = ? AND CAST(total AS DECIMAL(14,2)) = CAST(CAST(? AS DECIMAL(14,4)) AS "
-                                "DECIMAL(14,2)) LIMIT 1",
-                                {Valor(venta.fecha), Valor(venta.HoraCorta()), Valor(venta.cliente),
-                                 Valor(venta.vendedor), Valor(v.total)}))
-              .EsNulo();
+  return cn.Prepara(
+      "SELECT 1 FROM tickets WHERE Fecha = ? AND Hora = ? AND Cliente = ? AND "
+      "Vendedor = ? AND CAST(total AS DECIMAL(14,2)) = CAST(CAST(? AS DECIMAL(14,4)) AS "
+      "DECIMAL(14,2)) LIMIT 1",
+      {Valor(venta.fecha), Valor(venta.HoraCorta()), Valor(venta.cliente), Valor(venta.vendedor), Valor(v.total)});
 }
 
 VentaPosteada TicketDeVenta::Graba(const ContextoDePosteo& c, const VentaPreparada& v) {

@@ -14,7 +14,7 @@ class TicketDeVenta {
  public:
   // The same ticket is already there: same date, minute, client, seller and
   // total (a different sale of the same minute is not taken for it).
-  static bool YaExiste(Conexion& cn, const VentaPreparada& v);
+  static std::string ConsultaYaExiste(Conexion& cn, const VentaPreparada& v);
   static VentaPosteada Graba(const ContextoDePosteo& c, const VentaPreparada& v);
 };
 

@@ -11,19 +11,19 @@ constexpr TipoDeDocumento kTicket{"T",
                                   "tickets",
                                   "ticketsdetalle",
                                   "EL TICKET REGISTRADO EN PROGRAMA «TRAVESA» POR ",
-                                  &TicketDeVenta::YaExiste,
+                                  &TicketDeVenta::ConsultaYaExiste,
                                   &TicketDeVenta::Graba};
 constexpr TipoDeDocumento kPedido{"P",
                                   "pedidos",
                                   "pedidosdetalle",
                                   "REGISTRADO EN PROGRAMA «TRAVESA» POR ",
-                                  &PedidoDeVenta::YaExiste,
+                                  &PedidoDeVenta::ConsultaYaExiste,
                                   &PedidoDeVenta::Graba};
 constexpr TipoDeDocumento kRemision{"R",
                                     "remisiones",
                                     "remisionesdetalle",
                                     "LA REMISIÓN REGISTRADO EN PROGRAMA «TRAVESA» POR ",
-                                    &RemisionDeVenta::YaExiste,
+                                    &RemisionDeVenta::ConsultaYaExiste,
                                     &RemisionDeVenta::Graba};
 
 }  // namespace

@@ -3,6 +3,7 @@
 // ticket, order or remission, as the setting "TipoMovimiento" names them ("T",
 // "P", "R"). Each says which tables hold it, how a sale already posted as one
 // is recognised, how it is written, and the text its account entries carry.
+#include <string>
 #include <string_view>
 
 #include "sales/ResultadoVentas.h"
@@ -19,7 +20,8 @@ struct TipoDeDocumento {
   std::string_view tablaDetalle;  // their lines
   // "EL TICKET " / "LA REMISIÓN " + "REGISTRADO EN PROGRAMA «TRAVESA» POR "
   std::string_view textoDocumento;
-  bool (*yaExiste)(Conexion& cn, const VentaPreparada& v);
+  // The query that gives a row when the sale was already posted as this kind.
+  std::string (*consultaYaExiste)(Conexion& cn, const VentaPreparada& v);
   VentaPosteada (*graba)(const ContextoDePosteo& c, const VentaPreparada& v);
 
   static const TipoDeDocumento& Ticket();

@@ -5,6 +5,7 @@
 
 #include "sales/clsDescargarSQLs.h"
 #include "shell/host/Conexion.h"
+#include "shell/host/FilasPorClave.h"
 #include "shell/host/RecordSet.h"
 #include "shell/host/libNalda.h"
 
@@ -28,22 +29,39 @@ constexpr std::pair<const char*, const char*> kDatosCliente[] = {{"Telefono", "T
 
 }  // namespace
 
-VentaPreparada VentaPreparada::Lee(Conexion& cn, unsigned id, std::vector<LineaDeVenta> lineas) {
+VentaPreparada VentaPreparada::SinCliente(unsigned id, std::vector<LineaDeVenta> lineas) {
   VentaPreparada v;
   v.id = id;
   v.lineas = std::move(lineas);
   double suma = 0;
   for (const LineaDeVenta& l : v.lineas) suma += l.importe;
   v.total = std::round(suma * 10000.0) / 10000.0;
+  return v;
+}
+
+VentaPreparada VentaPreparada::Lee(Conexion& cn, unsigned id, std::vector<LineaDeVenta> lineas) {
+  VentaPreparada v = SinCliente(id, std::move(lineas));
   RecordSet cliente;
   cliente.Abre(cn, cn.Prepara("SELECT * FROM clientes WHERE Clave = ?", {Valor(v.venta().cliente)}), "clientes");
-  if (cliente.Eof()) return v;
-  v.clienteExiste = true;
-  v.nombre = cliente.Fields("Nombre").Texto();
-  v.diasCredito = static_cast<int>(cliente.Fields("DCredito").Entero());
-  for (const auto& [documento, columna] : kDatosCliente)
-    v.datosCliente.emplace_back(documento, cliente.Fields(columna).Texto());
+  if (!cliente.Eof()) v.TomaCliente(cliente);
   return v;
+}
+
+void VentaPreparada::LeeClientes(Conexion& cn, std::vector<VentaPreparada>& ventas) {
+  std::vector<std::string> claves;
+  for (const VentaPreparada& v : ventas) claves.push_back(v.venta().cliente);
+  FilasPorClave clientes(cn, "clientes", "Clave", claves);
+  for (std::size_t i = 0; i < ventas.size(); ++i)
+    if (const RecordSet* cliente = clientes.De(i)) ventas[i].TomaCliente(*cliente);
+}
+
+void VentaPreparada::TomaCliente(const RecordSet& cliente) {
+  clienteExiste = true;
+  nombre = cliente.Fields("Nombre").Texto();
+  diasCredito = static_cast<int>(cliente.Fields("DCredito").Entero());
+  datosCliente.clear();
+  for (const auto& [documento, columna] : kDatosCliente)
+    datosCliente.emplace_back(documento, cliente.Fields(columna).Texto());
 }
 
 std::string VentaPreparada::Dispositivo() const { return clsDescargarSQLs::Dispositivo(venta().archivo); }

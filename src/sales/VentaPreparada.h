@@ -13,10 +13,15 @@
 namespace travesa {
 
 class Conexion;
+class RecordSet;
 
 class VentaPreparada {
  public:
   static VentaPreparada Lee(Conexion& cn, unsigned id, std::vector<LineaDeVenta> lineas);
+  // The sale without its client's values, for LeeClientes.
+  static VentaPreparada SinCliente(unsigned id, std::vector<LineaDeVenta> lineas);
+  // The clients of many sales, read together.
+  static void LeeClientes(Conexion& cn, std::vector<VentaPreparada>& ventas);
 
   unsigned id = 0;
   std::vector<LineaDeVenta> lineas;
@@ -33,6 +38,9 @@ class VentaPreparada {
   std::string Dispositivo() const;
   // The sale's date plus `dias` days, "yyyy-mm-dd".
   std::string FechaMas(int dias) const;
+
+ private:
+  void TomaCliente(const RecordSet& cliente);
 };
 
 }  // namespace travesa

@@ -66,32 +66,59 @@ void VentasEnEspera::Crea(std::string_view tablaDocumento, std::string_view tabl
       ") DEFAULT CHARSET=utf8mb4");
 }
 
-std::optional<unsigned> VentasEnEspera::YaEsta(const LineaDeVenta& l) {
-  const Valor id = cn_.Escalar(
-      cn_.Prepara("SELECT Id FROM tmpventassql WHERE Fecha = ? AND Hora = ? AND Vendedor = ? AND Cliente = ? LIMIT 1",
-                  {Valor(l.fecha), Valor(l.hora), Valor(l.vendedor), Valor(l.cliente)}));
-  if (id.EsNulo()) return std::nullopt;
-  return static_cast<unsigned>(id.Entero());
+std::string VentasEnEspera::ConsultaYaEsta(const LineaDeVenta& l) {
+  return cn_.Prepara(
+      "SELECT Id FROM tmpventassql WHERE Fecha = ? AND Hora = ? AND Vendedor = ? AND Cliente = ? LIMIT 1",
+      {Valor(l.fecha), Valor(l.hora), Valor(l.vendedor), Valor(l.cliente)});
+}
+
+std::vector<std::optional<unsigned>> VentasEnEspera::YaEstan(const std::vector<const LineaDeVenta*>& primeras) {
+  std::vector<std::optional<unsigned>> ids;
+  if (primeras.empty()) return ids;
+  std::string sql;
+  for (std::size_t k = 0; k < primeras.size(); ++k)
+    sql += (k ? ", (" : "SELECT (") + ConsultaYaEsta(*primeras[k]) + ") AS y" + std::to_string(k);
+  RecordSet rs;
+  rs.Abre(cn_, sql, "");
+  for (std::size_t k = 0; k < primeras.size(); ++k) {
+    const Valor& id = rs.Eof() ? Valor() : rs.Fields(k);
+    ids.push_back(id.EsNulo() ? std::nullopt : std::optional<unsigned>(static_cast<unsigned>(id.Entero())));
+  }
+  return ids;
 }
 
 void VentasEnEspera::Agrega(unsigned id, const std::vector<LineaDeVenta>& lineas) {
   if (lineas.empty()) return;
+  AgregaVarias({{id, &lineas}});
+}
+
+void VentasEnEspera::AgregaVarias(const std::vector<std::pair<unsigned, const std::vector<LineaDeVenta>*>>& ventas) {
   std::string sql = std::string("INSERT INTO tmpventassql (") + kColumnas + ") VALUES ";
   std::vector<Valor> valores;
-  valores.reserve(lineas.size() * kValoresPorLinea);
-  for (std::size_t i = 0; i < lineas.size(); ++i) {
-    const LineaDeVenta& l = lineas[i];
-    sql += i ? ",(" : "(";
-    for (std::size_t k = 0; k < kValoresPorLinea; ++k) sql += k ? ",?" : "?";
-    sql += ")";
-    for (const Valor& v :
-         {Valor(l.fecha), Valor(l.hora), Valor(l.vendedor), Valor(l.cliente), Valor(l.producto), Valor(l.cantidad),
-          Valor(l.precio), Valor(l.importe), Valor(l.formaPago), Valor(l.numPrecio), Valor(l.nota), Valor(id)})
-      valores.push_back(v);
-    for (const double f : l.formasDePago) valores.emplace_back(f);
-    valores.emplace_back(l.archivo);
+  bool primera = true;
+  for (const auto& [id, lineas] : ventas) {
+    for (const LineaDeVenta& l : *lineas) {
+      sql += primera ? "(" : ",(";
+      primera = false;
+      for (std::size_t k = 0; k < kValoresPorLinea; ++k) sql += k ? ",?" : "?";
+      sql += ")";
+      for (const Valor& v :
+           {Valor(l.fecha), Valor(l.hora), Valor(l.vendedor), Valor(l.cliente), Valor(l.producto), Valor(l.cantidad),
+            Valor(l.precio), Valor(l.importe), Valor(l.formaPago), Valor(l.numPrecio), Valor(l.nota), Valor(id)})
+        valores.push_back(v);
+      for (const double f : l.formasDePago) valores.emplace_back(f);
+      valores.emplace_back(l.archivo);
+    }
   }
+  if (primera) return;
   cn_.Execute(cn_.Prepara(sql, valores));
+}
+
+void VentasEnEspera::Quita(const std::vector<unsigned>& ids) {
+  if (ids.empty()) return;
+  std::string lista;
+  for (const unsigned id : ids) lista += (lista.empty() ? "" : ",") + std::to_string(id);
+  cn_.Execute("DELETE FROM tmpventassql WHERE Id IN (" + lista + ")");
 }
 
 std::vector<unsigned> VentasEnEspera::Ids() {

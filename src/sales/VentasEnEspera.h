@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "sales/LineaDeVenta.h"
@@ -25,10 +26,15 @@ class VentasEnEspera {
   // tables they feed (`tablaDocumento`, `tablaDetalle`), so a value the
   // document accepts is never refused here.
   void Crea(std::string_view tablaDocumento, std::string_view tablaDetalle);
-  // The Id of the sale already staged with this date, time, seller and client.
-  std::optional<unsigned> YaEsta(const LineaDeVenta& l);
+  // For each sale (its first line), the Id of the sale already staged with
+  // its date, time, seller and client; one query for all of them.
+  std::vector<std::optional<unsigned>> YaEstan(const std::vector<const LineaDeVenta*>& primeras);
   // The lines of one sale, in one statement: all of them or none.
   void Agrega(unsigned id, const std::vector<LineaDeVenta>& lineas);
+  // The lines of many sales (Id, lines), in one statement: all of them or none.
+  void AgregaVarias(const std::vector<std::pair<unsigned, const std::vector<LineaDeVenta>*>>& ventas);
+  // The lines of these sales taken out again.
+  void Quita(const std::vector<unsigned>& ids);
   // Every staged sale, by Id.
   std::vector<unsigned> Ids();
   // The lines of the sales with Ids from `desde` to `hasta`, by Id, each
@@ -36,6 +42,7 @@ class VentasEnEspera {
   std::map<unsigned, std::vector<LineaDeVenta>> Lineas(unsigned desde, unsigned hasta);
 
  private:
+  std::string ConsultaYaEsta(const LineaDeVenta& l);
   unsigned Ancho(std::string_view tabla, std::string_view columna, unsigned porOmision);
 
   Conexion& cn_;

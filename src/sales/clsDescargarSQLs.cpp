@@ -1,6 +1,9 @@
 #include "sales/clsDescargarSQLs.h"
 
+#include <algorithm>
+#include <map>
 #include <optional>
+#include <tuple>
 
 #include "ftp/AvisoDeTransferencia.h"
 #include "ftp/ConexionConAviso.h"
@@ -31,6 +34,10 @@ std::string ClaveDeVenta(const std::vector<std::string>& valores) {
   const std::string fecha = valores.empty() ? "" : texto::Recorta(valores[0]);
   return cliente + '\x1f' + fecha;
 }
+
+// Sales whose staging is asked with one query; lines staged with one statement.
+constexpr std::size_t kVentasPorConsulta = 200;
+constexpr std::size_t kLineasPorInsercion = 1000;
 
 bool MismaVenta(const LineaDeVenta& a, const LineaDeVenta& b) {
   return a.cliente == b.cliente && a.fecha == b.fecha && a.hora == b.hora;
@@ -244,39 +251,82 @@ void clsDescargarSQLs::Rechaza(BitacoraDeArchivos& bitacora, ArchivoLeido& archi
 
 // Sale by sale: a new sale starts when the client, date or time changes (the
 // seller is not compared); a sale already staged is not staged again, and a
-// sale with a rejected line is not staged at all.
+// sale with a rejected line is not staged at all. Which sales are staged is
+// asked for many at once, and the new ones are staged together.
 void clsDescargarSQLs::PonEnEspera(const std::vector<LineaLeida>& leidas, const std::set<std::string>& rechazadas,
                                    unsigned& contador, ArchivoLeido& archivo, BitacoraDeArchivos& bitacora,
                                    VentasEnEspera& espera) {
-  std::vector<LineaDeVenta> venta;
-  bool nueva = false, rechazada = false;
-  auto cierra = [&] {
-    if (!nueva || rechazada || venta.empty()) return;
-    try {
-      espera.Agrega(contador, venta);
-      archivo.ventas.insert(contador);
-    } catch (const ErrorTravesa& e) {
-      const LineaDeVenta& l = venta.front();
-      Falla(bitacora, archivo, VentaFallida{archivo.nombre, l.fecha, l.hora, l.cliente, PosteoDeVentas::Motivo(e)});
-    }
-  };
+  std::vector<VentaLeida> ventas;
   const LineaDeVenta* anterior = nullptr;
   for (const LineaLeida& leida : leidas) {
     const LineaDeVenta& l = leida.linea;
-    if (anterior == nullptr || !MismaVenta(*anterior, l)) {
-      cierra();
-      venta.clear();
-      ++contador;
-      rechazada = false;
-      const std::optional<unsigned> yaEsta = espera.YaEsta(l);
-      nueva = !yaEsta;
-      if (yaEsta) archivo.ventas.insert(*yaEsta);
-    }
+    if (anterior == nullptr || !MismaVenta(*anterior, l)) ventas.push_back({++contador, {}, false});
     anterior = &l;
-    if (rechazadas.count(leida.clave)) rechazada = true;
-    if (nueva) venta.push_back(l);
+    if (rechazadas.count(leida.clave)) ventas.back().rechazada = true;
+    ventas.back().lineas.push_back(l);
   }
-  cierra();
+  // A sale written twice in the file, staged the first time.
+  std::map<std::tuple<std::string, std::string, std::string, std::string>, unsigned> puestas;
+  for (std::size_t inicio = 0; inicio < ventas.size(); inicio += kVentasPorConsulta) {
+    const std::size_t fin = std::min(inicio + kVentasPorConsulta, ventas.size());
+    std::vector<const LineaDeVenta*> primeras;
+    for (std::size_t k = inicio; k < fin; ++k) primeras.push_back(&ventas[k].lineas.front());
+    const std::vector<std::optional<unsigned>> yaEstan = espera.YaEstan(primeras);
+    std::vector<const VentaLeida*> nuevas;
+    for (std::size_t k = inicio; k < fin; ++k) {
+      const LineaDeVenta& l = ventas[k].lineas.front();
+      const auto llave = std::make_tuple(l.fecha, l.hora, l.vendedor, l.cliente);
+      std::optional<unsigned> yaEsta = yaEstan[k - inicio];
+      if (const auto puesta = puestas.find(llave); !yaEsta && puesta != puestas.end()) yaEsta = puesta->second;
+      if (yaEsta) {
+        archivo.ventas.insert(*yaEsta);
+        continue;
+      }
+      if (ventas[k].rechazada) continue;
+      puestas.emplace(llave, ventas[k].id);
+      nuevas.push_back(&ventas[k]);
+    }
+    Agrega(nuevas, archivo, bitacora, espera);
+  }
+}
+
+// All together, in statements of a bounded size; when one is refused, its
+// sales one by one, so that only a sale the table refuses fails.
+void clsDescargarSQLs::Agrega(const std::vector<const VentaLeida*>& ventas, ArchivoLeido& archivo,
+                              BitacoraDeArchivos& bitacora, VentasEnEspera& espera) {
+  std::size_t inicio = 0;
+  while (inicio < ventas.size()) {
+    std::vector<std::pair<unsigned, const std::vector<LineaDeVenta>*>> juntas;
+    std::size_t lineas = 0;
+    std::size_t fin = inicio;
+    for (; fin < ventas.size() && (juntas.empty() || lineas + ventas[fin]->lineas.size() <= kLineasPorInsercion);
+         ++fin) {
+      juntas.emplace_back(ventas[fin]->id, &ventas[fin]->lineas);
+      lineas += ventas[fin]->lineas.size();
+    }
+    try {
+      espera.AgregaVarias(juntas);
+      for (const auto& [id, _] : juntas) archivo.ventas.insert(id);
+    } catch (const ErrorTravesa&) {
+      // A table without transactions may have kept some rows.
+      std::vector<unsigned> ids;
+      for (const auto& [id, _] : juntas) ids.push_back(id);
+      espera.Quita(ids);
+      for (std::size_t k = inicio; k < fin; ++k) AgregaUna(*ventas[k], archivo, bitacora, espera);
+    }
+    inicio = fin;
+  }
+}
+
+void clsDescargarSQLs::AgregaUna(const VentaLeida& venta, ArchivoLeido& archivo, BitacoraDeArchivos& bitacora,
+                                 VentasEnEspera& espera) {
+  try {
+    espera.Agrega(venta.id, venta.lineas);
+    archivo.ventas.insert(venta.id);
+  } catch (const ErrorTravesa& e) {
+    const LineaDeVenta& l = venta.lineas.front();
+    Falla(bitacora, archivo, VentaFallida{archivo.nombre, l.fecha, l.hora, l.cliente, PosteoDeVentas::Motivo(e)});
+  }
 }
 
 void clsDescargarSQLs::GrabarVentas(BitacoraDeArchivos& bitacora, VentasEnEspera& espera,

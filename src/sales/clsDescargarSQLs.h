@@ -99,6 +99,16 @@ class clsDescargarSQLs {
                                     std::set<std::string>& rechazadas);
   static void DejaLaUltimaVenta(std::vector<LineaLeida>& leidas, const ArchivoLeido& archivo,
                                 BitacoraDeArchivos& bitacora);
+  // One sale of a file: the Id it is staged under, its lines, and whether a
+  // line of it was rejected.
+  struct VentaLeida {
+    unsigned id = 0;
+    std::vector<LineaDeVenta> lineas;
+    bool rechazada = false;
+  };
+  void Agrega(const std::vector<const VentaLeida*>& ventas, ArchivoLeido& archivo, BitacoraDeArchivos& bitacora,
+              VentasEnEspera& espera);
+  void AgregaUna(const VentaLeida& venta, ArchivoLeido& archivo, BitacoraDeArchivos& bitacora, VentasEnEspera& espera);
   void PonEnEspera(const std::vector<LineaLeida>& leidas, const std::set<std::string>& rechazadas, unsigned& contador,
                    ArchivoLeido& archivo, BitacoraDeArchivos& bitacora, VentasEnEspera& espera);
   void Rechaza(BitacoraDeArchivos& bitacora, ArchivoLeido& archivo, const std::string& rechazo);

@@ -1,7 +1,9 @@
 #include "payments/AplicacionDePagos.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
+#include <optional>
 #include <set>
 
 #include "payments/Centavos.h"
@@ -20,14 +22,6 @@
 #include "shell/host/Utilerias.h"
 
 namespace travesa {
-
-// A receivable a payment lowers, and whether the document it stands for is
-// still there.
-struct CxcPagada {
-  DocumentoDePago doc;
-  long long numero = 0;
-  bool documentoExiste = false;
-};
 
 namespace {
 
@@ -51,6 +45,8 @@ constexpr std::string_view kCreaTabla =
 std::string HoraCorta(std::string_view hora) { return std::string(hora.substr(0, 5)); }
 
 constexpr std::size_t kFilasPorInsercion = 500;
+// Customers whose duplicate test and receivables are read with one query each.
+constexpr std::size_t kClientesPorBloque = 200;
 
 // A customer's payments left out of the run, added to what the result shows.
 void Repetido(ResultadoAplicacion& r, const std::string& cliente, double cantidad) {
@@ -91,6 +87,17 @@ std::map<long, CxcPagada> LeeCxcs(Conexion& cn, const std::vector<GrupoDePagos::
   return cxcs;
 }
 
+// The query that finds the customer's payment entry already in the statement:
+// the entry takes the date and time of the customer's earliest payment, so
+// the same payments applied again meet the same entry.
+std::string ConsultaRepetido(Conexion& cn, const GrupoDePagos& g) {
+  return cn.Prepara(
+      "SELECT AutoInc FROM edoctacli where Clave=? and Fecha=? and Hora=? and ROUND(CantidadPago*100)=? "
+      "and Concepto=? limit 1",
+      {Valor(g.cliente), Valor(g.fecha), Valor(g.hora), Valor(centavos::De(g.total)),
+       Valor(AplicacionDePagos::kConcepto)});
+}
+
 // The staging table lives only during the run, whatever ends it.
 class TablaDeTrabajo {
  public:
@@ -129,23 +136,63 @@ ResultadoAplicacion AplicacionDePagos::AplicarPagos(const std::vector<PagoAAplic
   const Conexion::VariasALaVez juntas(cn_);
   ResultadoAplicacion r;
   Aparta(pagos, r);
-  for (const GrupoDePagos& grupo : GrupoDePagos::Lee(cn_)) {
-    op_.Ceder();
-    op_.Aviso("Aplicando los pagos del cliente " + grupo.cliente);
-    try {
-      Transaccion t(cn_);
-      if (!AplicaCliente(grupo)) {
-        Repetido(r, grupo.cliente, grupo.total);
-        continue;
+  const std::vector<GrupoDePagos> grupos = GrupoDePagos::Lee(cn_);
+  std::set<long> pagadas;  // the receivables paid so far in the run
+  for (std::size_t inicio = 0; inicio < grupos.size(); inicio += kClientesPorBloque) {
+    const std::size_t fin = std::min(inicio + kClientesPorBloque, grupos.size());
+    const std::optional<LeidoDelBloque> bloque = LeeBloque(grupos, inicio, fin);
+    for (std::size_t i = inicio; i < fin; ++i) {
+      const GrupoDePagos& grupo = grupos[i];
+      op_.Ceder();
+      op_.Aviso("Aplicando los pagos del cliente " + grupo.cliente);
+      // What the block read stands unless an earlier customer of the run paid
+      // one of the same receivables.
+      Previo previo;
+      if (bloque) {
+        previo.repetido = bloque->repetidos[i - inicio];
+        previo.cxcs = &bloque->cxcs;
+        for (const GrupoDePagos::Pago& p : grupo.pagos) previo.cxcs = pagadas.count(p.idCxc) ? nullptr : previo.cxcs;
       }
-      t.Confirma();
-      r.aplicados.push_back({grupo.cliente, grupo.total, {}});
-    } catch (const ErrorTravesa& e) {
-      r.fallidos.push_back({grupo.cliente, grupo.total, e.what()});
+      for (const GrupoDePagos::Pago& p : grupo.pagos) pagadas.insert(p.idCxc);
+      try {
+        Transaccion t(cn_);
+        if (!AplicaCliente(grupo, previo)) {
+          Repetido(r, grupo.cliente, grupo.total);
+          continue;
+        }
+        t.Confirma();
+        r.aplicados.push_back({grupo.cliente, grupo.total, {}});
+      } catch (const ErrorTravesa& e) {
+        r.fallidos.push_back({grupo.cliente, grupo.total, e.what()});
+      }
     }
   }
   op_.Aviso("");
   return r;
+}
+
+// Whether each customer's payment entry is already there, and the receivables
+// of their payments, for a block of customers; nothing when a read fails, and
+// each customer then reads its own, failing alone.
+std::optional<AplicacionDePagos::LeidoDelBloque> AplicacionDePagos::LeeBloque(const std::vector<GrupoDePagos>& grupos,
+                                                                              std::size_t inicio, std::size_t fin) {
+  LeidoDelBloque leido;
+  try {
+    std::string sql;
+    std::vector<GrupoDePagos::Pago> todos;
+    for (std::size_t i = inicio; i < fin; ++i) {
+      sql += (i > inicio ? ", (" : "SELECT (") + ConsultaRepetido(cn_, grupos[i]) + ") IS NOT NULL AS r" +
+             std::to_string(i - inicio);
+      todos.insert(todos.end(), grupos[i].pagos.begin(), grupos[i].pagos.end());
+    }
+    RecordSet rs;
+    rs.Abre(cn_, sql, "");
+    for (std::size_t k = 0; k < fin - inicio; ++k) leido.repetidos.push_back(!rs.Eof() && rs.Fields(k).Entero() != 0);
+    leido.cxcs = LeeCxcs(cn_, todos);
+  } catch (const ErrorTravesa&) {
+    return std::nullopt;
+  }
+  return leido;
 }
 
 // Rows left empty are never staged, nor payments of 0 and deleted rows (their
@@ -192,18 +239,9 @@ void AplicacionDePagos::Aparta(const std::vector<PagoAAplicar>& pagos, Resultado
   DecisionesDePago::AnotaDescartados(cn_, descartados, usuario);
 }
 
-bool AplicacionDePagos::AplicaCliente(const GrupoDePagos& g) {
-  // The entry takes the date and time of the customer's earliest payment, so
-  // the same payments applied again meet the same entry.
-  RecordSet repetido;
-  if (bd_.AbrirTabla(repetido, cn_,
-                     cn_.Prepara("edoctacli where Clave=? and Fecha=? and Hora=? and ROUND(CantidadPago*100)=? and "
-                                 "Concepto=? limit 1",
-                                 {Valor(g.cliente), Valor(g.fecha), Valor(g.hora), Valor(centavos::De(g.total)),
-                                  Valor(kConcepto)}),
-                     "AutoInc")) {
-    return false;
-  }
+bool AplicacionDePagos::AplicaCliente(const GrupoDePagos& g, const Previo& previo) {
+  const bool repetido = previo.repetido ? *previo.repetido : !cn_.Escalar(ConsultaRepetido(cn_, g)).EsNulo();
+  if (repetido) return false;
   const std::vector<long long> folios =
       Movimientos::Foliar(cn_, {{"Foliote", "edoctacli", "Id"}, {"Movimiento", "edoctacli", "Folio"}});
   const long long entrada = folios[0];
@@ -213,10 +251,15 @@ bool AplicacionDePagos::AplicaCliente(const GrupoDePagos& g) {
   for (const GrupoDePagos::Pago& p : g.pagos)
     decisiones.push_back({p.pago, DecisionesDePago::kAplicado, p.cantidad, g.cliente, p.idCxc});
   DecisionesDePago::AnotaAplicados(lote, decisiones, usuario);
+  bool primera = true;
   for (const std::vector<GrupoDePagos::Pago>& ronda : g.Rondas()) {
     // A receivable paid again is read after the earlier payment was written.
-    lote.Envia();
-    const std::map<long, CxcPagada> cxcs = LeeCxcs(cn_, ronda);
+    const bool leidas = primera && previo.cxcs != nullptr;
+    primera = false;
+    if (!leidas) lote.Envia();
+    std::map<long, CxcPagada> propias;
+    if (!leidas) propias = LeeCxcs(cn_, ronda);
+    const std::map<long, CxcPagada>& cxcs = leidas ? *previo.cxcs : propias;
     for (const GrupoDePagos::Pago& p : ronda) {
       op_.Ceder();
       const auto c = cxcs.find(p.idCxc);

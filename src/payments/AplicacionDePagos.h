@@ -8,11 +8,14 @@
 // payments is recorded inside it (DecisionesDePago). A payment applied or
 // decided on already (by another desk that held the same file) is left out
 // and shown as repeated.
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "payments/DecisionesDePago.h"
+#include "payments/DocumentoDePago.h"
 #include "payments/GrupoDePagos.h"
 #include "shell/Operador.h"
 
@@ -21,7 +24,13 @@ namespace travesa {
 class BasesDD;
 class Conexion;
 class Lote;
-struct CxcPagada;
+// A receivable a payment lowers, and whether the document it stands for is
+// still there.
+struct CxcPagada {
+  DocumentoDePago doc;
+  long long numero = 0;
+  bool documentoExiste = false;
+};
 
 // One row of the review, as it is applied.
 struct PagoAAplicar {
@@ -67,10 +76,22 @@ class AplicacionDePagos {
   ResultadoAplicacion AplicarPagos(const std::vector<PagoAAplicar>& pagos);
 
  private:
+  // What a block read says of one customer: whether its entry is already
+  // there, and the receivables of its first payments (when no earlier
+  // customer of the run paid one of them); empty, read in its transaction.
+  struct Previo {
+    std::optional<bool> repetido;
+    const std::map<long, CxcPagada>* cxcs = nullptr;
+  };
+  struct LeidoDelBloque {
+    std::vector<bool> repetidos;
+    std::map<long, CxcPagada> cxcs;
+  };
+  std::optional<LeidoDelBloque> LeeBloque(const std::vector<GrupoDePagos>& grupos, std::size_t inicio, std::size_t fin);
   void Aparta(const std::vector<PagoAAplicar>& pagos, ResultadoAplicacion& r);
   // Posts one customer's group inside the open transaction; false when the
   // statement already holds it.
-  bool AplicaCliente(const GrupoDePagos& grupo);
+  bool AplicaCliente(const GrupoDePagos& grupo, const Previo& previo);
   // `cxc` is null when the receivable is no longer there.
   void AplicaPago(Lote& lote, long long folio, const GrupoDePagos::Pago& p, const CxcPagada* cxc);
 

@@ -10,13 +10,15 @@ namespace travesa {
 
 namespace {
 
-// The counter's next number: one more than what it holds or than the highest
-// number used in tabla.columna, whichever is further.
-Contadores::Avance Avance(const Movimientos::Contador& c) {
+// The counter's `cuantos` next numbers: from one more than what it holds or
+// than the highest number used in tabla.columna, whichever is further; the
+// draw gives the last of them.
+Contadores::Avance Avance(const Movimientos::Contador& c, long cuantos) {
   const std::string usado =
       "(SELECT COALESCE(MAX(" + IdentificadorSeguro(c.columna) + "),0) FROM " + IdentificadorSeguro(c.tabla) + ")";
   const std::string actual = "CAST(IF(TRIM(Contenido) REGEXP '^-?[0-9]+$', TRIM(Contenido), '0') AS SIGNED)";
-  return {std::string(c.contador), "GREATEST(" + actual + ", " + usado + ") + 1", usado + " + 1"};
+  const std::string mas = " + " + std::to_string(cuantos);
+  return {std::string(c.contador), "GREATEST(" + actual + ", " + usado + ")" + mas, usado + mas};
 }
 
 }  // namespace
@@ -26,10 +28,32 @@ long long Movimientos::Foliar(Conexion& cn, std::string_view contador, std::stri
   return Foliar(cn, {{contador, tabla, columna}}).front();
 }
 
+// A counter asked for more than once is drawn once for all its numbers:
+// nothing is written to tabla.columna between them, so they are the numbers
+// the draws one after another would give.
 std::vector<long long> Movimientos::Foliar(Conexion& cn, const std::vector<Contador>& contadores) {
+  std::vector<std::size_t> dibujoDe;
+  std::vector<long> cuantos;
   std::vector<Contadores::Avance> avances;
-  for (const Contador& c : contadores) avances.push_back(Avance(c));
-  return Contadores::Avanza(cn, avances);
+  std::vector<const Contador*> distintos;
+  for (const Contador& c : contadores) {
+    std::size_t k = 0;
+    while (k < distintos.size() && !(distintos[k]->contador == c.contador && distintos[k]->tabla == c.tabla &&
+                                     distintos[k]->columna == c.columna))
+      ++k;
+    if (k == distintos.size()) {
+      distintos.push_back(&c);
+      cuantos.push_back(0);
+    }
+    ++cuantos[k];
+    dibujoDe.push_back(k);
+  }
+  for (std::size_t k = 0; k < distintos.size(); ++k) avances.push_back(Avance(*distintos[k], cuantos[k]));
+  const std::vector<long long> ultimos = Contadores::Avanza(cn, avances);
+  std::vector<long> dados(distintos.size(), 0);
+  std::vector<long long> numeros;
+  for (const std::size_t k : dibujoDe) numeros.push_back(ultimos[k] - cuantos[k] + 1 + dados[k]++);
+  return numeros;
 }
 
 void Movimientos::CalculaEdoCta(long long idMovimiento, Conexion& cn, std::string_view tablaEdoCta,

@@ -7,6 +7,7 @@
 #include "sales/VentaPreparada.h"
 #include "shell/host/BasesDD.h"
 #include "shell/host/Conexion.h"
+#include "shell/host/FilasPorClave.h"
 #include "shell/host/Lote.h"
 #include "shell/host/RecordSet.h"
 #include "shell/host/Texto.h"
@@ -78,7 +79,9 @@ DocumentoDeVenta::Campos DocumentoDeVenta::Linea(long long id, int partida, cons
 
 void DocumentoDeVenta::GrabaLineasYSalida(Lote& lote, const VentaPreparada& v, std::string_view tablaDetalle,
                                           const std::string& referencia, const HazLinea& linea) {
-  ProductosDeLaVenta productos(lote.cn(), v.lineas);
+  ProductosDeLaVenta productos = v.productos != nullptr
+                                     ? ProductosDeLaVenta(*v.productos, v.primeraLinea, v.lineas.size())
+                                     : ProductosDeLaVenta(lote.cn(), v.lineas);
   SalidaDeAlmacen salida(v.venta().vendedor, v.venta().cliente, v.nombre);
   std::vector<Campos> lineas;
   for (std::size_t i = 0; i < v.lineas.size(); ++i) {

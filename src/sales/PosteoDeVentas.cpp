@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <memory>
 #include <optional>
 
 #include "sales/TipoDeDocumento.h"
@@ -12,6 +13,7 @@
 #include "shell/host/BasesDD.h"
 #include "shell/host/Conexion.h"
 #include "shell/host/ErrorTravesa.h"
+#include "shell/host/FilasPorClave.h"
 #include "shell/host/RecordSet.h"
 #include "shell/host/Transaccion.h"
 #include "shell/host/libNalda.h"
@@ -70,18 +72,59 @@ void PosteoDeVentas::Graba(VentasEnEspera& espera, ResultadoVentas& resultado, B
     for (std::size_t i = inicio; i < fin; ++i)
       if (!bloque[ids[i]].empty()) ventas.push_back(VentaPreparada::SinCliente(ids[i], std::move(bloque[ids[i]])));
     std::optional<std::vector<bool>> yaPosteadas;
+    std::unique_ptr<FilasPorClave> productos;
     try {
       VentaPreparada::LeeClientes(contexto_.cn, ventas);
       yaPosteadas = YaPosteadas(ventas);
+      if (!tipo_.existenciaAlGrabar) productos = LeeProductos(ventas);
     } catch (const ErrorTravesa&) {
       // Read again sale by sale, where each one fails alone.
       contexto_.cn.TomaAvisosDeTexto();
+      yaPosteadas.reset();
+      for (VentaPreparada& v : ventas) v.productos = nullptr;
     }
     for (std::size_t k = 0; k < ventas.size(); ++k) {
       const std::optional<bool> ya = yaPosteadas ? std::optional<bool>((*yaPosteadas)[k]) : std::nullopt;
       GrabaVenta(std::move(ventas[k]), ya, resultado, bitacora, fallidas);
     }
   }
+}
+
+// Of the product's columns a ticket or a remission copies or computes with,
+// those the table has (asked once a run): a missing one fails where it is used.
+const std::vector<std::string>& PosteoDeVentas::ColumnasDeProductos() {
+  if (columnasDeProductos_) return *columnasDeProductos_;
+  static constexpr const char* kUsadas[] = {"Clave",    "Descrip",   "IVA",    "ImpuestoAd",
+                                            "PesoProm", "CostoProm", "Precio1"};
+  std::string lista;
+  std::vector<Valor> valores;
+  for (const char* c : kUsadas) {
+    lista += lista.empty() ? "?" : ",?";
+    valores.emplace_back(c);
+  }
+  RecordSet rs;
+  rs.Abre(contexto_.cn,
+          contexto_.cn.Prepara("SELECT COLUMN_NAME FROM information_schema.COLUMNS WHERE TABLE_SCHEMA = DATABASE() AND "
+                               "TABLE_NAME = 'productos' AND COLUMN_NAME IN (" +
+                                   lista + ")",
+                               valores),
+          "");
+  std::vector<std::string> hay;
+  for (; !rs.Eof(); rs.MoveNext()) hay.push_back(rs.Fields(0).Texto());
+  columnasDeProductos_ = hay;
+  return *columnasDeProductos_;
+}
+
+std::unique_ptr<FilasPorClave> PosteoDeVentas::LeeProductos(std::vector<VentaPreparada>& ventas) {
+  std::vector<std::string> codigos;
+  for (VentaPreparada& v : ventas) {
+    v.primeraLinea = codigos.size();
+    for (const LineaDeVenta& l : v.lineas) codigos.push_back(l.producto);
+  }
+  auto productos = std::make_unique<FilasPorClave>(contexto_.cn, "productos", "Clave", codigos,
+                                                   FilasPorClave::Columnas(), ColumnasDeProductos());
+  for (VentaPreparada& v : ventas) v.productos = productos.get();
+  return productos;
 }
 
 std::vector<bool> PosteoDeVentas::YaPosteadas(const std::vector<VentaPreparada>& ventas) {

@@ -4,6 +4,7 @@
 // reservations, account entries and the counters it drew. A sale whose
 // document already exists is skipped; a sale that fails is rolled back whole,
 // written to the log, and the run goes on with the next one.
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -16,6 +17,7 @@
 namespace travesa {
 
 class BasesDD;
+class FilasPorClave;
 class Historial;
 struct DocumentoDelHistorial;
 class BitacoraDeArchivos;
@@ -44,6 +46,9 @@ class PosteoDeVentas {
   static std::string Motivo(const std::exception& e);
 
  private:
+  // The products of all the sales' lines, in one query.
+  std::unique_ptr<FilasPorClave> LeeProductos(std::vector<VentaPreparada>& ventas);
+  const std::vector<std::string>& ColumnasDeProductos();
   // Whether each sale was posted before, in one query.
   std::vector<bool> YaPosteadas(const std::vector<VentaPreparada>& ventas);
   void GrabaVenta(VentaPreparada venta, std::optional<bool> yaPosteada, ResultadoVentas& resultado,
@@ -53,6 +58,7 @@ class PosteoDeVentas {
   ContextoDePosteo contexto_;
   const TipoDeDocumento& tipo_;
   Historial* historial_ = nullptr;
+  std::optional<std::vector<std::string>> columnasDeProductos_;
 };
 
 }  // namespace travesa

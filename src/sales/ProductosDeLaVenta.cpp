@@ -35,15 +35,22 @@ FilasPorClave::Columnas Cubre(const std::vector<LineaDeVenta>& lineas) {
 }  // namespace
 
 ProductosDeLaVenta::ProductosDeLaVenta(Conexion& cn, const std::vector<LineaDeVenta>& lineas, bool libreCubre)
-    : filas_(cn, "productos", "Clave", Codigos(lineas), libreCubre ? Cubre(lineas) : FilasPorClave::Columnas()) {}
+    : propias_(std::make_unique<FilasPorClave>(cn, "productos", "Clave", Codigos(lineas),
+                                               libreCubre ? Cubre(lineas) : FilasPorClave::Columnas())),
+      filas_(*propias_),
+      cuantas_(lineas.size()) {}
+
+ProductosDeLaVenta::ProductosDeLaVenta(FilasPorClave& bloque, std::size_t desde, std::size_t cuantas)
+    : filas_(bloque), desde_(desde), cuantas_(cuantas) {}
 
 bool ProductosDeLaVenta::SoloDeSuLinea(std::size_t linea) {
-  if (linea >= filas_.Cuantas() || !filas_.Junta(linea)) return false;
-  for (std::size_t i = 0; i < filas_.Cuantas(); ++i)
-    if (i != linea && filas_.Junta(i) == filas_.Junta(linea)) return false;
+  if (linea >= cuantas_ || !filas_.Junta(desde_ + linea)) return false;
+  for (std::size_t i = 0; i < cuantas_; ++i)
+    if (i != linea && filas_.Junta(desde_ + i) == filas_.Junta(desde_ + linea)) return false;
   const std::string clave = De(linea)->Fields("Clave").Texto();
-  for (std::size_t i = 0; i < filas_.Cuantas(); ++i)
-    if (const RecordSet* suelta = filas_.Suelta(i); suelta && suelta->Fields("Clave").Texto() == clave) return false;
+  for (std::size_t i = 0; i < cuantas_; ++i)
+    if (const RecordSet* suelta = filas_.Suelta(desde_ + i); suelta && suelta->Fields("Clave").Texto() == clave)
+      return false;
   return true;
 }
 
@@ -52,6 +59,8 @@ bool ProductosDeLaVenta::LibreCubre(std::size_t linea) {
   return p != nullptr && p->TieneColumna("TravesaCubre") && p->Fields("TravesaCubre").Entero() != 0;
 }
 
-const RecordSet* ProductosDeLaVenta::De(std::size_t linea) { return filas_.De(linea); }
+const RecordSet* ProductosDeLaVenta::De(std::size_t linea) {
+  return linea < cuantas_ ? filas_.De(desde_ + linea) : nullptr;
+}
 
 }  // namespace travesa

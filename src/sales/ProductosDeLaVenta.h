@@ -3,6 +3,7 @@
 // sale instead of one per line. The server matches the codes by its own rules
 // (letter case, trailing blanks), as a lookup of each code alone would.
 #include <cstddef>
+#include <memory>
 #include <vector>
 
 #include "shell/host/FilasPorClave.h"
@@ -18,6 +19,9 @@ class ProductosDeLaVenta {
   // (Existencia - PorVender) covers the quantity of its line; meaningful only
   // for a product of a single line (see Compartido).
   ProductosDeLaVenta(Conexion& cn, const std::vector<LineaDeVenta>& lineas, bool libreCubre = false);
+  // The products read with a block of sales: the sale's `cuantas` lines are
+  // the block's keys from `desde` on.
+  ProductosDeLaVenta(FilasPorClave& bloque, std::size_t desde, std::size_t cuantas);
 
   // The product of line `linea`, as the current row of the returned record
   // set; nullptr when its code is not in `productos`.
@@ -29,7 +33,10 @@ class ProductosDeLaVenta {
   bool LibreCubre(std::size_t linea);
 
  private:
-  FilasPorClave filas_;
+  std::unique_ptr<FilasPorClave> propias_;
+  FilasPorClave& filas_;
+  std::size_t desde_ = 0;
+  std::size_t cuantas_ = 0;
 };
 
 }  // namespace travesa

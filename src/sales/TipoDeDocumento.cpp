@@ -18,7 +18,8 @@ constexpr TipoDeDocumento kPedido{"P",
                                   "pedidosdetalle",
                                   "REGISTRADO EN PROGRAMA «TRAVESA» POR ",
                                   &PedidoDeVenta::ConsultaYaExiste,
-                                  &PedidoDeVenta::Graba};
+                                  &PedidoDeVenta::Graba,
+                                  true};
 constexpr TipoDeDocumento kRemision{"R",
                                     "remisiones",
                                     "remisionesdetalle",

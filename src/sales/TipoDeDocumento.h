@@ -23,6 +23,9 @@ struct TipoDeDocumento {
   // The query that gives a row when the sale was already posted as this kind.
   std::string (*consultaYaExiste)(Conexion& cn, const VentaPreparada& v);
   VentaPosteada (*graba)(const ContextoDePosteo& c, const VentaPreparada& v);
+  // Its products are read as each sale posts, for the free stock they have
+  // then (orders); otherwise a block of sales at a time.
+  bool existenciaAlGrabar = false;
 
   static const TipoDeDocumento& Ticket();
   static const TipoDeDocumento& Pedido();

@@ -13,6 +13,7 @@
 namespace travesa {
 
 class Conexion;
+class FilasPorClave;
 class RecordSet;
 
 class VentaPreparada {
@@ -31,6 +32,10 @@ class VentaPreparada {
   int diasCredito = 0;
   // The document's client columns and their values, NULL read as empty.
   std::vector<std::pair<std::string, std::string>> datosCliente;
+  // The products of its lines when they were read with its block of sales,
+  // from row `primeraLinea` on; null when they are read with the sale.
+  FilasPorClave* productos = nullptr;
+  std::size_t primeraLinea = 0;
 
   const LineaDeVenta& venta() const { return lineas.front(); }
   int Partidas() const { return static_cast<int>(lineas.size()); }

@@ -1,5 +1,6 @@
 #include "shell/host/FilasPorClave.h"
 
+#include <algorithm>
 #include <map>
 
 #include "shell/host/BasesDD.h"
@@ -9,17 +10,42 @@
 namespace travesa {
 
 FilasPorClave::FilasPorClave(Conexion& cn, std::string_view tabla, std::string_view columna,
-                             const std::vector<std::string>& claves, const Columnas& columnas)
-    : filaDeClave_(claves.size()), sueltas_(claves.size()) {
+                             const std::vector<std::string>& claves, const Columnas& columnas,
+                             std::vector<std::string> soloEstas)
+    : soloEstas_(std::move(soloEstas)), filaDeClave_(claves.size()), sueltas_(claves.size()) {
   LeeJuntas(cn, std::string(tabla), IdentificadorSeguro(columna), claves, columnas);
   LeeSueltas(cn, std::string(tabla), IdentificadorSeguro(columna), claves);
 }
 
-// Keys written exactly as the key the server gave a row get that row.
+// Keys written exactly as the key the server gave a row get that row. The
+// server finds each row's place in the list by walking it, so a long list is
+// asked in parts.
 void FilasPorClave::LeeJuntas(Conexion& cn, const std::string& tabla, const std::string& columna,
                               const std::vector<std::string>& claves, const Columnas& columnas) {
+  std::vector<std::string> distintas;
+  std::map<std::string, std::size_t> parteDe;
+  for (const std::string& c : claves)
+    if (parteDe.emplace(c, distintas.size() / kClavesPorConsulta).second) distintas.push_back(c);
+  for (std::size_t inicio = 0; inicio < distintas.size(); inicio += kClavesPorConsulta) {
+    const std::vector<std::string> parte(
+        distintas.begin() + static_cast<std::ptrdiff_t>(inicio),
+        distintas.begin() + static_cast<std::ptrdiff_t>(std::min(inicio + kClavesPorConsulta, distintas.size())));
+    const std::map<std::size_t, std::size_t> filaDeLugar = LeeParte(cn, tabla, columna, parte, columnas);
+    const ListaDeClaves lista(columna, parte);
+    const std::size_t n = juntas_.size() - 1;
+    for (std::size_t i = 0; i < claves.size(); ++i) {
+      if (parteDe.at(claves[i]) != inicio / kClavesPorConsulta) continue;
+      const auto f = filaDeLugar.find(lista.Lugar(claves[i]));
+      if (f != filaDeLugar.end()) filaDeClave_[i] = Fila{n, f->second};
+    }
+  }
+}
+
+std::map<std::size_t, std::size_t> FilasPorClave::LeeParte(Conexion& cn, const std::string& tabla,
+                                                           const std::string& columna,
+                                                           const std::vector<std::string>& claves,
+                                                           const Columnas& columnas) {
   const ListaDeClaves lista(columna, claves);
-  if (lista.Vacia()) return;
   std::vector<Valor> valores = lista.Valores();  // for Posicion()
   std::string extra;
   if (columnas) {
@@ -30,20 +56,21 @@ void FilasPorClave::LeeJuntas(Conexion& cn, const std::string& tabla, const std:
   const std::vector<Valor> filtro = lista.Valores();
   valores.insert(valores.end(), filtro.begin(), filtro.end());
   const std::string t = IdentificadorSeguro(tabla);
-  juntas_.Abre(cn,
-               cn.Prepara("SELECT " + lista.Posicion() + " AS TravesaClave, " + extra + t + ".* FROM " + t +
-                              " WHERE " + lista.Filtro(),
-                          valores),
-               tabla);
+  std::string propias;
+  for (const std::string& c : soloEstas_) propias += (propias.empty() ? "" : ", ") + t + "." + IdentificadorSeguro(c);
+  if (propias.empty()) propias = t + ".*";
+  RecordSet& rs = juntas_.emplace_back();
+  rs.Abre(cn,
+          cn.Prepara("SELECT " + lista.Posicion() + " AS TravesaClave, " + extra + propias + " FROM " + t + " WHERE " +
+                         lista.Filtro(),
+                     valores),
+          tabla);
   std::map<std::size_t, std::size_t> filaDeLugar;
-  for (std::size_t f = 0; !juntas_.Eof(); juntas_.MoveNext(), ++f) {
-    const long long k = juntas_.Fields("TravesaClave").Entero();
+  for (std::size_t f = 0; !rs.Eof(); rs.MoveNext(), ++f) {
+    const long long k = rs.Fields("TravesaClave").Entero();
     if (k >= 1) filaDeLugar.emplace(static_cast<std::size_t>(k), f);
   }
-  for (std::size_t i = 0; i < claves.size(); ++i) {
-    const auto f = filaDeLugar.find(lista.Lugar(claves[i]));
-    if (f != filaDeLugar.end()) filaDeClave_[i] = f->second;
-  }
+  return filaDeLugar;
 }
 
 // A key missing from the answer may be missing from the table, or be another
@@ -59,16 +86,20 @@ void FilasPorClave::LeeSueltas(Conexion& cn, const std::string& tabla, const std
     }
     preguntada.emplace(claves[i], i);
     auto p = std::make_unique<RecordSet>();
-    p->Abre(cn, cn.Prepara("SELECT * FROM " + IdentificadorSeguro(tabla) + " WHERE " + columna + " = ?", {Valor(claves[i])}), tabla);
+    p->Abre(
+        cn,
+        cn.Prepara("SELECT * FROM " + IdentificadorSeguro(tabla) + " WHERE " + columna + " = ?", {Valor(claves[i])}),
+        tabla);
     if (!p->Eof()) sueltas_[i] = std::move(p);
   }
 }
 
 const RecordSet* FilasPorClave::De(std::size_t i) {
   if (i >= filaDeClave_.size()) return nullptr;
-  if (filaDeClave_[i]) {
-    juntas_.IrA(*filaDeClave_[i]);
-    return &juntas_;
+  if (const std::optional<Fila>& f = filaDeClave_[i]) {
+    RecordSet& rs = juntas_[f->parte];
+    rs.IrA(f->fila);
+    return &rs;
   }
   return sueltas_[i].get();
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <optional>
+#include <set>
 #include <vector>
 
 #include "shell/host/BasesDD.h"
@@ -69,7 +70,7 @@ long PrimeroLibre(Conexion& cnn, const std::string& tabla, const Uso& uso, long 
   std::string sql;
   std::vector<Valor> valores;
   for (const std::string& columna : uso.columnas) {
-    if (!sql.empty()) sql += " UNION ";
+    if (!sql.empty()) sql += " UNION ALL ";
     const std::string c = IdentificadorSeguro(columna);
     sql += "SELECT " + c + " AS n FROM " + IdentificadorSeguro(tabla) + " WHERE " + c + " BETWEEN ? AND ?";
     valores.insert(valores.end(), {Valor(desde), Valor(hasta)});
@@ -77,10 +78,13 @@ long PrimeroLibre(Conexion& cnn, const std::string& tabla, const Uso& uso, long 
     sql += " AND Serie = ?";
     valores.emplace_back(*uso.serie);
   }
+  // In the order they come: sorting is cheaper here than on the server.
   RecordSet usados;
-  usados.Abre(cnn, cnn.Prepara(sql + " ORDER BY n", valores), "");
+  usados.Abre(cnn, cnn.Prepara(sql, valores), "");
+  std::set<long long> numeros;
+  for (; !usados.Eof(); usados.MoveNext()) numeros.insert(usados.Fields(0).Entero());
   long libre = desde;
-  for (; !usados.Eof() && usados.Fields(0).Entero() == libre; usados.MoveNext()) ++libre;
+  while (numeros.count(libre)) ++libre;
   return libre;
 }
 

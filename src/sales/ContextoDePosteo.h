@@ -3,6 +3,7 @@
 // read once per run, and the bundle rule of the lines.
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace travesa {
 
@@ -16,6 +17,8 @@ struct ContextoDePosteo {
   std::string textoDocumento;      // TipoDeDocumento::textoDocumento
   bool blSinExist = false;         // post products even when stock does not cover them
   int formaDePagoConfigurada = 0;  // "FDPEVACDPDV" of configura: payment form 1..8, 0 for none
+  // The product columns the documents use that the table has.
+  std::vector<std::string> columnasDeProductos = {};
 
   // Bundles of a line: its quantity over the product's average weight.
   static double Bultos(const LineaDeVenta& l, const RecordSet& producto);

@@ -69,7 +69,7 @@ VentaPosteada PedidoDeVenta::Graba(const ContextoDePosteo& c, const VentaPrepara
   // Products are read with one query, which also says whether each one's
   // free stock covers its line. A product of more than one line is asked
   // again line by line, after the lines before it took their share.
-  ProductosDeLaVenta productos(cn, v.lineas, !c.blSinExist);
+  ProductosDeLaVenta productos(cn, v.lineas, !c.blSinExist, c.columnasDeProductos);
   std::vector<DocumentoDeVenta::Campos> lineas;
   std::vector<const LineaDeVenta*> apartadas;
   for (std::size_t i = 0; i < v.lineas.size(); ++i) {

@@ -63,6 +63,11 @@ void PosteoDeVentas::Graba(VentasEnEspera& espera, ResultadoVentas& resultado, B
   // Each sale's writes go to the server together, inside its transaction.
   const Conexion::VariasALaVez juntas(contexto_.cn);
   const std::vector<unsigned> ids = espera.Ids();
+  try {
+    contexto_.columnasDeProductos = ColumnasDeProductos();
+  } catch (const ErrorTravesa&) {
+    contexto_.cn.TomaAvisosDeTexto();
+  }
   for (std::size_t inicio = 0; inicio < ids.size(); inicio += kVentasPorBloque) {
     const std::size_t fin = std::min(inicio + kVentasPorBloque, ids.size());
     // The staged lines, the clients and which sales were posted before are
@@ -91,9 +96,9 @@ void PosteoDeVentas::Graba(VentasEnEspera& espera, ResultadoVentas& resultado, B
 }
 
 // Of the product's columns a ticket or a remission copies or computes with,
-// those the table has (asked once a run): a missing one fails where it is used.
-const std::vector<std::string>& PosteoDeVentas::ColumnasDeProductos() {
-  if (columnasDeProductos_) return *columnasDeProductos_;
+// those the table has (asked once a run): a missing one fails where it is
+// used. When the server cannot say, all of them.
+std::vector<std::string> PosteoDeVentas::ColumnasDeProductos() {
   static constexpr const char* kUsadas[] = {"Clave",    "Descrip",   "IVA",    "ImpuestoAd",
                                             "PesoProm", "CostoProm", "Precio1"};
   std::string lista;
@@ -111,8 +116,7 @@ const std::vector<std::string>& PosteoDeVentas::ColumnasDeProductos() {
           "");
   std::vector<std::string> hay;
   for (; !rs.Eof(); rs.MoveNext()) hay.push_back(rs.Fields(0).Texto());
-  columnasDeProductos_ = hay;
-  return *columnasDeProductos_;
+  return hay;
 }
 
 std::unique_ptr<FilasPorClave> PosteoDeVentas::LeeProductos(std::vector<VentaPreparada>& ventas) {
@@ -122,7 +126,7 @@ std::unique_ptr<FilasPorClave> PosteoDeVentas::LeeProductos(std::vector<VentaPre
     for (const LineaDeVenta& l : v.lineas) codigos.push_back(l.producto);
   }
   auto productos = std::make_unique<FilasPorClave>(contexto_.cn, "productos", "Clave", codigos,
-                                                   FilasPorClave::Columnas(), ColumnasDeProductos());
+                                                   FilasPorClave::Columnas(), contexto_.columnasDeProductos);
   for (VentaPreparada& v : ventas) v.productos = productos.get();
   return productos;
 }

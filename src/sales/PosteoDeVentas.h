@@ -48,7 +48,7 @@ class PosteoDeVentas {
  private:
   // The products of all the sales' lines, in one query.
   std::unique_ptr<FilasPorClave> LeeProductos(std::vector<VentaPreparada>& ventas);
-  const std::vector<std::string>& ColumnasDeProductos();
+  std::vector<std::string> ColumnasDeProductos();
   // Whether each sale was posted before, in one query.
   std::vector<bool> YaPosteadas(const std::vector<VentaPreparada>& ventas);
   void GrabaVenta(VentaPreparada venta, std::optional<bool> yaPosteada, ResultadoVentas& resultado,
@@ -58,7 +58,6 @@ class PosteoDeVentas {
   ContextoDePosteo contexto_;
   const TipoDeDocumento& tipo_;
   Historial* historial_ = nullptr;
-  std::optional<std::vector<std::string>> columnasDeProductos_;
 };
 
 }  // namespace travesa

@@ -15,13 +15,14 @@ std::vector<std::string> Codigos(const std::vector<LineaDeVenta>& lineas) {
 }
 
 // The free stock compared by the server, in decimals, with the quantity of
-// the first line of each code.
+// the first line of each code of the list.
 FilasPorClave::Columnas Cubre(const std::vector<LineaDeVenta>& lineas) {
   return [&lineas](const ListaDeClaves& claves) {
     std::vector<Valor> valores = claves.Valores();
     std::string cubre = "(Existencia - PorVender) >= CASE " + claves.Posicion();
     std::vector<bool> puesta(claves.Cuantas() + 1, false);
     for (const LineaDeVenta& l : lineas) {
+      if (!claves.Tiene(l.producto)) continue;  // asked in another part of the list
       const std::size_t lugar = claves.Lugar(l.producto);
       if (puesta[lugar]) continue;
       puesta[lugar] = true;
@@ -34,9 +35,10 @@ FilasPorClave::Columnas Cubre(const std::vector<LineaDeVenta>& lineas) {
 
 }  // namespace
 
-ProductosDeLaVenta::ProductosDeLaVenta(Conexion& cn, const std::vector<LineaDeVenta>& lineas, bool libreCubre)
+ProductosDeLaVenta::ProductosDeLaVenta(Conexion& cn, const std::vector<LineaDeVenta>& lineas, bool libreCubre,
+                                       const std::vector<std::string>& soloEstas)
     : propias_(std::make_unique<FilasPorClave>(cn, "productos", "Clave", Codigos(lineas),
-                                               libreCubre ? Cubre(lineas) : FilasPorClave::Columnas())),
+                                               libreCubre ? Cubre(lineas) : FilasPorClave::Columnas(), soloEstas)),
       filas_(*propias_),
       cuantas_(lineas.size()) {}
 

@@ -4,6 +4,7 @@
 // (letter case, trailing blanks), as a lookup of each code alone would.
 #include <cstddef>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "shell/host/FilasPorClave.h"
@@ -18,7 +19,9 @@ class ProductosDeLaVenta {
   // With `libreCubre`, each row also tells whether its free stock
   // (Existencia - PorVender) covers the quantity of its line; meaningful only
   // for a product of a single line (see Compartido).
-  ProductosDeLaVenta(Conexion& cn, const std::vector<LineaDeVenta>& lineas, bool libreCubre = false);
+  // `soloEstas`: the product columns to read (all when empty).
+  ProductosDeLaVenta(Conexion& cn, const std::vector<LineaDeVenta>& lineas, bool libreCubre = false,
+                     const std::vector<std::string>& soloEstas = {});
   // The products read with a block of sales: the sale's `cuantas` lines are
   // the block's keys from `desde` on.
   ProductosDeLaVenta(FilasPorClave& bloque, std::size_t desde, std::size_t cuantas);

@@ -50,7 +50,10 @@ VentaPreparada VentaPreparada::Lee(Conexion& cn, unsigned id, std::vector<LineaD
 void VentaPreparada::LeeClientes(Conexion& cn, std::vector<VentaPreparada>& ventas) {
   std::vector<std::string> claves;
   for (const VentaPreparada& v : ventas) claves.push_back(v.venta().cliente);
-  FilasPorClave clientes(cn, "clientes", "Clave", claves);
+  // Only the columns the documents copy: a row of clientes is wide.
+  std::vector<std::string> columnas = {"Clave", "Nombre", "DCredito"};
+  for (const auto& [documento, columna] : kDatosCliente) columnas.emplace_back(columna);
+  FilasPorClave clientes(cn, "clientes", "Clave", claves, FilasPorClave::Columnas(), columnas);
   for (std::size_t i = 0; i < ventas.size(); ++i)
     if (const RecordSet* cliente = clientes.De(i)) ventas[i].TomaCliente(*cliente);
 }

@@ -306,6 +306,18 @@ TEST_F(PagosTest, CuentaSaldadaYPagadaOtraVezEnElMismoGrupo) {
   EXPECT_EQ(Dato("SELECT CantidadPago FROM edoctacli WHERE Clave='C013' AND CantidadPago>0"), "150.0000");
 }
 
+// A receivable paid off by one customer's payment and paid again by another
+// customer's in the same run: the second finds it gone, and the invoice is
+// not lowered twice.
+TEST_F(PagosTest, CuentaSaldadaPorOtroClienteEnLaMismaCorrida) {
+  const auto r = Aplica({Pago("C005", 1011, 100), Pago("C013", 1011, 40), Pago("C013", 1012, 10)});
+  ASSERT_EQ(r.aplicados.size(), 2u);
+  EXPECT_EQ(Dato("SELECT COUNT(*) FROM cxc WHERE Id = 1011"), "0");
+  EXPECT_EQ(Dato("SELECT GROUP_CONCAT(Saldo ORDER BY Id) FROM facturas WHERE Id IN (101,102)"), "0.0000,90.0000");
+  EXPECT_EQ(Dato("SELECT GROUP_CONCAT(CONCAT(Cantidad,'/',Factura) ORDER BY Cantidad) FROM anexopagosctes"),
+            "10.0000/102,40.0000/0,100.0000/101");
+}
+
 TEST_F(PagosTest, UnClienteQueFallaNoTocaNadaSuyoYLosDemasSeAplican) {
   Conexion cn = inst_.base().Conecta();
   cn.Execute(

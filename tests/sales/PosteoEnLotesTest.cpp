@@ -117,5 +117,32 @@ TEST(PosteoEnLotesTest, EscriturasJuntasSeDetienenEnLaPrimeraQueFalla) {
   EXPECT_EQ(base.Dato("SELECT Contenido FROM configura WHERE Dato = 'cuatro'"), "4; DROP TABLE configura");
 }
 
+// More codes than one query asks: each part of the list gets its rows, a
+// spelling in other letters finds its product wherever it falls, and for an
+// order the free stock is compared with each code's own line.
+TEST(PosteoEnLotesTest, MasProductosDeLosQueCabenEnUnaConsulta) {
+  prueba::BaseDePrueba base;
+  Conexion cn = base.Conecta();
+  base.Ejecuta(
+      "INSERT INTO productos (Clave, Descrip, Existencia) SELECT CONCAT('P', seq), CONCAT('Producto ', seq), seq "
+      "FROM seq_1_to_250");
+  std::vector<LineaDeVenta> lineas;
+  for (int i = 1; i <= 250; ++i) {
+    LineaDeVenta l;
+    l.producto = (i == 180 ? "p" : "P") + std::to_string(i);
+    l.cantidad = i % 2 == 0 ? i : i + 1;  // odd codes ask for more than they have
+    lineas.push_back(l);
+  }
+  ProductosDeLaVenta productos(cn, lineas, true);
+  for (std::size_t i = 0; i < lineas.size(); ++i) {
+    ASSERT_NE(productos.De(i), nullptr) << i;
+    EXPECT_EQ(Clave(productos.De(i)), "P" + std::to_string(i + 1));
+  }
+  EXPECT_TRUE(productos.LibreCubre(1));
+  EXPECT_FALSE(productos.LibreCubre(150));
+  EXPECT_TRUE(productos.LibreCubre(199));
+  EXPECT_EQ(productos.De(179)->Fields("Descrip").Texto(), "Producto 180");
+}
+
 }  // namespace
 }  // namespace travesa

@@ -125,6 +125,21 @@ TEST_F(VentasTest, VentaRepetidaPartidaOConOtroVendedor) {
   for (const char* f : {"ventas_tel1_1.sql", "ventas_tel1_2.sql", "ventas_tel2_1.sql"}) EXPECT_FALSE(EnSitio(f)) << f;
 }
 
+// A sale met again further down its file is the sale already taken: its
+// first lines make the document, and the file leaves the site.
+TEST_F(VentasTest, VentaQueVuelveAMitadDelArchivo) {
+  VentaDeTelefono a{"Dec 8, 2026 9:00:00 AM", "V01", "C1", "CO", "", 1, {}};
+  VentaDeTelefono b{"Dec 8, 2026 9:30:00 AM", "V01", "C2", "CO", "", 1, {}};
+  Sube("ventas_tel1_1.sql",
+       ArchivoDeVentas().Linea(a, "P1", 1, 30).Linea(b, "P2", 1, 15).Linea(a, "P3", 2, 10).Linea(b, "P1", 1, 30));
+  const ResultadoVentas r = Lee();
+  ASSERT_TRUE(r.Completo()) << Motivos(r);
+  EXPECT_EQ(r.posteadas.size(), 2u);
+  EXPECT_EQ(Filas("SELECT Cliente, Partidas, CAST(total AS DECIMAL(14,4)) FROM tickets ORDER BY Hora"),
+            (Lista{"C1|1|30.0000", "C2|1|15.0000"}));
+  EXPECT_FALSE(EnSitio("ventas_tel1_1.sql"));
+}
+
 TEST_F(VentasTest, SegundaLecturaNoGrabaNadaNuevo) {
   const ArchivoDeVentas a =
       ArchivoDeVentas()

@@ -29,6 +29,7 @@ class ListaDeClaves {
   const std::string* Clave(long long posicion) const;
   // The place (from 1) of a key of the list, written exactly the same.
   std::size_t Lugar(const std::string& clave) const { return lugar_.at(clave); }
+  bool Tiene(const std::string& clave) const { return lugar_.count(clave) != 0; }
 
  private:
   std::string columna_;

@@ -124,14 +124,36 @@ MYSQL* Conexion::mysql() {
   return mysql_.get();
 }
 
+void Conexion::SinRespuesta(std::string_view sql) {
+  MYSQL* m = mysql_.get();
+  if (mysql_errno(m) != 0) Falla(sql);
+  LanzaErrorBD(m, CR_SERVER_LOST, "el servidor no respondió a todas las instrucciones enviadas juntas", sql);
+}
+
 void Conexion::Falla(std::string_view sql) {
   MYSQL* m = mysql_.get();
   LanzaErrorBD(m, mysql_errno(m), mysql_error(m), sql);
 }
 
+st_mysql* Conexion::ParaEnviar() {
+  MYSQL* m = mysql();
+  if (comienzoPendiente_) {
+    comienzoPendiente_ = false;
+    if (mysql_real_query(m, "START TRANSACTION", 17) != 0) Falla("START TRANSACTION");
+  }
+  return m;
+}
+
 unsigned long long Conexion::Execute(std::string_view sql) {
   MYSQL* m = mysql();
-  if (mysql_real_query(m, sql.data(), sql.size()) != 0) Falla(sql);
+  if (comienzoPendiente_ && variasALaVez_) {
+    comienzoPendiente_ = false;
+    const std::string juntas = "START TRANSACTION;\n" + std::string(sql);
+    if (mysql_real_query(m, juntas.data(), juntas.size()) != 0) Falla("START TRANSACTION");
+    if (mysql_next_result(m) != 0) SinRespuesta(sql);
+  } else if (mysql_real_query(ParaEnviar(), sql.data(), sql.size()) != 0) {
+    Falla(sql);
+  }
   // A statement that happens to return rows leaves nothing pending.
   if (MYSQL_RES* r = mysql_store_result(m)) mysql_free_result(r);
   const my_ulonglong n = mysql_affected_rows(m);
@@ -188,7 +210,7 @@ std::string Conexion::Prepara(std::string_view sql, const std::vector<Valor>& va
 }
 
 Valor Conexion::Escalar(std::string_view sql) {
-  MYSQL* m = mysql();
+  MYSQL* m = ParaEnviar();
   if (mysql_real_query(m, sql.data(), sql.size()) != 0) Falla(sql);
   MYSQL_RES* r = mysql_store_result(m);
   if (r == nullptr) {
@@ -249,6 +271,7 @@ unsigned long long Conexion::Inserta(std::string_view tabla, const std::vector<s
     }
   }
   if (!binds.empty() && mysql_stmt_bind_param(st, binds.data()) != 0) Falla(sql);
+  ParaEnviar();
   if (mysql_stmt_execute(st) != 0) {
     const unsigned numero = mysql_stmt_errno(st);
     const std::string texto = mysql_stmt_error(st);
@@ -314,18 +337,23 @@ std::vector<unsigned long long> Conexion::EjecutaJuntas(const std::vector<std::s
     }
     return ids;
   }
-  std::string sql;
+  // A transaction not started yet starts with them.
+  const bool comienza = comienzoPendiente_;
+  comienzoPendiente_ = false;
+  std::string sql = comienza ? "START TRANSACTION" : "";
   for (const std::string& s : sentencias) sql += (sql.empty() ? "" : ";\n") + s;
   MYSQL* m = mysql();
   std::size_t i = 0;
   int estado = mysql_real_query(m, sql.data(), sql.size());
+  if (comienza && estado == 0) estado = mysql_next_result(m);
   while (estado == 0) {
     if (MYSQL_RES* r = mysql_store_result(m)) mysql_free_result(r);
     ids.push_back(mysql_insert_id(m));
     ++i;
     estado = mysql_next_result(m);
   }
-  if (estado > 0) Falla(sentencias[std::min(i, sentencias.size() - 1)]);
+  // A statement left without its answer: the connection went away.
+  if (estado > 0 || ids.size() < sentencias.size()) SinRespuesta(sentencias[std::min(i, sentencias.size() - 1)]);
   return ids;
 }
 
@@ -338,9 +366,22 @@ MYSQL_STMT* Conexion::Sentencia(const std::string& sql) {
   return sentencias_.emplace(sql, std::move(st)).first->second.get();
 }
 
-void Conexion::Comienza() { Execute("START TRANSACTION"); }
-void Conexion::Confirma() { Execute("COMMIT"); }
+void Conexion::Comienza() {
+  if (variasALaVez_) {
+    comienzoPendiente_ = true;
+    return;
+  }
+  Execute("START TRANSACTION");
+}
+void Conexion::Confirma() {
+  if (comienzoPendiente_) {
+    comienzoPendiente_ = false;
+    return;
+  }
+  Execute("COMMIT");
+}
 void Conexion::Deshace() {
+  comienzoPendiente_ = false;
   if (mysql_ != nullptr) mysql_real_query(mysql_.get(), "ROLLBACK", 8);
 }
 

@@ -96,6 +96,9 @@ class Conexion {
   // A value as an SQL literal: NULL, a number, or a quoted and escaped text.
   std::string Literal(const Valor& v);
 
+  // While VariasALaVez lives, the START TRANSACTION of Comienza travels with
+  // the transaction's first statement (one round trip less); a transaction
+  // that sent nothing ends without a word to the server.
   void Comienza();
   void Confirma();
   void Deshace();
@@ -109,6 +112,9 @@ class Conexion {
   const Insercion* UltimaInsercion(std::string_view tabla) const;
 
   st_mysql* mysql();
+  // The connection for a statement about to be sent: a transaction started
+  // and still unsent is sent first.
+  st_mysql* ParaEnviar();
 
   // Texts that Inserta and TextoDeInsercion stored with "?" for the letters
   // their columns cannot hold, as lines for the log (see ColumnasDeTexto).
@@ -118,6 +124,8 @@ class Conexion {
   std::vector<Valor> ParaColumnas(std::string_view tabla, const std::vector<std::string>& columnas,
                                   const std::vector<Valor>& valores);
   [[noreturn]] void Falla(std::string_view sql);
+  // Falla, or the connection lost when the server gave no error.
+  [[noreturn]] void SinRespuesta(std::string_view sql);
   void AjustaModoSql();
   st_mysql_stmt* Sentencia(const std::string& sql);
 
@@ -135,6 +143,7 @@ class Conexion {
   std::unique_ptr<st_mysql, CierraConexion> mysql_;
   DatosConexion datos_;
   bool variasALaVez_ = false;
+  bool comienzoPendiente_ = false;
   std::map<std::string, Insercion> inserciones_;
   ColumnasDeTexto columnasDeTexto_;
 };

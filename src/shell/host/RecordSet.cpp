@@ -39,7 +39,7 @@ const Valor& Nulo() {
 
 void RecordSet::Abre(Conexion& cn, std::string_view sql, std::string tabla) {
   Close();
-  MYSQL* m = cn.mysql();
+  MYSQL* m = cn.ParaEnviar();
   EnviaConsulta(m, sql);
   std::unique_ptr<MYSQL_RES, decltype(&mysql_free_result)> res(mysql_store_result(m), &mysql_free_result);
   if (!res) {

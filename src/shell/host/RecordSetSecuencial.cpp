@@ -7,7 +7,7 @@ namespace travesa {
 
 void RecordSetSecuencial::Abre(Conexion& cn, std::string_view sql) {
   Close();
-  MYSQL* m = cn.mysql();
+  MYSQL* m = cn.ParaEnviar();
   sql_ = std::string(sql.substr(0, 500));
   EnviaConsulta(m, sql);
   res_ = mysql_use_result(m);

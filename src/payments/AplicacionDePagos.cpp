@@ -17,6 +17,7 @@
 #include "shell/host/Lote.h"
 #include "shell/host/Movimientos.h"
 #include "shell/host/RecordSet.h"
+#include "shell/host/Subconsultas.h"
 #include "shell/host/Texto.h"
 #include "shell/host/Transaccion.h"
 #include "shell/host/Utilerias.h"
@@ -151,7 +152,9 @@ ResultadoAplicacion AplicacionDePagos::AplicarPagos(const std::vector<PagoAAplic
       if (bloque) {
         previo.repetido = bloque->repetidos[i - inicio];
         previo.cxcs = &bloque->cxcs;
-        for (const GrupoDePagos::Pago& p : grupo.pagos) previo.cxcs = pagadas.count(p.idCxc) ? nullptr : previo.cxcs;
+        const bool pagadaAntes = std::any_of(grupo.pagos.begin(), grupo.pagos.end(),
+                                             [&](const GrupoDePagos::Pago& p) { return pagadas.count(p.idCxc) != 0; });
+        if (pagadaAntes) previo.cxcs = nullptr;
       }
       for (const GrupoDePagos::Pago& p : grupo.pagos) pagadas.insert(p.idCxc);
       try {
@@ -178,16 +181,13 @@ std::optional<AplicacionDePagos::LeidoDelBloque> AplicacionDePagos::LeeBloque(co
                                                                               std::size_t inicio, std::size_t fin) {
   LeidoDelBloque leido;
   try {
-    std::string sql;
+    std::vector<std::string> consultas;
     std::vector<GrupoDePagos::Pago> todos;
     for (std::size_t i = inicio; i < fin; ++i) {
-      sql += (i > inicio ? ", (" : "SELECT (") + ConsultaRepetido(cn_, grupos[i]) + ") IS NOT NULL AS r" +
-             std::to_string(i - inicio);
+      consultas.push_back(ConsultaRepetido(cn_, grupos[i]));
       todos.insert(todos.end(), grupos[i].pagos.begin(), grupos[i].pagos.end());
     }
-    RecordSet rs;
-    rs.Abre(cn_, sql, "");
-    for (std::size_t k = 0; k < fin - inicio; ++k) leido.repetidos.push_back(!rs.Eof() && rs.Fields(k).Entero() != 0);
+    for (const Valor& v : Subconsultas::Valores(cn_, consultas)) leido.repetidos.push_back(!v.EsNulo());
     leido.cxcs = LeeCxcs(cn_, todos);
   } catch (const ErrorTravesa&) {
     return std::nullopt;
@@ -251,15 +251,17 @@ bool AplicacionDePagos::AplicaCliente(const GrupoDePagos& g, const Previo& previ
   for (const GrupoDePagos::Pago& p : g.pagos)
     decisiones.push_back({p.pago, DecisionesDePago::kAplicado, p.cantidad, g.cliente, p.idCxc});
   DecisionesDePago::AnotaAplicados(lote, decisiones, usuario);
-  bool primera = true;
+  // The first round may come read with the block.
+  const std::map<long, CxcPagada>* leidas = previo.cxcs;
   for (const std::vector<GrupoDePagos::Pago>& ronda : g.Rondas()) {
     // A receivable paid again is read after the earlier payment was written.
-    const bool leidas = primera && previo.cxcs != nullptr;
-    primera = false;
-    if (!leidas) lote.Envia();
     std::map<long, CxcPagada> propias;
-    if (!leidas) propias = LeeCxcs(cn_, ronda);
-    const std::map<long, CxcPagada>& cxcs = leidas ? *previo.cxcs : propias;
+    if (leidas == nullptr) {
+      lote.Envia();
+      propias = LeeCxcs(cn_, ronda);
+    }
+    const std::map<long, CxcPagada>& cxcs = leidas != nullptr ? *leidas : propias;
+    leidas = nullptr;
     for (const GrupoDePagos::Pago& p : ronda) {
       op_.Ceder();
       const auto c = cxcs.find(p.idCxc);

@@ -14,7 +14,9 @@
 #include "shell/host/Conexion.h"
 #include "shell/host/ErrorTravesa.h"
 #include "shell/host/FilasPorClave.h"
+#include "shell/host/ListaDeClaves.h"
 #include "shell/host/RecordSet.h"
+#include "shell/host/Subconsultas.h"
 #include "shell/host/Transaccion.h"
 #include "shell/host/libNalda.h"
 
@@ -86,7 +88,6 @@ void PosteoDeVentas::Graba(VentasEnEspera& espera, ResultadoVentas& resultado, B
       // Read again sale by sale, where each one fails alone.
       contexto_.cn.TomaAvisosDeTexto();
       yaPosteadas.reset();
-      for (VentaPreparada& v : ventas) v.productos = nullptr;
     }
     for (std::size_t k = 0; k < ventas.size(); ++k) {
       const std::optional<bool> ya = yaPosteadas ? std::optional<bool>((*yaPosteadas)[k]) : std::nullopt;
@@ -99,20 +100,14 @@ void PosteoDeVentas::Graba(VentasEnEspera& espera, ResultadoVentas& resultado, B
 // those the table has (asked once a run): a missing one fails where it is
 // used. When the server cannot say, all of them.
 std::vector<std::string> PosteoDeVentas::ColumnasDeProductos() {
-  static constexpr const char* kUsadas[] = {"Clave",    "Descrip",   "IVA",    "ImpuestoAd",
-                                            "PesoProm", "CostoProm", "Precio1"};
-  std::string lista;
-  std::vector<Valor> valores;
-  for (const char* c : kUsadas) {
-    lista += lista.empty() ? "?" : ",?";
-    valores.emplace_back(c);
-  }
+  const ListaDeClaves usadas("COLUMN_NAME",
+                             {"Clave", "Descrip", "IVA", "ImpuestoAd", "PesoProm", "CostoProm", "Precio1"});
   RecordSet rs;
   rs.Abre(contexto_.cn,
           contexto_.cn.Prepara("SELECT COLUMN_NAME FROM information_schema.COLUMNS WHERE TABLE_SCHEMA = DATABASE() AND "
-                               "TABLE_NAME = 'productos' AND COLUMN_NAME IN (" +
-                                   lista + ")",
-                               valores),
+                               "TABLE_NAME = 'productos' AND " +
+                                   usadas.Filtro(),
+                               usadas.Valores()),
           "");
   std::vector<std::string> hay;
   for (; !rs.Eof(); rs.MoveNext()) hay.push_back(rs.Fields(0).Texto());
@@ -132,15 +127,10 @@ std::unique_ptr<FilasPorClave> PosteoDeVentas::LeeProductos(std::vector<VentaPre
 }
 
 std::vector<bool> PosteoDeVentas::YaPosteadas(const std::vector<VentaPreparada>& ventas) {
+  std::vector<std::string> consultas;
+  for (const VentaPreparada& v : ventas) consultas.push_back(tipo_.consultaYaExiste(contexto_.cn, v));
   std::vector<bool> ya;
-  if (ventas.empty()) return ya;
-  std::string sql;
-  for (std::size_t k = 0; k < ventas.size(); ++k)
-    sql += (k ? ", (" : "SELECT (") + tipo_.consultaYaExiste(contexto_.cn, ventas[k]) + ") IS NOT NULL AS y" +
-           std::to_string(k);
-  RecordSet rs;
-  rs.Abre(contexto_.cn, sql, "");
-  for (std::size_t k = 0; k < ventas.size(); ++k) ya.push_back(!rs.Eof() && rs.Fields(k).Entero() != 0);
+  for (const Valor& v : Subconsultas::Valores(contexto_.cn, consultas)) ya.push_back(!v.EsNulo());
   return ya;
 }
 

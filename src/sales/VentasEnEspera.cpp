@@ -2,6 +2,8 @@
 
 #include "shell/host/Conexion.h"
 #include "shell/host/RecordSet.h"
+#include "shell/host/Subconsultas.h"
+#include "shell/host/Texto.h"
 
 namespace travesa {
 namespace {
@@ -73,17 +75,11 @@ std::string VentasEnEspera::ConsultaYaEsta(const LineaDeVenta& l) {
 }
 
 std::vector<std::optional<unsigned>> VentasEnEspera::YaEstan(const std::vector<const LineaDeVenta*>& primeras) {
+  std::vector<std::string> consultas;
+  for (const LineaDeVenta* l : primeras) consultas.push_back(ConsultaYaEsta(*l));
   std::vector<std::optional<unsigned>> ids;
-  if (primeras.empty()) return ids;
-  std::string sql;
-  for (std::size_t k = 0; k < primeras.size(); ++k)
-    sql += (k ? ", (" : "SELECT (") + ConsultaYaEsta(*primeras[k]) + ") AS y" + std::to_string(k);
-  RecordSet rs;
-  rs.Abre(cn_, sql, "");
-  for (std::size_t k = 0; k < primeras.size(); ++k) {
-    const Valor& id = rs.Eof() ? Valor() : rs.Fields(k);
+  for (const Valor& id : Subconsultas::Valores(cn_, consultas))
     ids.push_back(id.EsNulo() ? std::nullopt : std::optional<unsigned>(static_cast<unsigned>(id.Entero())));
-  }
   return ids;
 }
 
@@ -116,9 +112,7 @@ void VentasEnEspera::AgregaVarias(const std::vector<std::pair<unsigned, const st
 
 void VentasEnEspera::Quita(const std::vector<unsigned>& ids) {
   if (ids.empty()) return;
-  std::string lista;
-  for (const unsigned id : ids) lista += (lista.empty() ? "" : ",") + std::to_string(id);
-  cn_.Execute("DELETE FROM tmpventassql WHERE Id IN (" + lista + ")");
+  cn_.Execute("DELETE FROM tmpventassql WHERE Id IN (" + texto::ListaDeNumeros({ids.begin(), ids.end()}) + ")");
 }
 
 std::vector<unsigned> VentasEnEspera::Ids() {

@@ -26,26 +26,24 @@ void FilasPorClave::LeeJuntas(Conexion& cn, const std::string& tabla, const std:
   std::map<std::string, std::size_t> parteDe;
   for (const std::string& c : claves)
     if (parteDe.emplace(c, distintas.size() / kClavesPorConsulta).second) distintas.push_back(c);
+  // Per part, its list and the row of each place in it.
+  std::vector<ListaDeClaves> listas;
+  std::vector<std::map<std::size_t, std::size_t>> filasDeLugar;
   for (std::size_t inicio = 0; inicio < distintas.size(); inicio += kClavesPorConsulta) {
-    const std::vector<std::string> parte(
-        distintas.begin() + static_cast<std::ptrdiff_t>(inicio),
-        distintas.begin() + static_cast<std::ptrdiff_t>(std::min(inicio + kClavesPorConsulta, distintas.size())));
-    const std::map<std::size_t, std::size_t> filaDeLugar = LeeParte(cn, tabla, columna, parte, columnas);
-    const ListaDeClaves lista(columna, parte);
-    const std::size_t n = juntas_.size() - 1;
-    for (std::size_t i = 0; i < claves.size(); ++i) {
-      if (parteDe.at(claves[i]) != inicio / kClavesPorConsulta) continue;
-      const auto f = filaDeLugar.find(lista.Lugar(claves[i]));
-      if (f != filaDeLugar.end()) filaDeClave_[i] = Fila{n, f->second};
-    }
+    const std::size_t fin = std::min(inicio + kClavesPorConsulta, distintas.size());
+    listas.emplace_back(columna, std::vector<std::string>(distintas.begin() + static_cast<std::ptrdiff_t>(inicio),
+                                                          distintas.begin() + static_cast<std::ptrdiff_t>(fin)));
+    filasDeLugar.push_back(LeeParte(cn, tabla, listas.back(), columnas));
+  }
+  for (std::size_t i = 0; i < claves.size(); ++i) {
+    const std::size_t parte = parteDe.at(claves[i]);
+    const auto f = filasDeLugar[parte].find(listas[parte].Lugar(claves[i]));
+    if (f != filasDeLugar[parte].end()) filaDeClave_[i] = Fila{parte, f->second};
   }
 }
 
 std::map<std::size_t, std::size_t> FilasPorClave::LeeParte(Conexion& cn, const std::string& tabla,
-                                                           const std::string& columna,
-                                                           const std::vector<std::string>& claves,
-                                                           const Columnas& columnas) {
-  const ListaDeClaves lista(columna, claves);
+                                                           const ListaDeClaves& lista, const Columnas& columnas) {
   std::vector<Valor> valores = lista.Valores();  // for Posicion()
   std::string extra;
   if (columnas) {

@@ -51,8 +51,10 @@ class FilasPorClave {
   // Distinct keys asked in one query.
   static constexpr std::size_t kClavesPorConsulta = 100;
 
-  std::map<std::size_t, std::size_t> LeeParte(Conexion& cn, const std::string& tabla, const std::string& columna,
-                                              const std::vector<std::string>& claves, const Columnas& columnas);
+  // The rows of one part of the list; the place of each row in the list,
+  // with the row of the part's record set that holds it.
+  std::map<std::size_t, std::size_t> LeeParte(Conexion& cn, const std::string& tabla, const ListaDeClaves& lista,
+                                              const Columnas& columnas);
   void LeeJuntas(Conexion& cn, const std::string& tabla, const std::string& columna,
                  const std::vector<std::string>& claves, const Columnas& columnas);
   void LeeSueltas(Conexion& cn, const std::string& tabla, const std::string& columna,

@@ -4,6 +4,7 @@
 #include <mysql.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -144,7 +145,7 @@ st_mysql* Conexion::ParaEnviar() {
   return m;
 }
 
-unsigned long long Conexion::Execute(std::string_view sql) {
+void Conexion::Envia(std::string_view sql) {
   MYSQL* m = mysql();
   if (comienzoPendiente_ && variasALaVez_) {
     comienzoPendiente_ = false;
@@ -154,10 +155,27 @@ unsigned long long Conexion::Execute(std::string_view sql) {
   } else if (mysql_real_query(ParaEnviar(), sql.data(), sql.size()) != 0) {
     Falla(sql);
   }
+}
+
+unsigned long long Conexion::Execute(std::string_view sql) {
+  Envia(sql);
+  MYSQL* m = mysql();
   // A statement that happens to return rows leaves nothing pending.
   if (MYSQL_RES* r = mysql_store_result(m)) mysql_free_result(r);
   const my_ulonglong n = mysql_affected_rows(m);
   return n == static_cast<my_ulonglong>(-1) ? 0 : n;
+}
+
+// What the statement just answered left in LAST_INSERT_ID() or, when it
+// returned rows, the whole number its first row starts with.
+unsigned long long Conexion::NumeroDeRespuesta() {
+  MYSQL* m = mysql();
+  MYSQL_RES* r = mysql_store_result(m);
+  if (r == nullptr) return mysql_insert_id(m);
+  std::unique_ptr<MYSQL_RES, decltype(&mysql_free_result)> res(r, &mysql_free_result);
+  const MYSQL_ROW fila = mysql_fetch_row(r);
+  if (fila == nullptr || mysql_num_fields(r) == 0 || fila[0] == nullptr) return 0;
+  return std::strtoull(fila[0], nullptr, 10);
 }
 
 unsigned long long Conexion::UltimoId() { return mysql_insert_id(mysql()); }
@@ -332,8 +350,8 @@ std::vector<unsigned long long> Conexion::EjecutaJuntas(const std::vector<std::s
   std::vector<unsigned long long> ids;
   if (!variasALaVez_ || sentencias.size() < 2) {
     for (const std::string& s : sentencias) {
-      Execute(s);
-      ids.push_back(UltimoId());
+      Envia(s);
+      ids.push_back(NumeroDeRespuesta());
     }
     return ids;
   }
@@ -347,8 +365,7 @@ std::vector<unsigned long long> Conexion::EjecutaJuntas(const std::vector<std::s
   int estado = mysql_real_query(m, sql.data(), sql.size());
   if (comienza && estado == 0) estado = mysql_next_result(m);
   while (estado == 0) {
-    if (MYSQL_RES* r = mysql_store_result(m)) mysql_free_result(r);
-    ids.push_back(mysql_insert_id(m));
+    ids.push_back(NumeroDeRespuesta());
     ++i;
     estado = mysql_next_result(m);
   }

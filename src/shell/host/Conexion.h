@@ -91,7 +91,7 @@ class Conexion {
   };
   // Statements without rows, in order; the first that fails stops the rest
   // and throws ErrorBD naming it. Returns what each left in LAST_INSERT_ID()
-  // (see UltimoId).
+  // (see UltimoId) or, for a SELECT of one number, that number.
   std::vector<unsigned long long> EjecutaJuntas(const std::vector<std::string>& sentencias);
   // A value as an SQL literal: NULL, a number, or a quoted and escaped text.
   std::string Literal(const Valor& v);
@@ -123,6 +123,9 @@ class Conexion {
  private:
   std::vector<Valor> ParaColumnas(std::string_view tabla, const std::vector<std::string>& columnas,
                                   const std::vector<Valor>& valores);
+  // Sends one statement, with the START TRANSACTION still unsent.
+  void Envia(std::string_view sql);
+  unsigned long long NumeroDeRespuesta();
   [[noreturn]] void Falla(std::string_view sql);
   // Falla, or the connection lost when the server gave no error.
   [[noreturn]] void SinRespuesta(std::string_view sql);

@@ -6,6 +6,7 @@
 #include "shell/host/Conexion.h"
 #include "shell/host/ErrorTravesa.h"
 #include "shell/host/LlaveUnica.h"
+#include "shell/host/Texto.h"
 #include "shell/host/Valor.h"
 
 namespace travesa {
@@ -24,10 +25,48 @@ std::string Insercion(Conexion& cn, const Contadores::Avance& a) {
                     {Valor(a.dato)});
 }
 
+// Whether no two counters may name the same row (the key compares without
+// case and trailing spaces).
+bool Distintos(const std::vector<Contadores::Avance>& avances) {
+  std::set<std::string> vistos;
+  for (const Contadores::Avance& a : avances) {
+    std::string d = texto::Mayusculas(a.dato);
+    while (!d.empty() && d.back() == ' ') d.pop_back();
+    if (!vistos.insert(d).second) return false;
+  }
+  return true;
+}
+
+std::string Variable(std::size_t i) { return "@travesa_contador" + std::to_string(i + 1); }
+
+// Several counters in one statement: each row's new number is kept in its
+// own variable, read back in the same round trip.
+std::vector<std::string> InsercionJunta(Conexion& cn, const std::vector<Contadores::Avance>& avances) {
+  std::string filas, casos;
+  std::vector<Valor> datos, valores;
+  for (std::size_t i = 0; i < avances.size(); ++i) {
+    filas += std::string(i ? ", " : "") + "(?, (" + Variable(i) + " := " + avances[i].primero + "))";
+    casos += " WHEN ? THEN (" + Variable(i) + " := " + avances[i].siguiente + ")";
+    datos.emplace_back(avances[i].dato);
+  }
+  valores = datos;
+  valores.insert(valores.end(), datos.begin(), datos.end());
+  std::vector<std::string> sentencias = {cn.Prepara("INSERT INTO sistema (Dato, Contenido) VALUES " + filas +
+                                                        " ON DUPLICATE KEY UPDATE Contenido = CASE Dato" + casos +
+                                                        " ELSE Contenido END",
+                                                    valores)};
+  for (std::size_t i = 0; i < avances.size(); ++i) sentencias.push_back("SELECT " + Variable(i));
+  return sentencias;
+}
+
 }  // namespace
 
 std::vector<long long> Contadores::Avanza(Conexion& cn, const std::vector<Avance>& avances) {
   if (!LlaveUnica::Tiene(cn, "sistema", "Dato")) return AvanzaSinLlave(cn, avances);
+  if (avances.size() > 1 && Distintos(avances)) {
+    const std::vector<unsigned long long> ids = cn.EjecutaJuntas(InsercionJunta(cn, avances));
+    return {ids.begin() + 1, ids.end()};
+  }
   std::vector<std::string> sentencias;
   for (const Avance& a : avances) sentencias.push_back(Insercion(cn, a));
   const std::vector<unsigned long long> ids = cn.EjecutaJuntas(sentencias);

@@ -69,27 +69,35 @@ void Movimientos::CalculaEdoCta(long long idMovimiento, Lote& lote, std::string_
   const std::string saldos = IdentificadorSeguro(tablaSaldos);
   // No entry with that Id: the variable is NULL and nothing changes.
   lote.Execute("SET @travesa_cliente = (SELECT Clave FROM " + edo + " WHERE Id = " + std::to_string(idMovimiento) +
-               " ORDER BY AutoInc DESC LIMIT 1), @travesa_corrido = 0");
+               " ORDER BY AutoInc DESC LIMIT 1), @travesa_corrido = 0, @travesa_filas = 0, @travesa_cargos = 0, "
+               "@travesa_abonos = 0, @travesa_saldo = 0, @travesa_ultimo = NULL");
   // The running balance in date order, with a variable instead of a window
-  // function: MySQL 5.5 to 5.7 and MariaDB before 10.2 have none.
+  // function: MySQL 5.5 to 5.7 and MariaDB before 10.2 have none. The same
+  // walk adds up the customer's totals (CONCAT_WS evaluates every argument
+  // and its length times 0 adds nothing); the last date met in that order
+  // is the latest.
   lote.Execute("UPDATE " + edo + " SET Saldo = (@travesa_corrido := @travesa_corrido + CantidadCargo - CantidadPago) " +
+               "+ 0 * LENGTH(CONCAT_WS(',', @travesa_filas := @travesa_filas + 1, " +
+               "@travesa_cargos := @travesa_cargos + COALESCE(CantidadCargo, 0), " +
+               "@travesa_abonos := @travesa_abonos + COALESCE(CantidadPago, 0), " +
+               "@travesa_saldo := @travesa_saldo + COALESCE(CantidadCargo - CantidadPago, 0), " +
+               "@travesa_ultimo := COALESCE(Fecha, @travesa_ultimo))) " +
                "WHERE Clave = @travesa_cliente ORDER BY Fecha, Hora, AutoInc");
-  const std::string totales = "SELECT Clave, SUM(CantidadCargo) AS Cargos, SUM(CantidadPago) AS Abonos, " +
-                              std::string("SUM(CantidadCargo - CantidadPago) AS Saldo, MAX(Fecha) AS Ultimo FROM ") +
-                              edo + " WHERE Clave = @travesa_cliente GROUP BY Clave";
+  const std::string totales =
+      "SELECT @travesa_cliente, @travesa_cargos, @travesa_abonos, @travesa_saldo, @travesa_ultimo FROM DUAL "
+      "WHERE @travesa_filas > 0";
+  const std::string columnas = " (Clave, Cargos, Abonos, Saldo, UltimoMovimiento) ";
+  const std::string asigna =
+      "Cargos = @travesa_cargos, Abonos = @travesa_abonos, Saldo = @travesa_saldo, "
+      "UltimoMovimiento = @travesa_ultimo";
   if (LlaveUnica::Tiene(lote.cn(), tablaSaldos, "Clave")) {
-    lote.Execute("INSERT INTO " + saldos + " (Clave, Cargos, Abonos, Saldo, UltimoMovimiento) " +
-                 "SELECT t.Clave, t.Cargos, t.Abonos, t.Saldo, t.Ultimo FROM (" + totales + ") t " +
-                 "ON DUPLICATE KEY UPDATE Cargos = t.Cargos, Abonos = t.Abonos, Saldo = t.Saldo, " +
-                 "UltimoMovimiento = t.Ultimo");
+    lote.Execute("INSERT INTO " + saldos + columnas + totales + " ON DUPLICATE KEY UPDATE " + asigna);
     return;
   }
   // Without a key on Clave the balances row is updated, then added when missing.
-  lote.Execute("UPDATE " + saldos + " s JOIN (" + totales + ") t ON s.Clave = t.Clave " +
-               "SET s.Cargos = t.Cargos, s.Abonos = t.Abonos, s.Saldo = t.Saldo, s.UltimoMovimiento = t.Ultimo");
-  lote.Execute("INSERT INTO " + saldos + " (Clave, Cargos, Abonos, Saldo, UltimoMovimiento) " +
-               "SELECT Clave, Cargos, Abonos, Saldo, Ultimo FROM (" + totales + ") t " +
-               "WHERE NOT EXISTS (SELECT 1 FROM " + saldos + " s WHERE s.Clave = t.Clave)");
+  lote.Execute("UPDATE " + saldos + " SET " + asigna + " WHERE Clave = @travesa_cliente AND @travesa_filas > 0");
+  lote.Execute("INSERT INTO " + saldos + columnas + totales + " AND NOT EXISTS (SELECT 1 FROM " + saldos +
+               " s WHERE s.Clave = @travesa_cliente)");
 }
 
 }  // namespace travesa

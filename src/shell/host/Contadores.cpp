@@ -43,13 +43,13 @@ std::string Variable(std::size_t i) { return "@travesa_contador" + std::to_strin
 // own variable, read back in the same round trip.
 std::vector<std::string> InsercionJunta(Conexion& cn, const std::vector<Contadores::Avance>& avances) {
   std::string filas, casos;
-  std::vector<Valor> datos, valores;
+  std::vector<Valor> datos;
   for (std::size_t i = 0; i < avances.size(); ++i) {
     filas += std::string(i ? ", " : "") + "(?, (" + Variable(i) + " := " + avances[i].primero + "))";
     casos += " WHEN ? THEN (" + Variable(i) + " := " + avances[i].siguiente + ")";
     datos.emplace_back(avances[i].dato);
   }
-  valores = datos;
+  std::vector<Valor> valores = datos;  // once for the rows, once for the cases
   valores.insert(valores.end(), datos.begin(), datos.end());
   std::vector<std::string> sentencias = {cn.Prepara("INSERT INTO sistema (Dato, Contenido) VALUES " + filas +
                                                         " ON DUPLICATE KEY UPDATE Contenido = CASE Dato" + casos +

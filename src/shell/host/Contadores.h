@@ -1,12 +1,13 @@
 #pragma once
 // The counters of the point-of-sale system, rows of `sistema` (Dato,
 // Contenido). With a unique key on Dato a counter is drawn by one
-// INSERT ... ON DUPLICATE KEY UPDATE that creates or advances its row. Older
-// installations have no such key, and that statement would add a row at
-// every draw: there the counter is advanced by an UPDATE that locks the
-// table's rows, and a missing row is created once under a named lock. Either
-// way the number is left in LAST_INSERT_ID() and read from the server's
-// answer.
+// INSERT ... ON DUPLICATE KEY UPDATE that creates or advances its row, and
+// several counters by one such statement of many rows. Older installations
+// have no such key, and that statement would add a row at every draw: there
+// the counter is advanced by an UPDATE that locks the table's rows, and a
+// missing row is created once under a named lock. A single number is left in
+// LAST_INSERT_ID() and read from the server's answer; several are kept in
+// variables and read back in the same round trip.
 #include <string>
 #include <string_view>
 #include <vector>

@@ -8,6 +8,7 @@
 namespace travesa {
 
 class Conexion;
+class LibreDeProductos;
 class RecordSet;
 struct LineaDeVenta;
 
@@ -19,6 +20,8 @@ struct ContextoDePosteo {
   int formaDePagoConfigurada = 0;  // "FDPEVACDPDV" of configura: payment form 1..8, 0 for none
   // The product columns the documents use that the table has.
   std::vector<std::string> columnasDeProductos = {};
+  // The free stock of the block's products, for orders read with their block.
+  LibreDeProductos* libre = nullptr;
 
   // Bundles of a line: its quantity over the product's average weight.
   static double Bultos(const LineaDeVenta& l, const RecordSet& producto);

@@ -2,6 +2,7 @@
 
 #include "sales/ContextoDePosteo.h"
 #include "sales/DocumentoDeVenta.h"
+#include "sales/LibreDeProductos.h"
 #include "sales/ProductosDeLaVenta.h"
 #include "sales/VentaPreparada.h"
 #include "shell/host/Conexion.h"
@@ -49,6 +50,25 @@ void ApartaJuntas(Lote& lote, const std::vector<const LineaDeVenta*>& lineas) {
       valores));
 }
 
+std::string Clave(const RecordSet& producto) { return producto.Fields("Clave").Texto(); }
+std::string Cantidad(const LineaDeVenta& l) { return Valor(l.cantidad).Texto(); }
+std::string Libre(const RecordSet& producto) {
+  return producto.TieneColumna("TravesaLibre") ? producto.Fields("TravesaLibre").Texto() : std::string();
+}
+
+// Whether the free stock read with the block decides every line of the sale:
+// each code names one row at most, and each figure is exact to the scale.
+bool DecideElBloque(const ContextoDePosteo& c, const VentaPreparada& v) {
+  if (v.productos == nullptr) return false;
+  if (c.blSinExist) return true;
+  if (c.libre == nullptr || !LlaveUnica::Tiene(c.cn, "productos", "Clave")) return false;
+  ProductosDeLaVenta productos(*v.productos, v.primeraLinea, v.lineas.size());
+  for (std::size_t i = 0; i < v.lineas.size(); ++i)
+    if (const RecordSet* p = productos.De(i); p && !c.libre->Sabe(Clave(*p), Libre(*p), Cantidad(v.lineas[i])))
+      return false;
+  return true;
+}
+
 }  // namespace
 
 std::string PedidoDeVenta::ConsultaYaExiste(Conexion& cn, const VentaPreparada& v) {
@@ -66,10 +86,14 @@ VentaPosteada PedidoDeVenta::Graba(const ContextoDePosteo& c, const VentaPrepara
 
   Lote lote(cn);
   DocumentoDeVenta::LimpiaLineas(lote, "pedidosdetalle", id);
-  // Products are read with one query, which also says whether each one's
-  // free stock covers its line. A product of more than one line is asked
-  // again line by line, after the lines before it took their share.
-  ProductosDeLaVenta productos(cn, v.lineas, !c.blSinExist, c.columnasDeProductos);
+  // The products read with the block decide the lines when their free stock
+  // is known to the scale (see LibreDeProductos). Otherwise they are read
+  // with one query, which also says whether each one's free stock covers its
+  // line, and a product of more than one line is asked again line by line,
+  // after the lines before it took their share.
+  const bool delBloque = DecideElBloque(c, v);
+  ProductosDeLaVenta productos = delBloque ? ProductosDeLaVenta(*v.productos, v.primeraLinea, v.lineas.size())
+                                           : ProductosDeLaVenta(cn, v.lineas, !c.blSinExist, c.columnasDeProductos);
   std::vector<DocumentoDeVenta::Campos> lineas;
   std::vector<const LineaDeVenta*> apartadas;
   for (std::size_t i = 0; i < v.lineas.size(); ++i) {
@@ -78,17 +102,22 @@ VentaPosteada PedidoDeVenta::Graba(const ContextoDePosteo& c, const VentaPrepara
     RecordSet conExistencia;
     const RecordSet* p = productos.De(i);
     if (!c.blSinExist) {
-      if (solo) {
+      if (delBloque) {
+        if (p != nullptr && !c.libre->Aparta(Clave(*p), Libre(*p), Cantidad(l))) p = nullptr;
+      } else if (solo) {
         if (!productos.LibreCubre(i)) p = nullptr;
       } else {
         p = ConExistencia(cn, l, conExistencia) ? &conExistencia : nullptr;
       }
       if (p == nullptr) continue;  // not enough stock: left out of the order
+      if (!delBloque && c.libre != nullptr) c.libre->Anota(Clave(*p), Cantidad(l));
     }
     lineas.push_back(DocumentoDeVenta::Linea(id, static_cast<int>(lineas.size()) + 1, l, p));
     if (p == nullptr) continue;
     if (solo) {
       apartadas.push_back(&l);
+    } else if (delBloque) {
+      lote.Execute(Aparta(cn, l));
     } else {
       cn.Execute(Aparta(cn, l));
     }

@@ -33,7 +33,9 @@ PosteoDeVentas::PosteoDeVentas(Conexion& cn, const BasesDD& bd, const TipoDeDocu
                                std::string_view serie)
     : contexto_{cn, SerieElegida(serie), std::string(tipo.textoDocumento), blSinExist,
                 static_cast<int>(libNalda::prVal(bd.LeeDato("FDPEVACDPDV", cn, "configura")))},
-      tipo_(tipo) {}
+      tipo_(tipo) {
+  contexto_.libre = &libre_;
+}
 
 std::string PosteoDeVentas::Motivo(const std::exception& e) {
   const std::string texto = e.what();
@@ -83,7 +85,7 @@ void PosteoDeVentas::Graba(VentasEnEspera& espera, ResultadoVentas& resultado, B
     try {
       VentaPreparada::LeeClientes(contexto_.cn, ventas);
       yaPosteadas = YaPosteadas(ventas);
-      if (!tipo_.existenciaAlGrabar) productos = LeeProductos(ventas);
+      productos = LeeProductos(ventas);
     } catch (const ErrorTravesa&) {
       // Read again sale by sale, where each one fails alone.
       contexto_.cn.TomaAvisosDeTexto();
@@ -120,8 +122,15 @@ std::unique_ptr<FilasPorClave> PosteoDeVentas::LeeProductos(std::vector<VentaPre
     v.primeraLinea = codigos.size();
     for (const LineaDeVenta& l : v.lineas) codigos.push_back(l.producto);
   }
-  auto productos = std::make_unique<FilasPorClave>(contexto_.cn, "productos", "Clave", codigos,
-                                                   FilasPorClave::Columnas(), contexto_.columnasDeProductos);
+  // Orders that need stock also read its free part, computed by the server.
+  FilasPorClave::Columnas libre;
+  if (tipo_.existenciaAlGrabar && !contexto_.blSinExist)
+    libre = [](const ListaDeClaves&) {
+      return std::make_pair(std::string("(Existencia - PorVender) AS TravesaLibre"), std::vector<Valor>());
+    };
+  auto productos = std::make_unique<FilasPorClave>(contexto_.cn, "productos", "Clave", codigos, libre,
+                                                   contexto_.columnasDeProductos);
+  libre_.Nuevo();
   for (VentaPreparada& v : ventas) v.productos = productos.get();
   return productos;
 }
@@ -158,6 +167,7 @@ void PosteoDeVentas::GrabaVenta(VentaPreparada venta, std::optional<bool> yaPost
     // pending, for the next start to check.
     confirmando = true;
     transaccion.Confirma();
+    libre_.Confirma();
     if (historial_) historial_->DocumentoConfirmado(pendiente);
     for (const std::string& aviso : contexto_.cn.TomaAvisosDeTexto())
       bitacora.Escribe("Venta de " + primera.cliente + " (" + primera.archivo + "): " + aviso);
@@ -168,6 +178,8 @@ void PosteoDeVentas::GrabaVenta(VentaPreparada venta, std::optional<bool> yaPost
     resultado.posteadas.push_back(std::move(posteada));
   } catch (const ErrorTravesa& e) {
     contexto_.cn.TomaAvisosDeTexto();  // nothing of the sale was stored
+    // Tables without transactions keep what a failed sale wrote.
+    libre_.Desconoce();
     const VentaFallida falla{primera.archivo, primera.fecha, primera.hora, primera.cliente, Motivo(e)};
     if (historial_) {
       if (!confirmando) historial_->DocumentoDescartado(pendiente);

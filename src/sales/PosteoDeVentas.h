@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "sales/ContextoDePosteo.h"
+#include "sales/LibreDeProductos.h"
 #include "sales/ResultadoVentas.h"
 #include "sales/VentaPreparada.h"
 
@@ -30,6 +31,8 @@ class PosteoDeVentas {
   // Every sale becomes a document of kind `tipo`. `serie` as the operator
   // chose it ("N/A" or empty for none). Reads the run's settings once.
   PosteoDeVentas(Conexion& cn, const BasesDD& bd, const TipoDeDocumento& tipo, bool blSinExist, std::string_view serie);
+  PosteoDeVentas(const PosteoDeVentas&) = delete;
+  PosteoDeVentas& operator=(const PosteoDeVentas&) = delete;
 
   // Posts every staged sale; the Ids of the sales that failed are added to
   // `fallidas`.
@@ -57,6 +60,7 @@ class PosteoDeVentas {
 
   ContextoDePosteo contexto_;
   const TipoDeDocumento& tipo_;
+  LibreDeProductos libre_;
   Historial* historial_ = nullptr;
 };
 

@@ -23,8 +23,8 @@ struct TipoDeDocumento {
   // The query that gives a row when the sale was already posted as this kind.
   std::string (*consultaYaExiste)(Conexion& cn, const VentaPreparada& v);
   VentaPosteada (*graba)(const ContextoDePosteo& c, const VentaPreparada& v);
-  // Its products are read as each sale posts, for the free stock they have
-  // then (orders); otherwise a block of sales at a time.
+  // Its lines take only the stock that is free (orders, unless the run
+  // posts products without stock).
   bool existenciaAlGrabar = false;
 
   static const TipoDeDocumento& Ticket();

@@ -172,5 +172,35 @@ TEST_F(DocumentosTest, PedidosApartanLaExistenciaYDejanFueraLoQueNoAlcanza) {
   EXPECT_EQ(Dato("SELECT Serie FROM pedidos WHERE Factura = 42"), "");
 }
 
+// Orders of one run share the free stock: each takes what the ones posted
+// before it left, and an order that failed and was rolled back leaves its
+// share free.
+TEST_F(DocumentosTest, PedidosDeUnaCorridaSeRepartenLaExistenciaLibre) {
+  Ejecuta(
+      "CREATE TRIGGER rechaza_treinta BEFORE INSERT ON pedidosdetalle FOR EACH ROW "
+      "IF NEW.Cantidad = 30 THEN SIGNAL SQLSTATE '45000' SET MESSAGE_TEXT = 'Partida rechazada por la prueba'; END IF");
+  ArchivoDeVentas archivo;
+  const auto pedido = [&archivo](const char* hora, double cantidad) {
+    const VentaDeTelefono v{std::string("Dec 8, 2026 ") + hora + " AM", "V03", "C1", "CO", "", 1, {}};
+    archivo.Linea(v, "P1", cantidad, 30).Linea(v, "P3", 1, 10);
+  };
+  pedido("9:00:00", 60);    // P1 has 100 free
+  pedido("9:01:00", 30);    // fails after reserving
+  pedido("9:02:00", 40.5);  // 40 left: P1 left out
+  pedido("9:03:00", 39.75);
+  pedido("9:04:00", 0.25);
+  pedido("9:05:00", 0.0001);
+  Sube("ventas_tel3_1.sql", archivo);
+  const ResultadoVentas r = Lee("P");
+  ASSERT_EQ(r.fallidas.size(), 1u);
+  EXPECT_EQ(r.fallidas[0].hora, "09:01:00");
+  EXPECT_EQ(Filas("SELECT p.Hora, d.Producto, d.Cantidad FROM pedidos p JOIN pedidosdetalle d USING (Id) "
+                  "WHERE d.Producto = 'P1' ORDER BY p.Hora"),
+            (Lista{"09:00:00|P1|60.0000", "09:03:00|P1|39.7500", "09:04:00|P1|0.2500"}));
+  EXPECT_EQ(Dato("SELECT COUNT(*) FROM pedidosdetalle WHERE Producto = 'P3'"), "5");
+  EXPECT_EQ(Filas("SELECT Clave, PorVender FROM productos WHERE Clave IN ('P1', 'P3') ORDER BY Clave"),
+            (Lista{"P1|100.0000", "P3|5.0000"}));
+}
+
 }  // namespace
 }  // namespace travesa

@@ -29,11 +29,14 @@ constexpr long kSinMinimo = -2147483647L - 1;
 // `minimo` when that is further, and returns it. The row is locked by the
 // draw: two connections never get the same number, and the counter never
 // goes back.
-long Avanza(Conexion& cnn, std::string_view dato, long minimo = kSinMinimo) {
+Contadores::Avance Avance(std::string_view dato, long minimo = kSinMinimo) {
   const std::string minimoSql = std::to_string(minimo);
   const std::string siguiente = std::string("GREATEST(") + kActual + " + 1, " + minimoSql + ")";
-  return static_cast<long>(
-      Contadores::Avanza(cnn, {{std::string(dato), siguiente, "GREATEST(1, " + minimoSql + ")"}}).front());
+  return {std::string(dato), siguiente, "GREATEST(1, " + minimoSql + ")"};
+}
+
+long Avanza(Conexion& cnn, std::string_view dato, long minimo = kSinMinimo) {
+  return static_cast<long>(Contadores::Avanza(cnn, {Avance(dato, minimo)}).front());
 }
 
 long Lee(Conexion& cnn, std::string_view dato) {
@@ -61,6 +64,23 @@ Uso UsoDelContador(const std::string& tabla, std::string_view dato) {
       (tabla == "pedidos" && texto::EmpiezaCon(dato, "PE-")))
     return {{"Factura", "Folio"}, std::string(serie)};
   return {{"Folio"}, std::string()};
+}
+
+// Whether a document of the master table uses `numero` (an SQL expression):
+// a query of one number, 0 when none does.
+std::string Usado(Conexion& cnn, const std::string& tabla, const Uso& uso, const std::string& numero) {
+  std::string sql;
+  std::vector<Valor> valores;
+  for (const std::string& columna : uso.columnas) {
+    sql += (sql.empty() ? "SELECT " : " + ") + std::string("EXISTS(SELECT 1 FROM ") + IdentificadorSeguro(tabla) +
+           " WHERE " + IdentificadorSeguro(columna) + " = " + numero;
+    if (uso.serie) {
+      sql += " AND Serie = ?";
+      valores.emplace_back(*uso.serie);
+    }
+    sql += ")";
+  }
+  return cnn.Prepara(sql, valores);
 }
 
 // The first number from `desde` on that no document of the master table uses
@@ -99,8 +119,14 @@ long Folios::Siguiente_Folio(Conexion& cnn, std::string_view stDatoConfig, std::
 }
 
 long Folios::Foliar_(Conexion& cnn, std::string_view stDatoConfig, std::string& stTablaMaestra, std::string& stLlave) {
-  long folio = Siguiente_Folio(cnn, stDatoConfig, stTablaMaestra, stLlave, true);
+  stLlave = texto::Mayusculas(stLlave);
+  stTablaMaestra = texto::Minusculas(stTablaMaestra);
   const Uso uso = UsoDelContador(stTablaMaestra, stDatoConfig);
+  // The number drawn is asked about in the same round trip: mostly free.
+  const auto [primero, usado] = Contadores::AvanzaYPregunta(
+      cnn, Avance(stDatoConfig), [&](const std::string& numero) { return Usado(cnn, stTablaMaestra, uso, numero); });
+  long folio = static_cast<long>(primero);
+  if (usado == 0) return folio;
   // Numbers already used are passed over by advancing the counter itself past
   // them: what it gives stays its own, and no other counter is touched.
   for (long libre = PrimeroLibre(cnn, stTablaMaestra, uso, folio); libre != folio;

@@ -1,6 +1,6 @@
-#include "sales/LibreDeProductos.h"
-
 #include <gtest/gtest.h>
+
+#include "sales/LibreDeProductos.h"
 
 namespace travesa {
 namespace {

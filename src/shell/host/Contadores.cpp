@@ -73,6 +73,17 @@ std::vector<long long> Contadores::Avanza(Conexion& cn, const std::vector<Avance
   return {ids.begin(), ids.end()};
 }
 
+std::pair<long long, long long> Contadores::AvanzaYPregunta(
+    Conexion& cn, const Avance& a, const std::function<std::string(const std::string&)>& pregunta) {
+  if (LlaveUnica::Tiene(cn, "sistema", "Dato")) {
+    // The draw leaves its number in LAST_INSERT_ID() for the question.
+    const std::vector<unsigned long long> ids = cn.EjecutaJuntas({Insercion(cn, a), pregunta("LAST_INSERT_ID()")});
+    return {static_cast<long long>(ids[0]), static_cast<long long>(ids[1])};
+  }
+  const long long n = AvanzaSinLlave(cn, {a}).front();
+  return {n, cn.Escalar(pregunta(std::to_string(n))).Entero()};
+}
+
 // Without the key the UPDATE finds its row by reading the whole table, and
 // locks every row it reads: two draws never run at once. A missing counter is
 // created before its first draw, while this transaction holds no lock of the

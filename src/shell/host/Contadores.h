@@ -8,8 +8,10 @@
 // missing row is created once under a named lock. A single number is left in
 // LAST_INSERT_ID() and read from the server's answer; several are kept in
 // variables and read back in the same round trip.
+#include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace travesa {
@@ -31,6 +33,11 @@ class Contadores {
   // connection allows several statements). Two connections never get the
   // same number.
   static std::vector<long long> Avanza(Conexion& cn, const std::vector<Avance>& avances);
+  // One counter's number and the number `pregunta` answers about it (a
+  // SELECT of one number, given the drawn number as SQL), both in one round
+  // trip when the connection allows several statements and Dato has its key.
+  static std::pair<long long, long long> AvanzaYPregunta(
+      Conexion& cn, const Avance& a, const std::function<std::string(const std::string&)>& pregunta);
   // The row of `dato` created with `inicial` when there is none; never twice,
   // with or without a key on Dato.
   static void Asegura(Conexion& cn, std::string_view dato, std::string_view inicial);

@@ -6,7 +6,10 @@ namespace travesa {
 namespace {
 
 constexpr int kDecimales = 4;
-constexpr std::size_t kCifras = 17;  // well inside a long long once scaled
+// At most a billion units less one: scaled, a figure is below 10^13, and the
+// reservations of a block (hundreds of thousands of lines) still add up
+// inside a long long. A larger figure is asked of the server.
+constexpr std::size_t kCifras = 9;
 
 long long Suma(const std::map<std::string, long long>& m, const std::string& clave) {
   const auto hallada = m.find(clave);

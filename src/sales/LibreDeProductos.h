@@ -22,7 +22,8 @@ namespace travesa {
 class LibreDeProductos {
  public:
   // A decimal text ("12.5000", "-3", "7.5") in ten-thousandths; nothing for
-  // any other form, or when it has more decimals than four.
+  // any other form, when it has more decimals than four, or from a billion
+  // units up.
   static std::optional<long long> Diezmilesimos(std::string_view texto);
 
   // A new block: its products' free stock was read again.

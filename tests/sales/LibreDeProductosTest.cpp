@@ -12,7 +12,9 @@ TEST(LibreDeProductosTest, SoloCifrasExactasALaEscalaDeLasColumnas) {
   EXPECT_EQ(LibreDeProductos::Diezmilesimos("-3"), -30000);
   EXPECT_EQ(LibreDeProductos::Diezmilesimos("0.0001"), 1);
   EXPECT_EQ(LibreDeProductos::Diezmilesimos("7.500000"), 75000);
-  for (const char* otra : {"", "-", "7.", ".5", "1e-05", "1e+21", "0.00001", "12,5", "1234567890123456789", "NULL"})
+  EXPECT_EQ(LibreDeProductos::Diezmilesimos("999999999.9999"), 9999999999999);
+  for (const char* otra : {"", "-", "7.", ".5", "1e-05", "1e+21", "0.00001", "12,5", "1234567890123456789",
+                           "12345678901234567", "1000000000", "NULL"})
     EXPECT_EQ(LibreDeProductos::Diezmilesimos(otra), std::nullopt) << otra;
 
   LibreDeProductos libre;

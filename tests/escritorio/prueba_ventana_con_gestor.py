@@ -26,14 +26,15 @@ MITAD_DEL_ENCABEZADO = 24
 CENTRO_DE_MINIMIZAR = 6 + 40 + 20
 
 
-def espera(condicion, que):
+def espera(condicion, que, detalle=None):
+    """`detalle`, when given, says on failure what is seen instead."""
     limite = time.monotonic() + ESPERA
     while time.monotonic() < limite:
         valor = condicion()
         if valor:
             return valor
         time.sleep(0.1)
-    raise AssertionError(f"No ocurrió a tiempo: {que}")
+    raise AssertionError(f"No ocurrió a tiempo: {que}" + (f": {detalle()}" if detalle else ""))
 
 
 class Escritorio:
@@ -146,11 +147,8 @@ class VentanaConGestor(unittest.TestCase):
         return espera(en_su_sitio, f"la barra tras {tras}")
 
     def espera_restaurada(self, antes):
-        vista = []
-        try:
-            espera(lambda: vista.append(self.x.geometria(self.principal)) or vista[-1] == antes, "la ventana restaurada")
-        except AssertionError as e:
-            raise AssertionError(f"{e}: se esperaba {antes} y se ve {vista[-1]}; {self.x.estado(self.principal)}")
+        espera(lambda: self.x.geometria(self.principal) == antes, "la ventana restaurada",
+               lambda: f"se esperaba {antes} y se ve {self.x.geometria(self.principal)}; {self.x.estado(self.principal)}")
 
     def sigue_en_pantalla(self):
         estado = self.x.estado(self.principal)
